@@ -1,0 +1,13 @@
+#include "common/FileError.h"
+
+namespace crossword {
+
+FileError::FileError(const std::filesystem::path& path, const std::string& problem)
+    : std::runtime_error(path.string() + ": " + problem), path_(path) {}
+
+FileError::FileError(const std::filesystem::path& path, int lineNumber, const std::string& problem)
+    : std::runtime_error(path.string() + ":" + std::to_string(lineNumber) + ": " + problem),
+      path_(path),
+      lineNumber_(lineNumber) {}
+
+}  // namespace crossword

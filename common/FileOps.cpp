@@ -1,0 +1,64 @@
+#include "common/FileOps.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "common/FileError.h"
+
+namespace crossword {
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+[[noreturn]] void ThrowSystemError(const std::filesystem::path& path, const std::string& action) {
+  throw FileError(path, "cannot " + action + ": " + std::strerror(errno));
+}
+
+void WriteBytes(const std::filesystem::path& path, const char* mode, std::string_view bytes) {
+  std::FILE* raw = std::fopen(path.c_str(), mode);
+  if (raw == nullptr) ThrowSystemError(path, "open for writing");
+  FileHandle file(raw);
+  if (std::fwrite(bytes.data(), 1, bytes.size(), raw) != bytes.size()) {
+    ThrowSystemError(path, "write");
+  }
+  if (std::fclose(file.release()) != 0) ThrowSystemError(path, "write");
+}
+
+}  // namespace
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+  FileHandle file(std::fopen(path.c_str(), "rb"));
+  if (!file) ThrowSystemError(path, "open for reading");
+  std::string bytes;
+  char buffer[1 << 16];
+  size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
+  if (std::ferror(file.get())) ThrowSystemError(path, "read");
+  return bytes;
+}
+
+void CreateFileWith(const std::filesystem::path& path, std::string_view bytes) {
+  WriteBytes(path, "wb", bytes);
+}
+
+void AppendToFile(const std::filesystem::path& path, std::string_view bytes) {
+  WriteBytes(path, "ab", bytes);
+}
+
+void ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (std::rename(from.c_str(), to.c_str()) != 0) {
+    ThrowSystemError(to, "be replaced by " + from.filename().string());
+  }
+}
+
+void DeleteFile(const std::filesystem::path& path) {
+  if (std::remove(path.c_str()) != 0 && errno != ENOENT) ThrowSystemError(path, "delete");
+}
+
+}  // namespace crossword

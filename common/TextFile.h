@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The programs' text files: code page 932, every line ended by CR LF.
+namespace crossword {
+
+// Reads every line. Lines may end with CR LF or LF alone; a final line end adds no
+// empty line. A file that is not code page 932 text is a FileError naming the line.
+std::vector<std::u32string> ReadTextLines(const std::filesystem::path& path);
+
+// Writes a text file under a temporary name beside its final name; only Commit puts it
+// in place, so an older file of that name survives any failure before then.
+class StagedTextFile {
+ public:
+  explicit StagedTextFile(std::filesystem::path finalPath);
+  ~StagedTextFile();
+  StagedTextFile(const StagedTextFile&) = delete;
+  StagedTextFile& operator=(const StagedTextFile&) = delete;
+
+  // Creates the temporary file with these lines, or appends them to it.
+  void Create(const std::vector<std::u32string>& lines);
+  void Append(const std::vector<std::u32string>& lines);
+  void Commit();
+
+  const std::filesystem::path& FinalPath() const { return finalPath_; }
+  const std::filesystem::path& WorkingPath() const { return workingPath_; }
+
+ private:
+  std::string Encode(const std::vector<std::u32string>& lines) const;
+
+  std::filesystem::path finalPath_;
+  std::filesystem::path workingPath_;
+  int linesWritten_ = 0;  // to name the line of a character that cannot be written
+  bool started_ = false;
+  bool committed_ = false;
+};
+
+}  // namespace crossword

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "common/FileError.h"
+#include "common/GridSettingsFile.h"
+#include "common/WordSlots.h"
+#include "tests/support/GridText.h"
+#include "tests/support/TempFolder.h"
+
+namespace crossword {
+namespace {
+
+using testing::MarksFromRows;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::TestData;
+
+const GridHeader kCustomHeader{"/home/author/crosswords/", "標準日本語辞書.lxd", 0, 0};
+
+CrossMasMarks ExampleGrid() {
+  return MarksFromRows({"....#", ".#.#.", ".....", ".#.#.", "#...."});
+}
+
+TEST(GridSettingsWriter, ReproducesTheFiveByFiveExampleByteForByte) {
+  TempFolder folder;
+  const auto path = folder / "example.gst";
+  GridSettingsWriter writer(path);
+  writer.WriteGridHeader(kCustomHeader);
+  writer.WriteGridStage(1, ExampleGrid());
+  writer.Commit();
+  EXPECT_EQ(ReadBytes(path), ReadBytes(TestData("example5x5.gst")));
+}
+
+TEST(GridSettingsWriter, HeaderCarriesTheSizePatternAndTheEmbeddedFlag) {
+  GridHeader header = kCustomHeader;
+  header.MasSizePattern = 4;
+  header.EmbedChrFlag = 1;
+  const auto lines = GridHeaderLines(header);
+  ASSERT_EQ(lines.size(), 9u);
+  EXPECT_EQ(lines[5], U"1");
+  EXPECT_EQ(lines[7], U"4");
+  EXPECT_EQ(lines[8], U"");
+}
+
+TEST(GridSettingsWriter, SlotLinesUseThePrintFormWithTwoDigitNumbers) {
+  CrossMasMarks marks(12, 12, WallMark);
+  for (int y = 1; y <= 12; ++y) marks(10, y) = BlankMark;
+  const auto lines = GridStageLines(27, {marks, NumberWordSlots(marks)});
+  EXPECT_EQ(lines.front(), U";#27");
+  EXPECT_EQ(lines[2], U"12,12");
+  EXPECT_EQ(lines[lines.size() - 2], U" 2 , 10 , 1 , 12 ");
+  EXPECT_EQ(lines.back(), U"");
+}
+
+TEST(GridSettingsWriter, WritesSeveralStagesInOrderAndRefusesAGap) {
+  TempFolder folder;
+  GridSettingsWriter writer(folder / "three.gst");
+  writer.WriteGridHeader(kCustomHeader);
+  writer.WriteGridStage(1, ExampleGrid());
+  EXPECT_THROW(writer.WriteGridStage(3, ExampleGrid()), std::logic_error);
+  writer.WriteGridStage(2, ExampleGrid());
+  writer.Commit();
+  EXPECT_EQ(CountStages(folder / "three.gst"), 2);
+}
+
+TEST(GridSettingsWriter, RefusesASlotLongerThanTwelve) {
+  TempFolder folder;
+  GridSettingsWriter writer(folder / "wide.gst");
+  writer.WriteGridHeader(kCustomHeader);
+  EXPECT_THROW(writer.WriteGridStage(1, CrossMasMarks(13, 2, BlankMark)), std::invalid_argument);
+}
+
+TEST(GridSettingsWriter, AFailedWriteLeavesTheOlderFileAndNoHalfFile) {
+  TempFolder folder;
+  const auto path = folder.Write("grid.gst", "older grid");
+  {
+    GridSettingsWriter writer(path);
+    writer.WriteGridHeader(kCustomHeader);
+    auto marks = ExampleGrid();
+    marks(2, 1) = U'€';  // code page 932 has no euro sign
+    EXPECT_THROW(writer.WriteGridStage(1, marks), FileError);
+  }
+  EXPECT_EQ(ReadBytes(path), "older grid");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+}
+
+TEST(GridSettingsWriter, WrittenFileReadsBackTheSameThroughEveryReader) {
+  TempFolder folder;
+  const auto path = folder / "round.gst";
+  const auto first = MarksFromRows({"ア...#", ".#.#.", ".....", ".#.#.", "#...イ"});
+  const auto second = MarksFromRows({"......", ".#..#.", "......"});
+  GridHeader header = kCustomHeader;
+  header.EmbedChrFlag = EmbedChrFlagOf(first);
+  header.MasSizePattern = 2;
+  GridSettingsWriter writer(path);
+  writer.WriteGridHeader(header);
+  const auto firstSlots = writer.WriteGridStage(1, first);
+  const auto secondSlots = writer.WriteGridStage(2, second);
+  writer.Commit();
+
+  EXPECT_EQ(ReadStageCount(path), 2);
+  EXPECT_EQ(CountStages(path), 2);
+  const DicLocation location = ReadDicLocation(path);
+  EXPECT_EQ(location.DicPath, header.DicPath);
+  EXPECT_EQ(location.DicFileName, header.DicFileName);
+  EXPECT_EQ(ReadEmbedChrFlag(path), 1);
+  EXPECT_EQ(ReadMasSizePattern(path), 2);
+
+  const CrossGrid loaded = LoadStagePattern(path, 1);
+  EXPECT_EQ(loaded.CrossMas, first);
+  EXPECT_EQ(loaded.CrossWord, firstSlots);
+  EXPECT_EQ(LoadStagePattern(path, 2).CrossWord, secondSlots);
+
+  const auto size = ReadStageSize(path, 2);
+  ASSERT_TRUE(size);
+  EXPECT_EQ(size->MasMaxX, 6);
+  EXPECT_EQ(size->MasMaxY, 3);
+  EXPECT_EQ(ReadStageCells(path, 2), second);
+}
+
+}  // namespace
+}  // namespace crossword

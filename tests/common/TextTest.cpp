@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include "common/Clock.h"
+#include "common/FileError.h"
+#include "common/FileNames.h"
+#include "common/NumberText.h"
+#include "common/RandomSource.h"
+#include "common/TextCodec.h"
+#include "common/TextFile.h"
+#include "tests/support/TempFolder.h"
+
+namespace crossword {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempFolder;
+
+TEST(Cp932, EncodesTheGridMarksAsTheFileFormatFixesThem) {
+  EXPECT_EQ(EncodeCp932(U"■"), "\x81\xA1");
+  EXPECT_EQ(EncodeCp932(U"　"), "\x81\x40");
+  EXPECT_EQ(DecodeCp932("\x83\x4E\x83\x8D\x83\x58"), U"クロス");
+}
+
+TEST(Cp932, RefusesALetterItCannotHoldAndNamesIt) {
+  try {
+    EncodeCp932(U"アイ😀");
+    FAIL() << "no error";
+  } catch (const TextEncodingError& error) {
+    EXPECT_NE(std::string(error.what()).find("U+1F600"), std::string::npos) << error.what();
+  }
+  EXPECT_FALSE(CanEncodeCp932(U'é'));
+  EXPECT_TRUE(CanEncodeCp932(U'Ａ'));
+}
+
+TEST(Utf8, RejectsMalformedSequences) {
+  EXPECT_EQ(FromUtf8("a\xE3\x81\x82"), U"aあ");
+  EXPECT_THROW(FromUtf8("\xE3\x81"), TextEncodingError);     // cut short
+  EXPECT_THROW(FromUtf8("\xC0\xAF"), TextEncodingError);     // overlong "/"
+  EXPECT_THROW(FromUtf8("\xED\xA0\x80"), TextEncodingError); // surrogate
+  EXPECT_EQ(ToUtf8(FromUtf8("■　Ａ")), "■　Ａ");
+}
+
+TEST(TextFile, ReadsCrLfAndLfLinesAlikeWithoutAnExtraLastLine) {
+  TempFolder folder;
+  const auto crlf = folder.Write("a.txt", "one\r\n\x81\xA1\r\n\r\nlast\r\n");
+  const auto lf = folder.Write("b.txt", "one\n\x81\xA1\n\nlast");
+  const std::vector<std::u32string> expected = {U"one", U"■", U"", U"last"};
+  EXPECT_EQ(ReadTextLines(crlf), expected);
+  EXPECT_EQ(ReadTextLines(lf), expected);
+  EXPECT_TRUE(ReadTextLines(folder.Write("empty.txt", "")).empty());
+}
+
+TEST(TextFile, RefusesUtf8AndNamesTheFile) {
+  TempFolder folder;
+  const auto utf8 = folder.Write("utf8.gst", ";DicPath\r\n■■\r\n");
+  try {
+    ReadTextLines(utf8);
+    FAIL() << "no error";
+  } catch (const FileError& error) {
+    EXPECT_EQ(error.Path(), utf8);
+    EXPECT_NE(std::string(error.what()).find("UTF-8"), std::string::npos);
+  }
+}
+
+TEST(TextFile, NamesTheLineOfABrokenByte) {
+  TempFolder folder;
+  const auto broken = folder.Write("broken.gst", "ok\r\n\x81\xA1\r\nbad\x81\r\n");
+  try {
+    ReadTextLines(broken);
+    FAIL() << "no error";
+  } catch (const FileError& error) {
+    EXPECT_EQ(error.LineNumber(), 3);
+  }
+}
+
+TEST(StagedTextFile, LeavesTheOlderFileUntilCommit) {
+  TempFolder folder;
+  const auto path = folder.Write("grid.gst", "older");
+  {
+    StagedTextFile file(path);
+    file.Create({U"new", U"■"});
+    file.Append({U"more"});
+    EXPECT_EQ(ReadBytes(path), "older");
+  }  // abandoned: the working file goes, the older file stays
+  EXPECT_EQ(ReadBytes(path), "older");
+  EXPECT_FALSE(std::filesystem::exists(path.string() + ".part"));
+
+  StagedTextFile file(path);
+  file.Create({U"new", U"■"});
+  file.Commit();
+  EXPECT_EQ(ReadBytes(path), "new\r\n\x81\xA1\r\n");
+}
+
+TEST(StagedTextFile, ALetterItCannotWriteFailsWithTheLineAndWritesNothing) {
+  TempFolder folder;
+  const auto path = folder.Write("grid.gst", "older");
+  StagedTextFile file(path);
+  file.Create({U"a", U"b"});
+  try {
+    file.Append({U"c", U"d€"});  // CP932 has no euro sign
+    FAIL() << "no error";
+  } catch (const FileError& error) {
+    EXPECT_EQ(error.LineNumber(), 4);
+  }
+  file.Commit();
+  EXPECT_EQ(ReadBytes(path), "a\r\nb\r\n");
+}
+
+TEST(StagedTextFile, AFolderThatCannotBeWrittenIsAClearError) {
+  TempFolder folder;
+  StagedTextFile file(folder / "missing-folder" / "grid.gst");
+  EXPECT_THROW(file.Create({U"a"}), FileError);
+}
+
+TEST(NumberText, PrintFormAndParsing) {
+  EXPECT_EQ(PrintForm(12), U" 12 ");
+  EXPECT_EQ(PrintForm(-3), U"-3 ");
+  EXPECT_EQ(ParseWholeNumber(U" 10 "), 10);
+  EXPECT_EQ(ParseWholeNumber(U"-2"), -2);
+  EXPECT_EQ(ParseWholeNumber(U"1 2"), std::nullopt);
+  EXPECT_EQ(ParseWholeNumber(U""), std::nullopt);
+  EXPECT_EQ(ParseWholeNumber(U"x"), std::nullopt);
+  EXPECT_EQ(ParseWholeNumber(U"99999999999"), std::nullopt);
+  EXPECT_EQ(LeadingDigitsValue(U"12abc"), 12);
+  EXPECT_EQ(LeadingDigitsValue(U"abc"), 0);
+}
+
+TEST(FileNames, BaseNameStopsAtTheFirstDot) {
+  EXPECT_EQ(BaseName("puzzle.v2.gst"), "puzzle");
+  EXPECT_EQ(BaseName("標準日本語辞書.lxd"), "標準日本語辞書");
+  EXPECT_EQ(BaseName("noextension"), "noextension");
+  EXPECT_EQ(AsFolder("/a/b"), "/a/b/");
+  EXPECT_EQ(AsFolder("/a/b/"), "/a/b/");
+}
+
+TEST(FileNames, FileExistsOnlyForFiles) {
+  TempFolder folder;
+  EXPECT_EQ(FileExists(folder.Write("x.lxd", "")), 1);
+  EXPECT_EQ(FileExists(folder / "y.lxd"), 0);
+  EXPECT_EQ(FileExists(folder.Path()), 0);
+  EXPECT_EQ(FolderOf(folder / "x.lxd"), folder.Path().string() + "/");
+}
+
+TEST(RandomSource, RepeatsFromItsFixedStartAndStaysInRange) {
+  RandomSource first, second;
+  for (int i = 0; i < 1000; ++i) {
+    const double r = first.Next();
+    ASSERT_EQ(r, second.Next());
+    ASSERT_GE(r, 0.0);
+    ASSERT_LT(r, 1.0);
+  }
+  RandomSource dice;
+  std::array<int, 6> seen{};
+  for (int i = 0; i < 6000; ++i) {
+    const int face = dice.Draw(1, 6);
+    ASSERT_GE(face, 1);
+    ASSERT_LE(face, 6);
+    ++seen[face - 1];
+  }
+  for (int count : seen) EXPECT_GT(count, 800);
+}
+
+TEST(Clock, ElapsedTextShowsMinutesWithoutLeadingZero) {
+  EXPECT_EQ(ElapsedText(59), "59");
+  EXPECT_EQ(ElapsedText(60), "1:0");
+  EXPECT_EQ(ElapsedText(125), "2:5");
+  EXPECT_EQ(ElapsedText(3600), "60:0");
+}
+
+}  // namespace
+}  // namespace crossword

@@ -1,0 +1,22 @@
+#include <iostream>
+
+#include "tools/wright/Command.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{
+      "wright: the crossword suite's engines without a window.\n"
+      "Design grids, fill them with dictionary words and look at the puzzles made.\n"
+      "Run 'wright COMMAND --help' for the options of each command."};
+  app.require_subcommand(1);
+  app.set_help_all_flag("--help-all", "Show the help of every command");
+  crossword::wright::AddGridCommand(app);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    return app.exit(error);
+  } catch (const std::exception& error) {
+    std::cerr << "wright: " << error.what() << '\n';
+    return 1;
+  }
+  return 0;
+}
