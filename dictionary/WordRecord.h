@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace crossword {
+
+// One word of the dictionary with every field the programs read. A placed word carries
+// these values through the fill and into the puzzle file.
+struct WordRecord {
+  int ID = 0;          // identifier; one word is never used twice in a grid
+  std::u32string Yst;  // the reading, one letter per cell
+  std::u32string Qst;  // the clue
+  std::u32string Ast;  // the written form of the answer
+  int CN = 0;          // category number (index file); 0 is never asked
+  int BN = 0;          // list number (index file); 0 = in no list
+  int QN = 0;          // clue number: equal non-zero numbers never share a grid
+  int AN = 0;          // answer number: equal non-zero numbers never share a grid
+  int SN = 0;          // carried into the puzzle file
+
+  bool operator==(const WordRecord&) const = default;
+};
+
+}  // namespace crossword
