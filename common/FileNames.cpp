@@ -7,7 +7,9 @@ int FileExists(const std::filesystem::path& path) {
   return std::filesystem::is_regular_file(path, error) ? 1 : 0;
 }
 
-std::string BaseName(const std::string& fileName) { return fileName.substr(0, fileName.find('.')); }
+std::string BaseName(const std::string& fileName) {
+  return fileName.substr(0, fileName.find('.'));
+}
 
 std::string AsFolder(const std::string& folder) {
   if (folder.empty() || folder.back() == '/') return folder;

@@ -9,13 +9,17 @@
 // and the word slots that follow from its walls.
 namespace crossword {
 
-constexpr char32_t WallMark = U'■';   // a black cell
+constexpr char32_t WallMark = U'■';    // a black cell
 constexpr char32_t BlankMark = U'　';  // an open cell without a letter (U+3000)
 
 // Every wall test compares with the wall mark; any other mark is an open cell.
-constexpr bool IsWall(char32_t mark) { return mark == WallMark; }
+constexpr bool IsWall(char32_t mark) {
+  return mark == WallMark;
+}
 // An open cell whose letter is fixed in advance.
-constexpr bool IsEmbedded(char32_t mark) { return mark != WallMark && mark != BlankMark; }
+constexpr bool IsEmbedded(char32_t mark) {
+  return mark != WallMark && mark != BlankMark;
+}
 
 constexpr int AnswerLenMin = 2;   // the shortest word slot
 constexpr int AnswerLenMax = 12;  // the longest word the dictionaries hold

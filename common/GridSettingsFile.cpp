@@ -13,9 +13,13 @@ namespace {
 
 constexpr char32_t kStageMarkPrefix[] = U";#";
 
-std::u32string StageMark(int n) { return kStageMarkPrefix + DecimalText(n); }
+std::u32string StageMark(int n) {
+  return kStageMarkPrefix + DecimalText(n);
+}
 
-std::string Quoted(std::u32string_view text) { return "\"" + ToUtf8(text) + "\""; }
+std::string Quoted(std::u32string_view text) {
+  return "\"" + ToUtf8(text) + "\"";
+}
 
 // The lines of one grid settings file, with the checks every reader shares. Line numbers
 // in messages count from 1; indexes here count from 0.
@@ -78,8 +82,8 @@ class GridFileText {
                       Quoted(line));
     }
     if (*width < 1 || *width > MasSizeMax || *height < 1 || *height > MasSizeMax) {
-      Fail(index, "a stage must be 1 to " + std::to_string(MasSizeMax) + " cells wide and high, found " +
-                      Quoted(line));
+      Fail(index, "a stage must be 1 to " + std::to_string(MasSizeMax) +
+                      " cells wide and high, found " + Quoted(line));
     }
     return {*width, *height};
   }
@@ -131,8 +135,8 @@ class GridFileText {
       const size_t comma = line.find(U',', start);
       const auto value = ParseWholeNumber(std::u32string_view(line).substr(start, comma - start));
       if (!value) {
-        Fail(index, "expected a word slot as four numbers separated by commas, found " +
-                        Quoted(line));
+        Fail(index,
+             "expected a word slot as four numbers separated by commas, found " + Quoted(line));
       }
       if (static_cast<int>(numbers.size()) == wanted) {
         Fail(index, "more numbers than the word slots need: " + Quoted(line));
@@ -160,8 +164,8 @@ class GridFileText {
         throw FileError(path_, name + " runs outside the grid");
       }
       if (IsWall(marks(x, y))) {
-        throw FileError(path_, name + " covers the wall at column " + std::to_string(x) +
-                                   ", row " + std::to_string(y));
+        throw FileError(path_, name + " covers the wall at column " + std::to_string(x) + ", row " +
+                                   std::to_string(y));
       }
     }
   }
@@ -202,8 +206,8 @@ std::vector<std::u32string> GridStageLines(int n, const CrossGrid& grid) {
   lines.push_back(DecimalText(static_cast<int>(grid.CrossWord.size())));
   lines.push_back(U";CrossWord(*).FlagHorV/x/y/AnswerLen");
   for (const CrossWordSlot& slot : grid.CrossWord) {
-    lines.push_back(PrintForm(slot.FlagHorV) + U"," + PrintForm(slot.x) + U"," +
-                    PrintForm(slot.y) + U"," + PrintForm(slot.AnswerLen));
+    lines.push_back(PrintForm(slot.FlagHorV) + U"," + PrintForm(slot.x) + U"," + PrintForm(slot.y) +
+                    U"," + PrintForm(slot.AnswerLen));
   }
   lines.push_back(U"");
   return lines;
@@ -214,7 +218,8 @@ void GridSettingsWriter::WriteGridHeader(const GridHeader& header) {
   stagesWritten_ = 0;
 }
 
-std::vector<CrossWordSlot> GridSettingsWriter::WriteGridStage(int n, const CrossMasMarks& CrossMas) {
+std::vector<CrossWordSlot> GridSettingsWriter::WriteGridStage(int n,
+                                                              const CrossMasMarks& CrossMas) {
   if (n != stagesWritten_ + 1 || n > StageNmbMax) {
     throw std::logic_error("stage " + std::to_string(n) + " written out of order");
   }

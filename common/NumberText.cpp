@@ -6,7 +6,9 @@ namespace crossword {
 
 namespace {
 
-bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+bool IsDigit(char32_t c) {
+  return c >= U'0' && c <= U'9';
+}
 
 constexpr int kLargest = std::numeric_limits<int>::max();
 

@@ -11,7 +11,9 @@ namespace crossword {
 
 namespace {
 
-bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+bool IsSurrogate(char32_t c) {
+  return c >= 0xD800 && c <= 0xDFFF;
+}
 
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
@@ -64,8 +66,7 @@ class Converter {
       outLeft = output.size() - used;
     }
     // A truncated multi-byte sequence at the very end is left unconverted without an error.
-    if (iconv(handle_, nullptr, nullptr, &out, &outLeft) == static_cast<size_t>(-1) ||
-        inLeft > 0) {
+    if (iconv(handle_, nullptr, nullptr, &out, &outLeft) == static_cast<size_t>(-1) || inLeft > 0) {
       failedAt = input.size() - inLeft;
       return false;
     }
@@ -116,7 +117,9 @@ std::string ToUtf8(std::u32string_view text) {
   return out;
 }
 
-std::string ToUtf8(char32_t letter) { return ToUtf8(std::u32string_view(&letter, 1)); }
+std::string ToUtf8(char32_t letter) {
+  return ToUtf8(std::u32string_view(&letter, 1));
+}
 
 std::u32string FromUtf8(std::string_view text) {
   std::u32string out;
@@ -124,7 +127,11 @@ std::u32string FromUtf8(std::string_view text) {
   size_t i = 0;
   while (i < text.size()) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    int length = lead < 0x80           ? 1
+                 : (lead >> 5) == 0x6  ? 2
+                 : (lead >> 4) == 0xE  ? 3
+                 : (lead >> 3) == 0x1E ? 4
+                                       : 0;
     if (length == 0 || i + length > text.size()) {
       throw TextEncodingError("not UTF-8 text at byte " + std::to_string(i + 1));
     }

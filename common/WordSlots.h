@@ -11,8 +11,8 @@ namespace crossword {
 // Slot statistics of a grid. A slot longer than AnswerLenMax counts in QuesNmbMax and
 // WordLenMax only.
 struct WordStatistics {
-  int QuesNmbMax = 0;                          // number of slots
-  int WordLenMax = 0;                          // longest slot
+  int QuesNmbMax = 0;                              // number of slots
+  int WordLenMax = 0;                              // longest slot
   std::array<int, AnswerLenMax + 1> WordLenNmb{};  // slots of each length 2..12
 };
 

@@ -63,8 +63,9 @@ CrossMasMarks ReadLayoutText(const std::filesystem::path& path) {
   for (int y = 1; y <= height; ++y) {
     const std::u32string& row = rows[y - 1];
     if (static_cast<int>(row.size()) != width) {
-      throw FileError(path, y, "the row has " + std::to_string(row.size()) + " cells; row 1 has " +
-                                   std::to_string(width) + " (every row must be as wide)");
+      throw FileError(path, y,
+                      "the row has " + std::to_string(row.size()) + " cells; row 1 has " +
+                          std::to_string(width) + " (every row must be as wide)");
     }
     for (int x = 1; x <= width; ++x) {
       CheckCell(path, y, x, row[x - 1]);

@@ -12,15 +12,15 @@ using testing::ReadBytes;
 using testing::TempFolder;
 using testing::TestData;
 
-const std::string kHeader =
-    Cp932Lines({";DicPath", "/dic/", ";DicFileName", "標準日本語辞書.lxd", ";埋め込み文字", "1",
-                ";マス目数", "3", ""});
+const std::string kHeader = Cp932Lines({";DicPath", "/dic/", ";DicFileName", "標準日本語辞書.lxd",
+                                        ";埋め込み文字", "1", ";マス目数", "3", ""});
 
 // A 3 x 3 stage with one wall in the middle and four slots.
 std::string Stage(const std::string& mark, const std::string& firstRow = "　　　") {
-  return Cp932Lines({mark, ";MasMaxX,MasMaxY", "3,3", ";CrossMas(*,*).DispWChr", firstRow,
-                     "　■　", "　　　", ";QuesNmbMax", "4", ";CrossWord(*).FlagHorV/x/y/AnswerLen",
-                     " 1 , 1 , 1 , 3 ", " 1 , 1 , 3 , 3 ", " 2 , 1 , 1 , 3 ", " 2 , 3 , 1 , 3 ", ""});
+  return Cp932Lines({mark, ";MasMaxX,MasMaxY", "3,3", ";CrossMas(*,*).DispWChr", firstRow, "　■　",
+                     "　　　", ";QuesNmbMax", "4", ";CrossWord(*).FlagHorV/x/y/AnswerLen",
+                     " 1 , 1 , 1 , 3 ", " 1 , 1 , 3 , 3 ", " 2 , 1 , 1 , 3 ", " 2 , 3 , 1 , 3 ",
+                     ""});
 }
 
 class GridSettingsReader : public ::testing::Test {
@@ -39,8 +39,8 @@ TEST_F(GridSettingsReader, HeaderReadersTakeTheLinesByPosition) {
 
 TEST_F(GridSettingsReader, TheTwoProgramsCountStagesTheirOwnWay) {
   // Stages 1 to 3 and a stray ";#5": the designer counts 3, the generator 5.
-  const auto stray = File(kHeader + Stage(";#1") + Stage(";#2") + Stage(";#3") +
-                          Cp932Lines({";#5"}));
+  const auto stray =
+      File(kHeader + Stage(";#1") + Stage(";#2") + Stage(";#3") + Cp932Lines({";#5"}));
   EXPECT_EQ(CountStages(stray), 3);
   EXPECT_EQ(ReadStageCount(stray), 5);
 
@@ -97,9 +97,9 @@ TEST_F(GridSettingsReader, TheGeneratorKeepsLettersButRefusesAShortRow) {
 }
 
 TEST_F(GridSettingsReader, SlotNumbersMaySpreadOverLinesAndKeepTheirBlanks) {
-  const auto path = File(kHeader + Cp932Lines({";#1", ";MasMaxX,MasMaxY", "2,2", ";CrossMas",
-                                               "　　", "　　", ";QuesNmbMax", "2", ";CrossWord",
-                                               " 1 , 1 , 1", " 2 ", "2,2,1,2", ""}));
+  const auto path = File(
+      kHeader + Cp932Lines({";#1", ";MasMaxX,MasMaxY", "2,2", ";CrossMas", "　　", "　　",
+                            ";QuesNmbMax", "2", ";CrossWord", " 1 , 1 , 1", " 2 ", "2,2,1,2", ""}));
   const auto slots = LoadStagePattern(path, 1).CrossWord;
   ASSERT_EQ(slots.size(), 2u);
   EXPECT_EQ(slots[0], (CrossWordSlot{1, 1, 1, 2}));
@@ -150,7 +150,8 @@ TEST_F(GridSettingsReader, MalformedNumbersAreNamedWithTheirLine) {
       {kHeader + Cp932Lines({";#1", ";MasMaxX,MasMaxY", "100,3"}), 12, "1 to 99"},
       {kHeader + Cp932Lines({";#1", ";S", "1,2", ";C", "　", "　", ";Q", "many"}), 17,
        "number of word slots"},
-      {kHeader + Cp932Lines({";#1", ";S", "1,2", ";C", "　", "　", ";Q", "1", ";W", " 2 , 1 , x , 2 "}),
+      {kHeader +
+           Cp932Lines({";#1", ";S", "1,2", ";C", "　", "　", ";Q", "1", ";W", " 2 , 1 , x , 2 "}),
        19, "four numbers"},
   };
   for (const auto& c : cases) {
@@ -170,8 +171,8 @@ TEST_F(GridSettingsReader, MalformedNumbersAreNamedWithTheirLine) {
 }
 
 TEST_F(GridSettingsReader, SlotsThatDoNotFitTheGridAreRefused) {
-  const std::vector<std::string> badSlots = {" 3 , 1 , 1 , 3 ", " 1 , 1 , 1 , 1 ", " 1 , 2 , 1 , 3 ",
-                                             " 1 , 1 , 2 , 3 "};
+  const std::vector<std::string> badSlots = {" 3 , 1 , 1 , 3 ", " 1 , 1 , 1 , 1 ",
+                                             " 1 , 2 , 1 , 3 ", " 1 , 1 , 2 , 3 "};
   for (const auto& slot : badSlots) {
     const auto path = File(kHeader + Cp932Lines({";#1", ";S", "3,3", ";C", "　　　", "　■　",
                                                  "　　　", ";Q", "1", ";W", slot, ""}));

@@ -34,9 +34,9 @@ TEST(Cp932, RefusesALetterItCannotHoldAndNamesIt) {
 
 TEST(Utf8, RejectsMalformedSequences) {
   EXPECT_EQ(FromUtf8("a\xE3\x81\x82"), U"aあ");
-  EXPECT_THROW(FromUtf8("\xE3\x81"), TextEncodingError);     // cut short
-  EXPECT_THROW(FromUtf8("\xC0\xAF"), TextEncodingError);     // overlong "/"
-  EXPECT_THROW(FromUtf8("\xED\xA0\x80"), TextEncodingError); // surrogate
+  EXPECT_THROW(FromUtf8("\xE3\x81"), TextEncodingError);      // cut short
+  EXPECT_THROW(FromUtf8("\xC0\xAF"), TextEncodingError);      // overlong "/"
+  EXPECT_THROW(FromUtf8("\xED\xA0\x80"), TextEncodingError);  // surrogate
   EXPECT_EQ(ToUtf8(FromUtf8("■　Ａ")), "■　Ａ");
 }
 

@@ -10,8 +10,8 @@ using testing::MarksFromRows;
 
 TEST(WordSlots, NumbersTheFiveByFiveExample) {
   const auto marks = MarksFromRows({"....#", ".#.#.", ".....", ".#.#.", "#...."});
-  const std::vector<CrossWordSlot> expected = {
-      {1, 1, 3, 5}, {2, 3, 1, 5}, {1, 1, 1, 4}, {1, 2, 5, 4}, {2, 1, 1, 4}, {2, 5, 2, 4}};
+  const std::vector<CrossWordSlot> expected = {{1, 1, 3, 5}, {2, 3, 1, 5}, {1, 1, 1, 4},
+                                               {1, 2, 5, 4}, {2, 1, 1, 4}, {2, 5, 2, 4}};
   EXPECT_EQ(NumberWordSlots(marks), expected);
   const WordStatistics statistics = CountWords(marks);
   EXPECT_EQ(statistics.QuesNmbMax, 6);

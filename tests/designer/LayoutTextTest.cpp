@@ -29,14 +29,14 @@ TEST(LayoutText, RefusesLayoutsThatMakeNoGrid) {
     int line;
   };
   const std::vector<Case> cases = {
-      {"", 0},                                 // empty
-      {"\n\n", 0},                             // only blank lines
-      {"...\n..\n", 2},                        // rows of different widths
-      {"...\n\n...\n", 2},                     // a blank line inside
-      {"\n...\n", 1},                          // a blank first row
-      {"..€\n", 1},                            // a letter code page 932 lacks
-      {std::string(100, '.') + "\n", 0},       // too wide
-      {"\xFF..\n", 1},                         // not UTF-8
+      {"", 0},                            // empty
+      {"\n\n", 0},                        // only blank lines
+      {"...\n..\n", 2},                   // rows of different widths
+      {"...\n\n...\n", 2},                // a blank line inside
+      {"\n...\n", 1},                     // a blank first row
+      {"..€\n", 1},                       // a letter code page 932 lacks
+      {std::string(100, '.') + "\n", 0},  // too wide
+      {"\xFF..\n", 1},                    // not UTF-8
   };
   TempFolder folder;
   for (const auto& c : cases) {

@@ -70,8 +70,8 @@ void PrintInfo(const std::string& path) {
   for (int n = 1; n <= stages; ++n) {
     const CrossGrid grid = LoadStagePattern(path, n);
     std::cout << "Stage " << n << ": " << grid.CrossMas.MasMaxX() << " x "
-              << grid.CrossMas.MasMaxY() << " cells, " << CountWalls(grid.CrossMas)
-              << " walls, " << grid.CrossWord.size() << " word slots\n";
+              << grid.CrossMas.MasMaxY() << " cells, " << CountWalls(grid.CrossMas) << " walls, "
+              << grid.CrossWord.size() << " word slots\n";
     PrintGrid(grid.CrossMas);
   }
 }
@@ -91,8 +91,8 @@ void AddGridCommand(CLI::App& app) {
       "  wright grid --info GRID.gst");
   auto* layout = grid->add_option("--layout", options->layout, "Text file with the grid's rows")
                      ->check(CLI::ExistingFile);
-  auto* dictionary =
-      grid->add_option("--dictionary", options->dictionary, "Dictionary the grid is made for (.lxd)");
+  auto* dictionary = grid->add_option("--dictionary", options->dictionary,
+                                      "Dictionary the grid is made for (.lxd)");
   auto* out = grid->add_option("--out", options->out, "Grid settings file to write (.gst)");
   auto* info = grid->add_option("--info", options->info, "Grid settings file to describe")
                    ->check(CLI::ExistingFile);
