@@ -7,5 +7,7 @@
 namespace crossword::wright {
 
 void AddGridCommand(CLI::App& app);
+void AddShowCommand(CLI::App& app);
+void AddExportCommand(CLI::App& app);
 
 }  // namespace crossword::wright

@@ -1,0 +1,94 @@
+#include "common/ui/CellBoard.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace crossword::ui {
+
+CellBoard::CellBoard(QWidget* parent) : QWidget(parent) {
+  setFixedSize(sizeHint());
+  setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void CellBoard::SetCellSize(int width, int height) {
+  cellWidth_ = width;
+  cellHeight_ = height;
+  setFixedSize(sizeHint());
+  update();
+}
+
+void CellBoard::SetGridSize(int MasMaxX, int MasMaxY) {
+  width_ = MasMaxX;
+  height_ = MasMaxY;
+  cells_.assign(static_cast<size_t>(MasMaxX) * MasMaxY, CellLook());
+  viewX_ = viewY_ = 1;
+  update();
+}
+
+void CellBoard::SetCell(int x, int y, const CellLook& look) {
+  cells_[static_cast<size_t>(y - 1) * width_ + (x - 1)] = look;
+  update();
+}
+
+const CellLook& CellBoard::Cell(int x, int y) const {
+  return cells_[static_cast<size_t>(y - 1) * width_ + (x - 1)];
+}
+
+void CellBoard::SetViewOrigin(int viewX, int viewY) {
+  viewX_ = viewX;
+  viewY_ = viewY;
+  update();
+}
+
+QSize CellBoard::sizeHint() const {
+  return {kViewColumns * cellWidth_ + 1, kViewRows * cellHeight_ + 1};
+}
+
+QPoint CellBoard::BoardOrigin() const {
+  // Centred along an axis the grid fits; scrolled to the view origin along one it does not.
+  const int left = width_ <= kViewColumns ? (kViewColumns - width_) * cellWidth_ / 2
+                                          : -(viewX_ - 1) * cellWidth_;
+  const int top =
+      height_ <= kViewRows ? (kViewRows - height_) * cellHeight_ / 2 : -(viewY_ - 1) * cellHeight_;
+  return {left, top};
+}
+
+QPoint CellBoard::CellAt(QPoint position) const {
+  const QPoint inBoard = position - BoardOrigin();
+  if (inBoard.x() < 0 || inBoard.y() < 0) return {0, 0};
+  const int x = inBoard.x() / cellWidth_ + 1;
+  const int y = inBoard.y() / cellHeight_ + 1;
+  if (x > width_ || y > height_) return {0, 0};
+  return {x, y};
+}
+
+void CellBoard::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  QFont font = painter.font();
+  font.setPixelSize(cellHeight_ * 3 / 5);
+  painter.setFont(font);
+  const QPoint origin = BoardOrigin();
+  for (int y = 1; y <= height_; ++y) {
+    for (int x = 1; x <= width_; ++x) {
+      const QRect rect(origin.x() + (x - 1) * cellWidth_, origin.y() + (y - 1) * cellHeight_,
+                       cellWidth_, cellHeight_);
+      if (!rect.intersects(this->rect())) continue;
+      const CellLook& look = Cell(x, y);
+      painter.fillRect(rect, look.wall ? Qt::black : Qt::white);
+      if (look.marked) painter.fillRect(rect.adjusted(2, 2, -2, -2), QColor(255, 120, 120));
+      painter.setPen(QColor(90, 90, 90));
+      painter.drawRect(rect);
+      if (!look.wall && !look.text.isEmpty()) {
+        painter.setPen(Qt::black);
+        painter.drawText(rect, Qt::AlignCenter, look.text);
+      }
+    }
+  }
+}
+
+void CellBoard::mousePressEvent(QMouseEvent* event) {
+  const QPoint cell = CellAt(event->position().toPoint());
+  if (cell.x() > 0) emit CellClicked(cell.x(), cell.y());
+}
+
+}  // namespace crossword::ui
