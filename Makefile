@@ -1,5 +1,11 @@
 # The two set-up commands of the README. Both install what is missing first.
+# SANITIZE=1 builds into its own folder with AddressSanitizer and UndefinedBehaviorSanitizer.
+ifeq ($(SANITIZE),1)
+BUILD_DIR ?= build-sanitize
+CMAKE_FLAGS += -DCROSSWORD_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+else
 BUILD_DIR ?= build
+endif
 
 .PHONY: deps build run test clean
 
@@ -7,7 +13,7 @@ deps:
 	scripts/install-deps
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja
+	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
 	cmake --build $(BUILD_DIR)
 
 run: build
