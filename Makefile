@@ -7,7 +7,9 @@ else
 BUILD_DIR ?= build
 endif
 
-.PHONY: deps build run test clean
+FUZZ_RUNS ?= 100000
+
+.PHONY: deps build run test fuzz clean
 
 deps:
 	scripts/install-deps
@@ -21,6 +23,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j 2
+
+# Every libFuzzer target for FUZZ_RUNS inputs (clang, its own build folder).
+fuzz: deps
+	scripts/fuzz build-fuzz $(FUZZ_RUNS)
 
 clean:
 	rm -rf $(BUILD_DIR)
