@@ -52,6 +52,10 @@ struct Damage {
   std::string says;
 };
 
+void PrintTo(const Damage& damage, std::ostream* out) {
+  *out << "line " << damage.line;
+}
+
 class DamagedPuzzleFile : public ::testing::TestWithParam<Damage> {};
 
 TEST_P(DamagedPuzzleFile, IsRefusedWithAClearMessage) {
