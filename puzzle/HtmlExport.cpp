@@ -2,6 +2,7 @@
 
 #include "common/TextCodec.h"
 #include "puzzle/PuzzleExport.h"
+#include "puzzle/SlotCellsJson.h"
 
 namespace crossword {
 
@@ -14,11 +15,8 @@ using nlohmann::json;
 json ClueList(const std::vector<PuzzleHint>& hints) {
   json clues = json::array();
   for (const PuzzleHint& hint : hints) {
-    json cells = json::array();
-    for (int i = 1; i <= hint.Slot.AnswerLen; ++i) {
-      cells.push_back({hint.Slot.CellX(i) - 1, hint.Slot.CellY(i) - 1});
-    }
-    clues.push_back({{"number", hint.Number}, {"clue", ToUtf8(hint.Qst)}, {"cells", cells}});
+    clues.push_back(
+        {{"number", hint.Number}, {"clue", ToUtf8(hint.Qst)}, {"cells", SlotCellsJson(hint.Slot)}});
   }
   return clues;
 }

@@ -3,6 +3,7 @@
 #include "common/FileOps.h"
 #include "common/TextCodec.h"
 #include "puzzle/PuzzleExport.h"
+#include "puzzle/SlotCellsJson.h"
 
 namespace crossword {
 
@@ -42,16 +43,12 @@ json Rows(const PuzzleStage& stage, bool solution) {
 json Clues(const std::vector<PuzzleHint>& hints) {
   json clues = json::array();
   for (const PuzzleHint& hint : hints) {
-    json cells = json::array();
-    for (int i = 1; i <= hint.Slot.AnswerLen; ++i) {
-      cells.push_back({hint.Slot.CellX(i) - 1, hint.Slot.CellY(i) - 1});
-    }
     clues.push_back({{"number", hint.Number},
                      {"clue", ToUtf8(hint.Qst)},
                      {"answer", ToUtf8(hint.Yst)},
                      {"enumeration", std::to_string(hint.Slot.AnswerLen)},
                      {"explanation", ToUtf8(hint.Ast)},
-                     {"cells", cells}});
+                     {"cells", SlotCellsJson(hint.Slot)}});
   }
   return clues;
 }
