@@ -40,6 +40,22 @@ std::vector<std::u32string> ReadTextLines(const std::filesystem::path& path) {
   return lines;
 }
 
+std::string EncodeTextLines(const std::filesystem::path& path,
+                            const std::vector<std::u32string>& lines, int linesBefore) {
+  std::string bytes;
+  int lineNumber = linesBefore;
+  for (const auto& line : lines) {
+    ++lineNumber;
+    try {
+      bytes += EncodeCp932(line);
+    } catch (const TextEncodingError& error) {
+      throw FileError(path, lineNumber, error.what());
+    }
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
 StagedTextFile::StagedTextFile(std::filesystem::path finalPath)
     : finalPath_(std::move(finalPath)), workingPath_(finalPath_.string() + ".part") {}
 
@@ -50,31 +66,16 @@ StagedTextFile::~StagedTextFile() {
   }
 }
 
-std::string StagedTextFile::Encode(const std::vector<std::u32string>& lines) const {
-  std::string bytes;
-  int lineNumber = linesWritten_;
-  for (const auto& line : lines) {
-    ++lineNumber;
-    try {
-      bytes += EncodeCp932(line);
-    } catch (const TextEncodingError& error) {
-      throw FileError(finalPath_, lineNumber, error.what());
-    }
-    bytes += "\r\n";
-  }
-  return bytes;
-}
-
 void StagedTextFile::Create(const std::vector<std::u32string>& lines) {
   linesWritten_ = 0;
-  const std::string bytes = Encode(lines);
+  const std::string bytes = EncodeTextLines(finalPath_, lines, linesWritten_);
   started_ = true;
   CreateFileWith(workingPath_, bytes);
   linesWritten_ = static_cast<int>(lines.size());
 }
 
 void StagedTextFile::Append(const std::vector<std::u32string>& lines) {
-  const std::string bytes = Encode(lines);
+  const std::string bytes = EncodeTextLines(finalPath_, lines, linesWritten_);
   AppendToFile(workingPath_, bytes);
   linesWritten_ += static_cast<int>(lines.size());
 }
