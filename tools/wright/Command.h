@@ -9,5 +9,6 @@ namespace crossword::wright {
 void AddGridCommand(CLI::App& app);
 void AddShowCommand(CLI::App& app);
 void AddExportCommand(CLI::App& app);
+void AddFillCommand(CLI::App& app);
 
 }  // namespace crossword::wright
