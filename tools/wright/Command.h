@@ -7,5 +7,6 @@
 namespace crossword::wright {
 
 void AddGridCommand(CLI::App& app);
+void AddDictCommand(CLI::App& app);
 
 }  // namespace crossword::wright
