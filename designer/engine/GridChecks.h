@@ -1,0 +1,42 @@
+#pragma once
+
+#include <vector>
+
+#include "common/GridModel.h"
+
+// The validity tests of a grid: walls side by side, open cells cut off from the rest,
+// slots too long for the dictionary. The automatic placement runs them after every step;
+// the page-3 check and `wright grid --check` report what they find.
+namespace crossword {
+
+struct MasPosition {
+  int x = 0;  // column
+  int y = 0;  // row
+
+  bool operator==(const MasPosition&) const = default;
+};
+
+// Two walls next to each other: `second` lies right of or below `first`.
+struct BarPair {
+  MasPosition first;
+  MasPosition second;
+
+  bool operator==(const BarPair&) const = default;
+};
+
+// Every pair of walls side by side, the pairs within rows first, then within columns.
+std::vector<BarPair> FindBarPairs(const CrossMasMarks& marks);
+bool FindBarPair(const CrossMasMarks& marks);
+
+// FlagReach of every cell: 1 for the open cells 4-connected to the first open cell in row
+// order, 0 for all others.
+MasArray<int> FloodReach(const CrossMasMarks& marks);
+// The open cells outside the region of the first open cell, in row order.
+std::vector<MasPosition> FindCutOffCells(const CrossMasMarks& marks);
+bool FindIsolated(const CrossMasMarks& marks);
+
+// The slots longer than AnswerLenMax, across slots row by row first, then down slots
+// column by column.
+std::vector<CrossWordSlot> FindLongSlots(const CrossMasMarks& marks);
+
+}  // namespace crossword

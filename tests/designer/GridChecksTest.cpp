@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "common/GridSettingsFile.h"
+#include "designer/engine/GridChecks.h"
+#include "tests/support/GridText.h"
+
+namespace crossword {
+namespace {
+
+using testing::MarksFromRows;
+
+TEST(GridChecks, WallsSideBySideInRowsAndColumns) {
+  EXPECT_FALSE(FindBarPair(MarksFromRows({"#.#", ".#.", "#.#"})));  // diagonal neighbours only
+  const auto pairs = FindBarPairs(MarksFromRows({"..#", ".##", "#.."}));
+  const std::vector<BarPair> expected = {{{2, 2}, {3, 2}}, {{3, 1}, {3, 2}}};
+  EXPECT_EQ(pairs, expected);
+  // At the right and bottom edges.
+  EXPECT_TRUE(FindBarPair(MarksFromRows({"...##"})));
+  EXPECT_TRUE(FindBarPair(MarksFromRows({".", ".", "#", "#"})));
+}
+
+TEST(GridChecks, TheDiagonalCutsOffTheCellsBelowIt) {
+  const auto marks = MarksFromRows({"#..", ".#.", "..#"});
+  const std::vector<MasPosition> expected = {{1, 2}, {1, 3}, {2, 3}};
+  EXPECT_EQ(FindCutOffCells(marks), expected);
+  EXPECT_TRUE(FindIsolated(marks));
+  const MasArray<int> reach = FloodReach(marks);
+  EXPECT_EQ(reach(2, 1), 1);  // the first open cell's region
+  EXPECT_EQ(reach(3, 2), 1);
+  EXPECT_EQ(reach(1, 1), 0);  // walls are never reached
+}
+
+TEST(GridChecks, TheFillFollowsBendsLeftAndUpwards) {
+  // From the top left along row 1, down column 5, left along row 5, up column 3 and left
+  // again: the last cells are reached only by moving left and up.
+  EXPECT_FALSE(FindIsolated(MarksFromRows({".....", "####.", "...#.", ".#.#.", ".#..."})));
+  const auto cut = MarksFromRows({".....", "####.", "...#.", ".###.", ".#..."});
+  const std::vector<MasPosition> expected = {{1, 3}, {2, 3}, {3, 3}, {1, 4}, {1, 5}};
+  EXPECT_EQ(FindCutOffCells(cut), expected);
+}
+
+TEST(GridChecks, GridsWithoutOpenCellsOrWithoutWalls) {
+  EXPECT_FALSE(FindIsolated(MarksFromRows({"#"})));
+  EXPECT_FALSE(FindIsolated(MarksFromRows({"##", "##"})));
+  EXPECT_FALSE(FindIsolated(MarksFromRows({"."})));
+  // The largest grid a file holds, open everywhere: no recursion depth to run out of.
+  EXPECT_FALSE(FindIsolated(CrossMasMarks(MasSizeMax, MasSizeMax, BlankMark)));
+}
+
+TEST(GridChecks, SlotsLongerThanTheDictionaryWords) {
+  EXPECT_TRUE(FindLongSlots(CrossMasMarks(12, 12, BlankMark)).empty());
+  auto marks = CrossMasMarks(14, 13, BlankMark);
+  for (int x = 1; x <= 14; ++x) marks(x, 2) = WallMark;  // rows 3..13 make 11-cell columns
+  marks(13, 1) = WallMark;
+  const std::vector<CrossWordSlot> expected = {
+      {FlagAcross, 1, 3, 14},  {FlagAcross, 1, 4, 14},  {FlagAcross, 1, 5, 14},
+      {FlagAcross, 1, 6, 14},  {FlagAcross, 1, 7, 14},  {FlagAcross, 1, 8, 14},
+      {FlagAcross, 1, 9, 14},  {FlagAcross, 1, 10, 14}, {FlagAcross, 1, 11, 14},
+      {FlagAcross, 1, 12, 14}, {FlagAcross, 1, 13, 14}};
+  EXPECT_EQ(FindLongSlots(marks), expected);  // row 1 holds 12 cells, then 1
+  const auto column =
+      MarksFromRows({".", ".", ".", ".", ".", ".", ".", ".", ".", ".", ".", ".", "."});
+  EXPECT_EQ(FindLongSlots(column), (std::vector<CrossWordSlot>{{FlagDown, 1, 1, 13}}));
+}
+
+}  // namespace
+}  // namespace crossword

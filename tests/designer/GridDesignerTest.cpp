@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "common/FileError.h"
+#include "common/FileNames.h"
+#include "designer/engine/GridDesigner.h"
+#include "tests/designer/DesignerRecorder.h"
+#include "tests/support/GridText.h"
+#include "tests/support/TempFolder.h"
+
+namespace crossword {
+namespace {
+
+using testing::DesignerRecorder;
+using testing::MarksFromRows;
+using testing::TempFolder;
+using Label = DesignerLabel;
+
+class GridDesignerTest : public ::testing::Test {
+ protected:
+  TempFolder folder;
+  DesignerRecorder recorder;
+  GridDesigner designer{recorder, folder.Path().string()};
+
+  void MakeCustomGrid(int width, int height) {
+    designer.MasSizePattern = MasSizePatternCustom;
+    designer.MasSizeCustom = {std::to_string(width), std::to_string(height)};
+    designer.NewMasSize();
+  }
+  void TakeGrid(const std::vector<std::string>& rows) {
+    const CrossMasMarks marks = MarksFromRows(rows);
+    MakeCustomGrid(marks.MasMaxX(), marks.MasMaxY());
+    designer.CrossMas = marks;
+    designer.ShowMasBar();
+    designer.CountWords();
+  }
+};
+
+TEST_F(GridDesignerTest, EachSizePatternDrawsWidthAndHeightFromItsRange) {
+  const std::vector<std::set<int>> expected = {
+      {5, 6, 7}, {7, 8, 9}, {9, 10, 11}, {5, 6, 7, 8, 9, 10, 11, 12}};
+  for (int pattern = 1; pattern <= 4; ++pattern) {
+    std::set<int> widths, heights;
+    bool notSquare = false;
+    for (int i = 0; i < 500; ++i) {
+      const StageSize size = designer.DrawMasSize(pattern, "", "");
+      widths.insert(size.MasMaxX);
+      heights.insert(size.MasMaxY);
+      notSquare = notSquare || size.MasMaxX != size.MasMaxY;
+    }
+    EXPECT_EQ(widths, expected[pattern - 1]) << pattern;
+    EXPECT_EQ(heights, expected[pattern - 1]) << pattern;
+    EXPECT_TRUE(notSquare) << pattern;
+  }
+}
+
+TEST_F(GridDesignerTest, ATypedSizeIsTakenAsItStandsAndDrawsNothing) {
+  RandomSource twin;
+  const StageSize size = designer.DrawMasSize(MasSizePatternCustom, "4", " 12 ");
+  EXPECT_EQ(size.MasMaxX, 4);  // below 5 is allowed here
+  EXPECT_EQ(size.MasMaxY, 12);
+  EXPECT_EQ(designer.Random.Next(), twin.Next());
+  for (const char* typed : {"", "abc", "0", "-3", "100", "9x", "9.5"}) {
+    EXPECT_THROW(designer.DrawMasSize(MasSizePatternCustom, typed, "9"), MasSizeError) << typed;
+    EXPECT_THROW(designer.DrawMasSize(MasSizePatternCustom, "9", typed), MasSizeError) << typed;
+  }
+}
+
+TEST_F(GridDesignerTest, ARefusedSizeLeavesTheGridAsItWas) {
+  MakeCustomGrid(6, 5);
+  designer.MasSizeCustom = {"6", "x"};
+  EXPECT_THROW(designer.NewMasSize(), MasSizeError);
+  EXPECT_EQ(designer.MasMaxX(), 6);
+  EXPECT_EQ(designer.MasMaxY(), 5);
+}
+
+TEST_F(GridDesignerTest, TheBoardWindowScrollsOnlyWhereTheGridIsLarger) {
+  const std::vector<std::tuple<int, int, StageView>> cases = {
+      {12, 12, {2, 3, 1, 1, 3}}, {11, 10, {1, 1, 1, 1, 0}}, {13, 9, {3, 1, 1, 1, 1}},
+      {5, 12, {1, 3, 1, 1, 2}},  {10, 9, {1, 1, 1, 1, 0}},
+  };
+  for (const auto& [width, height, view] : cases) {
+    MakeCustomGrid(width, height);
+    EXPECT_EQ(designer.View, view) << width << " x " << height;
+  }
+}
+
+TEST_F(GridDesignerTest, ToggleTwiceRestoresTheCellAndBothCounters) {
+  MakeCustomGrid(5, 5);
+  designer.ToggleCell(13);  // the centre
+  EXPECT_EQ(designer.CrossMas(3, 3), WallMark);
+  EXPECT_EQ(recorder.Caption(Label::lblNowBarNmb), "1");
+  EXPECT_EQ(recorder.Caption(Label::lblWordNmbMax), "12");  // row 3 and column 3 split in two
+  EXPECT_EQ(recorder.board, designer.CrossMas);
+  designer.ToggleCell(13);
+  EXPECT_EQ(designer.CrossMas(3, 3), BlankMark);
+  EXPECT_EQ(recorder.Caption(Label::lblNowBarNmb), "0");
+  EXPECT_EQ(recorder.Caption(Label::lblWordNmbMax), "10");
+  designer.ToggleCell(7);  // labels run row by row: the second cell of row 2
+  EXPECT_EQ(designer.CrossMas(2, 2), WallMark);
+  const CrossMasMarks before = designer.CrossMas;
+  designer.ToggleCell(0);
+  designer.ToggleCell(26);
+  EXPECT_EQ(designer.CrossMas, before);
+}
+
+TEST_F(GridDesignerTest, ClearingAGridReadFromAFileShowsNoWallsAndNoCount) {
+  TakeGrid({"#.#.#", ".....", "#.#.#"});
+  designer.StageFromFile = true;
+  designer.ClearMasBar();
+  EXPECT_EQ(designer.CrossMas, CrossMasMarks(5, 3, BlankMark));
+  EXPECT_EQ(recorder.Caption(Label::lblNowBarNmb), "0");
+  EXPECT_EQ(recorder.Caption(Label::lblWordNmbMax), "-");
+  EXPECT_FALSE(designer.StageFromFile);
+}
+
+TEST_F(GridDesignerTest, LeavingPage2MakesAMissingOrTooSmallGridAndWarnsAbove400Cells) {
+  EXPECT_TRUE(designer.CheckLeavePage2());  // no grid yet: one of the chosen pattern (中)
+  for (int size : {designer.MasMaxX(), designer.MasMaxY()}) {
+    EXPECT_GE(size, 7);
+    EXPECT_LE(size, 9);
+  }
+  MakeCustomGrid(4, 9);
+  designer.ToggleCell(1);
+  EXPECT_TRUE(designer.CheckLeavePage2());
+  EXPECT_EQ(CountWalls(designer.CrossMas), 0);  // made anew, its walls lost
+  EXPECT_EQ(designer.MasMaxX(), 4);
+  MakeCustomGrid(20, 20);
+  EXPECT_TRUE(designer.CheckLeavePage2());
+  EXPECT_TRUE(recorder.messages.empty());
+  MakeCustomGrid(20, 21);
+  EXPECT_FALSE(designer.CheckLeavePage2());  // No is the default
+  recorder.answers = {AnswerYes};
+  EXPECT_TRUE(designer.CheckLeavePage2());
+  EXPECT_EQ(recorder.messages, (std::vector<int>{21, 21}));
+  EXPECT_EQ(recorder.shown.back().Lines[0], "マス目の総計が 420 になっています。");
+}
+
+TEST_F(GridDesignerTest, LeavingPage2RecountsAStageReadFromAFile) {
+  TakeGrid({".....", ".#.#.", ".....", ".#.#.", "....."});
+  designer.StageFromFile = true;
+  designer.WordCount = {};
+  recorder.captions.clear();
+  designer.CheckLeavePage2();
+  EXPECT_EQ(recorder.Caption(Label::lblNowBarNmb), "4");
+  EXPECT_EQ(recorder.Caption(Label::lblWordNmbMax), "6");
+  EXPECT_EQ(designer.WordCount.QuesNmbMax, 6);
+}
+
+TEST_F(GridDesignerTest, LeavingPage3WithoutWallsAsksAndThenCountsTheSlots) {
+  MakeCustomGrid(9, 7);
+  EXPECT_FALSE(designer.CheckLeavePage3());
+  EXPECT_EQ(recorder.messages, (std::vector<int>{6}));
+  recorder.answers = {AnswerYes};
+  EXPECT_TRUE(designer.CheckLeavePage3());
+  EXPECT_EQ(designer.WordCount.QuesNmbMax, 16);
+  MakeCustomGrid(13, 5);
+  recorder.answers = {AnswerYes};
+  EXPECT_FALSE(designer.CheckLeavePage3());  // the 13-cell rows are longer than any word
+  EXPECT_EQ(recorder.messages, (std::vector<int>{6, 6, 6, 7}));
+  EXPECT_EQ(designer.WordCount.WordLenMax, 13);
+}
+
+TEST_F(GridDesignerTest, LeavingPage3WarnsOfWallsSideBySideThenOfCutOffCells) {
+  TakeGrid({"##...", ".....", "....#", "...#."});
+  EXPECT_FALSE(designer.CheckLeavePage3());
+  EXPECT_EQ(recorder.messages, (std::vector<int>{1}));
+  recorder.answers = {AnswerYes};
+  EXPECT_FALSE(designer.CheckLeavePage3());  // then No to the cut-off cell
+  EXPECT_EQ(recorder.messages, (std::vector<int>{1, 1, 2}));
+  EXPECT_EQ(recorder.markedWhileAsking, (std::vector<MasPosition>{{5, 4}}));
+  EXPECT_TRUE(recorder.marked.empty());  // the marks go when the box closes
+  recorder.answers = {AnswerYes, AnswerYes};
+  EXPECT_TRUE(designer.CheckLeavePage3());
+}
+
+TEST_F(GridDesignerTest, ASlotOver12CellsCannotBeKeptEvenWithGoodWalls) {
+  TakeGrid({"#............", ".............", "............."});
+  EXPECT_FALSE(designer.CheckLeavePage3());
+  EXPECT_EQ(recorder.messages, (std::vector<int>{7}));
+}
+
+TEST_F(GridDesignerTest, TheGridFileFollowsTheDictionaryButKeepsItsOwnExtension) {
+  EXPECT_EQ(designer.DicPath, AsFolder(folder.Path().string()));
+  EXPECT_EQ(designer.MakeFileName, "標準日本語辞書.gst");
+  const auto counts = testing::WordsOfEveryLength(7);
+  designer.ChooseDictionary((folder / "words/abc.lxd").string(), counts);
+  EXPECT_EQ(designer.DicFileName, "abc.lxd");
+  EXPECT_EQ(designer.DicPath, (folder / "words").string() + "/");
+  EXPECT_EQ(designer.MakeFileName, "abc.gst");
+  EXPECT_EQ(designer.MakeFileDir, designer.DicPath);
+  EXPECT_EQ(designer.DicWordNmb, counts);
+  EXPECT_EQ(recorder.messages, (std::vector<int>{11}));
+  EXPECT_EQ(recorder.shown[0].Lines[1], "マス設定ファイル名(abc.gst)も変更されました。");
+  EXPECT_EQ(recorder.Caption(Label::lblInfoMakeFileName), "abc.gst");
+  designer.ChooseMakeFile((folder / "out/grid1.txt").string());
+  EXPECT_EQ(designer.MakeFileName, "grid1.gst");
+  EXPECT_EQ(designer.MakeFileDir, (folder / "out").string() + "/");
+  EXPECT_EQ(recorder.Caption(Label::lblMakeFileName2), designer.MakeFileDir);
+}
+
+TEST_F(GridDesignerTest, TheFileToWriteIsOfferedForReadingOnlyWhenItExists) {
+  designer.PresetReadFile();
+  EXPECT_EQ(designer.ReadFileName, "(未)?.gst");
+  folder.Write("標準日本語辞書.gst", "");
+  designer.PresetReadFile();
+  EXPECT_EQ(designer.ReadFileName, "標準日本語辞書.gst");
+  EXPECT_EQ(designer.ReadFileDir, designer.MakeFileDir);
+}
+
+TEST(CheckHDD, AWritableFolderPassesAndKeepsNoProbe) {
+  TempFolder folder;
+  const std::string path = AsFolder(folder.Path().string());
+  EXPECT_EQ(CheckHDD(path), 1);
+  EXPECT_FALSE(std::filesystem::exists(path + "dummy.$$$"));
+  EXPECT_EQ(CheckHDD(path + "missing/"), 0);
+}
+
+class StageReadingTest : public GridDesignerTest {
+ protected:
+  std::string WriteStages(const std::vector<std::vector<std::string>>& stages) {
+    const auto path = folder / "three.gst";
+    GridSettingsWriter writer(path);
+    writer.WriteGridHeader({"/d/", "d.lxd", 0, 0});
+    for (size_t i = 0; i < stages.size(); ++i) {
+      writer.WriteGridStage(static_cast<int>(i) + 1, MarksFromRows(stages[i]));
+    }
+    writer.Commit();
+    return path.string();
+  }
+};
+
+TEST_F(StageReadingTest, AFileOfThreeStagesShowsTheFirstAndBrowsesTheOthers) {
+  const std::string path =
+      WriteStages({{".....", ".#.#.", "....."}, {"....", "...."}, {"..ア..", "#...#", "....."}});
+  designer.ChooseReadFile(path);
+  EXPECT_EQ(recorder.Caption(Label::lblCrossStageNmb), "1");
+  EXPECT_EQ(recorder.Caption(Label::lblCrossStageNmbMax), "3");
+  EXPECT_EQ(designer.CrossMas, MarksFromRows({".....", ".#.#.", "....."}));
+  EXPECT_EQ(recorder.Caption(Label::lblNowBarNmb), "ファイルから読み込み済み");
+  EXPECT_TRUE(designer.StageFromFile);
+  const int boards = recorder.boardsLoaded;
+  designer.ChangeStage(1);
+  EXPECT_EQ(recorder.boardsLoaded, boards);  // the stage shown is not read again
+  designer.ChangeStage(3);
+  EXPECT_EQ(designer.CrossMas, MarksFromRows({".....", "#...#", "....."}));  // letter opened
+  EXPECT_EQ(recorder.Caption(Label::lblMasSize1), "5");
+  EXPECT_EQ(recorder.Caption(Label::lblCrossStageNmb), "3");
+}
+
+TEST_F(StageReadingTest, AFileWithoutStagesIsNamedAndLeavesTheGridShown) {
+  MakeCustomGrid(6, 6);
+  const auto path = folder.Write("empty.gst", testing::Cp932Lines({";DicPath", "/d/"}));
+  designer.ChooseReadFile(path.string());
+  EXPECT_EQ(recorder.messages, (std::vector<int>{4}));
+  EXPECT_EQ(recorder.shown[0].Lines[0],
+            "このマス設定ファイル(empty.gst)ではクロスワードが作れません。");
+  EXPECT_EQ(designer.ReadFileName, "不明(*.gst)");
+  EXPECT_EQ(designer.MasMaxX(), 6);
+}
+
+TEST_F(StageReadingTest, AStageThatCannotBeReadLeavesTheGridShown) {
+  MakeCustomGrid(6, 6);
+  const auto path =
+      folder.Write("cut.gst", testing::Cp932Lines({";#1", ";MasMaxX,MasMaxY", "5,x"}));
+  EXPECT_THROW(designer.ChooseReadFile(path.string()), FileError);
+  EXPECT_EQ(designer.MasMaxX(), 6);
+  EXPECT_FALSE(designer.StageFromFile);
+}
+
+}  // namespace
+}  // namespace crossword

@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include "designer/engine/GridDesigner.h"
+#include "tests/designer/DesignerRecorder.h"
+#include "tests/support/TempFolder.h"
+
+namespace crossword {
+namespace {
+
+using testing::DesignerRecorder;
+using testing::TempFolder;
+using testing::WordsOfEveryLength;
+
+// A dictionary that suits some layouts and not others: few long words, and no more
+// than 40 words of two letters.
+WordCounts ScarceWords() {
+  WordCounts counts = WordsOfEveryLength(60);
+  counts[2] = 40;
+  counts[8] = counts[9] = 25;
+  return counts;
+}
+
+class WallPlacementTest : public ::testing::Test {
+ protected:
+  TempFolder folder;
+  DesignerRecorder recorder;
+  GridDesigner designer{recorder, folder.Path().string()};
+
+  void MakeGrid(int width, int height, std::uint64_t seed) {
+    designer.Random.Reseed(seed);
+    designer.MasSizePattern = MasSizePatternCustom;
+    designer.MasSizeCustom = {std::to_string(width), std::to_string(height)};
+    designer.NewMasSize();
+  }
+  std::vector<MasPosition> Walls() const {
+    std::vector<MasPosition> walls;
+    for (int y = 1; y <= designer.MasMaxY(); ++y) {
+      for (int x = 1; x <= designer.MasMaxX(); ++x) {
+        if (IsWall(designer.CrossMas(x, y))) walls.push_back({x, y});
+      }
+    }
+    return walls;
+  }
+  // Whether every wall has its image under `mirror` among the walls.
+  template <typename Mirror>
+  bool SymmetricUnder(const std::vector<MasPosition>& walls, Mirror mirror) const {
+    for (const MasPosition& wall : walls) {
+      const MasPosition image = mirror(wall);
+      if (!IsWall(designer.CrossMas(image.x, image.y))) return false;
+    }
+    return true;
+  }
+};
+
+TEST_F(WallPlacementTest, EverySuccessfulPlacementIsValidAndSuitsTheDictionary) {
+  designer.DicWordNmb = ScarceWords();
+  int made = 0, failed = 0;
+  for (std::uint64_t seed = 1; seed <= 60; ++seed) {
+    const int width = 5 + static_cast<int>(seed % 8);
+    const int height = 5 + static_cast<int>(seed * 7 % 8);
+    MakeGrid(width, height, seed);
+    const int kind = seed % 2 == 0 ? MasBarPatternKind : MasBarRandomKind;
+    if (!designer.MakeMasBar(kind)) {
+      ++failed;
+      EXPECT_TRUE(Walls().empty());
+      continue;
+    }
+    ++made;
+    SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height) + ", seed " +
+                 std::to_string(seed));
+    EXPECT_FALSE(FindBarPair(designer.CrossMas));
+    EXPECT_FALSE(FindIsolated(designer.CrossMas));
+    const WordStatistics counted = CountWords(designer.CrossMas);
+    EXPECT_EQ(counted.QuesNmbMax, designer.WordCount.QuesNmbMax);
+    EXPECT_LE(counted.WordLenMax, AnswerLenMax);
+    for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
+      EXPECT_GE(designer.DicWordNmb[length], 10 * counted.WordLenNmb[length]) << length;
+    }
+  }
+  EXPECT_GT(made, 10);  // both outcomes are met
+  EXPECT_GT(failed, 0);
+}
+
+TEST_F(WallPlacementTest, PatternWallsOnAnOddGridMirrorAboutBothCentreLines) {
+  for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+    MakeGrid(seed % 2 == 0 ? 9 : 11, seed % 3 == 0 ? 7 : 5, seed);
+    designer.InitCrossMas();
+    designer.PutBarPattern();
+    const auto walls = Walls();
+    ASSERT_FALSE(walls.empty());
+    const int w = designer.MasMaxX(), h = designer.MasMaxY();
+    EXPECT_TRUE(SymmetricUnder(walls, [&](MasPosition p) {
+      return MasPosition{w - p.x + 1, p.y};
+    })) << seed;
+    EXPECT_TRUE(SymmetricUnder(walls, [&](MasPosition p) {
+      return MasPosition{p.x, h - p.y + 1};
+    })) << seed;
+  }
+}
+
+TEST_F(WallPlacementTest, QuadrantTrialsStopShortOfTheMiddleLinesOfAnEvenSize) {
+  // Trials of width x height draw two numbers each: 8 gives 3 columns or rows (1..3),
+  // 9 gives 5 (1..5, the centre included), 2 gives none.
+  const std::vector<std::tuple<int, int, int>> cases = {
+      {8, 8, 9}, {9, 9, 25}, {8, 9, 15}, {2, 9, 0}, {5, 6, 6}};
+  for (const auto& [width, height, trials] : cases) {
+    MakeGrid(width, height, 7);
+    designer.InitCrossMas();
+    RandomSource twin;
+    twin.Reseed(7);
+    designer.PutBarQuadrants();
+    for (int i = 0; i < 2 * trials; ++i) twin.Next();
+    EXPECT_EQ(designer.Random.Next(), twin.Next()) << width << " x " << height;
+    for (const MasPosition& wall : Walls()) {
+      EXPECT_TRUE(width % 2 == 1 || (wall.x != width / 2 && wall.x != width / 2 + 1));
+    }
+  }
+}
+
+TEST_F(WallPlacementTest, TheMiddleColumnsOfAnEvenWidthFollowOneDrawnSymmetry) {
+  for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+    MakeGrid(8, 7, seed);  // an odd height: no middle rows
+    designer.InitCrossMas();
+    designer.PutBarPattern();
+    std::vector<MasPosition> middle;
+    for (const MasPosition& wall : Walls()) {
+      if (wall.x == 4 || wall.x == 5) middle.push_back(wall);
+    }
+    const bool sameColumn = SymmetricUnder(middle, [](MasPosition p) {
+      return MasPosition{p.x, 7 - p.y + 1};
+    });
+    const bool throughCentre = SymmetricUnder(middle, [](MasPosition p) {
+      return MasPosition{8 - p.x + 1, 7 - p.y + 1};
+    });
+    EXPECT_TRUE(sameColumn || throughCentre) << seed;
+  }
+}
+
+TEST_F(WallPlacementTest, WithoutTwoLetterWordsNoLayoutKeepsATwoCellSlot) {
+  designer.DicWordNmb = WordsOfEveryLength(100000);
+  designer.DicWordNmb[2] = 0;
+  for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+    MakeGrid(7, 7, seed);
+    designer.SetMasBar();
+    EXPECT_EQ(designer.WordCount.WordLenNmb[2], 0) << seed;
+    EXPECT_EQ(CountWords(designer.CrossMas).WordLenNmb[2], 0) << seed;
+  }
+}
+
+TEST_F(WallPlacementTest, AFailedRunTriesTenTimesThenShowsAnEmptyGrid) {
+  MakeGrid(6, 6, 1);  // no dictionary words at all
+  designer.ToggleCell(8);
+  recorder.pumps = 0;
+  designer.SetMasBar();
+  EXPECT_EQ(recorder.messages, (std::vector<int>{5}));
+  EXPECT_EQ(recorder.pumps, 2 * MakeMasBarAttempts);
+  EXPECT_EQ(recorder.placementRuns, 1);
+  EXPECT_EQ(designer.CrossMas, CrossMasMarks(6, 6, BlankMark));
+  EXPECT_EQ(recorder.Caption(DesignerLabel::lblNowBarNmb), "0");
+  EXPECT_EQ(recorder.Caption(DesignerLabel::lblWordNmbMax), "0");
+  EXPECT_EQ(recorder.progress, (std::vector<std::pair<int, bool>>{{3, true}, {3, false}}));
+}
+
+TEST_F(WallPlacementTest, EitherKindIsDrawnOnceForTheWholeRun) {
+  designer.DicWordNmb = ScarceWords();
+  DesignerRecorder twinRecorder;
+  GridDesigner twin{twinRecorder, folder.Path().string()};
+  twin.DicWordNmb = designer.DicWordNmb;
+  designer.MasBarPattern = MasBarEitherOption;
+  for (std::uint64_t seed = 1; seed <= 30; ++seed) {
+    MakeGrid(9, 9, seed);
+    twin.CrossMas = designer.CrossMas;
+    twin.Random.Reseed(seed);
+    designer.SetMasBar();
+    twin.MakeMasBar(twin.Random.Draw(1, 2));
+    EXPECT_EQ(designer.CrossMas, twin.CrossMas) << seed;
+  }
+}
+
+TEST_F(WallPlacementTest, ClicksAndPressesDuringARunChangeNothing) {
+  MakeGrid(7, 7, 3);
+  designer.DicWordNmb = WordsOfEveryLength(100000);
+  int nested = 0;
+  recorder.onPump = [&] {
+    const CrossMasMarks during = designer.CrossMas;
+    designer.ToggleCell(1);
+    designer.SetMasBar();
+    nested += designer.CrossMas == during ? 0 : 1;
+  };
+  designer.SetMasBar();
+  EXPECT_EQ(nested, 0);
+  EXPECT_EQ(recorder.placementRuns, 1);
+  const char32_t before = designer.CrossMas(1, 1);
+  designer.ToggleCell(1);  // after the run, clicks count again
+  EXPECT_NE(designer.CrossMas(1, 1), before);
+}
+
+}  // namespace
+}  // namespace crossword
