@@ -1,13 +1,21 @@
 # The two set-up commands of the README. Both install what is missing first.
+# SANITIZE=1 builds into its own folder with AddressSanitizer and UndefinedBehaviorSanitizer.
+ifeq ($(SANITIZE),1)
+BUILD_DIR ?= build-sanitize
+CMAKE_FLAGS += -DCROSSWORD_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+else
 BUILD_DIR ?= build
+endif
 
-.PHONY: deps build run test clean
+FUZZ_RUNS ?= 100000
+
+.PHONY: deps build run test fuzz clean
 
 deps:
 	scripts/install-deps
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja
+	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
 	cmake --build $(BUILD_DIR)
 
 run: build
@@ -15,6 +23,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j 2
+
+# Every libFuzzer target for FUZZ_RUNS inputs (clang, its own build folder).
+fuzz: deps
+	scripts/fuzz build-fuzz $(FUZZ_RUNS)
 
 clean:
 	rm -rf $(BUILD_DIR)

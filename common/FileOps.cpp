@@ -16,6 +16,9 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
+FileFaultPlan faults;  // set by tests only
+int writesSincePlan = 0;
+
 [[noreturn]] void ThrowSystemError(const std::filesystem::path& path, const std::string& action) {
   throw FileError(path, "cannot " + action + ": " + std::strerror(errno));
 }
@@ -24,6 +27,11 @@ void WriteBytes(const std::filesystem::path& path, const char* mode, std::string
   std::FILE* raw = std::fopen(path.c_str(), mode);
   if (raw == nullptr) ThrowSystemError(path, "open for writing");
   FileHandle file(raw);
+  if (faults.failingWrite > 0 && ++writesSincePlan == faults.failingWrite) {
+    std::fwrite(bytes.data(), 1, bytes.size() / 2, raw);
+    errno = ENOSPC;
+    ThrowSystemError(path, "write");
+  }
   if (std::fwrite(bytes.data(), 1, bytes.size(), raw) != bytes.size()) {
     ThrowSystemError(path, "write");
   }
@@ -52,13 +60,23 @@ void AppendToFile(const std::filesystem::path& path, std::string_view bytes) {
 }
 
 void ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
-  if (std::rename(from.c_str(), to.c_str()) != 0) {
+  if (faults.failRename) errno = EBUSY;
+  if (faults.failRename || std::rename(from.c_str(), to.c_str()) != 0) {
     ThrowSystemError(to, "be replaced by " + from.filename().string());
   }
 }
 
 void DeleteFile(const std::filesystem::path& path) {
+  if (faults.failDelete && std::filesystem::exists(path)) {
+    errno = EBUSY;
+    ThrowSystemError(path, "delete");
+  }
   if (std::remove(path.c_str()) != 0 && errno != ENOENT) ThrowSystemError(path, "delete");
+}
+
+void InjectFileFaults(const FileFaultPlan& plan) {
+  faults = plan;
+  writesSincePlan = 0;
 }
 
 }  // namespace crossword

@@ -115,13 +115,18 @@ class GridFileText {
     }
     index += 2;
     std::vector<int> numbers;
+    std::vector<size_t> slotLines;  // where each slot's numbers begin, for messages
     while (numbers.size() < 4 * static_cast<size_t>(count)) {
+      while (slotLines.size() * 4 <= numbers.size() &&
+             slotLines.size() < static_cast<size_t>(count)) {
+        slotLines.push_back(index);
+      }
       ReadSlotNumbers(index++, numbers, 4 * count);
     }
     std::vector<CrossWordSlot> slots;
     for (int k = 0; k < count; ++k) {
       slots.push_back({numbers[4 * k], numbers[4 * k + 1], numbers[4 * k + 2], numbers[4 * k + 3]});
-      CheckSlot(slots.back(), k + 1, marks);
+      CheckSlot(slots.back(), k + 1, slotLines[k], marks);
     }
     return slots;
   }
@@ -147,25 +152,25 @@ class GridFileText {
     }
   }
 
-  void CheckSlot(const CrossWordSlot& slot, int k, const CrossMasMarks& marks) const {
+  void CheckSlot(const CrossWordSlot& slot, int k, size_t index, const CrossMasMarks& marks) const {
     const std::string name = "word slot " + std::to_string(k);
     if (slot.FlagHorV != FlagAcross && slot.FlagHorV != FlagDown) {
-      throw FileError(path_, name + " has the direction " + std::to_string(slot.FlagHorV) +
-                                 "; expected 1 (across) or 2 (down)");
+      Fail(index, name + " has the direction " + std::to_string(slot.FlagHorV) +
+                      "; expected 1 (across) or 2 (down)");
     }
     if (slot.AnswerLen < AnswerLenMin || slot.AnswerLen > AnswerLenMax) {
-      throw FileError(path_, name + " has the length " + std::to_string(slot.AnswerLen) +
-                                 "; word slots have 2 to 12 cells");
+      Fail(index, name + " has the length " + std::to_string(slot.AnswerLen) +
+                      "; word slots have 2 to 12 cells");
     }
     for (int i = 1; i <= slot.AnswerLen; ++i) {
       const int x = slot.CellX(i);
       const int y = slot.CellY(i);
       if (!marks.Contains(x, y)) {
-        throw FileError(path_, name + " runs outside the grid");
+        Fail(index, name + " runs outside the grid");
       }
       if (IsWall(marks(x, y))) {
-        throw FileError(path_, name + " covers the wall at column " + std::to_string(x) + ", row " +
-                                   std::to_string(y));
+        Fail(index, name + " covers the wall at column " + std::to_string(x) + ", row " +
+                        std::to_string(y));
       }
     }
   }

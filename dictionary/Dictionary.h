@@ -2,7 +2,10 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "common/FileError.h"
@@ -41,8 +44,13 @@ class Dictionary {
   WordRecord Record(int length, int k) const;
   // Category and list number of word k, without the rest of the record.
   std::pair<int, int> ClassOf(int length, int k) const;  // {CN, BN}
+  // Every word of the table with its position k, in stored order.
+  void ScanRecords(int length, const std::function<void(int k, const WordRecord&)>& visit) const;
   // The stored positions k of every word matching the query, in stored order.
   std::vector<int> FindAll(int length, const WordQuery& query) const;
+  // The first matching word, and the next one after position `after`; nothing when none.
+  std::optional<int> FindFirst(int length, const WordQuery& query) const;
+  std::optional<int> FindNext(int length, const WordQuery& query, int after) const;
   // Whether any word of this length matches (an empty query: whether the table has words).
   bool HasMatch(int length, const WordQuery& query) const;
 
@@ -51,6 +59,9 @@ class Dictionary {
   std::unique_ptr<Store> store_;
 };
 
+// Opens the dictionary DicPath + DicFileName (the folder ends with "/").
+Dictionary OpenDictionary(const std::string& DicPath, const std::string& DicFileName);
+
 // 0 = English (the first word of length 2 begins with a full-width capital "Ａ".."Ｚ"),
 // 1 = Japanese. An empty "L2" is passed over for the first table holding a word; a
 // dictionary without any word counts as Japanese.
@@ -58,5 +69,7 @@ int DetectAnswerLang(const Dictionary& dictionary);
 
 // The number of words of each length, 0 for an empty table.
 WordCounts CountDicWords(const Dictionary& dictionary);
+// The same for the dictionary file at `path`, open only while counting.
+WordCounts CountDicWords(const std::filesystem::path& path);
 
 }  // namespace crossword

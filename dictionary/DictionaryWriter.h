@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "dictionary/WordRecord.h"
@@ -11,5 +12,9 @@ namespace crossword {
 // length, tables keep the order given, IDs are kept as given. Replaces an older file of
 // that name only when the new one is complete.
 void WriteDictionary(const std::filesystem::path& path, const std::vector<WordRecord>& words);
+// The same, with the index file of these lines beside it; both replace older ones only
+// when both are complete.
+void WriteDictionary(const std::filesystem::path& path, const std::vector<WordRecord>& words,
+                     const std::vector<std::u32string>& indexLines);
 
 }  // namespace crossword

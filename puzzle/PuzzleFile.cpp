@@ -142,7 +142,7 @@ class PuzzleReader {
     Expect(U";レベル(0,1～5)　出題単語数(1～)　縦の質問番号のトップ(2～)");
     const auto level =
         NumberFields(3, "the level, the number of questions and the first down number");
-    if (level[0] > 5) FailHere("the level is 0 to 5");
+    if (level[0] > 5) FailHere("the level is 0 to 5, found " + std::to_string(level[0]));
     const size_t levelLine = next_ - 1;
 
     PuzzleStage stage;
@@ -173,7 +173,8 @@ class PuzzleReader {
         const bool frame = row == 0 || row == height + 1 || column == 0 || column == width + 1;
         if (frame ? code != KindWall : code < KindWall || code > KindCross) {
           FailHere("cell-kind code " + std::to_string(code) + " at column " +
-                   std::to_string(column + 1) + (frame ? " of the frame; the frame is all 1" : ""));
+                   std::to_string(column + 1) +
+                   (frame ? " of the frame; the frame is all 1" : "; codes are 1 to 4"));
         }
         if (!frame) kinds(column, row) = code;
       }
@@ -205,8 +206,8 @@ class PuzzleReader {
       for (int x = 1; x <= width; ++x) {
         const auto value = PlainNumber(fields[x - 1]);
         if (!value || static_cast<int>(fields[x - 1].size()) != digits) {
-          FailHere("question number " + Quoted(fields[x - 1]) + " is not " +
-                   std::to_string(digits) + " digits");
+          FailHere("question numbers of this stage are " + std::to_string(digits) +
+                   " digits wide, found " + Quoted(fields[x - 1]));
         }
         numbers(x, y) = *value;
       }

@@ -3,6 +3,7 @@
 set -u
 wright=$1
 data=$2
+write_dictionary=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -34,6 +35,62 @@ printf '.............\n' > "$work/wide.txt"
 "$wright" grid --layout "$work/wide.txt" --dictionary d.lxd --out "$work/wide.gst" 2> "$work/err.txt"
 check "slot over 12 fails" test $? -ne 0
 check "no file for slot over 12" test ! -e "$work/wide.gst"
+
+# Checking a layout: coordinates are (column,row).
+printf '##..\n....\n...#\n..#.\n' > "$work/bad.txt"
+"$wright" grid --check "$work/bad.txt" > "$work/check.txt" 2>&1
+check "check of a bad layout fails" test $? -ne 0
+check "check names the walls side by side" grep -q "Walls side by side: (1,1)-(2,1)" "$work/check.txt"
+check "check names the cut-off cell" grep -q "cut off from the first open cell: (4,4)" "$work/check.txt"
+"$wright" grid --check "$work/wide.txt" > "$work/check.txt" 2>&1
+check "check names the long slot" grep -q "over 12 cells: across (1,1) 13 cells" "$work/check.txt"
+"$wright" grid --check "$work/layout.txt" > "$work/check.txt" 2>&1
+check "check passes the example" grep -q "No problems found" "$work/check.txt"
+
+# A layout with warnings is written only with --force.
+"$wright" grid --layout "$work/bad.txt" --dictionary d.lxd --out "$work/bad.gst" 2> "$work/err.txt"
+check "warned layout is refused" test $? -ne 0
+check "refusal says --force" grep -q -- "--force" "$work/err.txt"
+check "no file for a warned layout" test ! -e "$work/bad.gst"
+printf '.....\n.....\n' > "$work/open.txt"
+"$wright" grid --layout "$work/open.txt" --dictionary d.lxd --out "$work/open.gst" --force 2> "$work/err.txt"
+check "forced layout is written" test -s "$work/open.gst"
+check "forced layout was warned of" grep -q "No walls" "$work/err.txt"
+
+# Reading a stage back as the designer loads it.
+"$wright" grid --read "$data/example5x5.gst" --stage 1 > "$work/read.txt" 2>&1
+check "read shows the stage" grep -q "5 x 5 cells, 6 walls, 6 word slots" "$work/read.txt"
+check "read checks the stage" grep -q "Passes the grid checks" "$work/read.txt"
+"$wright" grid --read "$data/example5x5.gst" --stage 2 > /dev/null 2> "$work/err.txt"
+check "read of a missing stage fails" grep -q "holds 1 stages" "$work/err.txt"
+
+# The full-auto mode with a dictionary of 500 words of every length.
+"$write_dictionary" "$work/dic/words.lxd" 500
+"$wright" grid --dictionary "$work/dic/words.lxd" --out "$work/auto.gst" --stages 5 --seed fixed \
+  > "$work/out.txt" 2> "$work/err.txt"
+check "full-auto writes its stages" grep -q "Wrote .*auto.gst: 5 stages" "$work/out.txt"
+check "full-auto shows progress" grep -q "stage 5 of 5" "$work/err.txt"
+"$wright" grid --info "$work/auto.gst" > "$work/info.txt"
+check "full-auto file names the small pattern" grep -q "Size pattern:       1 (full-auto, small)" "$work/info.txt"
+"$wright" grid --read "$work/auto.gst" --stage 5 > "$work/read.txt"
+check "full-auto stage passes the checks" grep -q "Passes the grid checks" "$work/read.txt"
+"$wright" grid --dictionary "$work/dic/words.lxd" --out "$work/again.gst" --stages 5 --seed fixed 2> /dev/null > /dev/null
+check "a fixed seed repeats the run" cmp -s "$work/auto.gst" "$work/again.gst"
+"$wright" grid --dictionary "$work/dic/words.lxd" --out "$work/kept.gst" --stages 3 --keep-size \
+  --keep-walls --size 8x6 --seed 7 > /dev/null 2>&1
+check "kept size and walls repeat one grid" test "$("$wright" grid --info "$work/kept.gst" | grep -c '^Stage .: 8 x 6')" = 3
+"$wright" grid --dictionary "$work/dic/words.lxd" --out "$work/x.gst" --keep-walls 2> "$work/err.txt"
+check "kept walls need a kept size" grep -q -- "--keep-size" "$work/err.txt"
+"$wright" grid --dictionary "$work/dic/words.lxd" --out "$work/x.gst" --size 0x5 2> "$work/err.txt"
+check "a size of 0 is refused" grep -q "width \"0\"" "$work/err.txt"
+
+"$write_dictionary" "$work/dic/few.lxd" 5
+printf 'older' > "$work/few.gst"
+"$wright" grid --dictionary "$work/dic/few.lxd" --out "$work/few.gst" --stages 1 2> "$work/err.txt" > /dev/null
+check "no layout for a tiny dictionary fails" test $? -ne 0
+check "the failure is the designer's message" grep -q "すべての設定で壁（黒マス）の配置に挑戦しました。" "$work/err.txt"
+check "a failed run keeps the older file" grep -qx older "$work/few.gst"
+check "a failed run says nothing was written" grep -q "Nothing was written" "$work/err.txt"
 
 head -c 200 "$data/example5x5.gst" > "$work/cut.gst"
 "$wright" grid --info "$work/cut.gst" > /dev/null 2> "$work/err.txt"

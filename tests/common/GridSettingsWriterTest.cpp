@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/FileError.h"
+#include "common/FileOps.h"
 #include "common/GridSettingsFile.h"
 #include "common/WordSlots.h"
 #include "tests/support/GridText.h"
@@ -115,6 +116,58 @@ TEST(GridSettingsWriter, WrittenFileReadsBackTheSameThroughEveryReader) {
   EXPECT_EQ(size->MasMaxX, 6);
   EXPECT_EQ(size->MasMaxY, 3);
   EXPECT_EQ(ReadStageCells(path, 2), second);
+}
+
+}  // namespace
+}  // namespace crossword
+
+namespace crossword {
+namespace {
+
+class GridSettingsWriterFaults : public ::testing::Test {
+ protected:
+  void TearDown() override { InjectFileFaults({}); }
+
+  // Writes a header and two stages over an older file; true when the file was committed.
+  bool WriteTwoStages(const std::filesystem::path& path) {
+    GridSettingsWriter writer(path);
+    try {
+      writer.WriteGridHeader(kCustomHeader);
+      writer.WriteGridStage(1, ExampleGrid());
+      writer.WriteGridStage(2, ExampleGrid());
+      writer.Commit();
+      return true;
+    } catch (const FileError& error) {
+      message_ = error.what();
+      return false;
+    }
+  }
+
+  std::string message_;
+};
+
+TEST_F(GridSettingsWriterFaults, EveryFailedWriteOrRenameLeavesTheOlderFileAlone) {
+  const std::vector<FileFaultPlan> plans = {
+      {1, false, false}, {2, false, false}, {3, false, false}, {0, true, false}};
+  for (const FileFaultPlan& plan : plans) {
+    SCOPED_TRACE("failing write " + std::to_string(plan.failingWrite) +
+                 (plan.failRename ? ", failing rename" : ""));
+    TempFolder folder;
+    const auto path = folder.Write("grid.gst", "older grid");
+    InjectFileFaults(plan);
+    EXPECT_FALSE(WriteTwoStages(path));
+    EXPECT_NE(message_.find("grid.gst"), std::string::npos) << message_;
+    EXPECT_EQ(ReadBytes(path), "older grid");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+  }
+}
+
+TEST_F(GridSettingsWriterFaults, AFailureBeforeTheFirstFileLeavesNoFileAtAll) {
+  TempFolder folder;
+  InjectFileFaults({2, false, false});
+  EXPECT_FALSE(WriteTwoStages(folder / "new.gst"));
+  EXPECT_NE(message_.find("No space left"), std::string::npos) << message_;
+  EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 
 }  // namespace

@@ -52,6 +52,10 @@ struct Damage {
   std::string says;
 };
 
+void PrintTo(const Damage& damage, std::ostream* out) {
+  *out << "line " << damage.line;
+}
+
 class DamagedPuzzleFile : public ::testing::TestWithParam<Damage> {};
 
 TEST_P(DamagedPuzzleFile, IsRefusedWithAClearMessage) {
@@ -87,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{6, "0,0", 6, "solve status"}, Damage{8, ";#2", 8, "\";#1\""},
         Damage{10, "5;5", 10, "rows and columns"}, Damage{12, "6,6,4", 12, "level"},
         Damage{14, "1,1,1,1,1,1,2", 14, "frame"}, Damage{16, "1,3,1,3,1,2,1", 0, "cell-kind map"},
-        Damage{23, "ランナア", 23, "5 wide"}, Damage{28, "01,0,0,0,0", 28, "1 digits"},
+        Damage{23, "ランナア", 23, "5 wide"}, Damage{28, "01,0,0,0,0", 28, "1 digits wide"},
         Damage{29, "0,0,0,0,1", 0, "question numbers"},
         Damage{41, "2,走る人たち,ランナー朝,ランナイサ,102,1,2,12,22,0", 41,
                "differs from the grid"},

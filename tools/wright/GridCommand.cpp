@@ -1,11 +1,17 @@
 #include <iostream>
+#include <map>
 #include <memory>
+#include <regex>
 
 #include "common/FileNames.h"
 #include "common/GridSettingsFile.h"
 #include "common/TextCodec.h"
 #include "common/WordSlots.h"
+#include "designer/engine/DesignerMessages.h"
+#include "designer/engine/GridChecks.h"
+#include "designer/engine/GridDesigner.h"
 #include "designer/engine/LayoutText.h"
+#include "dictionary/Dictionary.h"
 #include "tools/wright/Command.h"
 
 namespace crossword::wright {
@@ -17,6 +23,45 @@ struct GridOptions {
   std::string dictionary;
   std::string out;
   std::string info;
+  std::string check;
+  std::string read;
+  int stage = 1;
+  bool force = false;
+  std::string size = "small";
+  std::string walls = "pattern";
+  int stages = 0;  // 0: the default count
+  bool keepSize = false;
+  bool keepWalls = false;
+  std::string seed;  // empty: from the clock
+};
+
+// The designer as wright shows it: messages on stderr answered with their default
+// button, and a progress bar for the stages of a full-auto run.
+class TerminalDesignerView : public DesignerObserver {
+ public:
+  int StageNmbAuto = 1;  // stages of the run
+  int stageMaking = 0;   // the stage it is making; those before it are written
+
+  MessageAnswer ShowMessage(int, const CatalogueMessage& message) override {
+    std::cerr << "wright: " << message.Title << '\n' << message.Text();
+    return message.DefaultAnswer;
+  }
+  void SetCaption(DesignerLabel label, const std::string& caption) override {
+    if (label != DesignerLabel::lblNowMakingStageNmbAuto) return;
+    stageMaking = std::stoi(caption);
+    DrawProgress();
+  }
+  void ShowStageLabels(bool shown) override {
+    if (!shown) std::cerr << '\n';
+  }
+
+ private:
+  void DrawProgress() const {
+    constexpr int kWidth = 30;
+    const int done = kWidth * (stageMaking - 1) / StageNmbAuto;
+    std::cerr << "\rstage " << stageMaking << " of " << StageNmbAuto << " ["
+              << std::string(done, '#') << std::string(kWidth - done, '.') << ']' << std::flush;
+  }
 };
 
 void PrintGrid(const CrossMasMarks& marks) {
@@ -27,14 +72,67 @@ void PrintGrid(const CrossMasMarks& marks) {
   }
 }
 
+std::string Cell(MasPosition cell) {
+  return "(" + std::to_string(cell.x) + "," + std::to_string(cell.y) + ")";
+}
+
+// Lists what the page-3 check would warn of and refuse; returns how many kinds of
+// problem the grid has. `out` is stdout for a report, stderr for warnings.
+int ReportChecks(const CrossMasMarks& marks, std::ostream& out) {
+  int problems = 0;
+  if (CountWalls(marks) == 0) {
+    out << "No walls: every row and column is one word slot\n";
+    ++problems;
+  }
+  if (const auto pairs = FindBarPairs(marks); !pairs.empty()) {
+    out << "Walls side by side:";
+    for (const BarPair& pair : pairs) out << ' ' << Cell(pair.first) << '-' << Cell(pair.second);
+    out << '\n';
+    ++problems;
+  }
+  if (const auto cells = FindCutOffCells(marks); !cells.empty()) {
+    out << "Cells cut off from the first open cell:";
+    for (const MasPosition& cell : cells) out << ' ' << Cell(cell);
+    out << '\n';
+    ++problems;
+  }
+  if (const auto slots = FindLongSlots(marks); !slots.empty()) {
+    out << "Word slots over " << AnswerLenMax << " cells:";
+    for (const CrossWordSlot& slot : slots) {
+      out << (slot.FlagHorV == FlagAcross ? " across " : " down ") << Cell({slot.x, slot.y}) << ' '
+          << slot.AnswerLen << " cells;";
+    }
+    out << '\n';
+    ++problems;
+  }
+  return problems;
+}
+
+void CheckLayout(const GridOptions& options) {
+  const CrossMasMarks marks = ReadLayoutText(options.check);
+  std::cout << options.check << ": " << marks.MasMaxX() << " x " << marks.MasMaxY() << " cells, "
+            << CountWalls(marks) << " walls, " << CountWords(marks).QuesNmbMax
+            << " word slots (coordinates are (column,row) from the top left)\n";
+  if (ReportChecks(marks, std::cout) > 0) {
+    throw std::runtime_error(options.check + ": the layout does not pass the grid checks");
+  }
+  std::cout << "No problems found\n";
+}
+
 void WriteFromLayout(const GridOptions& options) {
   const CrossMasMarks marks = ReadLayoutText(options.layout);
   const WordStatistics statistics = CountWords(marks);
   if (statistics.WordLenMax > AnswerLenMax) {
+    ReportChecks(marks, std::cerr);
     throw std::runtime_error(options.layout + ": the longest word slot has " +
                              std::to_string(statistics.WordLenMax) +
                              " cells; the dictionaries hold words of up to 12 letters, so add "
                              "walls or make the grid smaller");
+  }
+  if (ReportChecks(marks, std::cerr) > 0 && !options.force) {
+    throw std::runtime_error(options.layout +
+                             ": not written; ordinary crosswords have none of the above, "
+                             "pass --force to write the grid anyway");
   }
   if (!FileExists(options.dictionary)) {
     std::cerr << "wright: note: the dictionary " << options.dictionary
@@ -49,6 +147,87 @@ void WriteFromLayout(const GridOptions& options) {
   writer.Commit();
   std::cout << "Wrote " << options.out << ": 1 stage, " << marks.MasMaxX() << " x "
             << marks.MasMaxY() << " cells, " << statistics.QuesNmbMax << " word slots\n";
+}
+
+// --size: a pattern name or a typed WIDTHxHEIGHT.
+void ApplySize(const std::string& size, AutoSettings& settings) {
+  static const std::map<std::string, int> kPatterns = {
+      {"small", 1}, {"medium", 2}, {"large", 3}, {"random", 4}};
+  if (const auto found = kPatterns.find(size); found != kPatterns.end()) {
+    settings.MasSizePatternAuto = found->second;
+    return;
+  }
+  std::smatch typed;
+  if (!std::regex_match(size, typed, std::regex("([0-9]+)x([0-9]+)"))) {
+    throw std::runtime_error("--size " + size +
+                             ": expected small, medium, large, random or WIDTHxHEIGHT");
+  }
+  settings.MasSizePatternAuto = MasSizePatternCustom;
+  settings.MasSizeCustomAuto = {typed[1], typed[2]};
+}
+
+void ApplyAutoOptions(const GridOptions& options, AutoSettings& settings) {
+  ApplySize(options.size, settings);
+  static const std::map<std::string, int> kWalls = {
+      {"pattern", MasBarPatternKind}, {"random", MasBarRandomKind}, {"either", MasBarEitherOption}};
+  settings.MasBarPatternAuto = kWalls.at(options.walls);
+  settings.ResetMasSize = !options.keepSize;
+  settings.ResetMasBarPattern = !options.keepWalls;
+  if (options.stages > 0) {
+    settings.MakeStageNmbAuto = 4;
+    settings.CrossStageNmbAuto = options.stages;
+  }
+}
+
+// A fixed seed repeats a run; a number picks another repeatable run; none draws anew.
+void SeedRandom(const std::string& seed, RandomSource& random) {
+  if (seed.empty()) {
+    random.ReseedFromClock();
+  } else if (seed != "fixed") {
+    random.Reseed(std::stoull(seed));
+  }
+}
+
+std::string FailureText(const CatalogueMessage& message, int stagesKept, const std::string& out) {
+  std::string text = message.Title + "\n" + message.Text();
+  text +=
+      "No good layout was found within the retries; try a smaller --size or a dictionary "
+      "with more words. ";
+  text += stagesKept > 0 ? std::to_string(stagesKept) + " stages were written to " + out
+                         : "Nothing was written.";
+  return text;
+}
+
+void MakeStagesAuto(const GridOptions& options) {
+  TerminalDesignerView view;
+  GridDesigner designer(view, FolderOf(options.dictionary));
+  designer.UseDictionary(options.dictionary, CountDicWords(Dictionary(options.dictionary)));
+  designer.MakeFileDir = FolderOf(options.out);
+  designer.MakeFileName = std::filesystem::path(options.out).filename().string();
+  ApplyAutoOptions(options, designer.Auto);
+  SeedRandom(options.seed, designer.Random);
+  view.StageNmbAuto = designer.Auto.StageNmbAuto();
+  if (designer.RunMakeFile() == 0) {
+    throw std::runtime_error(
+        FailureText(DesignerMessage(10, {}), view.stageMaking - 1, options.out));
+  }
+  std::cout << "Wrote " << options.out << ": " << view.StageNmbAuto << " stages\n";
+}
+
+void ReadStage(const GridOptions& options) {
+  TerminalDesignerView view;
+  GridDesigner designer(view, FolderOf(options.read));
+  if (!designer.LoadStage(options.read, options.stage)) {
+    throw std::runtime_error(options.read + " holds " + std::to_string(CountStages(options.read)) +
+                             " stages (as Gridwright counts them); there is no stage " +
+                             std::to_string(options.stage));
+  }
+  designer.CountWords();
+  std::cout << "Stage " << options.stage << " of " << options.read << ": " << designer.MasMaxX()
+            << " x " << designer.MasMaxY() << " cells, " << designer.NowBarNmb << " walls, "
+            << designer.WordCount.QuesNmbMax << " word slots\n";
+  PrintGrid(designer.CrossMas);
+  if (ReportChecks(designer.CrossMas, std::cout) == 0) std::cout << "Passes the grid checks\n";
 }
 
 std::string DescribeSizePattern(int pattern) {
@@ -76,35 +255,89 @@ void PrintInfo(const std::string& path) {
   }
 }
 
+const char kGridHelp[] =
+    "Make or inspect a grid settings file (.gst).\n\n"
+    "Lay out stages automatically (the full-auto mode):\n"
+    "  wright grid --dictionary DIC.lxd --out GRID.gst [--size small|medium|large|random|WxH]\n"
+    "              [--walls pattern|random|either] [--stages 1-99] [--keep-size]\n"
+    "              [--keep-walls] [--seed fixed|NUMBER]\n"
+    "  Defaults: small grids (5x5 to 7x7), pattern walls, 20 stages, a new size and new\n"
+    "  walls for every stage, a seed from the clock.\n\n"
+    "Write a grid typed in a text file, one row per line:\n"
+    "  wright grid --layout LAYOUT.txt --dictionary DIC.lxd --out GRID.gst [--force]\n"
+    "  In the layout, '■' or '#' is a wall, '　', '.' or a blank an open cell, and any\n"
+    "  other character an open cell whose letter is fixed in advance. A slot over 12 cells\n"
+    "  is refused; walls side by side, cut-off cells or no walls at all need --force.\n\n"
+    "Check a layout without writing it:\n"
+    "  wright grid --check LAYOUT.txt\n\n"
+    "Show what a grid settings file holds, or one stage as Gridwright loads it:\n"
+    "  wright grid --info GRID.gst\n"
+    "  wright grid --read GRID.gst --stage N";
+
+// "fixed" or a whole number of at most 19 digits, which a 64-bit seed always holds.
+std::string CheckSeed(const std::string& seed) {
+  const bool number = !seed.empty() && seed.size() <= 19 &&
+                      seed.find_first_not_of("0123456789") == std::string::npos;
+  return seed == "fixed" || number ? "" : "expected fixed or a whole number, found " + seed;
+}
+
+// The options of the full-auto mode only.
+std::vector<CLI::Option*> AddAutoOptions(CLI::App& grid, GridOptions& options) {
+  CLI::Option* keepSize =
+      grid.add_flag("--keep-size", options.keepSize, "One size for every stage");
+  CLI::Option* keepWalls =
+      grid.add_flag("--keep-walls", options.keepWalls, "One layout for every stage");
+  keepWalls->needs(keepSize);  // a new size always gets new walls
+  return {
+      keepSize,
+      keepWalls,
+      grid.add_option("--size", options.size, "small, medium, large, random or WIDTHxHEIGHT"),
+      grid.add_option("--walls", options.walls, "pattern, random or either")
+          ->check(CLI::IsMember({"pattern", "random", "either"})),
+      grid.add_option("--stages", options.stages, "Number of stages, 1 to 99 (default 20)")
+          ->check(CLI::Range(1, StageNmbMax)),
+      grid.add_option("--seed", options.seed, "fixed, or a number, to repeat a run")
+          ->check(CLI::Validator(CheckSeed, "fixed|NUMBER")),
+  };
+}
+
 }  // namespace
 
 void AddGridCommand(CLI::App& app) {
   auto options = std::make_shared<GridOptions>();
-  CLI::App* grid = app.add_subcommand(
-      "grid",
-      "Make or inspect a grid settings file (.gst).\n\n"
-      "Write a grid typed in a text file, one row per line:\n"
-      "  wright grid --layout LAYOUT.txt --dictionary DIC.lxd --out GRID.gst\n"
-      "  In the layout, '■' or '#' is a wall, '　', '.' or a blank an open cell, and any\n"
-      "  other character an open cell whose letter is fixed in advance.\n\n"
-      "Show what a grid settings file holds:\n"
-      "  wright grid --info GRID.gst");
+  CLI::App* grid = app.add_subcommand("grid", kGridHelp);
   auto* layout = grid->add_option("--layout", options->layout, "Text file with the grid's rows")
                      ->check(CLI::ExistingFile);
   auto* dictionary = grid->add_option("--dictionary", options->dictionary,
                                       "Dictionary the grid is made for (.lxd)");
   auto* out = grid->add_option("--out", options->out, "Grid settings file to write (.gst)");
+  auto* force = grid->add_flag("--force", options->force, "Write a layout despite its warnings");
   auto* info = grid->add_option("--info", options->info, "Grid settings file to describe")
                    ->check(CLI::ExistingFile);
-  layout->needs(dictionary, out)->excludes(info);
-  grid->callback([options, info, layout] {
-    if (*info) {
-      PrintInfo(options->info);
-    } else if (*layout) {
-      WriteFromLayout(*options);
-    } else {
-      throw CLI::RequiredError("--layout or --info");
+  auto* check = grid->add_option("--check", options->check, "Layout text file to check")
+                    ->check(CLI::ExistingFile);
+  auto* read = grid->add_option("--read", options->read, "Grid settings file to read a stage of")
+                   ->check(CLI::ExistingFile);
+  auto* stage = grid->add_option("--stage", options->stage, "Stage to read (default 1)")
+                    ->check(CLI::Range(1, StageNmbMax));
+  for (CLI::Option* option : AddAutoOptions(*grid, *options)) {
+    option->excludes(layout, info, check, read);
+  }
+  layout->needs(dictionary, out)->excludes(info, check, read);
+  force->needs(layout);
+  stage->needs(read);
+  info->excludes(check, read, dictionary, out);
+  check->excludes(read, dictionary, out);
+  read->excludes(dictionary, out);
+  grid->callback([=] {
+    if (*info) return PrintInfo(options->info);
+    if (*check) return CheckLayout(*options);
+    if (*read) return ReadStage(*options);
+    if (*layout) return WriteFromLayout(*options);
+    if (!*dictionary || !*out) {
+      throw CLI::RequiredError("--dictionary and --out (or --layout, --check, --read, --info)");
     }
+    MakeStagesAuto(*options);
   });
 }
 

@@ -1,0 +1,345 @@
+#include "dictionary/Dictionary.h"
+
+#include <cctype>
+#include <limits>
+#include <stdexcept>
+#include <unordered_map>
+
+#include "common/TextCodec.h"
+#include "dictionary/SqliteDatabase.h"
+#include "dictionary/WordTables.h"
+
+namespace crossword {
+
+namespace {
+
+constexpr char kRecordColumns[] = "ID, Yst, Qst, Ast, CN, BN, QN, AN, SN";
+
+std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// SQLite's own rule for the kind of value a declared column type keeps.
+bool DeclaredTypeHolds(const std::string& declared, FieldKind kind) {
+  const std::string type = Upper(declared);
+  if (kind == FieldKind::WholeNumber) return type.find("INT") != std::string::npos;
+  for (const char* text : {"CHAR", "CLOB", "TEXT"}) {
+    if (type.find(text) != std::string::npos) return true;
+  }
+  return false;
+}
+
+void CheckFields(const SqliteDatabase& db, int length) {
+  const std::string table = TableName(length);
+  SqliteStatement info = db.Prepare("SELECT name, type FROM pragma_table_info(?1)");
+  info.Bind(1, table);
+  std::unordered_map<std::string, std::string> declared;  // upper-case name -> type
+  while (info.Step()) declared[Upper(std::string(*info.Text(0)))] = info.Text(1).value_or("");
+  if (declared.empty()) {
+    throw DictionaryError(db.Path(), "not a usable dictionary: it has no table \"" + table +
+                                         "\" (a dictionary holds the tables L2 to L12)");
+  }
+  for (const WordField& field : WordFieldsOf(length)) {
+    const auto found = declared.find(Upper(field.Name));
+    if (found == declared.end()) {
+      throw DictionaryError(db.Path(),
+                            "table \"" + table + "\" has no field \"" + field.Name + "\"");
+    }
+    if (!DeclaredTypeHolds(found->second, field.Kind)) {
+      throw DictionaryError(
+          db.Path(), "field \"" + field.Name + "\" of table \"" + table + "\" is declared as '" +
+                         found->second + "'; it must hold " +
+                         (field.Kind == FieldKind::Text ? "text" : "whole numbers"));
+    }
+  }
+}
+
+std::int64_t SingleNumber(const SqliteDatabase& db, const std::string& sql) {
+  SqliteStatement statement = db.Prepare(sql);
+  statement.Step();
+  return statement.Integer(0);
+}
+
+// The number of words, after making sure that positions 1..count are the stored order.
+int CountStoredWords(const SqliteDatabase& db, int length) {
+  const std::string table = TableName(length);
+  const std::int64_t count = SingleNumber(db, "SELECT count(*) FROM " + table);
+  if (count == 0) return 0;
+  const std::int64_t first = SingleNumber(db, "SELECT min(rowid) FROM " + table);
+  const std::int64_t last = SingleNumber(db, "SELECT max(rowid) FROM " + table);
+  if (first != 1 || last != count || count > std::numeric_limits<int>::max()) {
+    throw DictionaryError(db.Path(), "the words of table \"" + table + "\" are not numbered 1.." +
+                                         std::to_string(count) + " in stored order (rowid " +
+                                         std::to_string(first) + ".." + std::to_string(last) + ")");
+  }
+  return static_cast<int>(count);
+}
+
+void CheckLength(int length) {
+  if (length < AnswerLenMin || length > AnswerLenMax) {
+    throw std::out_of_range("no dictionary table for words of " + std::to_string(length) +
+                            " letters");
+  }
+}
+
+// " WHERE Yst = ?1 AND Y3 = ?2 ...": each letter a bound parameter, never query text.
+std::string Criteria(int length, const WordQuery& query) {
+  std::string criteria;
+  int parameter = 0;
+  auto add = [&](const std::string& field) {
+    criteria +=
+        (criteria.empty() ? " WHERE " : " AND ") + field + " = ?" + std::to_string(++parameter);
+  };
+  if (!query.Yst.empty()) add("Yst");
+  for (const auto& [position, letter] : query.Letters) {
+    if (position < 1 || position > length) {
+      throw std::out_of_range("letter position " + std::to_string(position) + " of a " +
+                              std::to_string(length) + "-letter word");
+    }
+    add(YFieldName(position));
+  }
+  return criteria;
+}
+
+void BindQuery(SqliteStatement& statement, const WordQuery& query) {
+  int parameter = 0;
+  if (!query.Yst.empty()) statement.Bind(++parameter, ToUtf8(query.Yst));
+  for (const auto& entry : query.Letters) statement.Bind(++parameter, ToUtf8(entry.second));
+}
+
+int BoundParameterCount(const WordQuery& query) {
+  return static_cast<int>(query.Letters.size()) + (query.Yst.empty() ? 0 : 1);
+}
+
+}  // namespace
+
+struct Dictionary::Store {
+  explicit Store(const std::filesystem::path& file) : db(file, SqliteDatabase::Mode::ReadOnly) {}
+
+  struct Table {
+    int count = 0;
+    SqliteStatement record;
+    SqliteStatement classOf;
+  };
+
+  // A statement of the given text, prepared on first use and kept for later finds.
+  SqliteStatement& Query(const std::string& sql) {
+    auto found = queries.find(sql);
+    if (found == queries.end()) found = queries.emplace(sql, db.Prepare(sql)).first;
+    found->second.Reset();
+    return found->second;
+  }
+
+  Table& TableOf(int length) {
+    CheckLength(length);
+    return tables[length];
+  }
+
+  // Reads word k through one of the table's statements; the statement is reset after it, so
+  // no read stays open between calls.
+  template <typename Read>
+  auto ReadAt(int length, int k, SqliteStatement Table::*statement, Read read) {
+    Table& table = TableOf(length);
+    if (k < 1 || k > table.count) {
+      throw std::out_of_range("word " + std::to_string(k) + " of table " + TableName(length) +
+                              ", which holds " + std::to_string(table.count));
+    }
+    SqliteStatement& positioned = table.*statement;
+    positioned.Reset();
+    positioned.Bind(1, k);
+    if (!positioned.Step()) {
+      throw DictionaryError(db.Path(), "word " + std::to_string(k) + " of table \"" +
+                                           TableName(length) + "\" is missing");
+    }
+    auto result = read(positioned);
+    positioned.Reset();
+    return result;
+  }
+
+  SqliteDatabase db;
+  std::array<Table, AnswerLenMax + 1> tables;
+  std::unordered_map<std::string, SqliteStatement> queries;
+};
+
+namespace {
+
+// Reads one column of the current row and says exactly where a foreign file goes wrong.
+class RowReader {
+ public:
+  RowReader(const SqliteStatement& statement, const std::filesystem::path& path, int length, int k)
+      : statement_(statement), path_(path), length_(length), k_(k) {}
+
+  int Number(int column, const char* field) const {
+    const std::int64_t value = statement_.Integer(column);
+    if (statement_.ColumnType(column) != SQLITE_INTEGER ||
+        value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) {
+      Fail(field, "does not hold a whole number");
+    }
+    return static_cast<int>(value);
+  }
+
+  std::u32string Text(int column, const char* field) const {
+    const auto text = statement_.Text(column);
+    if (statement_.ColumnType(column) != SQLITE_TEXT || !text) Fail(field, "does not hold text");
+    try {
+      return FromUtf8(*text);
+    } catch (const TextEncodingError& error) {
+      Fail(field, error.what());
+    }
+  }
+
+  // The columns of kRecordColumns, starting at column `first`.
+  WordRecord Record(int first) const {
+    WordRecord word;
+    word.ID = Number(first, "ID");
+    word.Yst = Text(first + 1, "Yst");
+    if (static_cast<int>(word.Yst.size()) != length_) {
+      Fail("Yst", "has " + std::to_string(word.Yst.size()) + " letters");
+    }
+    word.Qst = Text(first + 2, "Qst");
+    word.Ast = Text(first + 3, "Ast");
+    word.CN = Number(first + 4, "CN");
+    word.BN = Number(first + 5, "BN");
+    word.QN = Number(first + 6, "QN");
+    word.AN = Number(first + 7, "AN");
+    word.SN = Number(first + 8, "SN");
+    return word;
+  }
+
+ private:
+  [[noreturn]] void Fail(const char* field, const std::string& problem) const {
+    throw DictionaryError(path_, "word " + std::to_string(k_) + " of table \"" +
+                                     TableName(length_) + "\": field \"" + field + "\" " + problem);
+  }
+
+  const SqliteStatement& statement_;
+  const std::filesystem::path& path_;
+  int length_;
+  int k_;
+};
+
+}  // namespace
+
+Dictionary::Dictionary(const std::filesystem::path& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) {
+    throw DictionaryError(path, "the dictionary file does not exist");
+  }
+  store_ = std::make_unique<Store>(path);
+  for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
+    CheckFields(store_->db, length);
+    Store::Table& table = store_->tables[length];
+    table.count = CountStoredWords(store_->db, length);
+    const std::string from = " FROM " + TableName(length) + " WHERE rowid = ?1";
+    table.record = store_->db.Prepare(std::string("SELECT ") + kRecordColumns + from);
+    table.classOf = store_->db.Prepare("SELECT CN, BN" + from);
+  }
+}
+
+Dictionary::~Dictionary() = default;
+Dictionary::Dictionary(Dictionary&&) noexcept = default;
+Dictionary& Dictionary::operator=(Dictionary&&) noexcept = default;
+
+const std::filesystem::path& Dictionary::Path() const {
+  return store_->db.Path();
+}
+
+int Dictionary::RecordCount(int length) const {
+  return store_->TableOf(length).count;
+}
+
+WordRecord Dictionary::Record(int length, int k) const {
+  return store_->ReadAt(length, k, &Store::Table::record, [&](const SqliteStatement& row) {
+    return RowReader(row, Path(), length, k).Record(0);
+  });
+}
+
+std::pair<int, int> Dictionary::ClassOf(int length, int k) const {
+  return store_->ReadAt(length, k, &Store::Table::classOf, [&](const SqliteStatement& row) {
+    const RowReader reader(row, Path(), length, k);
+    return std::pair(reader.Number(0, "CN"), reader.Number(1, "BN"));
+  });
+}
+
+void Dictionary::ScanRecords(int length,
+                             const std::function<void(int k, const WordRecord&)>& visit) const {
+  CheckLength(length);
+  SqliteStatement& scan = store_->Query(std::string("SELECT rowid, ") + kRecordColumns + " FROM " +
+                                        TableName(length) + " ORDER BY rowid");
+  while (scan.Step()) {
+    const int k = static_cast<int>(scan.Integer(0));
+    visit(k, RowReader(scan, Path(), length, k).Record(1));
+  }
+}
+
+std::vector<int> Dictionary::FindAll(int length, const WordQuery& query) const {
+  const std::string criteria = Criteria(length, query);
+  std::vector<int> found;
+  if (criteria.empty()) {
+    for (int k = 1; k <= RecordCount(length); ++k) found.push_back(k);
+    return found;
+  }
+  SqliteStatement& find =
+      store_->Query("SELECT rowid FROM " + TableName(length) + criteria + " ORDER BY rowid");
+  BindQuery(find, query);
+  while (find.Step()) found.push_back(static_cast<int>(find.Integer(0)));
+  return found;
+}
+
+std::optional<int> Dictionary::FindFirst(int length, const WordQuery& query) const {
+  return FindNext(length, query, 0);
+}
+
+std::optional<int> Dictionary::FindNext(int length, const WordQuery& query, int after) const {
+  const int count = RecordCount(length);
+  const std::string criteria = Criteria(length, query);
+  if (criteria.empty()) return after < count ? std::optional<int>(after + 1) : std::nullopt;
+  SqliteStatement& find =
+      store_->Query("SELECT rowid FROM " + TableName(length) + criteria + " AND rowid > ?" +
+                    std::to_string(BoundParameterCount(query) + 1) + " ORDER BY rowid LIMIT 1");
+  BindQuery(find, query);
+  find.Bind(BoundParameterCount(query) + 1, after);
+  std::optional<int> found;
+  if (find.Step()) found = static_cast<int>(find.Integer(0));
+  find.Reset();
+  return found;
+}
+
+bool Dictionary::HasMatch(int length, const WordQuery& query) const {
+  const std::string criteria = Criteria(length, query);
+  if (criteria.empty()) return RecordCount(length) > 0;
+  SqliteStatement& find =
+      store_->Query("SELECT 1 FROM " + TableName(length) + criteria + " LIMIT 1");
+  BindQuery(find, query);
+  const bool found = find.Step();
+  find.Reset();
+  return found;
+}
+
+Dictionary OpenDictionary(const std::string& DicPath, const std::string& DicFileName) {
+  return Dictionary(DicPath + DicFileName);
+}
+
+int DetectAnswerLang(const Dictionary& dictionary) {
+  for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
+    if (dictionary.RecordCount(length) == 0) continue;
+    const char32_t first = dictionary.Record(length, 1).Yst.front();
+    return first >= U'Ａ' && first <= U'Ｚ' ? 0 : 1;
+  }
+  return 1;
+}
+
+WordCounts CountDicWords(const Dictionary& dictionary) {
+  WordCounts counts{};
+  for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
+    counts[length] = dictionary.RecordCount(length);
+  }
+  return counts;
+}
+
+WordCounts CountDicWords(const std::filesystem::path& path) {
+  return CountDicWords(Dictionary(path));
+}
+
+}  // namespace crossword

@@ -1,0 +1,108 @@
+#include "dictionary/DictionaryWriter.h"
+
+#include "common/FileOps.h"
+#include "common/TextCodec.h"
+#include "common/TextFile.h"
+#include "dictionary/Dictionary.h"
+#include "dictionary/IndexFile.h"
+#include "dictionary/SqliteDatabase.h"
+#include "dictionary/WordTables.h"
+
+namespace crossword {
+
+namespace {
+
+std::string CreateTableSql(int length) {
+  std::string sql = "CREATE TABLE " + TableName(length) + " (";
+  const char* separator = "";
+  for (const WordField& field : WordFieldsOf(length)) {
+    sql += separator + field.Name +
+           (field.Kind == FieldKind::Text ? " TEXT NOT NULL" : " INTEGER NOT NULL");
+    separator = ", ";
+  }
+  return sql + ") STRICT";
+}
+
+// Indexes are made after the rows are in: much faster than keeping them up to date.
+std::string CreateIndexesSql(int length) {
+  const std::string table = TableName(length);
+  std::string sql = "CREATE INDEX " + table + "_Yst ON " + table + " (Yst);";
+  for (int k = 1; k <= length; ++k) {
+    const std::string field = YFieldName(k);
+    sql += "CREATE INDEX " + table + "_" + field + " ON " + table + " (" + field + ");";
+  }
+  return sql;
+}
+
+std::string InsertSql(int length) {
+  std::string sql = "INSERT INTO " + TableName(length) + " VALUES (";
+  for (size_t i = 1; i <= WordFieldsOf(length).size(); ++i) {
+    sql += (i > 1 ? ", ?" : "?") + std::to_string(i);
+  }
+  return sql + ")";
+}
+
+void InsertWord(SqliteStatement& insert, const WordRecord& word) {
+  int parameter = 0;
+  insert.Bind(++parameter, word.ID);
+  insert.Bind(++parameter, ToUtf8(word.Yst));
+  for (char32_t letter : word.Yst) insert.Bind(++parameter, ToUtf8(letter));
+  insert.Bind(++parameter, ToUtf8(word.Qst));
+  insert.Bind(++parameter, ToUtf8(word.Ast));
+  for (int number : {word.CN, word.BN, word.QN, word.AN, word.SN}) insert.Bind(++parameter, number);
+  insert.Run();
+}
+
+void CheckReadingLength(const std::filesystem::path& path, const WordRecord& word) {
+  const auto length = static_cast<int>(word.Yst.size());
+  if (length < AnswerLenMin || length > AnswerLenMax) {
+    throw DictionaryError(path, "word " + std::to_string(word.ID) + " '" + ToUtf8(word.Yst) +
+                                    "' has " + std::to_string(length) +
+                                    " letters; a dictionary holds words of 2 to 12");
+  }
+}
+
+void FillDatabase(const SqliteDatabase& db, const std::vector<WordRecord>& words) {
+  // The file is new and replaces nothing until it is complete, so no journal is needed.
+  db.Execute("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; BEGIN");
+  std::array<SqliteStatement, AnswerLenMax + 1> inserts;
+  for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
+    db.Execute(CreateTableSql(length));
+    inserts[length] = db.Prepare(InsertSql(length));
+  }
+  for (const WordRecord& word : words) InsertWord(inserts[word.Yst.size()], word);
+  for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
+    db.Execute(CreateIndexesSql(length));
+  }
+  // Statistics let the query planner pick the more selective letter index.
+  db.Execute("COMMIT; ANALYZE");
+}
+
+}  // namespace
+
+void WriteDictionary(const std::filesystem::path& path, const std::vector<WordRecord>& words) {
+  for (const WordRecord& word : words) CheckReadingLength(path, word);
+  const std::filesystem::path working = path.string() + ".part";
+  DeleteFile(working);
+  try {
+    {
+      const SqliteDatabase db(working, SqliteDatabase::Mode::Create);
+      FillDatabase(db, words);
+    }
+    ReplaceFile(working, path);
+  } catch (...) {
+    std::error_code ignored;
+    std::filesystem::remove(working, ignored);
+    throw;
+  }
+}
+
+void WriteDictionary(const std::filesystem::path& path, const std::vector<WordRecord>& words,
+                     const std::vector<std::u32string>& indexLines) {
+  StagedTextFile index(path.parent_path() / IdxFileNameOf(path.filename().string()));
+  index.Create(indexLines);
+  WriteDictionary(path, words);
+  index.Commit();
+}
+
+}  // namespace crossword
