@@ -16,13 +16,13 @@ constexpr int PageWidth = 340;
 constexpr int PageRightMargin = 45;
 
 // One cell of the grid view (the template cell's size) and the view's free area of
-// 11 columns by 10 rows.
-constexpr int Width1Cell = 22;
-constexpr int Height1Cell = 22;
-constexpr int GridViewLeft = 129;
+// 11 columns by 10 rows, left of the pages.
+constexpr int Width1Cell = 30;
+constexpr int Height1Cell = 30;
+constexpr int GridViewLeft = 40;
 constexpr int GridViewTop = 98;
 
-constexpr int MoveLabelSize = 26;
+constexpr int MoveLabelSize = 30;
 
 inline QRect PageGeometry() {
   return {FormWidth - PageWidth - PageRightMargin, PageTop, PageWidth, PageHeight};
@@ -41,7 +41,7 @@ inline QRect MoveLabelGeometryH(int kind) {
 
 inline QRect MoveLabelGeometryV(int kind) {
   const int top = GridViewTop + (10 * Height1Cell - 4 * MoveLabelSize) / 2;
-  return {GridViewLeft - MoveLabelSize - 6, top + (kind - 1) * MoveLabelSize, MoveLabelSize,
+  return {GridViewLeft - MoveLabelSize - 4, top + (kind - 1) * MoveLabelSize, MoveLabelSize,
           MoveLabelSize};
 }
 

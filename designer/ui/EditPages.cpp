@@ -160,19 +160,25 @@ QWidget* SizeBoxes(ControlArray<QLineEdit, 2>& boxes, const char* name) {
 const std::array<QString, 5> kMasSizeCaptions = {"小(5x5～7x7)", "中(7x7～9x9)", "大(9x9～12x12)",
                                                  "ランダム(5x5～12x12)", "カスタム"};
 
-QGroupBox* NewGridFrame(EditControls& c, QWidget* form) {
-  MakeOptions(c.optMasSizePattern, "optMasSizePattern", kMasSizeCaptions, 2, form);
-  c.cmdSetMasSize = Button("新規設定の実行", "cmdSetMasSize");
+// The five size patterns two to a row, then the custom width and height boxes.
+QGridLayout* SizeOptions(OptionArray<5>& options, const char* name,
+                         ControlArray<QLineEdit, 2>& boxes, const char* boxName, int selected,
+                         QWidget* form) {
+  MakeOptions(options, name, kMasSizeCaptions, selected, form);
   auto* sizes = new QGridLayout;
-  for (int i = 1; i <= 4; ++i) sizes->addWidget(c.optMasSizePattern[i], (i - 1) / 2, (i - 1) % 2);
-  sizes->addWidget(c.optMasSizePattern[5], 2, 0);
-  sizes->addWidget(SizeBoxes(c.txtMasSizeCustom, "txtMasSizeCustom"), 3, 0, 1, 2);
+  for (int i = 1; i <= 5; ++i) sizes->addWidget(options[i], (i - 1) / 2, (i - 1) % 2);
+  sizes->addWidget(SizeBoxes(boxes, boxName), 3, 0, 1, 2);
+  return sizes;
+}
+
+QGroupBox* NewGridFrame(EditControls& c, QWidget* form) {
+  auto* sizes = SizeOptions(c.optMasSizePattern, "optMasSizePattern", c.txtMasSizeCustom,
+                            "txtMasSizeCustom", 2, form);
+  c.cmdSetMasSize = Button("新規設定の実行", "cmdSetMasSize");
   sizes->addLayout(Row({c.cmdSetMasSize}), 4, 0, 1, 2);
-  auto* frame = new QGroupBox;
-  frame->setLayout(new QVBoxLayout);
-  frame->layout()->addWidget(c.optMakeMasMode[1]);
-  static_cast<QVBoxLayout*>(frame->layout())->addLayout(sizes);
-  return frame;
+  auto* layout = Column({c.optMakeMasMode[1]});
+  layout->addLayout(sizes);
+  return Frame(QString(), layout);
 }
 
 QGroupBox* ReadFileFrame(EditControls& c) {
@@ -265,12 +271,8 @@ QCheckBox* ResetBox(const QString& name) {
 
 void BuildPage5(EditControls& c, QWidget* form) {
   auto* layout = new QVBoxLayout(NewPage(c, 5, "おまかせモード詳細(1)", form));
-  MakeOptions(c.optMasSizePatternAuto, "optMasSizePatternAuto", kMasSizeCaptions, 1, form);
-  auto* sizes = new QGridLayout;
-  for (int i = 1; i <= 5; ++i) {
-    sizes->addWidget(c.optMasSizePatternAuto[i], (i - 1) / 2, (i - 1) % 2);
-  }
-  sizes->addWidget(SizeBoxes(c.txtMasSizeCustomAuto, "txtMasSizeCustomAuto"), 3, 0, 1, 2);
+  auto* sizes = SizeOptions(c.optMasSizePatternAuto, "optMasSizePatternAuto",
+                            c.txtMasSizeCustomAuto, "txtMasSizeCustomAuto", 1, form);
   c.chkResetMasSize = ResetBox("chkResetMasSize");
   sizes->addWidget(c.chkResetMasSize, 4, 0, 1, 2);
   layout->addWidget(Frame("マス目の数の設定", sizes));
@@ -325,6 +327,9 @@ void BuildGridView(EditControls& c, QWidget* form) {
         Named(new ClickLabel(down[kind - 1], form), Indexed("lblCrossStageMoveV", kind));
     c.lblCrossStageMoveV[kind]->setGeometry(MoveLabelGeometryV(kind));
     for (QLabel* label : {c.lblCrossStageMoveH[kind], c.lblCrossStageMoveV[kind]}) {
+      QFont arrows = label->font();
+      arrows.setPixelSize(16);
+      label->setFont(arrows);
       label->setAlignment(Qt::AlignCenter);
       label->hide();
     }
