@@ -7,11 +7,8 @@
 namespace crossword::wright {
 
 void AddGridCommand(CLI::App& app);
-<<<<<<< HEAD
 void AddShowCommand(CLI::App& app);
 void AddExportCommand(CLI::App& app);
-=======
 void AddDictCommand(CLI::App& app);
->>>>>>> dictionary
 
 }  // namespace crossword::wright
