@@ -108,6 +108,21 @@ std::u32string FromUtf32LeBytes(std::string_view bytes) {
   return text;
 }
 
+Converter& FromEucJp() {
+  static Converter converter("UTF-32LE", "EUC-JP");
+  return converter;
+}
+
+std::u32string Decode(Converter& converter, std::string_view bytes, const char* encoding) {
+  std::string out;
+  size_t failedAt = 0;
+  if (!converter.Convert(bytes, out, failedAt)) {
+    throw TextEncodingError("byte " + std::to_string(failedAt + 1) + " is not " + encoding +
+                            " text");
+  }
+  return FromUtf32LeBytes(out);
+}
+
 }  // namespace
 
 std::string ToUtf8(std::u32string_view text) {
@@ -177,13 +192,11 @@ bool CanEncodeCp932(char32_t letter) {
 }
 
 std::u32string DecodeCp932(std::string_view bytes) {
-  std::string out;
-  size_t failedAt = 0;
-  if (!FromCp932().Convert(bytes, out, failedAt)) {
-    throw TextEncodingError("byte " + std::to_string(failedAt + 1) +
-                            " is not code page 932 (Shift-JIS) text");
-  }
-  return FromUtf32LeBytes(out);
+  return Decode(FromCp932(), bytes, "code page 932 (Shift-JIS)");
+}
+
+std::u32string DecodeEucJp(std::string_view bytes) {
+  return Decode(FromEucJp(), bytes, "EUC-JP");
 }
 
 }  // namespace crossword

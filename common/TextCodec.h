@@ -29,4 +29,7 @@ std::string EncodeCp932(std::u32string_view text);
 std::u32string DecodeCp932(std::string_view bytes);
 bool CanEncodeCp932(char32_t letter);
 
+// EUC-JP, the encoding of the word lists the default Japanese dictionary is made from.
+std::u32string DecodeEucJp(std::string_view bytes);
+
 }  // namespace crossword

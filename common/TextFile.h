@@ -16,6 +16,10 @@ std::vector<std::u32string> ReadTextLines(const std::filesystem::path& path);
 std::string EncodeTextLines(const std::filesystem::path& path,
                             const std::vector<std::u32string>& lines, int linesBefore = 0);
 
+// The lines of a UTF-8 text file typed by hand (a byte-order mark is skipped); a FileError
+// names a line that is not UTF-8.
+std::vector<std::u32string> ReadUtf8Lines(const std::filesystem::path& path);
+
 // Writes a text file under a temporary name beside its final name; only Commit puts it
 // in place, so an older file of that name survives any failure before then.
 class StagedTextFile {

@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <optional>
+#include <set>
 #include <unordered_map>
 
 #include "common/FileError.h"
@@ -11,6 +12,7 @@
 #include "common/TextFile.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/IndexFile.h"
+#include "dictionary/LetterIndex.h"
 #include "dictionary/SqliteDatabase.h"
 #include "dictionary/WordTables.h"
 
@@ -61,13 +63,19 @@ std::optional<ClassNumbers> CheckIndexFile(const std::filesystem::path& dictiona
   return UsableClassNumbers(categories, lists);
 }
 
+// What the check gathers from all tables.
+struct Gathered {
+  std::unordered_map<std::int64_t, std::string> ids;  // ID -> the word that has it
+  LetterPositions letters;                            // as the letter fields give them
+};
+
 // Checks the rows of one table, every field of every word.
 class TableCheck {
  public:
   TableCheck(const std::filesystem::path& path, int length,
-             const std::optional<ClassNumbers>& numbers,
-             std::unordered_map<std::int64_t, std::string>& ids, std::vector<std::string>& problems)
-      : path_(path), length_(length), numbers_(numbers), ids_(ids), problems_(problems) {}
+             const std::optional<ClassNumbers>& numbers, Gathered& gathered,
+             std::vector<std::string>& problems)
+      : path_(path), length_(length), numbers_(numbers), gathered_(gathered), problems_(problems) {}
 
   void Run(const SqliteDatabase& db) {
     std::string columns = "rowid";
@@ -150,9 +158,20 @@ class TableCheck {
         Report("Yst", "letter " + std::to_string(k) + " is " + DescribeCharacter(letter) +
                           ", which cannot stand in a grid cell");
       }
-      if (values_[YFieldName(k)].Text != std::u32string(1, letter)) {
-        Report(YFieldName(k), "'" + ToUtf8(values_[YFieldName(k)].Text) + "' is not letter " +
-                                  std::to_string(k) + " of '" + ToUtf8(Yst) + "'");
+      const std::u32string& field = values_[YFieldName(k)].Text;
+      if (field != std::u32string(1, letter)) {
+        Report(YFieldName(k), "'" + ToUtf8(field) + "' is not letter " + std::to_string(k) +
+                                  " of '" + ToUtf8(Yst) + "'");
+      }
+    }
+  }
+
+  // The finds compare single letters with the letter fields, so only those can match.
+  void GatherLetters() {
+    for (int k = 1; k <= length_; ++k) {
+      const std::u32string& field = values_[YFieldName(k)].Text;
+      if (field.size() == 1) {
+        gathered_.letters[{length_, k, field[0]}].push_back(static_cast<int>(k_));
       }
     }
   }
@@ -161,7 +180,7 @@ class TableCheck {
     const std::int64_t id = values_["ID"].Number;
     const std::string here = TableName(length_) + " word " + std::to_string(k_);
     if (id < 1) Report("ID", std::to_string(id) + " is not a word identifier (1 or more)");
-    if (auto [found, added] = ids_.emplace(id, here); !added) {
+    if (auto [found, added] = gathered_.ids.emplace(id, here); !added) {
       Report("ID", std::to_string(id) + " is already the identifier of " + found->second);
     }
     if (!numbers_) return;
@@ -177,6 +196,7 @@ class TableCheck {
 
   void CheckWord() {
     CheckReading();
+    GatherLetters();
     for (const char* field : {"Yst", "Qst", "Ast"}) CheckText(field);
     CheckNumbers();
   }
@@ -184,11 +204,46 @@ class TableCheck {
   const std::filesystem::path& path_;
   int length_;
   const std::optional<ClassNumbers>& numbers_;
-  std::unordered_map<std::int64_t, std::string>& ids_;  // ID -> the word that has it
+  Gathered& gathered_;
   std::vector<std::string>& problems_;
   std::int64_t k_ = 0;                             // the word being checked
   std::unordered_map<std::string, Value> values_;  // its fields by name
 };
+
+std::string DescribeLetterEntry(const std::tuple<int, int, char32_t>& key) {
+  const auto& [length, position, letter] = key;
+  return "the letter index entry of " + DescribeCharacter(letter) + " at position " +
+         std::to_string(position) + " of table L" + std::to_string(length);
+}
+
+// The letter index must list exactly the words the letter fields give.
+void CheckLetterIndex(const SqliteDatabase& db, const LetterPositions& expected,
+                      std::vector<std::string>& problems) {
+  if (!db.HasTable(LetterIndexTable)) return;
+  std::set<std::tuple<int, int, char32_t>> seen;
+  SqliteStatement rows = db.Prepare(SelectLetterIndexSql());
+  while (rows.Step()) {
+    std::u32string letter;
+    try {
+      letter = FromUtf8(rows.Text(2).value_or(""));
+    } catch (const TextEncodingError&) {
+    }
+    const std::tuple key(static_cast<int>(rows.Integer(0)), static_cast<int>(rows.Integer(1)),
+                         letter.size() == 1 ? letter[0] : U'\0');
+    const auto found = expected.find(key);
+    if (found == expected.end() || PositionsFromBlob(rows.Blob(3)) != found->second) {
+      problems.push_back(db.Path().string() + ": " + DescribeLetterEntry(key) +
+                         " does not agree with the letter fields");
+    }
+    seen.insert(key);
+  }
+  for (const auto& entry : expected) {
+    if (!seen.contains(entry.first)) {
+      problems.push_back(db.Path().string() + ": " + DescribeLetterEntry(entry.first) +
+                         " is missing");
+    }
+  }
+}
 
 }  // namespace
 
@@ -201,10 +256,11 @@ std::vector<std::string> CheckDictionary(const std::filesystem::path& path) {
   std::vector<std::string> problems;
   const std::optional<ClassNumbers> numbers = CheckIndexFile(path, problems);
   const SqliteDatabase db(path, SqliteDatabase::Mode::ReadOnly);
-  std::unordered_map<std::int64_t, std::string> ids;
+  Gathered gathered;
   for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
-    TableCheck(path, length, numbers, ids, problems).Run(db);
+    TableCheck(path, length, numbers, gathered, problems).Run(db);
   }
+  CheckLetterIndex(db, gathered.letters, problems);
   return problems;
 }
 

@@ -5,6 +5,7 @@
 #include "common/TextFile.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/IndexFile.h"
+#include "dictionary/LetterIndex.h"
 #include "dictionary/SqliteDatabase.h"
 #include "dictionary/WordTables.h"
 
@@ -62,6 +63,17 @@ void CheckReadingLength(const std::filesystem::path& path, const WordRecord& wor
   }
 }
 
+void WriteLetterIndex(const SqliteDatabase& db, const LetterPositions& letters) {
+  db.Execute(CreateLetterIndexSql());
+  SqliteStatement insert = db.Prepare(InsertLetterPositionsSql());
+  for (const auto& [key, positions] : letters) {
+    const auto& [length, position, letter] = key;
+    insert.Bind(1, length).Bind(2, position).Bind(3, ToUtf8(letter));
+    insert.BindBlob(4, PositionsBlob(positions));
+    insert.Run();
+  }
+}
+
 void FillDatabase(const SqliteDatabase& db, const std::vector<WordRecord>& words) {
   // The file is new and replaces nothing until it is complete, so no journal is needed.
   db.Execute("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; BEGIN");
@@ -70,7 +82,17 @@ void FillDatabase(const SqliteDatabase& db, const std::vector<WordRecord>& words
     db.Execute(CreateTableSql(length));
     inserts[length] = db.Prepare(InsertSql(length));
   }
-  for (const WordRecord& word : words) InsertWord(inserts[word.Yst.size()], word);
+  LetterPositions letters;
+  std::array<int, AnswerLenMax + 1> stored{};  // words written to each table so far
+  for (const WordRecord& word : words) {
+    const auto length = static_cast<int>(word.Yst.size());
+    InsertWord(inserts[length], word);
+    ++stored[length];
+    for (int position = 1; position <= length; ++position) {
+      letters[{length, position, word.Yst[position - 1]}].push_back(stored[length]);
+    }
+  }
+  WriteLetterIndex(db, letters);
   for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
     db.Execute(CreateIndexesSql(length));
   }

@@ -1,5 +1,7 @@
 #include "dictionary/SqliteDatabase.h"
 
+#include <cctype>
+
 #include "dictionary/Dictionary.h"
 
 namespace crossword {
@@ -16,6 +18,23 @@ namespace {
 
 [[noreturn]] void ThrowSqliteError(const std::filesystem::path& path, sqlite3* db, int code) {
   ThrowSqliteError(path, db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(code), code);
+}
+
+// A read-only file is opened as immutable: dictionaries are replaced whole, never changed in
+// place, so SQLite may skip the file locks and change checks of every read.
+std::string ImmutableUri(const std::filesystem::path& path) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string uri = "file:";
+  for (unsigned char c : path.string()) {
+    if (std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
+      uri += static_cast<char>(c);
+    } else {
+      uri += '%';
+      uri += kHex[c >> 4];
+      uri += kHex[c & 0xF];
+    }
+  }
+  return uri + "?immutable=1";
 }
 
 }  // namespace
@@ -39,6 +58,13 @@ SqliteStatement& SqliteStatement::Bind(int index, std::int64_t value) {
 SqliteStatement& SqliteStatement::Bind(int index, std::string_view text) {
   const int code = sqlite3_bind_text(handle_.get(), index, text.data(),
                                      static_cast<int>(text.size()), SQLITE_TRANSIENT);
+  if (code != SQLITE_OK) ThrowSqliteError(path_, db_, code);
+  return *this;
+}
+
+SqliteStatement& SqliteStatement::BindBlob(int index, std::string_view bytes) {
+  const int code = sqlite3_bind_blob(handle_.get(), index, bytes.data(),
+                                     static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
   if (code != SQLITE_OK) ThrowSqliteError(path_, db_, code);
   return *this;
 }
@@ -68,14 +94,28 @@ std::optional<std::string_view> SqliteStatement::Text(int column) const {
   return std::string_view(text, sqlite3_column_bytes(handle_.get(), column));
 }
 
+std::string_view SqliteStatement::Blob(int column) const {
+  const auto* bytes = static_cast<const char*>(sqlite3_column_blob(handle_.get(), column));
+  return bytes == nullptr ? std::string_view()
+                          : std::string_view(bytes, sqlite3_column_bytes(handle_.get(), column));
+}
+
 SqliteDatabase::SqliteDatabase(const std::filesystem::path& path, Mode mode) : path_(path) {
-  const int flags =
-      mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+  const bool readOnly = mode == Mode::ReadOnly;
+  const int flags = readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI
+                             : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+  const std::string name = readOnly ? ImmutableUri(path) : path.string();
   sqlite3* raw = nullptr;
-  const int code = sqlite3_open_v2(path.c_str(), &raw, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+  const int code = sqlite3_open_v2(name.c_str(), &raw, flags | SQLITE_OPEN_NOMUTEX, nullptr);
   handle_.reset(raw);
   if (code != SQLITE_OK) ThrowSqliteError(path_, raw, code);
   sqlite3_extended_result_codes(raw, 1);
+}
+
+bool SqliteDatabase::HasTable(const std::string& name) const {
+  SqliteStatement find = Prepare("SELECT 1 FROM sqlite_schema WHERE type = 'table' AND name = ?1");
+  find.Bind(1, name);
+  return find.Step();
 }
 
 void SqliteDatabase::Execute(const std::string& sql) const {

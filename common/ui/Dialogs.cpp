@@ -2,7 +2,10 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
+#include <memory>
 
 namespace crossword::ui {
 
@@ -68,6 +71,14 @@ std::optional<ChosenFile> Chosen(const QString& path) {
 
 QString QtNameFilter(const QString& filter) {
   return filter.section('|', 0, 0);
+}
+
+bool InstallJapaneseQtTexts(QCoreApplication& application) {
+  auto translator = std::make_unique<QTranslator>(&application);
+  if (!translator->load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    return false;
+  }
+  return QCoreApplication::installTranslator(translator.release());
 }
 
 MessageAnswer QtMessagePresenter::Show(const CatalogueMessage& message) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 #include <optional>
@@ -57,5 +58,9 @@ class QtFileDialogs : public FileDialogs {
 
 // "Gridset ﾌｧｲﾙ (*.gst)|*.gst|" as Qt writes a name filter: "Gridset ﾌｧｲﾙ (*.gst)".
 QString QtNameFilter(const QString& filter);
+
+// Qt's own texts (the buttons of the boxes, the file dialogs) in Japanese like the rest of
+// the window, whatever the system's language; false when Qt's translations are missing.
+bool InstallJapaneseQtTexts(QCoreApplication& application);
 
 }  // namespace crossword::ui

@@ -93,6 +93,9 @@ class GridDesigner {
   int MasMaxX() const { return CrossMas.MasMaxX(); }
   int MasMaxY() const { return CrossMas.MasMaxY(); }
 
+  // Shows catalogue message `number` with the values it names; returns the answer.
+  MessageAnswer Ask(int number);
+
   // Dictionary and file names
   // Takes the dictionary at `path` with its word counts; the grid settings file follows it.
   void UseDictionary(const std::string& path, const WordCounts& counts);
@@ -104,6 +107,8 @@ class GridDesigner {
   void PresetReadFile();
 
   // Size and cells
+  // A grid of this size with every cell open, on a fresh board.
+  void MakeNewGrid(StageSize size);
   StageSize DrawMasSize(int pattern, const std::string& widthText, const std::string& heightText);
   void NewMasSize();
   void ClearMasBar();
@@ -150,12 +155,10 @@ class GridDesigner {
   bool LoadStage(const std::string& path, int n);
 
  private:
-  MessageAnswer Ask(int number);
   void Show(DesignerLabel label, const std::string& caption);
   void SetNowBarNmb(int walls);
   void ShowMasSize();
   void ShowMakeFileName();
-  void MakeNewGrid(StageSize size);
   int DrawKind(int option);
   void TryBarStep(std::initializer_list<MasPosition> cells);
   void WriteGridHeader(GridSettingsWriter& writer);

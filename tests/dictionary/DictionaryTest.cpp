@@ -97,6 +97,39 @@ TEST_F(DictionaryStore, QuotesAndWildcardsAreLettersLikeAnyOther) {
   EXPECT_FALSE(dictionary.HasMatch(2, {U"' OR '1'='1", {}}));
 }
 
+TEST_F(DictionaryStore, WithoutItsLetterIndexADictionaryFindsTheSameWords) {
+  const std::vector<WordRecord> words = {Word(1, U"アイウ"), Word(2, U"カイウ"), Word(3, U"アイエ"),
+                                         Word(4, U"アキウ"), Word(5, U"ア'ウ")};
+  const WordQuery queries[] = {Letters({{1, U'ア'}, {3, U'ウ'}}),
+                               Letters({{2, U'イ'}}),
+                               Letters({{2, U'\''}}),
+                               {U"アイエ", {{1, U'ア'}}},
+                               Letters({{1, U'ン'}})};
+  const auto path = Write(words);
+  std::vector<std::vector<int>> indexed;
+  for (const WordQuery& query : queries) indexed.push_back(Dictionary(path).FindAll(3, query));
+  EXPECT_EQ(indexed[0], (std::vector<int>{1, 4, 5}));
+  ExecuteSql(path, "DROP TABLE LetterIndex");
+  const Dictionary plain(path);
+  for (size_t i = 0; i < std::size(queries); ++i) {
+    EXPECT_EQ(plain.FindAll(3, queries[i]), indexed[i]) << i;
+  }
+}
+
+TEST_F(DictionaryStore, ADamagedLetterIndexEntryIsNamedWhenUsed) {
+  const auto path = Write({Word(1, U"アイ"), Word(2, U"アカ")});
+  ExecuteSql(path, "UPDATE LetterIndex SET Positions = x'020000000100' WHERE Position = 1");
+  const Dictionary dictionary(path);
+  try {
+    dictionary.HasMatch(2, Letters({{1, U'ア'}}));
+    FAIL() << "no error";
+  } catch (const DictionaryError& error) {
+    EXPECT_NE(std::string(error.what()).find("letter index entry of 'ア' (U+30A2) at position 1"),
+              std::string::npos)
+        << error.what();
+  }
+}
+
 TEST_F(DictionaryStore, LetterFieldsReachTwelveAndNoFurtherThanTheWord) {
   const Dictionary dictionary(
       Write({Word(1, U"アイウエオカキクケコサシ"), Word(2, U"アイウエオカキクケコサス"),

@@ -10,5 +10,6 @@ void AddGridCommand(CLI::App& app);
 void AddShowCommand(CLI::App& app);
 void AddExportCommand(CLI::App& app);
 void AddFillCommand(CLI::App& app);
+void AddDictCommand(CLI::App& app);
 
 }  // namespace crossword::wright

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
   crossword::wright::AddFillCommand(app);
   crossword::wright::AddShowCommand(app);
   crossword::wright::AddExportCommand(app);
+  crossword::wright::AddDictCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {

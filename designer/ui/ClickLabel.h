@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that acts on a click, as the end, help and view-moving labels of the form do.
+namespace crossword::ui {
+
+class ClickLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  explicit ClickLabel(const QString& caption, QWidget* parent = nullptr);
+
+ signals:
+  void clicked();
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+}  // namespace crossword::ui

@@ -1,0 +1,265 @@
+#include "designer/ui/DesignerShell.h"
+
+#include "common/FileNames.h"
+#include "dictionary/Dictionary.h"
+
+namespace crossword::ui {
+
+namespace {
+
+const QString kDictionaryFilter = "Lexset ﾌｧｲﾙ (*.lxd)|*.lxd|";
+const QString kGridFilter = "Gridset ﾌｧｲﾙ (*.gst)|*.gst|";
+
+// Boxes of our own for failures the catalogue has no message for.
+constexpr int UncataloguedMessage = 0;
+
+CatalogueMessage ErrorMessage(const std::string& title, const std::string& advice,
+                              const std::exception& error) {
+  return {
+      title, {advice, "", error.what()}, MessageButtons::Ok, MessageIcon::Exclamation, AnswerOk};
+}
+
+// A move label's step: 1 first, 2 previous, 3 next, 4 last.
+int MovedViewPos(int position, int last, int kind) {
+  switch (kind) {
+    case 1:
+      return 1;
+    case 2:
+      return position > 1 ? position - 1 : position;
+    case 3:
+      return position < last ? position + 1 : position;
+    default:
+      return last;
+  }
+}
+
+std::string PathOf(const ChosenFile& file) {
+  return file.fullPath.toStdString();
+}
+
+}  // namespace
+
+DesignerShell::DesignerShell(ShellView& view, FileDialogs& dialogs,
+                             const std::string& programFolder)
+    : view_(view),
+      dialogs_(dialogs),
+      programFolder_(AsFolder(programFolder)),
+      designer_(view, programFolder_) {}
+
+std::string DesignerShell::DicFile() const {
+  return designer_.DicPath + designer_.DicFileName;
+}
+
+// The default dictionary must lie in a writable folder (message 99 asks for another until
+// one does) and be readable; without it, message 9 asks until a dictionary is chosen.
+bool DesignerShell::FormLoad() {
+  if (FileExists(DicFile()) == 1) {
+    const auto writable = [this] {
+      return FileExists(DicFile()) == 1 && CheckHDD(designer_.DicPath) == 1;
+    };
+    if (!AskForDictionary(99, writable)) return false;
+    TakeDictionary(DicFile(), false);
+  }
+  if (!AskForDictionary(9, [this] { return dictionaryTaken_; })) return false;
+  designer_.PresetReadFile();
+  return true;
+}
+
+bool DesignerShell::AskForDictionary(int number, const std::function<bool()>& usable) {
+  while (!usable()) {
+    if (designer_.Ask(number) != AnswerOk) return false;
+    cmdDicFileName_Click();
+  }
+  return true;
+}
+
+// A dictionary that cannot be read is reported and changes nothing.
+bool DesignerShell::TakeDictionary(const std::string& path, bool chosen) {
+  WordCounts counts{};
+  if (Attempt([&] { counts = CountDicWords(std::filesystem::path(path)); }) != Outcome::Done)
+    return false;
+  if (chosen) {
+    designer_.ChooseDictionary(path, counts);
+  } else {
+    designer_.UseDictionary(path, counts);
+  }
+  dictionaryTaken_ = true;
+  return true;
+}
+
+void DesignerShell::cmdDicFileName_Click() {
+  const auto chosen =
+      dialogs_.Open(QString::fromStdString(programFolder_ + "*.lxd"), kDictionaryFilter);
+  if (chosen && FileExists(PathOf(*chosen)) == 1) TakeDictionary(PathOf(*chosen), true);
+}
+
+void DesignerShell::cmdMakeFileName_Click() {
+  const auto chosen = dialogs_.Save(
+      QString::fromStdString(designer_.MakeFileDir + designer_.MakeFileName), kGridFilter);
+  if (chosen) designer_.ChooseMakeFile(PathOf(*chosen));
+}
+
+void DesignerShell::cmdReadFileName_Click() {
+  const auto chosen =
+      dialogs_.Open(QString::fromStdString(designer_.MakeFileDir + "*.gst"), kGridFilter);
+  if (!chosen) return;
+  Attempt([&] { designer_.ChooseReadFile(PathOf(*chosen)); });
+  view_.ShowStageSelector(designer_.CrossStageNmbMax, designer_.CrossStageNmb);
+}
+
+void DesignerShell::vsbCrossStageNmb_Change(int value) {
+  Attempt([&] { designer_.ChangeStage(value); });
+}
+
+void DesignerShell::lblHelp_Click() {
+  designer_.Ask(10001);
+}
+
+void DesignerShell::ShowPage(int page) {
+  shownPage_ = page;
+  view_.ShowPage(page);
+}
+
+void DesignerShell::cmdNext_Click(int index) {
+  switch (index) {
+    case 1:
+      return LeavePage1();
+    case 2:
+      return LeavePage2();
+    case 3:
+      return LeavePage3();
+    case 4:
+      return RunPage4();
+    case 5:
+      return ShowPage(6);
+    default:
+      return ShowPage(1);
+  }
+}
+
+void DesignerShell::cmdBack_Click(int index) {
+  switch (index) {
+    case 4:
+      ShowRunButton(RunCaptionReady, true);
+      return ShowPage(designer_.MakeMode == MakeModeFullAuto ? 1 : 3);
+    case 5:
+      return ShowPage(1);
+    default:
+      return ShowPage(index - 1);
+  }
+}
+
+void DesignerShell::cmdNextModeAuto_Click() {
+  ShowPage(5);
+}
+
+// The full-auto mode makes its own grids: the view is hidden and pages 2 and 3 skipped.
+void DesignerShell::LeavePage1() {
+  if (designer_.DicWordNmb[AnswerLenMin] == 0) {
+    designer_.Ask(8);
+    return;
+  }
+  const bool fullAuto = designer_.MakeMode == MakeModeFullAuto;
+  view_.ShowGridView(!fullAuto);
+  if (fullAuto) designer_.MakeNewGrid({1, 1});
+  ShowPage(fullAuto ? 4 : 2);
+}
+
+void DesignerShell::LeavePage2() {
+  bool leave = false;
+  Attempt([&] { leave = designer_.CheckLeavePage2(); });
+  if (leave) ShowPage(3);
+}
+
+void DesignerShell::LeavePage3() {
+  if (!designer_.CheckLeavePage3()) return;
+  ShowRunButton(RunCaptionReady, true);
+  ShowPage(4);
+}
+
+// Once the run has started, every press of its button ends the program.
+void DesignerShell::RunPage4() {
+  if (runCaption_ != RunCaptionReady) return view_.EndProgram();
+  ChooseRandomSequence();
+  ShowRunButton(RunCaptionRunning, false);
+  int made = 0;
+  const Outcome outcome = Attempt([&] { made = designer_.RunMakeFile(); });
+  if (outcome == Outcome::Ended) return;
+  view_.ShowAutoSettings(designer_.Auto);
+  if (outcome == Outcome::Done) designer_.Ask(made == 1 ? 1001 : 10);
+  const bool complete = outcome == Outcome::Done && made == 1;
+  ShowRunButton(complete ? RunCaptionDone : RunCaptionFailed, !complete);
+}
+
+// At the first run only: a new random sequence unless the author keeps the fixed one.
+void DesignerShell::ChooseRandomSequence() {
+  if (!notRandomizeEnabled_) return;
+  notRandomizeEnabled_ = false;
+  view_.DisableNotRandomize();
+  if (!NotRandomize) designer_.Random.ReseedFromClock();
+}
+
+void DesignerShell::ShowRunButton(const std::string& caption, bool backEnabled) {
+  runCaption_ = caption;
+  view_.ShowRunButton(caption, backEnabled);
+}
+
+void DesignerShell::cmdSetMasSize_Click() {
+  Attempt([this] { designer_.NewMasSize(); });
+}
+
+void DesignerShell::cmdSetMasBar_Click() {
+  Attempt([this] { designer_.SetMasBar(); });
+}
+
+// Cells change by hand on page 3 only.
+void DesignerShell::lblCell_Click(int x, int y) {
+  if (shownPage_ == 3) designer_.ToggleCell((y - 1) * designer_.MasMaxX() + x);
+}
+
+void DesignerShell::lblCrossStageMoveH_Click(int kind) {
+  StageView& view = designer_.View;
+  view.ViewPosX = MovedViewPos(view.ViewPosX, view.ViewPosMaxX, kind);
+  view_.ShowViewOrigin(view);
+}
+
+void DesignerShell::lblCrossStageMoveV_Click(int kind) {
+  StageView& view = designer_.View;
+  view.ViewPosY = MovedViewPos(view.ViewPosY, view.ViewPosMaxY, kind);
+  view_.ShowViewOrigin(view);
+}
+
+void DesignerShell::cmdInitAuto_Click(int index) {
+  designer_.Auto.InitAuto(index);
+  view_.ShowAutoSettings(designer_.Auto);
+}
+
+void DesignerShell::vsbCrossStageNmbAuto_Change(int value) {
+  if (designer_.Auto.CrossStageNmbAuto == value) return;
+  designer_.Auto.CrossStageNmbAuto = value;
+  view_.ShowAutoSettings(designer_.Auto);
+}
+
+// A file that cannot be read or written and a typed size that makes no grid are shown in
+// a box; the operation has then changed nothing the author relies on.
+DesignerShell::Outcome DesignerShell::Attempt(const std::function<void()>& operation) {
+  try {
+    operation();
+    return Outcome::Done;
+  } catch (const ProgramEnding&) {
+    view_.EndProgram();
+    return Outcome::Ended;
+  } catch (const FileError& error) {
+    view_.ShowMessage(
+        UncataloguedMessage,
+        ErrorMessage("エラー！：ファイル", "ファイルを読み書きできませんでした。", error));
+  } catch (const MasSizeError& error) {
+    view_.ShowMessage(
+        UncataloguedMessage,
+        ErrorMessage("チェック：マス目の数",
+                     "マス目の数（横と縦）には 1 から 99 までの整数を指定してください。", error));
+  }
+  return Outcome::Failed;
+}
+
+}  // namespace crossword::ui

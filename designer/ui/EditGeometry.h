@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+
+// Where the form's parts stand, in pixels of the 774 x 592 window.
+namespace crossword::ui {
+
+constexpr int FormWidth = 774;
+constexpr int FormHeight = 592;
+
+// The pages lie on top of each other, right-aligned.
+constexpr int PageTop = 80;
+constexpr int PageHeight = 450;
+constexpr int PageWidth = 340;
+constexpr int PageRightMargin = 45;
+
+// One cell of the grid view (the template cell's size) and the view's free area of
+// 11 columns by 10 rows, left of the pages.
+constexpr int Width1Cell = 30;
+constexpr int Height1Cell = 30;
+constexpr int GridViewLeft = 40;
+constexpr int GridViewTop = 98;
+
+constexpr int MoveLabelSize = 30;
+
+inline QRect PageGeometry() {
+  return {FormWidth - PageWidth - PageRightMargin, PageTop, PageWidth, PageHeight};
+}
+
+inline QPoint GridViewOrigin() {
+  return {GridViewLeft, GridViewTop};
+}
+
+// The move labels stand centred below the grid view (across) and left of it (down).
+inline QRect MoveLabelGeometryH(int kind) {
+  const int left = GridViewLeft + (11 * Width1Cell - 4 * MoveLabelSize) / 2;
+  return {left + (kind - 1) * MoveLabelSize, GridViewTop + 10 * Height1Cell + 6, MoveLabelSize,
+          MoveLabelSize};
+}
+
+inline QRect MoveLabelGeometryV(int kind) {
+  const int top = GridViewTop + (10 * Height1Cell - 4 * MoveLabelSize) / 2;
+  return {GridViewLeft - MoveLabelSize - 4, top + (kind - 1) * MoveLabelSize, MoveLabelSize,
+          MoveLabelSize};
+}
+
+inline QRect TitleGeometry() {
+  return {24, 20, 420, 44};
+}
+
+inline QRect HelpLabelGeometry() {
+  return {FormWidth - PageRightMargin - 140, PageTop + PageHeight + 18, 60, 24};
+}
+
+inline QRect EndLabelGeometry() {
+  return {FormWidth - PageRightMargin - 60, PageTop + PageHeight + 18, 60, 24};
+}
+
+}  // namespace crossword::ui

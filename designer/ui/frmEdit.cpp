@@ -1,0 +1,361 @@
+#include "designer/ui/frmEdit.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QSignalBlocker>
+
+#include "designer/ui/EditGeometry.h"
+
+namespace crossword::ui {
+
+namespace {
+
+constexpr int MakeStageNmbCustom = 4;
+
+void EnableBoth(const ControlArray<QLineEdit, 2>& boxes, bool enabled) {
+  boxes[1]->setEnabled(enabled);
+  boxes[2]->setEnabled(enabled);
+}
+
+template <std::size_t Count>
+void Select(const OptionArray<Count>& options, int index) {
+  if (index >= 1 && index <= int(Count)) options[index]->setChecked(true);
+}
+
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+}  // namespace
+
+frmEdit::frmEdit(const std::string& programFolder, MessagePresenter* presenter,
+                 FileDialogs* dialogs)
+    : ownPresenter_(presenter ? nullptr : std::make_unique<QtMessagePresenter>(this)),
+      ownDialogs_(dialogs ? nullptr : std::make_unique<QtFileDialogs>(this)),
+      presenter_(presenter ? *presenter : *ownPresenter_),
+      dialogs_(dialogs ? *dialogs : *ownDialogs_),
+      c_(BuildEditControls(this)),
+      shell_(*this, dialogs_, programFolder) {
+  setObjectName("frmEdit");
+  setWindowTitle("Gridwright");
+  setFixedSize(FormWidth, FormHeight);
+  ConnectPages();
+  ConnectFiles();
+  ConnectGrid();
+  ConnectAutoSettings();
+  ConnectOptions();
+}
+
+bool frmEdit::Form_Load() {
+  return shell_.FormLoad();
+}
+
+void frmEdit::ConnectPages() {
+  for (int page = 1; page <= PageCount; ++page) {
+    connect(c_.cmdNext[page], &QPushButton::clicked, this,
+            [this, page] { shell_.cmdNext_Click(page); });
+    if (!c_.cmdBack[page]) continue;
+    connect(c_.cmdBack[page], &QPushButton::clicked, this,
+            [this, page] { shell_.cmdBack_Click(page); });
+  }
+  connect(c_.cmdNextModeAuto, &QPushButton::clicked, this,
+          [this] { shell_.cmdNextModeAuto_Click(); });
+  connect(c_.lblEnd, &ClickLabel::clicked, this, &frmEdit::EndProgram);
+  connect(c_.lblHelp, &ClickLabel::clicked, this, [this] { shell_.lblHelp_Click(); });
+  connect(c_.tmrInfoMaking, &QTimer::timeout, this, &frmEdit::tmrInfoMaking_Timer);
+}
+
+void frmEdit::ConnectFiles() {
+  connect(c_.cmdDicFileName, &QPushButton::clicked, this,
+          [this] { shell_.cmdDicFileName_Click(); });
+  connect(c_.cmdMakeFileName, &QPushButton::clicked, this,
+          [this] { shell_.cmdMakeFileName_Click(); });
+  connect(c_.cmdReadFileName, &QPushButton::clicked, this,
+          [this] { shell_.cmdReadFileName_Click(); });
+  connect(c_.vsbCrossStageNmb, &QScrollBar::valueChanged, this,
+          [this](int value) { shell_.vsbCrossStageNmb_Change(value); });
+  connect(c_.chkNotRandomize, &QCheckBox::toggled, this,
+          [this](bool checked) { shell_.NotRandomize = checked; });
+}
+
+void frmEdit::ConnectGrid() {
+  GridDesigner& designer = shell_.Designer();
+  for (int i = 1; i <= 2; ++i) {
+    connect(c_.txtMasSizeCustom[i], &QLineEdit::textChanged, this,
+            [&designer, i](const QString& text) {
+              designer.MasSizeCustom[i - 1] = text.toStdString();
+            });
+  }
+  connect(c_.cmdSetMasSize, &QPushButton::clicked, this, [this] { shell_.cmdSetMasSize_Click(); });
+  connect(c_.cmdClearMasBar, &QPushButton::clicked, this, [&designer] { designer.ClearMasBar(); });
+  connect(c_.optMasBarPattern.group, &QButtonGroup::idClicked, this,
+          [&designer](int index) { designer.MasBarPattern = index; });
+  connect(c_.cmdSetMasBar, &QPushButton::clicked, this, [this] { shell_.cmdSetMasBar_Click(); });
+  connect(c_.picCrossBase, &CellBoard::CellClicked, this,
+          [this](int x, int y) { shell_.lblCell_Click(x, y); });
+  for (int kind = 1; kind <= 4; ++kind) {
+    connect(c_.lblCrossStageMoveH[kind], &ClickLabel::clicked, this,
+            [this, kind] { shell_.lblCrossStageMoveH_Click(kind); });
+    connect(c_.lblCrossStageMoveV[kind], &ClickLabel::clicked, this,
+            [this, kind] { shell_.lblCrossStageMoveV_Click(kind); });
+  }
+}
+
+// The detail pages' controls write straight into the settings the run reads; those that
+// enable others show the settings again.
+void frmEdit::ConnectAutoSettings() {
+  AutoSettings& settings = shell_.Designer().Auto;
+  connect(c_.optMasSizePatternAuto.group, &QButtonGroup::idClicked, this, [this, &settings](int i) {
+    settings.MasSizePatternAuto = i;
+    ShowAutoSettings(settings);
+  });
+  for (int i = 1; i <= 2; ++i) {
+    connect(c_.txtMasSizeCustomAuto[i], &QLineEdit::textChanged, this,
+            [&settings, i](const QString& text) {
+              settings.MasSizeCustomAuto[i - 1] = text.toStdString();
+            });
+    connect(c_.cmdInitAuto[i], &QPushButton::clicked, this,
+            [this, i] { shell_.cmdInitAuto_Click(i); });
+  }
+  connect(c_.chkResetMasSize, &QCheckBox::toggled, this,
+          [&settings](bool checked) { settings.ResetMasSize = checked; });
+  connect(c_.optMasBarPatternAuto.group, &QButtonGroup::idClicked, this,
+          [&settings](int i) { settings.MasBarPatternAuto = i; });
+  connect(c_.chkResetMasBarPattern, &QCheckBox::toggled, this,
+          [&settings](bool checked) { settings.ResetMasBarPattern = checked; });
+  connect(c_.optMakeStageNmbAuto.group, &QButtonGroup::idClicked, this, [this, &settings](int i) {
+    settings.MakeStageNmbAuto = i;
+    ShowAutoSettings(settings);
+  });
+  connect(c_.vsbCrossStageNmbAuto, &QScrollBar::valueChanged, this,
+          [this](int value) { shell_.vsbCrossStageNmbAuto_Change(value); });
+}
+
+void frmEdit::ConnectOptions() {
+  connect(c_.optMakeMode.group, &QButtonGroup::idClicked, this, &frmEdit::optMakeMode_Click);
+  connect(c_.optMakeMasMode.group, &QButtonGroup::idClicked, this, &frmEdit::optMakeMasMode_Click);
+  connect(c_.optMasSizePattern.group, &QButtonGroup::idClicked, this,
+          &frmEdit::optMasSizePattern_Click);
+}
+
+void frmEdit::optMakeMode_Click(int index) {
+  shell_.Designer().MakeMode = index;
+  c_.cmdNextModeAuto->setEnabled(index == MakeModeFullAuto);
+}
+
+void frmEdit::optMakeMasMode_Click(int index) {
+  const bool newGrid = index == 1;
+  c_.cmdSetMasSize->setEnabled(newGrid);
+  for (int i = 1; i < MasSizePatternCustom; ++i) c_.optMasSizePattern[i]->setEnabled(newGrid);
+  EnableBoth(c_.txtMasSizeCustom, newGrid);
+  c_.cmdReadFileName->setEnabled(!newGrid);
+  c_.vsbCrossStageNmb->setEnabled(!newGrid);
+}
+
+void frmEdit::optMasSizePattern_Click(int index) {
+  shell_.Designer().MasSizePattern = index;
+  EnableBoth(c_.txtMasSizeCustom, index == MasSizePatternCustom);
+}
+
+void frmEdit::tmrInfoMaking_Timer() {
+  QLabel* mark = c_.lblInfoMaking[InfoPageNmb];
+  if (InfoBlink == 0) {
+    mark->setText("■実行中");
+  } else {
+    mark->setText("□実行中");
+    c_.lblInfoTime[InfoPageNmb]->setNum(int(InfoElapsed.WholeSeconds()));
+  }
+  InfoBlink = 1 - InfoBlink;
+}
+
+QLabel* frmEdit::LabelOf(DesignerLabel label) const {
+  switch (label) {
+    case DesignerLabel::lblMakeDicName1:
+      return c_.lblMakeDicName[1];
+    case DesignerLabel::lblMakeDicName2:
+      return c_.lblMakeDicName[2];
+    case DesignerLabel::lblInfoDicName:
+      return c_.lblInfoDicName;
+    case DesignerLabel::lblMakeFileName1:
+      return c_.lblMakeFileName[1];
+    case DesignerLabel::lblMakeFileName2:
+      return c_.lblMakeFileName[2];
+    case DesignerLabel::lblInfoMakeFileName:
+      return c_.lblInfoMakeFileName;
+    case DesignerLabel::lblReadFileName1:
+      return c_.lblReadFileName[1];
+    case DesignerLabel::lblReadFileName2:
+      return c_.lblReadFileName[2];
+    case DesignerLabel::lblCrossStageNmb:
+      return c_.lblCrossStageNmb;
+    case DesignerLabel::lblCrossStageNmbMax:
+      return c_.lblCrossStageNmbMax;
+    case DesignerLabel::lblMasSize1:
+      return c_.lblMasSize[1];
+    case DesignerLabel::lblMasSize2:
+      return c_.lblMasSize[2];
+    case DesignerLabel::lblNowBarNmb:
+      return c_.lblNowBarNmb;
+    case DesignerLabel::lblWordNmbMax:
+      return c_.lblWordNmbMax;
+    case DesignerLabel::lblInfoNowMakingStage:
+      return c_.lblInfoNowMakingStage;
+    case DesignerLabel::lblNowMakingStageNmbAuto:
+      return c_.lblNowMakingStageNmbAuto;
+  }
+  return nullptr;
+}
+
+void frmEdit::SetCaption(DesignerLabel label, const std::string& caption) {
+  LabelOf(label)->setText(Q(caption));
+}
+
+void frmEdit::LoadBoard(int MasMaxX, int MasMaxY, const StageView& view) {
+  c_.picCrossBase->SetGridSize(MasMaxX, MasMaxY);
+  ShowViewOrigin(view);
+  ShowMoveLabels(view);
+}
+
+// Only the directions the grid overflows the view in can be moved along.
+void frmEdit::ShowMoveLabels(const StageView& view) {
+  const bool board = c_.picCrossBase->isVisibleTo(this);
+  const bool across = view.ViewMode == 1 || view.ViewMode == 3;
+  const bool down = view.ViewMode == 2 || view.ViewMode == 3;
+  for (int kind = 1; kind <= 4; ++kind) {
+    c_.lblCrossStageMoveH[kind]->setVisible(board && across);
+    c_.lblCrossStageMoveV[kind]->setVisible(board && down);
+  }
+}
+
+void frmEdit::ShowBoard(const CrossMasMarks& CrossMas) {
+  for (int y = 1; y <= CrossMas.MasMaxY(); ++y) {
+    for (int x = 1; x <= CrossMas.MasMaxX(); ++x) {
+      c_.picCrossBase->SetCell(x, y, {IsWall(CrossMas(x, y)), QString(), false});
+    }
+  }
+}
+
+void frmEdit::MarkCutOffCells(const std::vector<MasPosition>& cells) {
+  CellBoard& board = *c_.picCrossBase;
+  for (int y = 1; y <= board.MasMaxY(); ++y) {
+    for (int x = 1; x <= board.MasMaxX(); ++x) {
+      CellLook look = board.Cell(x, y);
+      look.marked = false;
+      board.SetCell(x, y, look);
+    }
+  }
+  for (const MasPosition& cell : cells) {
+    CellLook look = board.Cell(cell.x, cell.y);
+    look.marked = true;
+    board.SetCell(cell.x, cell.y, look);
+  }
+}
+
+MessageAnswer frmEdit::ShowMessage(int, const CatalogueMessage& message) {
+  return presenter_.Show(message);
+}
+
+// An end asked for meanwhile stops the run here, at a point where it can stop.
+void frmEdit::PumpEvents() {
+  pumping_ = true;
+  QCoreApplication::processEvents();
+  pumping_ = false;
+  if (ending_) throw ProgramEnding();
+}
+
+// While the walls are placed the other page-3 controls stay disabled, so that neither a
+// second placement nor a page change can start meanwhile.
+void frmEdit::ShowProgress(int page, bool running) {
+  if (running) {
+    InfoPageNmb = page;
+    c_.lblInfoTime[page]->setText("0");
+    c_.lblInfoMaking[page]->setText("■実行中");
+    InfoElapsed.Start();
+    c_.tmrInfoMaking->start();
+  } else {
+    c_.tmrInfoMaking->stop();
+  }
+  c_.lblInfoMaking[page]->setVisible(running);
+  if (page != 3) return;
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           c_.cmdSetMasBar, c_.cmdClearMasBar, c_.cmdNext[3], c_.cmdBack[3], c_.optMasBarPattern[1],
+           c_.optMasBarPattern[2], c_.optMasBarPattern[3]}) {
+    control->setEnabled(!running);
+  }
+}
+
+void frmEdit::ShowBusy(bool busy) {
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+void frmEdit::ShowStageLabels(bool shown) {
+  c_.lblInfoNowMakingStage->setVisible(shown);
+  c_.lblInfoNowMakingStage2->setVisible(shown);
+  c_.lblNowMakingStageNmbAuto->setVisible(shown);
+}
+
+void frmEdit::ShowPage(int page) {
+  for (int p = 1; p <= PageCount; ++p) c_.fraPage[p]->setVisible(p == page);
+}
+
+void frmEdit::ShowRunButton(const std::string& caption, bool backEnabled) {
+  c_.cmdNext[4]->setText(Q(caption));
+  c_.cmdBack[4]->setEnabled(backEnabled);
+}
+
+void frmEdit::ShowGridView(bool shown) {
+  c_.picCrossBase->setVisible(shown);
+  ShowMoveLabels(shell_.Designer().View);
+}
+
+void frmEdit::ShowViewOrigin(const StageView& view) {
+  c_.picCrossBase->SetViewOrigin(view.ViewPosX, view.ViewPosY);
+}
+
+// Set without the change signals: the selector only follows the stage already loaded and
+// must not read the file again.
+void frmEdit::ShowStageSelector(int count, int stage) {
+  const QSignalBlocker blocker(c_.vsbCrossStageNmb);
+  c_.vsbCrossStageNmb->setRange(1, count);
+  c_.vsbCrossStageNmb->setValue(stage);
+}
+
+void frmEdit::ShowAutoSettings(const AutoSettings& settings) {
+  const QSignalBlocker blockSize(c_.optMasSizePatternAuto.group);
+  Select(c_.optMasSizePatternAuto, settings.MasSizePatternAuto);
+  for (int i = 1; i <= 2; ++i) {
+    const QSignalBlocker blockBox(c_.txtMasSizeCustomAuto[i]);
+    c_.txtMasSizeCustomAuto[i]->setText(Q(settings.MasSizeCustomAuto[i - 1]));
+  }
+  EnableBoth(c_.txtMasSizeCustomAuto, settings.MasSizePatternAuto == MasSizePatternCustom);
+  c_.chkResetMasSize->setChecked(settings.ResetMasSize);
+  Select(c_.optMasBarPatternAuto, settings.MasBarPatternAuto);
+  c_.chkResetMasBarPattern->setChecked(settings.ResetMasBarPattern);
+  Select(c_.optMakeStageNmbAuto, settings.MakeStageNmbAuto);
+  c_.vsbCrossStageNmbAuto->setEnabled(settings.MakeStageNmbAuto == MakeStageNmbCustom);
+  c_.lblCrossStageNmbAuto->setNum(settings.CrossStageNmbAuto);
+}
+
+void frmEdit::DisableNotRandomize() {
+  c_.chkNotRandomize->setEnabled(false);
+}
+
+void frmEdit::EndProgram() {
+  ending_ = true;
+  if (pumping_) return;
+  emit ended();
+  close();
+}
+
+// Closing the window during a long run ends the program once the run has stopped.
+void frmEdit::closeEvent(QCloseEvent* event) {
+  if (!pumping_) return event->accept();
+  ending_ = true;
+  event->ignore();
+}
+
+}  // namespace crossword::ui

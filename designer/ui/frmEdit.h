@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "common/Clock.h"
+#include "common/ui/Dialogs.h"
+#include "designer/ui/DesignerShell.h"
+#include "designer/ui/EditControls.h"
+
+// Gridwright's window: six wizard pages in one place beside the grid view. It shows what
+// the designer reports and forwards every click to the shell.
+namespace crossword::ui {
+
+class frmEdit : public QWidget, private ShellView {
+  Q_OBJECT
+
+ public:
+  // Boxes and dialogs are Qt's own unless others are given (the tests answer them).
+  explicit frmEdit(const std::string& programFolder, MessagePresenter* presenter = nullptr,
+                   FileDialogs* dialogs = nullptr);
+
+  // Start-up with its dictionary checks: false when the author ended the program.
+  bool Form_Load();
+
+  const EditControls& Controls() const { return c_; }
+  const GridDesigner& Designer() const { return shell_.Designer(); }
+  int ShownPage() const { return shell_.ShownPage(); }
+
+ signals:
+  void ended();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void ConnectPages();
+  void ConnectFiles();
+  void ConnectGrid();
+  void ConnectAutoSettings();
+  void ConnectOptions();
+  void ShowMoveLabels(const StageView& view);
+  QLabel* LabelOf(DesignerLabel label) const;
+
+  void optMakeMode_Click(int index);
+  void optMakeMasMode_Click(int index);
+  void optMasSizePattern_Click(int index);
+  void tmrInfoMaking_Timer();
+
+  // DesignerObserver
+  void SetCaption(DesignerLabel label, const std::string& caption) override;
+  void LoadBoard(int MasMaxX, int MasMaxY, const StageView& view) override;
+  void ShowBoard(const CrossMasMarks& CrossMas) override;
+  void MarkCutOffCells(const std::vector<MasPosition>& cells) override;
+  MessageAnswer ShowMessage(int number, const CatalogueMessage& message) override;
+  void PumpEvents() override;
+  void ShowProgress(int InfoPageNmb, bool running) override;
+  void ShowBusy(bool busy) override;
+  void ShowStageLabels(bool shown) override;
+
+  // ShellView
+  void ShowPage(int page) override;
+  void ShowRunButton(const std::string& caption, bool backEnabled) override;
+  void ShowGridView(bool shown) override;
+  void ShowViewOrigin(const StageView& view) override;
+  void ShowStageSelector(int count, int stage) override;
+  void ShowAutoSettings(const AutoSettings& settings) override;
+  void DisableNotRandomize() override;
+  void EndProgram() override;
+
+  std::unique_ptr<MessagePresenter> ownPresenter_;
+  std::unique_ptr<FileDialogs> ownDialogs_;
+  MessagePresenter& presenter_;
+  FileDialogs& dialogs_;
+  EditControls c_;
+  DesignerShell shell_;
+
+  int InfoPageNmb = 3;      // the page whose progress mark blinks
+  ElapsedTime InfoElapsed;  // since the running operation started
+  int InfoBlink = 0;        // blink phase 0/1, kept between ticks
+  bool pumping_ = false;    // window events are let through during a long run
+  bool ending_ = false;     // the program ends as soon as the long run has stopped
+};
+
+}  // namespace crossword::ui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Text made fit for a dictionary field: what the puzzle file's lines and code page 932 can
+// carry, and clues short enough to read.
+namespace crossword {
+
+// Writes "," as "，" and a line break as a blank, which would otherwise break a puzzle
+// file line; returns how many characters it changed.
+int MakeFieldSafe(std::u32string& text);
+
+// Latin letters with accents written without them ("Tōkyō" -> "Tokyo"), since code page
+// 932 has none of them; other characters stay.
+std::u32string FoldAccents(std::u32string_view text);
+
+bool CanEncodeAllCp932(std::u32string_view text);
+
+// Joins the pieces with "; " as long as the text stays within `limit` characters; a first
+// piece longer than that is cut at a blank and ends with "…". Nothing without pieces.
+std::optional<std::u32string> ShortClue(const std::vector<std::u32string>& pieces, size_t limit);
+
+}  // namespace crossword

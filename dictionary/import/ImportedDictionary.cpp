@@ -1,0 +1,63 @@
+#include "dictionary/import/ImportedDictionary.h"
+
+#include <unordered_map>
+
+#include "common/NumberText.h"
+#include "dictionary/DictionaryWriter.h"
+
+namespace crossword {
+
+namespace {
+
+std::u32string TwoDigits(int number) {
+  return (number < 10 ? U"0" : U"") + DecimalText(number);
+}
+
+void AddSection(std::vector<std::u32string>& lines, std::u32string_view start,
+                const std::vector<IndexItem>& items) {
+  lines.emplace_back(start);
+  for (size_t i = 0; i < items.size(); ++i) {
+    const IndexItem& item = items[i];
+    if (!item.Heading.empty()) lines.push_back(item.Heading);
+    std::u32string row = TwoDigits(static_cast<int>(i) + 1) + item.Name;
+    for (std::u32string_view rank : item.Ranks) row += U"," + std::u32string(rank);
+    lines.push_back(row);
+  }
+  lines.emplace_back(U";ここまで");
+}
+
+// The same number for equal texts, numbered 1, 2, ... in order of first appearance.
+class TextNumbers {
+ public:
+  int NumberOf(const std::u32string& text) {
+    return numbers_.emplace(text, static_cast<int>(numbers_.size()) + 1).first->second;
+  }
+
+ private:
+  std::unordered_map<std::u32string, int> numbers_;
+};
+
+}  // namespace
+
+std::vector<std::u32string> IndexFileLines(const ImportedDictionary& dictionary) {
+  std::vector<std::u32string> lines = {U";" + dictionary.Title,
+                                       U";行の形：番号２けたと名前,初級,中級,上級,ウルトラ上級,"
+                                       U"スーパーおたく級（yes/no、一覧は１問だけなら1）"};
+  AddSection(lines, U";次行より「分野」の指定", dictionary.Categories);
+  AddSection(lines, U";次行より「リスト」（一覧データ）の指定", dictionary.Lists);
+  return lines;
+}
+
+void WriteImportedDictionary(ImportedDictionary& dictionary, const std::filesystem::path& path) {
+  TextNumbers readings;
+  TextNumbers clues;
+  int id = 0;
+  for (WordRecord& word : dictionary.Words) {
+    word.ID = ++id;
+    word.AN = readings.NumberOf(word.Yst);
+    word.QN = clues.NumberOf(word.Qst);
+  }
+  WriteDictionary(path, dictionary.Words, IndexFileLines(dictionary));
+}
+
+}  // namespace crossword

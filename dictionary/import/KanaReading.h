@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace crossword {
+
+// The answer a kana reading gives, one katakana letter per grid cell: hiragana become
+// katakana, small kana are written full-size (ァ -> ア, ッ -> ツ, ヵ -> カ), "ー" keeps its
+// own cell and the word-break dot "・" is dropped. Nothing when the reading holds any
+// other character.
+std::optional<std::u32string> AnswerFromReading(std::u32string_view reading);
+
+}  // namespace crossword

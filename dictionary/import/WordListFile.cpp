@@ -1,0 +1,148 @@
+#include "dictionary/import/WordListFile.h"
+
+#include <algorithm>
+#include <array>
+
+#include "common/FileError.h"
+#include "common/FileOps.h"
+#include "common/GridModel.h"
+#include "common/NumberText.h"
+#include "common/TextCodec.h"
+#include "common/TextFile.h"
+#include "dictionary/import/FieldText.h"
+
+namespace crossword {
+
+namespace {
+
+enum Column { Yst, Ast, Qst, CN, BN, QN, AN, SN, ColumnCount };
+constexpr std::array<std::u32string_view, ColumnCount> kColumnNames = {
+    U"Yst", U"Ast", U"Qst", U"CN", U"BN", U"QN", U"AN", U"SN"};
+
+std::vector<std::u32string> SplitTabs(std::u32string_view line) {
+  std::vector<std::u32string> fields;
+  for (size_t start = 0;;) {
+    const size_t tab = line.find(U'\t', start);
+    fields.emplace_back(line.substr(start, tab - start));
+    if (tab == std::u32string_view::npos) return fields;
+    start = tab + 1;
+  }
+}
+
+// Where each column stands in a row, from the header line.
+std::array<size_t, ColumnCount> ColumnPositions(const std::filesystem::path& path,
+                                                const std::u32string& header) {
+  const std::vector<std::u32string> names = SplitTabs(header);
+  std::array<size_t, ColumnCount> positions{};
+  for (int column = 0; column < ColumnCount; ++column) {
+    const auto found = std::find(names.begin(), names.end(), kColumnNames[column]);
+    if (found == names.end()) {
+      throw FileError(path, 1,
+                      "the header line has no column '" + ToUtf8(kColumnNames[column]) +
+                          "'; it must name Yst Ast Qst CN BN QN AN SN, separated by tabs");
+    }
+    positions[column] = found - names.begin();
+  }
+  for (const std::u32string& name : names) {
+    if (std::find(kColumnNames.begin(), kColumnNames.end(), name) == kColumnNames.end()) {
+      throw FileError(path, 1, "the header line names an unknown column '" + ToUtf8(name) + "'");
+    }
+  }
+  return positions;
+}
+
+// Reads one row into a word; the first problem found is the row's refusal.
+class RowReader {
+ public:
+  RowReader(const std::vector<std::u32string>& fields, const std::array<size_t, ColumnCount>& at,
+            const std::optional<ClassNumbers>& numbers)
+      : fields_(fields), at_(at), numbers_(numbers) {}
+
+  std::optional<std::string> Read(WordRecord& word, int& madeSafe) const {
+    word.Yst = fields_[at_[Yst]];
+    word.Ast = fields_[at_[Ast]];
+    word.Qst = fields_[at_[Qst]];
+    if (auto problem = ReadingProblem(word.Yst)) return problem;
+    for (int column : {Yst, Ast, Qst}) {
+      if (!CanEncodeAllCp932(fields_[at_[column]])) {
+        return ToUtf8(kColumnNames[column]) + " '" + ToUtf8(fields_[at_[column]]) +
+               "' holds a character code page 932 cannot hold";
+      }
+    }
+    madeSafe += MakeFieldSafe(word.Yst) + MakeFieldSafe(word.Ast) + MakeFieldSafe(word.Qst);
+    int* targets[] = {&word.CN, &word.BN, &word.QN, &word.AN, &word.SN};
+    for (int column = CN; column <= SN; ++column) {
+      const auto value = ParseWholeNumber(fields_[at_[column]]);
+      if (!value) {
+        return ToUtf8(kColumnNames[column]) + " '" + ToUtf8(fields_[at_[column]]) +
+               "' is not a whole number";
+      }
+      *targets[column - CN] = *value;
+    }
+    return ClassProblem(word);
+  }
+
+ private:
+  static std::optional<std::string> ReadingProblem(const std::u32string& reading) {
+    const auto length = static_cast<int>(reading.size());
+    if (length < AnswerLenMin || length > AnswerLenMax) {
+      return "the reading '" + ToUtf8(reading) + "' has " + std::to_string(length) +
+             " letters; a word needs 2 to 12";
+    }
+    for (char32_t letter : reading) {
+      if (letter == WallMark || letter == BlankMark || letter <= U' ') {
+        return "the reading '" + ToUtf8(reading) + "' holds " + DescribeCharacter(letter) +
+               ", which cannot stand in a grid cell";
+      }
+    }
+    return std::nullopt;
+  }
+
+  std::optional<std::string> ClassProblem(const WordRecord& word) const {
+    if (!numbers_) return std::nullopt;
+    if (!numbers_->Categories.contains(word.CN)) {
+      return "CN " + std::to_string(word.CN) + " is no category of the index file";
+    }
+    if (!numbers_->Lists.contains(word.BN)) {
+      return "BN " + std::to_string(word.BN) + " is no list of the index file";
+    }
+    return std::nullopt;
+  }
+
+  const std::vector<std::u32string>& fields_;
+  const std::array<size_t, ColumnCount>& at_;
+  const std::optional<ClassNumbers>& numbers_;
+};
+
+}  // namespace
+
+WordList ReadWordList(const std::filesystem::path& path,
+                      const std::optional<ClassNumbers>& numbers) {
+  const std::vector<std::u32string> lines = ReadUtf8Lines(path);
+  if (lines.empty()) throw FileError(path, "the word list is empty; it needs a header line");
+  const auto at = ColumnPositions(path, lines[0]);
+  const size_t width = SplitTabs(lines[0]).size();
+  WordList list;
+  for (size_t i = 1; i < lines.size(); ++i) {
+    if (lines[i].empty()) continue;
+    const int lineNumber = static_cast<int>(i) + 1;
+    const std::vector<std::u32string> fields = SplitTabs(lines[i]);
+    WordRecord word;
+    std::optional<std::string> problem;
+    if (fields.size() != width) {
+      problem = "the row has " + std::to_string(fields.size()) + " fields; the header names " +
+                std::to_string(width);
+    } else {
+      problem = RowReader(fields, at, numbers).Read(word, list.FieldsMadeSafe);
+    }
+    if (problem) {
+      list.Problems.push_back(path.string() + ":" + std::to_string(lineNumber) + ": " + *problem);
+      continue;
+    }
+    word.ID = static_cast<int>(list.Words.size()) + 1;
+    list.Words.push_back(std::move(word));
+  }
+  return list;
+}
+
+}  // namespace crossword

@@ -1,0 +1,256 @@
+#include "dictionary/import/WordNetImport.h"
+
+#include <sstream>
+#include <unordered_map>
+
+#include "common/FileError.h"
+#include "common/FileOps.h"
+#include "common/GridModel.h"
+#include "common/TextCodec.h"
+#include "dictionary/import/FieldText.h"
+
+namespace crossword {
+
+namespace {
+
+constexpr size_t kClueLimit = 80;
+constexpr int kGroupCount = 12;  // subject groups; each has a common and a rare category
+
+// The subject group 1..12 of each lexicographer file 0..44, in WordNet's numbering.
+constexpr int kGroupOfLexFile[] = {
+    12, 12, 12,                                                  // adj.all, adj.pert, adv.all
+    10, 9,  2,  6,  10, 5,  10, 10, 9,  10, 4,  1,               // noun.Tops .. noun.group
+    7,  10, 6,  1,  9,  3,  10, 9,  8,  8,  8,  5,               // noun.location .. noun.state
+    6,  8,                                                       // noun.substance, noun.time
+    11, 11, 11, 11, 11, 11, 11, 11, 11, 11, 11, 11, 11, 11, 11,  // verb.body .. verb.weather
+    12,                                                          // adj.ppl
+};
+
+enum List { NoList = 0, ProperNoun, MultiWord };
+
+std::vector<IndexItem> CategoryItems() {
+  static const std::u32string_view kNames[kGroupCount] = {
+      U"人・集団",           U"動物",           U"植物", U"食べ物",
+      U"からだ・健康・状態", U"物・道具・物質", U"場所", U"時・量・形",
+      U"行い・出来事・自然", U"心・言葉・社会", U"動詞", U"形容詞・副詞"};
+  // Rare words a rank asks, by group: 中級 takes the concrete ones, 上級 all but people
+  // and places, which are mostly names.
+  static const std::u32string_view kRare[kGroupCount][DifficultRankMax] = {
+      {U"no", U"no", U"no", U"yes", U"yes"},   {U"no", U"yes", U"yes", U"yes", U"yes"},
+      {U"no", U"yes", U"yes", U"yes", U"yes"}, {U"no", U"yes", U"yes", U"yes", U"yes"},
+      {U"no", U"yes", U"yes", U"yes", U"yes"}, {U"no", U"yes", U"yes", U"yes", U"yes"},
+      {U"no", U"no", U"no", U"yes", U"yes"},   {U"no", U"no", U"yes", U"yes", U"yes"},
+      {U"no", U"no", U"yes", U"yes", U"yes"},  {U"no", U"no", U"yes", U"yes", U"yes"},
+      {U"no", U"yes", U"yes", U"yes", U"yes"}, {U"no", U"yes", U"yes", U"yes", U"yes"}};
+  std::vector<IndexItem> items;
+  for (int group = 0; group < kGroupCount; ++group) {
+    items.push_back({group == 0 ? U"●よく使う語（用例の多い語）" : U"",
+                     std::u32string(kNames[group]),
+                     {U"yes", U"yes", U"yes", U"yes", U"yes"}});
+  }
+  for (int group = 0; group < kGroupCount; ++group) {
+    IndexItem item{group == 0 ? U"●あまり使わない語" : U"", std::u32string(kNames[group]), {}};
+    std::copy(std::begin(kRare[group]), std::end(kRare[group]), item.Ranks.begin());
+    items.push_back(std::move(item));
+  }
+  return items;
+}
+
+std::vector<IndexItem> ListItems() {
+  return {
+      {U"●特別な種類の語",
+       U"固有名詞・略語（大文字で始まる語）",
+       {U"no", U"no", U"no", U"1", U"yes"}},
+      {U"", U"複合語・成句", {U"1", U"1", U"yes", U"yes", U"yes"}},
+  };
+}
+
+std::vector<std::string> Words(std::string_view line) {
+  std::vector<std::string> words;
+  std::istringstream stream{std::string(line)};
+  for (std::string word; stream >> word;) words.push_back(word);
+  return words;
+}
+
+int ToNumber(const std::string& text, int base, const std::filesystem::path& path) {
+  try {
+    size_t used = 0;
+    const int value = std::stoi(text, &used, base);
+    if (used == text.size()) return value;
+  } catch (const std::logic_error&) {
+  }
+  throw FileError(path, "'" + text + "' is not a number where the WordNet format has one");
+}
+
+// "lemma%ss_type:..." -> tag count, summed per lemma and part of speech ("bank n").
+std::unordered_map<std::string, int> ReadTagCounts(const std::filesystem::path& path) {
+  std::unordered_map<std::string, int> counts;
+  std::istringstream lines(ReadWholeFile(path));
+  for (std::string line; std::getline(lines, line);) {
+    const auto words = Words(line);
+    const size_t percent = words.empty() ? std::string::npos : words[0].find('%');
+    if (words.size() != 3 || percent == std::string::npos || percent + 1 >= words[0].size()) {
+      throw FileError(path, "'" + line + "' is not a sense key with its count");
+    }
+    static const char kPos[] = "?nvara";  // sense-key ss_type 1..5; 5 = adjective satellite
+    const int type = words[0][percent + 1] - '0';
+    if (type < 1 || type > 5) throw FileError(path, "'" + line + "' has no part of speech");
+    counts[words[0].substr(0, percent) + " " + kPos[type]] += ToNumber(words[2], 10, path);
+  }
+  return counts;
+}
+
+// One synset line of a data file: its lexicographer file, word forms and gloss.
+struct Synset {
+  int LexFile = 0;
+  std::vector<std::string> WordForms;
+  std::string Gloss;
+};
+
+class DataFile {
+ public:
+  explicit DataFile(std::filesystem::path path)
+      : path_(std::move(path)), bytes_(ReadWholeFile(path_)) {}
+
+  // Synset lines start at the byte offset that is their name.
+  Synset At(const std::string& offsetText) const {
+    const size_t offset = static_cast<size_t>(ToNumber(offsetText, 10, path_));
+    const size_t end = bytes_.find('\n', offset);
+    const std::string_view line = std::string_view(bytes_).substr(offset, end - offset);
+    if (offset >= bytes_.size() || !line.starts_with(offsetText + " ")) {
+      throw FileError(path_, "no synset at offset " + offsetText);
+    }
+    const size_t bar = line.find(" | ");
+    const auto words = Words(line.substr(0, bar));
+    if (words.size() < 4) throw FileError(path_, "synset " + offsetText + " is cut short");
+    Synset synset;
+    synset.LexFile = ToNumber(words[1], 10, path_);
+    const int count = ToNumber(words[3], 16, path_);
+    for (int i = 0; i < count && 4 + 2 * i < static_cast<int>(words.size()); ++i) {
+      synset.WordForms.push_back(words[4 + 2 * i]);
+    }
+    if (bar != std::string_view::npos) synset.Gloss = line.substr(bar + 3);
+    return synset;
+  }
+
+ private:
+  std::filesystem::path path_;
+  std::string bytes_;
+};
+
+std::string Lowered(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// The lemma as the synset writes it ("Albert_Einstein"), adjective markers like "(a)" cut.
+std::string WrittenForm(const Synset& synset, const std::string& lemma) {
+  for (std::string form : synset.WordForms) {
+    form = form.substr(0, form.find('('));
+    if (Lowered(form) == lemma) return form;
+  }
+  return lemma;
+}
+
+// The definition is the gloss before its examples ("; \"...\"").
+std::u32string Definition(const std::string& gloss) {
+  std::string text = gloss.substr(0, gloss.find("; \""));
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return FromUtf8(text);
+}
+
+// Full-width capitals of the lemma's letters; blanks, hyphens and apostrophes dropped.
+std::optional<std::u32string> AnswerOf(const std::string& lemma) {
+  std::u32string answer;
+  for (char c : lemma) {
+    if (c == '_' || c == '-' || c == '\'') continue;
+    if (c < 'a' || c > 'z') return std::nullopt;
+    answer += static_cast<char32_t>(U'Ａ' + (c - 'a'));
+  }
+  return answer;
+}
+
+class WordNetReader {
+ public:
+  WordNetReader(const std::filesystem::path& folder, ImportedDictionary& dictionary)
+      : folder_(folder),
+        dictionary_(dictionary),
+        tagCounts_(ReadTagCounts(folder / "cntlist.rev")) {}
+
+  void ReadPartOfSpeech(const std::string& name, char pos) {
+    const DataFile data(folder_ / ("data." + name));
+    const std::filesystem::path indexPath = folder_ / ("index." + name);
+    std::istringstream lines(ReadWholeFile(indexPath));
+    int lineNumber = 0;
+    for (std::string line; std::getline(lines, line);) {
+      ++lineNumber;
+      if (line.starts_with(' ')) continue;  // the licence at the top
+      const auto words = Words(line);
+      if (words.size() < 4) throw FileError(indexPath, lineNumber, "the line is cut short");
+      const size_t firstSense = 4 + ToNumber(words[3], 10, indexPath) + 2;
+      if (firstSense >= words.size()) {
+        throw FileError(indexPath, lineNumber, "the line names no synset");
+      }
+      AddLemma(words[0], pos, data.At(words[firstSense]), words[firstSense]);
+    }
+  }
+
+ private:
+  void AddLemma(const std::string& lemma, char pos, const Synset& synset,
+                const std::string& offset) {
+    const auto answer = AnswerOf(lemma);
+    if (!answer) return Skip("lemma with characters other than letters");
+    if (answer->size() < static_cast<size_t>(AnswerLenMin) ||
+        answer->size() > static_cast<size_t>(AnswerLenMax)) {
+      return Skip("answer shorter than 2 or longer than 12 letters");
+    }
+    if (synset.LexFile < 0 || synset.LexFile >= static_cast<int>(std::size(kGroupOfLexFile))) {
+      return Skip("unknown lexicographer file");
+    }
+    std::string written = WrittenForm(synset, lemma);
+    std::replace(written.begin(), written.end(), '_', ' ');
+    WordRecord word;
+    word.Yst = *answer;
+    word.Ast = FromUtf8(written);
+    const auto clue = ShortClue({FoldAccents(Definition(synset.Gloss))}, kClueLimit);
+    if (!clue || clue->empty() || !CanEncodeAllCp932(*clue) || !CanEncodeAllCp932(word.Ast)) {
+      return Skip("no definition in code page 932");
+    }
+    word.Qst = *clue;
+    dictionary_.FieldsMadeSafe += MakeFieldSafe(word.Ast) + MakeFieldSafe(word.Qst);
+    const bool common = tagCounts_[lemma + " " + pos] > 0;
+    word.CN = kGroupOfLexFile[synset.LexFile] + (common ? 0 : kGroupCount);
+    const bool proper = written[0] >= 'A' && written[0] <= 'Z';
+    word.BN = proper                                           ? ProperNoun
+              : lemma.find_first_of("_-") != std::string::npos ? MultiWord
+                                                               : NoList;
+    word.SN = ToNumber(offset, 10, folder_);
+    dictionary_.Words.push_back(std::move(word));
+  }
+
+  void Skip(const std::string& reason) { ++dictionary_.Skipped[reason]; }
+
+  std::filesystem::path folder_;
+  ImportedDictionary& dictionary_;
+  std::unordered_map<std::string, int> tagCounts_;
+};
+
+}  // namespace
+
+ImportedDictionary ImportWordNet(const std::filesystem::path& folder,
+                                 const ImportProgress& progress) {
+  ImportedDictionary dictionary;
+  dictionary.Title = U"標準英語辞書の索引：WordNet 3.0（プリンストン大学）から作成";
+  dictionary.Categories = CategoryItems();
+  dictionary.Lists = ListItems();
+  WordNetReader reader(folder, dictionary);
+  const std::pair<const char*, char> parts[] = {
+      {"noun", 'n'}, {"verb", 'v'}, {"adj", 'a'}, {"adv", 'r'}};
+  for (size_t i = 0; i < std::size(parts); ++i) {
+    reader.ReadPartOfSpeech(parts[i].first, parts[i].second);
+    progress(static_cast<double>(i + 1) / std::size(parts));
+  }
+  return dictionary;
+}
+
+}  // namespace crossword

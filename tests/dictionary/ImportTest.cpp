@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include "common/FileError.h"
+#include "common/TextCodec.h"
+#include "dictionary/Dictionary.h"
+#include "dictionary/DictionaryCheck.h"
+#include "dictionary/import/EdictImport.h"
+#include "dictionary/import/WordListFile.h"
+#include "dictionary/import/WordNetImport.h"
+#include "tests/support/TempFolder.h"
+
+namespace crossword {
+namespace {
+
+using testing::TempFolder;
+
+std::string EucJp(const std::string& utf8) {
+  iconv_t convert = iconv_open("EUC-JP", "UTF-8");
+  std::string out(utf8.size() * 2, '\0');
+  char* in = const_cast<char*>(utf8.data());
+  size_t inLeft = utf8.size();
+  char* at = out.data();
+  size_t outLeft = out.size();
+  iconv(convert, &in, &inLeft, &at, &outLeft);
+  iconv_close(convert);
+  out.resize(out.size() - outLeft);
+  return out;
+}
+
+// Every word of a dictionary by its written form.
+std::map<std::u32string, WordRecord> WordsByWrittenForm(const Dictionary& dictionary) {
+  std::map<std::u32string, WordRecord> words;
+  for (int length = 2; length <= 12; ++length) {
+    dictionary.ScanRecords(length, [&](int, const WordRecord& word) { words[word.Ast] = word; });
+  }
+  return words;
+}
+
+constexpr auto kIgnoreProgress = [](double) {};
+
+class EdictImport : public ::testing::Test {
+ protected:
+  EdictImport() {
+    const std::string lines =
+        "　？？？ /EDICT, the header line/\n"
+        "写真 [しゃしん] /(n) photograph/picture/(P)/\n"
+        "食べる [たべる] /(v1,vt) to eat/(P)/\n"
+        "走り回る [はしりまわる] /(v5r,vi) to run around/\n"
+        "にこにこ /(adv,adv-to,vs) (on-mim) smiling/(P)/\n"
+        "鮨 [すし] /(n) (food) sushi/\n"
+        "京都 [きょうと] /(n) Kyoto (city, prefecture)/\n"
+        "一石二鳥 [いっせきにちょう] /(n) (yoji) killing two birds with one stone/\n"
+        "糞 [くそ] /(n) (vulg) dung/\n"
+        "ａ [あ] /(n) the letter a/\n"
+        "居る [ゐる] /(ik) (v1) to be/\n"
+        "ＯＫ [オーケー] /(int) OK, all right/\n"
+        "箸 [はし] /(n) chopsticks/\n"
+        "橋 [はし] /(n) bridge/\n"
+        "コンピュータ /(n) (comp) computer/\n"
+        "this line is no entry\n";
+    path_ = folder_.Write("edict", EucJp(lines));
+  }
+
+  TempFolder folder_;
+  std::filesystem::path path_;
+};
+
+TEST_F(EdictImport, SortsWordsIntoCategoriesAndListsAndLeavesOutWhatDoesNotFit) {
+  ImportedDictionary imported = ImportEdict(path_, kIgnoreProgress);
+  EXPECT_EQ(imported.Skipped["marked rude, vulgar or X-rated"], 1);
+  EXPECT_EQ(imported.Skipped["answer shorter than 2 or longer than 12 letters"], 1);
+  EXPECT_EQ(imported.Skipped["irregular or outdated kana reading"], 1);
+  EXPECT_EQ(imported.Skipped["not an entry line"], 1);
+  EXPECT_EQ(imported.FieldsMadeSafe, 2);
+  const auto path = folder_ / "ja.lxd";
+  WriteImportedDictionary(imported, path);
+  EXPECT_EQ(CheckDictionary(path), std::vector<std::string>{});
+
+  auto words = WordsByWrittenForm(Dictionary(path));
+  ASSERT_EQ(words.size(), 11u);
+  const WordRecord& photo = words[U"写真"];
+  EXPECT_EQ(photo.Yst, U"シヤシン");
+  EXPECT_EQ(photo.Qst, U"photograph; picture");
+  EXPECT_EQ(photo.SN, 2);  // the line it came from
+  const std::pair<std::u32string, std::pair<int, int>> expected[] = {
+      {U"写真", {1, 0}},     {U"食べる", {2, 0}}, {U"走り回る", {3, 0}},
+      {U"にこにこ", {2, 2}}, {U"鮨", {7, 0}},     {U"京都", {10, 0}},
+      {U"一石二鳥", {5, 1}}, {U"ＯＫ", {4, 0}},   {U"コンピュータ", {16, 0}}};
+  for (const auto& [written, numbers] : expected) {
+    EXPECT_EQ(std::pair(words[written].CN, words[written].BN), numbers) << ToUtf8(written);
+  }
+  EXPECT_EQ(words[U"ＯＫ"].Qst, U"OK， all right");
+  EXPECT_EQ(words[U"京都"].Qst, U"Kyoto (city， prefecture)");
+  // Homophones share their answer number, so no grid holds both; their clues differ.
+  EXPECT_EQ(words[U"箸"].AN, words[U"橋"].AN);
+  EXPECT_NE(words[U"箸"].QN, words[U"橋"].QN);
+  EXPECT_NE(words[U"箸"].ID, words[U"橋"].ID);
+}
+
+TEST_F(EdictImport, NamesTheLineThatIsNotEucJp) {
+  const auto broken =
+      folder_.Write("broken", EucJp("写真 [しゃしん] /(n) photo/\n") + "\xFF\xFE\n");
+  try {
+    ImportEdict(broken, kIgnoreProgress);
+    FAIL() << "no error";
+  } catch (const FileError& error) {
+    EXPECT_EQ(error.LineNumber(), 2);
+  }
+}
+
+// A WordNet folder with a few synsets; data lines start at the byte offset they name.
+class WordNetImport : public ::testing::Test {
+ protected:
+  struct Synset {
+    std::string lexFile;
+    std::vector<std::string> words;
+    std::string gloss;
+  };
+
+  // Writes data.NAME and index.NAME: each synset's first word as a lemma of one sense.
+  void WritePart(const std::string& name, char pos, const std::vector<Synset>& synsets,
+                 const std::vector<std::string>& extraLemmas = {}) {
+    std::string data = "  1 This software and database is being provided\n";
+    std::string index = "  1 This software and database is being provided\n";
+    for (const Synset& synset : synsets) {
+      char offset[16];
+      std::snprintf(offset, sizeof offset, "%08zu", data.size());
+      char count[8];
+      std::snprintf(count, sizeof count, "%02zx", synset.words.size());
+      data += std::string(offset) + " " + synset.lexFile + " " + pos + " " + count;
+      for (const auto& word : synset.words) data += " " + word + " 0";
+      data += " 000 | " + synset.gloss + "  \n";
+      std::string lemma = synset.words[0].substr(0, synset.words[0].find('('));
+      for (char& c : lemma) c = static_cast<char>(std::tolower(c));
+      index += lemma + " " + pos + " 1 1 @ 1 0 " + offset + "  \n";
+    }
+    for (const auto& line : extraLemmas) index += line + "\n";
+    folder_.Write("data." + name, data);
+    folder_.Write("index." + name, index);
+  }
+
+  TempFolder folder_;
+};
+
+TEST_F(WordNetImport, MakesFullWidthAnswersWithTheFirstDefinition) {
+  WritePart("noun", 'n',
+            {{"05", {"dog", "domestic_dog"}, "a member of the genus Canis; \"the dog barked\""},
+             {"13", {"ice_cream"}, "frozen dessert, sweet"},
+             {"18", {"Einstein"}, "physicist born in Germany"},
+             {"28", {"a.m."}, "before noon"},
+             {"03", {"a"}, "the first letter"}});
+  WritePart("verb", 'v', {});
+  WritePart("adj", 'a', {{"00", {"o'er(p)"}, "over"}});
+  WritePart("adv", 'r', {});
+  folder_.Write("cntlist.rev", "dog%1:05:00:: 1 42\ndog%2:38:00:: 2 1\n");
+  ImportedDictionary imported = ImportWordNet(folder_.Path(), kIgnoreProgress);
+  EXPECT_EQ(imported.Skipped["lemma with characters other than letters"], 1);
+  EXPECT_EQ(imported.Skipped["answer shorter than 2 or longer than 12 letters"], 1);
+  const auto path = folder_ / "en.lxd";
+  WriteImportedDictionary(imported, path);
+  EXPECT_EQ(CheckDictionary(path), std::vector<std::string>{});
+  const Dictionary dictionary(path);
+  EXPECT_EQ(DetectAnswerLang(dictionary), 0);
+
+  auto words = WordsByWrittenForm(dictionary);
+  ASSERT_EQ(words.size(), 4u);
+  EXPECT_EQ(words[U"dog"].Yst, U"ＤＯＧ");
+  EXPECT_EQ(words[U"dog"].Qst, U"a member of the genus Canis");
+  EXPECT_EQ(std::pair(words[U"dog"].CN, words[U"dog"].BN), std::pair(2, 0));  // a common animal
+  EXPECT_EQ(words[U"ice cream"].Yst, U"ＩＣＥＣＲＥＡＭ");
+  EXPECT_EQ(words[U"ice cream"].Qst, U"frozen dessert， sweet");
+  EXPECT_EQ(std::pair(words[U"ice cream"].CN, words[U"ice cream"].BN), std::pair(16, 2));
+  EXPECT_EQ(std::pair(words[U"Einstein"].CN, words[U"Einstein"].BN), std::pair(13, 1));
+  EXPECT_EQ(words[U"o'er"].Yst, U"ＯＥＲ");
+}
+
+TEST_F(WordNetImport, NamesAMissingFile) {
+  WritePart("noun", 'n', {});
+  folder_.Write("cntlist.rev", "");
+  EXPECT_THROW(ImportWordNet(folder_.Path(), kIgnoreProgress), FileError);
+}
+
+class WordListImport : public ::testing::Test {
+ protected:
+  WordList Read(const std::string& text, std::optional<ClassNumbers> numbers = std::nullopt) {
+    return ReadWordList(folder_.Write("words.tsv", text), numbers);
+  }
+
+  TempFolder folder_;
+};
+
+TEST_F(WordListImport, ReadsColumnsInAnyOrderAndGivesIds) {
+  const WordList list = Read(
+      "\xEF\xBB\xBFSN\tYst\tAst\tQst\tCN\tBN\tQN\tAN\r\n"
+      "9\tカサ\t傘\train, shade\t1\t0\t2\t3\r\n"
+      "\r\n"
+      "8\tネコ\t猫\tpet\t2\t1\t4\t5\r\n");
+  ASSERT_EQ(list.Problems, std::vector<std::string>{});
+  ASSERT_EQ(list.Words.size(), 2u);
+  EXPECT_EQ(list.Words[0], (WordRecord{1, U"カサ", U"rain， shade", U"傘", 1, 0, 2, 3, 9}));
+  EXPECT_EQ(list.Words[1].ID, 2);
+  EXPECT_EQ(list.FieldsMadeSafe, 1);
+}
+
+TEST_F(WordListImport, RefusesEachBadRowWithItsLine) {
+  ClassNumbers numbers{{1, 2}, {0, 1}};
+  const WordList list = Read(
+      "Yst\tAst\tQst\tCN\tBN\tQN\tAN\tSN\n"
+      "カ\t蚊\tbug\t1\t0\t0\t0\t0\n"
+      "アイウエオカキクケコサシス\tx\tlong\t1\t0\t0\t0\t0\n"
+      "カサ\t傘\tclue 😀\t1\t0\t0\t0\t0\n"
+      "カサ\t傘\tclue\t3\t0\t0\t0\t0\n"
+      "カサ\t傘\tclue\t1\t2\t0\t0\t0\n"
+      "カサ\t傘\tclue\tone\t0\t0\t0\t0\n"
+      "カサ\t傘\tclue\t1\t0\n"
+      "カ　\t蚊\tbug\t1\t0\t0\t0\t0\n"
+      "カサ\t傘\tgood\t2\t1\t0\t0\t0\n",
+      numbers);
+  EXPECT_EQ(list.Words.size(), 1u);
+  const std::vector<std::string> expected = {
+      ":2: the reading 'カ' has 1 letters",
+      ":3: the reading 'アイウエオカキクケコサシス' has 13 letters",
+      ":4: Qst 'clue 😀' holds a character code page 932 cannot hold",
+      ":5: CN 3 is no category of the index file",
+      ":6: BN 2 is no list of the index file",
+      ":7: CN 'one' is not a whole number",
+      ":8: the row has 5 fields; the header names 8",
+      ":9: the reading 'カ　' holds '　' (U+3000)"};
+  ASSERT_EQ(list.Problems.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_NE(list.Problems[i].find("words.tsv" + expected[i]), std::string::npos)
+        << list.Problems[i];
+  }
+}
+
+TEST_F(WordListImport, ABadHeaderIsAnError) {
+  EXPECT_THROW(Read("Yst\tAst\tQst\tCN\tBN\tQN\tAN\n"), FileError);
+  EXPECT_THROW(Read("Yst\tAst\tQst\tCN\tBN\tQN\tAN\tSN\tXX\n"), FileError);
+  EXPECT_THROW(Read(""), FileError);
+  EXPECT_THROW(Read("Yst\tAst\tQst\tCN\tBN\tQN\tAN\tSN\n\xFF\n"), FileError);
+}
+
+}  // namespace
+}  // namespace crossword

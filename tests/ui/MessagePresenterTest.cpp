@@ -1,0 +1,71 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "common/ui/Dialogs.h"
+
+using namespace crossword;
+
+// The real message box: its buttons in Japanese, the catalogue's default button and
+// foreground flag, and the answer of the button pressed.
+class MessagePresenterTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // Shows the message and runs `inspect` on the box while it is up; `press` answers it.
+  MessageAnswer ShowAndInspect(const CatalogueMessage& message,
+                               const std::function<void(QMessageBox&)>& inspect,
+                               QMessageBox::StandardButton press) {
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      inspect(*box);
+      box->button(press)->click();
+    });
+    ui::QtMessagePresenter presenter(nullptr);
+    return presenter.Show(message);
+  }
+
+ private slots:
+  void initTestCase() { QVERIFY(ui::InstallJapaneseQtTexts(*QCoreApplication::instance())); }
+
+  void QuestionBoxSpeaksJapaneseAndDefaultsToNo() {
+    const CatalogueMessage question{"警告",
+                                    {"一行目", "", "[はい]で次に進みます"},
+                                    MessageButtons::YesNo,
+                                    MessageIcon::Information,
+                                    AnswerNo};
+    const MessageAnswer answer = ShowAndInspect(
+        question,
+        [](QMessageBox& box) {
+          QVERIFY(box.button(QMessageBox::Yes)->text().startsWith("はい"));
+          QVERIFY(box.button(QMessageBox::No)->text().startsWith("いいえ"));
+          QVERIFY(box.defaultButton() == box.button(QMessageBox::No));
+          QCOMPARE(box.text(), QString("一行目\n\n[はい]で次に進みます"));
+          QVERIFY(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        },
+        QMessageBox::Yes);
+    QCOMPARE(answer, AnswerYes);
+  }
+
+  void BoxWithoutForegroundFlagStaysBehindOthers() {
+    CatalogueMessage help{
+        "ヘルプ", {"グリッドライト"}, MessageButtons::OkCancel, MessageIcon::Question, AnswerOk};
+    help.Foreground = false;
+    const MessageAnswer answer = ShowAndInspect(
+        help,
+        [](QMessageBox& box) {
+          QVERIFY(!box.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+          QVERIFY(box.button(QMessageBox::Cancel)->text().startsWith("キャンセル"));
+        },
+        QMessageBox::Cancel);
+    QCOMPARE(answer, AnswerCancel);
+  }
+};
+
+QTEST_MAIN(MessagePresenterTest)
+#include "MessagePresenterTest.moc"

@@ -1,0 +1,174 @@
+#include <unistd.h>
+
+#include <iostream>
+#include <memory>
+
+#include "common/TextCodec.h"
+#include "common/TextFile.h"
+#include "dictionary/DictionaryCheck.h"
+#include "dictionary/DictionaryWriter.h"
+#include "dictionary/import/EdictImport.h"
+#include "dictionary/import/WordListFile.h"
+#include "dictionary/import/WordNetImport.h"
+#include "tools/wright/Command.h"
+#include "tools/wright/DictInfo.h"
+
+namespace crossword::wright {
+
+namespace {
+
+constexpr size_t kProblemsShown = 200;
+
+struct DictOptions {
+  std::string words;
+  std::string out;
+  std::string index;
+  std::string dictionary;
+  std::string edict = "/usr/share/edict/edict";
+  std::string wordnet = "/usr/share/wordnet";
+};
+
+// A bar on stderr while a terminal watches; nothing in a log.
+ImportProgress ProgressBar(const std::string& label) {
+  if (isatty(STDERR_FILENO) == 0) return [](double) {};
+  return [label](double done) {
+    const int filled = static_cast<int>(done * 30);
+    std::cerr << '\r' << label << " [" << std::string(filled, '#') << std::string(30 - filled, ' ')
+              << "] " << static_cast<int>(done * 100) << '%' << (done >= 1 ? "\n" : "")
+              << std::flush;
+  };
+}
+
+void PrintProblems(const std::vector<std::string>& problems) {
+  for (size_t i = 0; i < problems.size() && i < kProblemsShown; ++i) {
+    std::cerr << problems[i] << '\n';
+  }
+  if (problems.size() > kProblemsShown) {
+    std::cerr << "... and " << problems.size() - kProblemsShown << " more\n";
+  }
+}
+
+void PrintWritten(const std::string& path, size_t words, int madeSafe) {
+  std::cout << "Wrote " << path << " and its index file: " << words << " words\n";
+  if (madeSafe > 0) {
+    std::cout << madeSafe << " commas or line breaks in text fields written as '，' or a blank\n";
+  }
+}
+
+std::vector<std::u32string> ReadIndexText(const std::string& path) {
+  std::vector<std::u32string> lines = ReadUtf8Lines(path);
+  std::vector<std::string> problems;
+  for (IndexSectionKind kind : {IndexSectionKind::Category, IndexSectionKind::List}) {
+    const IndexSection section = ReadIndexSection(path, lines, kind);
+    problems.insert(problems.end(), section.Problems.begin(), section.Problems.end());
+  }
+  if (!problems.empty()) {
+    PrintProblems(problems);
+    throw std::runtime_error(path + ": the index text has " + std::to_string(problems.size()) +
+                             " problems; nothing written");
+  }
+  return lines;
+}
+
+void Build(const DictOptions& options) {
+  std::optional<std::vector<std::u32string>> index;
+  std::optional<ClassNumbers> numbers;
+  if (!options.index.empty()) {
+    index = ReadIndexText(options.index);
+    numbers =
+        UsableClassNumbers(ReadIndexSection(options.index, *index, IndexSectionKind::Category),
+                           ReadIndexSection(options.index, *index, IndexSectionKind::List));
+  }
+  const WordList list = ReadWordList(options.words, numbers);
+  if (!list.Problems.empty()) {
+    PrintProblems(list.Problems);
+    throw std::runtime_error(options.words + ": " + std::to_string(list.Problems.size()) +
+                             " rows refused; nothing written");
+  }
+  if (index) {
+    WriteDictionary(options.out, list.Words, *index);
+    PrintWritten(options.out, list.Words.size(), list.FieldsMadeSafe);
+  } else {
+    WriteDictionary(options.out, list.Words);
+    std::cout << "Wrote " << options.out << ": " << list.Words.size()
+              << " words, no index file (categories and lists not checked)\n";
+  }
+}
+
+void Check(const std::string& path) {
+  const std::vector<std::string> problems = CheckDictionary(path);
+  if (!problems.empty()) {
+    PrintProblems(problems);
+    throw std::runtime_error(path + ": " + std::to_string(problems.size()) + " problems");
+  }
+  std::cout << path << ": no problems\n";
+}
+
+void WriteImport(ImportedDictionary dictionary, const std::string& out) {
+  WriteImportedDictionary(dictionary, out);
+  PrintWritten(out, dictionary.Words.size(), dictionary.FieldsMadeSafe);
+  for (const auto& [reason, count] : dictionary.Skipped) {
+    std::cout << "  left out: " << count << " (" << reason << ")\n";
+  }
+}
+
+CLI::App* AddImport(CLI::App* dict, const std::shared_ptr<DictOptions>& options,
+                    const std::string& name, const std::string& help,
+                    const std::string& sourceOption, std::string& source) {
+  CLI::App* command = dict->add_subcommand(name, help);
+  command->add_option(sourceOption, source, "Where the word list lies")
+      ->capture_default_str()
+      ->check(CLI::ExistingPath);
+  command->add_option("--out", options->out, "Dictionary file to write (.lxd)")->required();
+  return command;
+}
+
+}  // namespace
+
+void AddDictCommand(CLI::App& app) {
+  auto options = std::make_shared<DictOptions>();
+  CLI::App* dict = app.add_subcommand(
+      "dict", "Build, import, describe and check dictionaries (.lxd with their index files .idx).");
+  dict->require_subcommand(1);
+
+  CLI::App* build = dict->add_subcommand(
+      "build",
+      "Build a dictionary from a word list.\n\n"
+      "  wright dict build --words WORDS.tsv --out NAME.lxd [--index INDEX.txt]\n\n"
+      "WORDS.tsv is UTF-8 text with tab-separated columns and a header line naming\n"
+      "Yst Ast Qst CN BN QN AN SN (reading, written form, clue, category, list and the\n"
+      "clue, answer and serial numbers); IDs are given in row order. INDEX.txt is the\n"
+      "index file's text in UTF-8; it is written beside the dictionary as NAME.idx.");
+  build->add_option("--words", options->words, "Word list (UTF-8, tab-separated)")
+      ->required()
+      ->check(CLI::ExistingFile);
+  build->add_option("--out", options->out, "Dictionary file to write (.lxd)")->required();
+  build->add_option("--index", options->index, "Index file text (UTF-8)")->check(CLI::ExistingFile);
+  build->callback([options] { Build(*options); });
+
+  CLI::App* info = dict->add_subcommand(
+      "info", "Describe a dictionary: words per length, language, categories, lists, ranks.");
+  info->add_option("dictionary", options->dictionary, "Dictionary file (.lxd)")->required();
+  info->callback([options] { PrintDictionaryInfo(options->dictionary, std::cout); });
+
+  CLI::App* check = dict->add_subcommand(
+      "check",
+      "Check every word and the index file of a dictionary; exit status 0 only when clean.");
+  check->add_option("dictionary", options->dictionary, "Dictionary file (.lxd)")->required();
+  check->callback([options] { Check(options->dictionary); });
+
+  AddImport(dict, options, "import-edict",
+            "Build the Japanese dictionary from EDICT (Debian package edict).", "--edict",
+            options->edict)
+      ->callback([options] {
+        WriteImport(ImportEdict(options->edict, ProgressBar("import-edict")), options->out);
+      });
+  AddImport(dict, options, "import-wordnet",
+            "Build the English dictionary from WordNet (Debian package wordnet-base).", "--wordnet",
+            options->wordnet)
+      ->callback([options] {
+        WriteImport(ImportWordNet(options->wordnet, ProgressBar("import-wordnet")), options->out);
+      });
+}
+
+}  // namespace crossword::wright
