@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -192,6 +193,10 @@ bool CanEncodeCp932(char32_t letter) {
 }
 
 std::u32string DecodeCp932(std::string_view bytes) {
+  // Code page 932 keeps ASCII as it is; most lines of the programs' files are numbers.
+  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; })) {
+    return std::u32string(bytes.begin(), bytes.end());
+  }
   return Decode(FromCp932(), bytes, "code page 932 (Shift-JIS)");
 }
 
