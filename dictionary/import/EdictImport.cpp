@@ -167,7 +167,7 @@ std::vector<IndexItem> CategoryItems() {
       {U"", U"よく使う動詞・形容詞など", {U"yes", U"yes", U"yes", U"yes", U"yes"}},
       {U"", U"動詞", {U"yes", U"yes", U"yes", U"yes", U"yes"}},
       {U"", U"形容詞・副詞など", {U"yes", U"yes", U"yes", U"yes", U"yes"}},
-      {U"", U"その他の名詞", {U"no", U"yes", U"yes", U"yes", U"yes"}},
+      {U"", U"その他の名詞", {U"yes", U"yes", U"yes", U"yes", U"yes"}},
       {U"", U"表現・言い回し", {U"no", U"no", U"yes", U"yes", U"yes"}},
       {U"●分野の言葉", U"食べ物・料理", {U"yes", U"yes", U"yes", U"yes", U"yes"}},
       {U"", U"生き物", {U"no", U"yes", U"yes", U"yes", U"yes"}},
