@@ -28,6 +28,7 @@ WordIndex::WordIndex(const Dictionary& dictionary) {
     table.length = length;
     const size_t count = dictionary.RecordCount(length);
     table.words.reserve(count);
+    table.classes.reserve(count);
     table.readings.reserve(count * length);
     dictionary.ScanRecords(length, [&](int, const WordRecord& word) { Add(table, word); });
     table.positions.resize(length);
@@ -37,8 +38,8 @@ WordIndex::WordIndex(const Dictionary& dictionary) {
 }
 
 void WordIndex::Add(Table& table, const WordRecord& word) {
-  table.words.push_back(
-      {word.ID, word.CN, word.BN, word.QN, word.AN, word.SN, Keep(word.Qst), Keep(word.Ast)});
+  table.words.push_back({word.ID, word.QN, word.AN, word.SN, Keep(word.Qst), Keep(word.Ast)});
+  table.classes.emplace_back(word.CN, word.BN);
   table.readings.insert(table.readings.end(), word.Yst.begin(), word.Yst.end());
 }
 
@@ -86,20 +87,20 @@ WordRecord WordIndex::Record(int length, int k) const {
   const Table& table = TableOf(length);
   const StoredWord& word = table.words.at(k - 1);
   const char32_t* reading = &table.readings[static_cast<size_t>(k - 1) * length];
+  const auto [CN, BN] = table.classes[k - 1];
   return {word.ID,
           std::u32string(reading, length),
           FromUtf8(word.Qst),
           FromUtf8(word.Ast),
-          word.CN,
-          word.BN,
+          CN,
+          BN,
           word.QN,
           word.AN,
           word.SN};
 }
 
 std::pair<int, int> WordIndex::ClassOf(int length, int k) const {
-  const StoredWord& word = TableOf(length).words.at(k - 1);
-  return {word.CN, word.BN};
+  return TableOf(length).classes.at(k - 1);
 }
 
 // Walks the shortest range of words with one of the asked letters and keeps those with

@@ -29,14 +29,15 @@ class WordIndex {
 
  private:
   struct StoredWord {
-    int ID, CN, BN, QN, AN, SN;
+    int ID, QN, AN, SN;
     std::string_view Qst, Ast;  // UTF-8, in one of the text blocks
   };
   struct Table {
     int length = 0;
-    std::vector<StoredWord> words;   // word k at k - 1
-    std::vector<char32_t> readings;  // word k's reading at (k - 1) * length
-    std::vector<int> postings;       // per position, the word numbers grouped by letter
+    std::vector<StoredWord> words;             // word k at k - 1
+    std::vector<std::pair<int, int>> classes;  // word k's {CN, BN} at k - 1, read most often
+    std::vector<char32_t> readings;            // word k's reading at (k - 1) * length
+    std::vector<int> postings;                 // per position, the word numbers grouped by letter
     // [position - 1]: letter -> {first, count} of its words in `postings`
     std::vector<std::unordered_map<char32_t, std::pair<int, int>>> positions;
   };
