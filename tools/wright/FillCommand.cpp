@@ -3,6 +3,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <iomanip>
 #include <iostream>
 #include <memory>
 
@@ -162,6 +163,15 @@ void SelectByHand(QuestionSelection& selection, const FillOptions& options,
   }
 }
 
+// Categories or lists named choose the words by hand, which no rank 1..5 does.
+bool ChoosesByHand(const FillOptions& options) {
+  const bool named = !options.categories.empty() || !options.lists.empty();
+  if (named && !options.rank.empty() && options.rank != "custom") {
+    throw std::runtime_error("--categories and --lists set the choice by hand: use --rank custom");
+  }
+  return named || options.rank == "custom";
+}
+
 void SelectQuestions(Generator& generator, const FillOptions& options) {
   QuestionSelection selection;
   if (selection.MakeIdxFileName(generator.DicPath, generator.DicFileName) == 0) {
@@ -174,11 +184,7 @@ void SelectQuestions(Generator& generator, const FillOptions& options) {
                       ReadMasSizePattern(generator.MakeDir + generator.MakeFile));
   for (const auto& problem : selection.Problems())
     std::cerr << "wright: warning: " << problem << '\n';
-  const bool byHand = options.rank == "custom";
-  if ((!options.categories.empty() || !options.lists.empty()) && !byHand && !options.rank.empty()) {
-    throw std::runtime_error("--categories and --lists set the choice by hand: use --rank custom");
-  }
-  if (byHand || !options.categories.empty() || !options.lists.empty()) {
+  if (ChoosesByHand(options)) {
     selection.SelectDifficultRank(RankOptionByHand);
     SelectByHand(selection, options, idx);
   } else if (!options.rank.empty()) {
@@ -227,7 +233,8 @@ void Report(RunOutcome outcome, const Generator& generator, const TerminalObserv
   switch (outcome) {
     case RunOutcome::Completed:
       std::cout << "Wrote " << puzzle << ": " << generator.MakingNmbMax << " stages, "
-                << observer.Restarts() << " restarts, " << observer.Seconds() << " s\n";
+                << observer.Restarts() << " restarts, " << std::fixed << std::setprecision(2)
+                << observer.Seconds() << " s\n";
       return;
     case RunOutcome::Stopped:
       throw std::runtime_error(observer.StopReason() + "; the working file was deleted and " +
@@ -239,6 +246,7 @@ void Report(RunOutcome outcome, const Generator& generator, const TerminalObserv
 }
 
 void Fill(const FillOptions& options) {
+  ChoosesByHand(options);  // refuses a contradiction before the dictionary is read
   TerminalObserver observer(options.stages, options.giveUpAfter);
   const std::filesystem::path grid(options.grid);
   Generator generator(observer, FolderOf(grid));
