@@ -1,5 +1,7 @@
 #include "common/TextFile.h"
 
+#include <algorithm>
+
 #include "common/FileError.h"
 #include "common/FileOps.h"
 #include "common/TextCodec.h"
@@ -16,6 +18,26 @@ bool LooksLikeUtf8(std::string_view bytes) {
   }
 }
 
+// Splits at LF or CR LF (a final line end adds no empty line) and decodes each line, so
+// that a byte the encoding refuses is reported with its line.
+template <typename Decode>
+std::vector<std::u32string> DecodeLines(const std::filesystem::path& path, std::string_view bytes,
+                                        Decode decode) {
+  std::vector<std::u32string> lines;
+  for (size_t start = 0; start < bytes.size();) {
+    size_t end = std::min(bytes.find('\n', start), bytes.size());
+    const size_t next = end + 1;
+    if (end > start && bytes[end - 1] == '\r') --end;
+    try {
+      lines.push_back(decode(bytes.substr(start, end - start)));
+    } catch (const TextEncodingError& error) {
+      throw FileError(path, static_cast<int>(lines.size()) + 1, error.what());
+    }
+    start = next;
+  }
+  return lines;
+}
+
 }  // namespace
 
 std::vector<std::u32string> ReadTextLines(const std::filesystem::path& path) {
@@ -23,21 +45,30 @@ std::vector<std::u32string> ReadTextLines(const std::filesystem::path& path) {
   if (bytes.starts_with("\xEF\xBB\xBF") || LooksLikeUtf8(bytes)) {
     throw FileError(path, "the file is UTF-8 text; it must be in code page 932 (Shift-JIS)");
   }
-  std::vector<std::u32string> lines;
-  size_t start = 0;
-  while (start < bytes.size()) {
-    size_t end = bytes.find('\n', start);
-    const size_t next = end == std::string::npos ? bytes.size() : end + 1;
-    if (end == std::string::npos) end = bytes.size();
-    if (end > start && bytes[end - 1] == '\r') --end;
+  return DecodeLines(path, bytes, DecodeCp932);
+}
+
+std::vector<std::u32string> ReadUtf8Lines(const std::filesystem::path& path) {
+  const std::string whole = ReadWholeFile(path);
+  std::string_view bytes = whole;
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  return DecodeLines(path, bytes, FromUtf8);
+}
+
+std::string EncodeTextLines(const std::filesystem::path& path,
+                            const std::vector<std::u32string>& lines, int linesBefore) {
+  std::string bytes;
+  int lineNumber = linesBefore;
+  for (const auto& line : lines) {
+    ++lineNumber;
     try {
-      lines.push_back(DecodeCp932(std::string_view(bytes).substr(start, end - start)));
+      bytes += EncodeCp932(line);
     } catch (const TextEncodingError& error) {
-      throw FileError(path, static_cast<int>(lines.size()) + 1, error.what());
+      throw FileError(path, lineNumber, error.what());
     }
-    start = next;
+    bytes += "\r\n";
   }
-  return lines;
+  return bytes;
 }
 
 StagedTextFile::StagedTextFile(std::filesystem::path finalPath)
@@ -50,31 +81,16 @@ StagedTextFile::~StagedTextFile() {
   }
 }
 
-std::string StagedTextFile::Encode(const std::vector<std::u32string>& lines) const {
-  std::string bytes;
-  int lineNumber = linesWritten_;
-  for (const auto& line : lines) {
-    ++lineNumber;
-    try {
-      bytes += EncodeCp932(line);
-    } catch (const TextEncodingError& error) {
-      throw FileError(finalPath_, lineNumber, error.what());
-    }
-    bytes += "\r\n";
-  }
-  return bytes;
-}
-
 void StagedTextFile::Create(const std::vector<std::u32string>& lines) {
   linesWritten_ = 0;
-  const std::string bytes = Encode(lines);
+  const std::string bytes = EncodeTextLines(finalPath_, lines, linesWritten_);
   started_ = true;
   CreateFileWith(workingPath_, bytes);
   linesWritten_ = static_cast<int>(lines.size());
 }
 
 void StagedTextFile::Append(const std::vector<std::u32string>& lines) {
-  const std::string bytes = Encode(lines);
+  const std::string bytes = EncodeTextLines(finalPath_, lines, linesWritten_);
   AppendToFile(workingPath_, bytes);
   linesWritten_ += static_cast<int>(lines.size());
 }

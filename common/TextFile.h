@@ -11,6 +11,15 @@ namespace crossword {
 // empty line. A file that is not code page 932 text is a FileError naming the line.
 std::vector<std::u32string> ReadTextLines(const std::filesystem::path& path);
 
+// The lines in code page 932, each ended by CR LF. A character the code page cannot hold
+// is a FileError naming the file and the line, counted on from `linesBefore`.
+std::string EncodeTextLines(const std::filesystem::path& path,
+                            const std::vector<std::u32string>& lines, int linesBefore = 0);
+
+// The lines of a UTF-8 text file typed by hand (a byte-order mark is skipped); a FileError
+// names a line that is not UTF-8.
+std::vector<std::u32string> ReadUtf8Lines(const std::filesystem::path& path);
+
 // Writes a text file under a temporary name beside its final name; only Commit puts it
 // in place, so an older file of that name survives any failure before then.
 class StagedTextFile {
@@ -29,8 +38,6 @@ class StagedTextFile {
   const std::filesystem::path& WorkingPath() const { return workingPath_; }
 
  private:
-  std::string Encode(const std::vector<std::u32string>& lines) const;
-
   std::filesystem::path finalPath_;
   std::filesystem::path workingPath_;
   int linesWritten_ = 0;  // to name the line of a character that cannot be written

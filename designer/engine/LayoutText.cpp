@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "common/FileError.h"
-#include "common/FileOps.h"
 #include "common/GridSettingsFile.h"
 #include "common/TextCodec.h"
+#include "common/TextFile.h"
 
 namespace crossword {
 
@@ -19,21 +19,7 @@ char32_t CellMark(char32_t typed) {
 }
 
 std::vector<std::u32string> LayoutRows(const std::filesystem::path& path) {
-  const std::string bytes = ReadWholeFile(path);
-  std::vector<std::u32string> rows;
-  size_t start = 0;
-  while (start < bytes.size()) {
-    size_t end = bytes.find('\n', start);
-    if (end == std::string::npos) end = bytes.size();
-    std::string_view line = std::string_view(bytes).substr(start, end - start);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    try {
-      rows.push_back(FromUtf8(line));
-    } catch (const TextEncodingError& error) {
-      throw FileError(path, static_cast<int>(rows.size()) + 1, error.what());
-    }
-    start = end + 1;
-  }
+  std::vector<std::u32string> rows = ReadUtf8Lines(path);
   while (!rows.empty() && rows.back().empty()) rows.pop_back();  // blank lines at the end
   return rows;
 }

@@ -8,6 +8,7 @@
 #include "common/GridModel.h"
 #include "common/NumberText.h"
 #include "common/TextCodec.h"
+#include "common/TextFile.h"
 #include "dictionary/import/FieldText.h"
 
 namespace crossword {
@@ -114,26 +115,6 @@ class RowReader {
 };
 
 }  // namespace
-
-std::vector<std::u32string> ReadUtf8Lines(const std::filesystem::path& path) {
-  std::string_view bytes;
-  const std::string whole = ReadWholeFile(path);
-  bytes = whole;
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-  std::vector<std::u32string> lines;
-  for (size_t start = 0; start < bytes.size();) {
-    size_t end = std::min(bytes.find('\n', start), bytes.size());
-    const size_t next = end + 1;
-    if (end > start && bytes[end - 1] == '\r') --end;
-    try {
-      lines.push_back(FromUtf8(bytes.substr(start, end - start)));
-    } catch (const TextEncodingError& error) {
-      throw FileError(path, static_cast<int>(lines.size()) + 1, error.what());
-    }
-    start = next;
-  }
-  return lines;
-}
 
 WordList ReadWordList(const std::filesystem::path& path,
                       const std::optional<ClassNumbers>& numbers) {

@@ -18,10 +18,6 @@ struct WordList {
   int FieldsMadeSafe = 0;             // characters MakeFieldSafe changed
 };
 
-// The lines of a UTF-8 text file without their line ends; a FileError names a line that
-// is not UTF-8.
-std::vector<std::u32string> ReadUtf8Lines(const std::filesystem::path& path);
-
 // Reads the list; with `numbers`, a word whose CN or BN has no category or list is refused.
 WordList ReadWordList(const std::filesystem::path& path,
                       const std::optional<ClassNumbers>& numbers);

@@ -74,6 +74,7 @@ check "full-auto shows progress" grep -q "stage 5 of 5" "$work/err.txt"
 check "full-auto file names the small pattern" grep -q "Size pattern:       1 (full-auto, small)" "$work/info.txt"
 "$wright" grid --read "$work/auto.gst" --stage 5 > "$work/read.txt"
 check "full-auto stage passes the checks" grep -q "Passes the grid checks" "$work/read.txt"
+check "full-auto stage suits the dictionary" grep -q "Enough dictionary words" "$work/read.txt"
 "$wright" grid --dictionary "$work/dic/words.lxd" --out "$work/again.gst" --stages 5 --seed fixed 2> /dev/null > /dev/null
 check "a fixed seed repeats the run" cmp -s "$work/auto.gst" "$work/again.gst"
 "$wright" grid --dictionary "$work/dic/words.lxd" --out "$work/kept.gst" --stages 3 --keep-size \
@@ -91,6 +92,9 @@ check "no layout for a tiny dictionary fails" test $? -ne 0
 check "the failure is the designer's message" grep -q "すべての設定で壁（黒マス）の配置に挑戦しました。" "$work/err.txt"
 check "a failed run keeps the older file" grep -qx older "$work/few.gst"
 check "a failed run says nothing was written" grep -q "Nothing was written" "$work/err.txt"
+cp "$work/dic/few.lxd" "$work/dic/words.lxd"
+"$wright" grid --read "$work/auto.gst" --stage 1 > "$work/read.txt"
+check "a smaller dictionary is too small for the stage" grep -q "Too few dictionary words" "$work/read.txt"
 
 head -c 200 "$data/example5x5.gst" > "$work/cut.gst"
 "$wright" grid --info "$work/cut.gst" > /dev/null 2> "$work/err.txt"

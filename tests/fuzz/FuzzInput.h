@@ -11,7 +11,7 @@ namespace crossword::fuzzing {
 
 // The readers take a path, so every input is written to one scratch file first.
 inline std::filesystem::path InputFile(const uint8_t* data, size_t size, const char* name) {
-  static const std::filesystem::path path =
+  const std::filesystem::path path =
       std::filesystem::temp_directory_path() / ("fuzz-" + std::to_string(getpid()) + "-" + name);
   std::ofstream(path, std::ios::binary | std::ios::trunc)
       .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));

@@ -9,6 +9,7 @@ namespace crossword::wright {
 void AddGridCommand(CLI::App& app);
 void AddShowCommand(CLI::App& app);
 void AddExportCommand(CLI::App& app);
+void AddFillCommand(CLI::App& app);
 void AddDictCommand(CLI::App& app);
 
 }  // namespace crossword::wright

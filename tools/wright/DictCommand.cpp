@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "common/TextCodec.h"
+#include "common/TextFile.h"
 #include "dictionary/DictionaryCheck.h"
 #include "dictionary/DictionaryWriter.h"
 #include "dictionary/import/EdictImport.h"

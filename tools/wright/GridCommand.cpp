@@ -214,6 +214,20 @@ void MakeStagesAuto(const GridOptions& options) {
   std::cout << "Wrote " << options.out << ": " << view.StageNmbAuto << " stages\n";
 }
 
+// Whether the dictionary the file names holds ten words per slot of every length.
+void ReportWordCounts(const std::string& gridPath, GridDesigner& designer) {
+  const DicLocation location = ReadDicLocation(gridPath);
+  const std::string path = location.DicPath + location.DicFileName;
+  if (!FileExists(path)) {
+    std::cout << "The dictionary " << path << " is not here: its word counts were not checked\n";
+    return;
+  }
+  designer.DicWordNmb = CountDicWords(Dictionary(path));
+  std::cout << (designer.IsGoodLayout() ? "Enough dictionary words: "
+                                        : "Too few dictionary words: ")
+            << "Gridwright wants " << WordsPerSlotMin << " words of each length per slot\n";
+}
+
 void ReadStage(const GridOptions& options) {
   TerminalDesignerView view;
   GridDesigner designer(view, FolderOf(options.read));
@@ -228,6 +242,7 @@ void ReadStage(const GridOptions& options) {
             << designer.WordCount.QuesNmbMax << " word slots\n";
   PrintGrid(designer.CrossMas);
   if (ReportChecks(designer.CrossMas, std::cout) == 0) std::cout << "Passes the grid checks\n";
+  ReportWordCounts(options.read, designer);
 }
 
 std::string DescribeSizePattern(int pattern) {

@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   app.set_help_all_flag("--help-all", "Show the help of every command");
   crossword::wright::AddGridCommand(app);
+  crossword::wright::AddFillCommand(app);
   crossword::wright::AddShowCommand(app);
   crossword::wright::AddExportCommand(app);
   crossword::wright::AddDictCommand(app);

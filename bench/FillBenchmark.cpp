@@ -1,0 +1,143 @@
+// The fill on the default Japanese dictionary: time per filled stage of full-auto small,
+// medium and large grids, a whole 99-stage large set including opening the dictionary,
+// and how many medium grids each difficulty rank fills within the default limits.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+
+#include "common/GridSettingsFile.h"
+#include "designer/engine/GridDesigner.h"
+#include "dictionary/QuestionSelection.h"
+#include "generator/engine/Generator.h"
+
+namespace crossword {
+namespace {
+
+const std::string kProgramFolder = PROGRAM_FOLDER;
+const std::string kDictionaryName = "標準日本語辞書.lxd";
+constexpr int kSmall = 1, kMedium = 2, kLarge = 3;  // the designer's size patterns
+
+class QuietDesigner : public DesignerObserver {
+ public:
+  MessageAnswer ShowMessage(int number, const CatalogueMessage&) override {
+    throw std::runtime_error("the designer asked message " + std::to_string(number));
+  }
+};
+
+class QuietGenerator : public GeneratorObserver {
+ public:
+  MessageAnswer ShowMessage(int number, const CatalogueMessage&) override {
+    throw std::runtime_error("the generator showed message " + std::to_string(number));
+  }
+  void EndProgram() override {}
+};
+
+// Stages laid out by the designer's full-auto mode, written once per size and count.
+std::string FullAutoGridFile(int sizePattern, int stages) {
+  const auto path =
+      std::filesystem::temp_directory_path() /
+      ("fill-bench-" + std::to_string(sizePattern) + "-" + std::to_string(stages) + ".gst");
+  if (std::filesystem::exists(path)) return path.string();
+  QuietDesigner observer;
+  GridDesigner designer(observer, kProgramFolder);
+  designer.UseDictionary(kProgramFolder + kDictionaryName,
+                         CountDicWords(Dictionary(kProgramFolder + kDictionaryName)));
+  designer.Auto.MasSizePatternAuto = sizePattern;
+  designer.Auto.MakeStageNmbAuto = 4;
+  designer.Auto.CrossStageNmbAuto = stages;
+  designer.ChooseMakeFile(path.string());
+  if (designer.RunMakeFile() != 1) throw std::runtime_error("no full-auto layout");
+  return path.string();
+}
+
+// Loads a grid file with the rank its size suggests, or `rank` 1..5.
+void Prepare(Generator& generator, const std::string& gridFile, int rank = 0) {
+  generator.MakeDir = std::filesystem::path(gridFile).parent_path().string() + "/";
+  generator.MakeFile = std::filesystem::path(gridFile).filename().string();
+  if (generator.LoadGridSettings(false) == 0) throw std::runtime_error("no dictionary");
+  QuestionSelection selection;
+  selection.MakeIdxFileName(generator.DicPath, generator.DicFileName);
+  selection.LoadIndex(generator.DicPath, ReadMasSizePattern(gridFile));
+  if (rank > 0) selection.SelectDifficultRank(rank);
+  selection.CollectCategoryOn();
+  selection.CollectListOn();
+  selection.CollectDifficultRank();
+  generator.CategoryOn = selection.CategoryOn();
+  generator.ListOn = selection.ListOn();
+  generator.DifficultRank = selection.DifficultRank();
+}
+
+double PeakMegabytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss / 1024.0;
+}
+
+// Attempts as a run makes them, at most RestartMax + 1; true when the stage was filled.
+bool FillWithinLimits(Generator& generator, int pattern, long& attempts) {
+  generator.LoadStagePattern(pattern);
+  for (int restart = 0;; ++restart) {
+    ++attempts;
+    if (generator.FillStage() == FillFilled) return true;
+    if (restart >= generator.RestartMax) return false;
+    generator.RestoreBaseGrid();
+  }
+}
+
+void FillStage(benchmark::State& state, int sizePattern) {
+  QuietGenerator observer;
+  Generator generator(observer, kProgramFolder);
+  Prepare(generator, FullAutoGridFile(sizePattern, StageNmbMax));
+  long attempts = 0, failed = 0;
+  int pattern = 0;
+  for (auto _ : state) {
+    pattern = pattern % StageNmbMax + 1;
+    if (!FillWithinLimits(generator, pattern, attempts)) ++failed;
+  }
+  state.counters["attempts_per_stage"] = static_cast<double>(attempts) / state.iterations();
+  state.counters["failed_stages"] = static_cast<double>(failed);
+  state.counters["peak_MB"] = PeakMegabytes();
+}
+BENCHMARK_CAPTURE(FillStage, small, kSmall)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FillStage, medium, kMedium)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FillStage, large, kLarge)->Unit(benchmark::kMicrosecond);
+
+void PuzzleSet99Large(benchmark::State& state) {
+  const std::string gridFile = FullAutoGridFile(kLarge, StageNmbMax);
+  for (auto _ : state) {
+    QuietGenerator observer;
+    Generator generator(observer, kProgramFolder);
+    Prepare(generator, gridFile);
+    generator.MakingNmbMax = StageNmbMax;
+    generator.ChoosePuzzleFile(std::filesystem::temp_directory_path() / "fill-bench.pzs");
+    if (generator.RunGeneration() != RunOutcome::Completed) state.SkipWithError("run failed");
+  }
+  state.counters["peak_MB"] = PeakMegabytes();
+}
+BENCHMARK(PuzzleSet99Large)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The share of 200 full-auto medium grids filled within the default limits, per rank.
+void FillSuccess(benchmark::State& state) {
+  const int rank = static_cast<int>(state.range(0));
+  constexpr int kFiles = 4, kStagesPerFile = 50;
+  long filled = 0, attempts = 0;
+  for (auto _ : state) {
+    for (int file = 1; file <= kFiles; ++file) {
+      QuietGenerator observer;
+      Generator generator(observer, kProgramFolder);
+      Prepare(generator, FullAutoGridFile(kMedium, kStagesPerFile + file), rank);
+      for (int pattern = 1; pattern <= kStagesPerFile; ++pattern) {
+        filled += FillWithinLimits(generator, pattern, attempts) ? 1 : 0;
+      }
+    }
+  }
+  state.counters["filled_percent"] = 100.0 * filled / (kFiles * kStagesPerFile);
+  state.counters["attempts_per_grid"] = static_cast<double>(attempts) / (kFiles * kStagesPerFile);
+}
+BENCHMARK(FillSuccess)->DenseRange(1, 5)->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace
+}  // namespace crossword
+
+BENCHMARK_MAIN();

@@ -1,0 +1,136 @@
+#include "common/FileError.h"
+#include "generator/engine/Generator.h"
+
+namespace crossword {
+
+RunOutcome Generator::RunGeneration() {
+  stopRequested_ = false;
+  try {
+    return MakeStages() ? RunOutcome::Completed : RunOutcome::GivenUp;
+  } catch (const RunEnded& ended) {
+    DeleteWorkFile();
+    observer_.EndProgram();
+    return ended.Outcome;
+  }
+}
+
+// Every stage in turn. A failed stage is made again with the next pattern; only stage 1
+// failing on the last pattern gives up, because a later stage has a header to go with.
+bool Generator::MakeStages() {
+  StartTime.Start();
+  const int S = MakingNmbMax;
+  int pattern = 0;
+  for (int stage = 1; stage <= S; ++stage) {
+    Show(GeneratorLabel::lblInfoMaking, "■思案中");
+    Show(GeneratorLabel::lblNowMakingNmb, std::to_string(stage));
+    pattern = NextStagePattern(GridFile(), pattern);
+    LoadStagePattern(pattern);
+    observer_.BuildGridView(CrossMas);
+    if (FillStageAttempts() == FillFilled) {
+      WriteFilledStage(stage, S);
+      continue;
+    }
+    if (stage == 1 && IsLastPattern(pattern)) {
+      Show(GeneratorLabel::lblInfoMaking, "▲未完成");
+      ShowMessage(10);
+      return false;
+    }
+    --stage;
+  }
+  FinishPuzzleFile();
+  return true;
+}
+
+// One pattern gets at most RestartMax + 1 attempts, each from the clean grid.
+int Generator::FillStageAttempts() {
+  for (int restart = 0;; ++restart) {
+    Show(GeneratorLabel::lblRestart, std::to_string(restart));
+    const int result = FillStage();
+    if (result == FillFilled || restart >= RestartMax) return result;
+    RestoreBaseGrid();
+  }
+}
+
+void Generator::WriteFilledStage(int stage, int S) {
+  Show(GeneratorLabel::lblInfoMaking, "▼出力中");
+  if (stage == 1) WritePuzzleHeader(S);
+  WritePuzzleStage(stage);
+  Show(GeneratorLabel::lblInfoMaking, "◆終了");
+}
+
+// The last pattern by number, or the one after which the patterns start over: a file
+// whose marks skip a number must not cycle through stage 1 for ever.
+bool Generator::IsLastPattern(int pattern) const {
+  return StagePatternNmbMax <= 1 || pattern == StagePatternNmbMax ||
+         NextStagePattern(GridFile(), pattern) == 1;
+}
+
+void Generator::LoadStagePattern(int n) {
+  const CrossGrid grid = crossword::LoadStagePattern(GridFile(), n);
+  if (grid.CrossWord.empty()) {
+    throw FileError(GridFile(), "grid " + std::to_string(n) + " has no word slot to fill");
+  }
+  TakeStagePattern(grid);
+}
+
+// A grid as the fill starts on it: cells indexed, slots unconfirmed, History(0) stored.
+void Generator::TakeStagePattern(const CrossGrid& grid) {
+  CrossMas = GeneratorMas(grid.CrossMas.MasMaxX(), grid.CrossMas.MasMaxY());
+  for (int y = 1; y <= CrossMas.MasMaxY(); ++y) {
+    for (int x = 1; x <= CrossMas.MasMaxX(); ++x) CrossMas(x, y).DispWChr = grid.CrossMas(x, y);
+  }
+  CrossWord.assign(grid.CrossWord.size(), GeneratorSlot());
+  for (int i = 1; i <= QuesNmbMax(); ++i) {
+    static_cast<CrossWordSlot&>(Slot(i)) = grid.CrossWord[i - 1];
+  }
+  IndexCells();
+  SaveBaseGrid();
+}
+
+void Generator::IndexCells() {
+  for (int i = 1; i <= QuesNmbMax(); ++i) {
+    const GeneratorSlot& slot = Slot(i);
+    for (int j = 1; j <= slot.AnswerLen; ++j) {
+      GeneratorCell& cell = CrossMas(slot.CellX(j), slot.CellY(j));
+      if (slot.FlagHorV == FlagAcross) {
+        cell.WordNmbH = i;
+        cell.PosH = j;
+      } else {
+        cell.WordNmbV = i;
+        cell.PosV = j;
+      }
+    }
+  }
+}
+
+std::u32string Generator::Snapshot() const {
+  std::u32string snapshot;
+  snapshot.reserve(static_cast<size_t>(CrossMas.MasMaxX()) * CrossMas.MasMaxY());
+  for (int y = 1; y <= CrossMas.MasMaxY(); ++y) {
+    for (int x = 1; x <= CrossMas.MasMaxX(); ++x) snapshot += CrossMas(x, y).DispWChr;
+  }
+  return snapshot;
+}
+
+void Generator::SaveBaseGrid() {
+  History[0] = Snapshot();
+}
+
+void Generator::RestoreBaseGrid() {
+  PutBackBaseLetters(true);
+}
+
+// Copies the stage's starting grid into the cells; without `blanksToo` only its walls
+// and embedded letters.
+void Generator::PutBackBaseLetters(bool blanksToo) {
+  const std::u32string& base = History[0];
+  size_t i = 0;
+  for (int y = 1; y <= CrossMas.MasMaxY(); ++y) {
+    for (int x = 1; x <= CrossMas.MasMaxX(); ++x) {
+      const char32_t mark = base[i++];
+      if (blanksToo || mark != BlankMark) CrossMas(x, y).DispWChr = mark;
+    }
+  }
+}
+
+}  // namespace crossword

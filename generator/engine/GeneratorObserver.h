@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "common/Message.h"
+#include "generator/engine/GeneratorGrid.h"
+
+namespace crossword {
+
+// The progress labels of the run page.
+enum class GeneratorLabel {
+  lblNowMakingNmb,  // the stage being made
+  lblInfoMaking,    // what the run is doing
+  lblRestart,       // restarts of the current grid pattern
+  lblRetry,         // repairs within the current attempt
+  lblHistory,       // where in the history a repeated grid was found
+};
+
+// Everything a run shows or asks, so that the window, wright and the tests each present
+// it their own way. The engine calls these at fixed points and nowhere else; a view that
+// has no use for a display hook shows nothing.
+class GeneratorObserver {
+ public:
+  virtual ~GeneratorObserver() = default;
+
+  virtual void ShowLabel(GeneratorLabel /*label*/, const std::string& /*text*/) {}
+  // A new stage was loaded: rebuild the cell view for its size.
+  virtual void BuildGridView(const GeneratorMas& /*CrossMas*/) {}
+  virtual void ShowGrid(const GeneratorMas& /*CrossMas*/) {}
+  // A candidate's letters are about to be tried in the slot.
+  virtual void ShowCandidate(const GeneratorSlot& /*slot*/, std::u32string_view /*Yst*/) {}
+  // Lets pending user events run, for `seconds` when above 0. A stop button handled
+  // here calls Generator::RequestStop; the run then ends at once.
+  virtual void PumpEvents(double /*seconds*/) {}
+  // Shows message `number` of the catalogue and returns the button pressed.
+  virtual MessageAnswer ShowMessage(int number, const CatalogueMessage& message) = 0;
+  // The program ends: nothing more is asked of the engine.
+  virtual void EndProgram() = 0;
+};
+
+}  // namespace crossword

@@ -1,0 +1,256 @@
+#include <algorithm>
+#include <utility>
+
+#include "generator/engine/Generator.h"
+
+namespace crossword {
+
+namespace {
+
+constexpr int kFirstWordDrawsMax = 1000;
+
+bool Contains(const std::u32string& letters, char32_t letter) {
+  return letters.find(letter) != std::u32string::npos;
+}
+
+// An empty text occurs in no clue: an answer without a written form excludes nothing.
+bool Occurs(std::u32string_view text, std::u32string_view in) {
+  return !text.empty() && in.find(text) != std::u32string::npos;
+}
+
+}  // namespace
+
+int Generator::FillStage() {
+  if (EmbedChrFlag == 0) {
+    PlaceFirstWord();
+    WriteSlotWord(1);
+  }
+  for (int retry = 0;; ++retry) {
+    Show(GeneratorLabel::lblRetry, std::to_string(retry));
+    observer_.ShowGrid(CrossMas);
+    RefreshPatterns();
+    const int s = FillSlots();
+    if (s == 0) return FillFilled;
+    if (retry >= RetryMax) return FillFailed;
+    PushHistory();
+    if (FindRepeat()) return FillFailed;
+    ClearCrossingWords(s);
+  }
+}
+
+// Fills slot after slot; 0 when every slot is confirmed, else the slot left without a
+// usable candidate.
+int Generator::FillSlots() {
+  for (int s = ChooseSlot(); s != 0; s = ChooseSlot()) {
+    LetEventsRun();
+    if (!FillOneSlot(s)) return s;
+  }
+  return 0;
+}
+
+bool Generator::FillOneSlot(int s) {
+  const int n = FetchCandidates(s);
+  if (n == 0) return false;
+  ShuffleCandidates(n);
+  const int k = CollectCrossings(s);
+  const int c = k == 0 ? PickFreeCandidate(n) : PickCrossedCandidate(s, n, k);
+  if (c == 0) return false;
+  PlaceWord(s, CandidateRecord(c));
+  WriteSlotWord(s);
+  observer_.ShowGrid(CrossMas);
+  RefreshPatterns();
+  return true;
+}
+
+// A random admitted word for slot 1; no exclusion applies to the first word. An empty
+// table has no admissible word either.
+void Generator::PlaceFirstWord() {
+  const int length = Slot(1).AnswerLen;
+  const int N = DicDb->RecordCount(length);
+  if (!CategoryOn.empty()) CategoryOn[0] = 0;
+  for (int draw = 1; draw <= kFirstWordDrawsMax && N > 0; ++draw) {
+    const int r = Rnd.Draw(1, N);
+    const auto [CN, BN] = DicDb->ClassOf(length, r);
+    if (IsAdmitted(CN, BN)) {
+      PlaceWord(1, DicDb->Record(length, r));
+      return;
+    }
+  }
+  ShowMessage(101);
+  throw RunEnded{RunOutcome::ProgramEnded};
+}
+
+void Generator::WriteSlotWord(int s) {
+  const GeneratorSlot& slot = Slot(s);
+  for (int i = 1; i <= slot.AnswerLen; ++i) {
+    CrossMas(slot.CellX(i), slot.CellY(i)).DispWChr = slot.Pattern[i - 1];
+  }
+}
+
+std::u32string Generator::SlotLetters(const GeneratorSlot& slot) const {
+  std::u32string letters;
+  for (int i = 1; i <= slot.AnswerLen; ++i)
+    letters += CrossMas(slot.CellX(i), slot.CellY(i)).DispWChr;
+  return letters;
+}
+
+// Brings every slot in line with its cells: a slot that lost a letter loses its word,
+// and a slot completed only by crossing letters stays unconfirmed.
+void Generator::RefreshPatterns() {
+  for (GeneratorSlot& slot : CrossWord) {
+    const std::u32string letters = SlotLetters(slot);
+    const bool complete = !Contains(letters, BlankMark);
+    if (complete && slot.Word.ID > 0) {
+      slot.FlagFixed = 1;
+      continue;
+    }
+    slot.FlagFixed = 0;
+    slot.Pattern = letters;
+    if (!complete) slot.Word.ID = 0;
+    slot.Word.CN = slot.Word.BN = slot.Word.QN = slot.Word.AN = slot.Word.SN = 0;
+  }
+}
+
+// Most constrained first: a complete but unconfirmed slot at once, else the lowest-
+// numbered slot with the most letters.
+int Generator::ChooseSlot() {
+  int best = 0;
+  for (int i = 1; i <= QuesNmbMax(); ++i) {
+    GeneratorSlot& slot = Slot(i);
+    if (slot.FlagFixed != 0) continue;
+    slot.Pattern = SlotLetters(slot);
+    const int blanks =
+        static_cast<int>(std::count(slot.Pattern.begin(), slot.Pattern.end(), BlankMark));
+    if (blanks == 0) return i;
+    slot.KnownCnt = slot.AnswerLen - blanks;
+    best = std::max(best, slot.KnownCnt);
+  }
+  for (int i = 1; i <= QuesNmbMax(); ++i) {
+    if (Slot(i).FlagFixed == 0 && Slot(i).KnownCnt == best) return i;
+  }
+  return 0;
+}
+
+void Generator::ShuffleCandidates(int n) {
+  for (int i = 1; i <= n; ++i) {
+    const int r1 = Rnd.Draw(1, n);
+    const int r2 = Rnd.Draw(1, n);
+    std::swap(Candidate[r1 - 1], Candidate[r2 - 1]);
+  }
+}
+
+// The slot crossing `slot` at one of its positions, 0 if none.
+int Generator::CrossingSlotAt(const GeneratorSlot& slot, int position) const {
+  const GeneratorCell& cell = CrossMas(slot.CellX(position), slot.CellY(position));
+  return slot.FlagHorV == FlagAcross ? cell.WordNmbV : cell.WordNmbH;
+}
+
+// Only blank positions are crossings to look ahead on: a letter already there is part of
+// the slot's own query.
+int Generator::CollectCrossings(int s) {
+  const GeneratorSlot& slot = Slot(s);
+  Crossing.clear();
+  for (int j = 1; j <= slot.AnswerLen; ++j) {
+    const int c = CrossingSlotAt(slot, j);
+    if (slot.Pattern[j - 1] != BlankMark || c == 0) continue;
+    const GeneratorCell& cell = CrossMas(slot.CellX(j), slot.CellY(j));
+    const int crossPos = slot.FlagHorV == FlagAcross ? cell.PosV : cell.PosH;
+    Crossing.push_back({Slot(c).AnswerLen, c, crossPos, j, SlotLetters(Slot(c))});
+  }
+  return static_cast<int>(Crossing.size());
+}
+
+bool Generator::IsExcluded(const WordRecord& candidate) const {
+  const bool onePerGrid = candidate.BN > 0 && ListOn.at(candidate.BN) == -1;
+  return std::any_of(CrossWord.begin(), CrossWord.end(), [&](const GeneratorSlot& t) {
+    if (t.FlagFixed != 1) return false;
+    const WordRecord& placed = t.Word;
+    return placed.ID == candidate.ID || (onePerGrid && placed.BN == candidate.BN) ||
+           (placed.QN > 0 && placed.QN == candidate.QN) ||
+           (placed.AN > 0 && placed.AN == candidate.AN) ||
+           (Occurs(candidate.Ast, placed.Qst) && Occurs(placed.Ast, candidate.Qst));
+  });
+}
+
+int Generator::PickFreeCandidate(int n) {
+  for (int i = 1; i <= n; ++i) {
+    LetEventsRun();
+    if (!IsExcluded(CandidateRecord(i))) return i;
+  }
+  return 0;
+}
+
+int Generator::PickCrossedCandidate(int s, int n, int k) {
+  LetterCache.assign(k, LetterCacheEntry());
+  for (int i = 1; i <= n; ++i) {
+    LetEventsRun();
+    const WordRecord candidate = CandidateRecord(i);
+    observer_.ShowCandidate(Slot(s), candidate.Yst);
+    if (ShowSpeed > 0) LetEventsRun(ShowSpeed);
+    if (!IsExcluded(candidate) && CheckCrossings(candidate, k)) return i;
+  }
+  return 0;
+}
+
+// Whether every open crossing keeps some word of its length with the candidate's letter
+// in it. Category, list and exclusions are not asked here: a quick necessary test.
+bool Generator::CheckCrossings(const WordRecord& candidate, int k) {
+  for (int m = 1; m <= k; ++m) {
+    const CrossingEntry& crossing = Crossing[m - 1];
+    LetterCacheEntry& cache = LetterCache[m - 1];
+    const char32_t ch = candidate.Yst[crossing.OwnPos - 1];
+    if (Contains(cache.BadChr, ch)) return false;
+    if (Contains(cache.GoodChr, ch)) continue;
+    std::u32string pattern = crossing.CrossPattern;
+    pattern[crossing.CrossPos - 1] = ch;
+    if (!DicDb->HasMatch(crossing.CrossLen, MakeQueryFilter(pattern, crossing.CrossLen))) {
+      cache.BadChr += ch;
+      return false;
+    }
+    cache.GoodChr += ch;
+  }
+  return true;
+}
+
+void Generator::PlaceWord(int s, const WordRecord& word) {
+  GeneratorSlot& slot = Slot(s);
+  slot.FlagFixed = 1;
+  slot.Pattern = word.Yst;
+  slot.Word = word;
+}
+
+void Generator::PushHistory() {
+  std::move_backward(History.begin() + 1, History.end() - 1, History.end());
+  History[1] = Snapshot();
+}
+
+bool Generator::FindRepeat() {
+  for (int a = 2; a <= HistoryMax(); ++a) {
+    if (History[a] == History[1]) {
+      Show(GeneratorLabel::lblHistory, std::to_string(a));
+      return true;
+    }
+  }
+  return false;
+}
+
+// Erases every word crossing the slot, then puts back the walls and embedded letters.
+void Generator::ClearCrossingWords(int s) {
+  const GeneratorSlot& slot = Slot(s);
+  for (int j = 1; j <= slot.AnswerLen; ++j) {
+    const int c = CrossingSlotAt(slot, j);
+    if (c == 0) continue;
+    const GeneratorSlot& crossing = Slot(c);
+    for (int i = 1; i <= crossing.AnswerLen; ++i) {
+      CrossMas(crossing.CellX(i), crossing.CellY(i)).DispWChr = BlankMark;
+    }
+  }
+  PutBackBaseLetters(false);
+}
+
+void Generator::LetEventsRun(double seconds) {
+  observer_.PumpEvents(seconds);
+  if (stopRequested_) throw RunEnded{RunOutcome::Stopped};
+}
+
+}  // namespace crossword

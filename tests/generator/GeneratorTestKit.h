@@ -1,0 +1,63 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "generator/engine/Generator.h"
+#include "tests/generator/FixtureWords.h"
+#include "tests/support/TempFolder.h"
+
+namespace crossword::testing {
+
+// Remembers what a run showed; `onPump` lets a test act like the stop button.
+class RecordingObserver : public GeneratorObserver {
+ public:
+  void ShowLabel(GeneratorLabel label, const std::string& text) override {
+    labels.emplace_back(label, text);
+  }
+  void BuildGridView(const GeneratorMas&) override { ++gridViewsBuilt; }
+  void ShowCandidate(const GeneratorSlot&, std::u32string_view Yst) override {
+    candidatesShown.emplace_back(Yst);
+  }
+  void PumpEvents(double) override {
+    if (onPump) onPump();
+  }
+  MessageAnswer ShowMessage(int, const CatalogueMessage& message) override {
+    messageTitles.push_back(message.Title);
+    return AnswerOk;
+  }
+  void EndProgram() override { ++programEnds; }
+
+  // The texts a label took, in order.
+  std::vector<std::string> TextsOf(GeneratorLabel label) const;
+
+  std::vector<std::pair<GeneratorLabel, std::string>> labels;
+  std::vector<std::u32string> candidatesShown;
+  std::vector<std::string> messageTitles;
+  std::function<void()> onPump;
+  int gridViewsBuilt = 0;
+  int programEnds = 0;
+};
+
+// A generator on a dictionary "dic.lxd" and a grid settings file "grid.gst" of its own,
+// in a fresh folder. Grids are typed as rows: "#" a wall, "." an open cell, else a letter.
+class GeneratorSetup {
+ public:
+  GeneratorSetup() : generator(observer, folder.Path().string()) {}
+
+  void WriteWords(const std::vector<WordRecord>& words);
+  // Writes "grid.gst" naming the dictionary in `dicFolder`, this folder by default.
+  void WriteGrids(const std::vector<std::vector<std::string>>& grids, std::string dicFolder = "");
+  // Loads the grid file and its first stage; selects categories 1..3 and lists 1..2.
+  void Load();
+  // Loads one grid straight into the generator, as a run would.
+  void Take(const std::vector<std::string>& rows);
+
+  TempFolder folder;
+  RecordingObserver observer;
+  Generator generator;
+};
+
+}  // namespace crossword::testing

@@ -1,0 +1,304 @@
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+
+#include "common/FileNames.h"
+#include "common/GridSettingsFile.h"
+#include "common/TextCodec.h"
+#include "dictionary/QuestionSelection.h"
+#include "generator/engine/Generator.h"
+#include "tools/wright/Command.h"
+
+namespace crossword::wright {
+
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+extern "C" void NoteInterrupt(int) {
+  interrupted = 1;
+}
+
+struct FillOptions {
+  std::string grid;
+  std::string out;
+  std::string rank;
+  std::vector<int> categories;
+  std::vector<int> lists;
+  int stages = 10;
+  std::string seed;
+  int restartMax = 50;
+  int retryMax = 25;
+  int historyMax = 50;
+  double giveUpAfter = 0;  // seconds; 0 = never
+};
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// The run as a terminal sees it: a progress line on stderr, the catalogue's messages as
+// errors, and Ctrl-C or the time limit as the stop button.
+class TerminalObserver : public GeneratorObserver {
+ public:
+  TerminalObserver(int stages, double giveUpAfter)
+      : stages_(stages), giveUpAfter_(giveUpAfter), drawBar_(isatty(STDERR_FILENO) != 0) {}
+
+  void Attach(Generator& generator) { generator_ = &generator; }
+
+  void ShowLabel(GeneratorLabel label, const std::string& text) override {
+    if (label == GeneratorLabel::lblNowMakingNmb) stage_ = text;
+    if (label == GeneratorLabel::lblRetry) retry_ = text;
+    if (label == GeneratorLabel::lblRestart) {
+      restart_ = text;
+      if (text != "0") ++restarts_;
+    }
+    if (label == GeneratorLabel::lblInfoMaking && text == "◆終了") ++stagesDone_;
+  }
+
+  void PumpEvents(double) override {
+    if (interrupted) Stop("stopped by Ctrl-C");
+    if (giveUpAfter_ > 0 && SecondsSince(start_) >= giveUpAfter_) {
+      Stop("gave up after " + std::to_string(static_cast<int>(giveUpAfter_)) + " s");
+    }
+    DrawBar(false);
+  }
+
+  MessageAnswer ShowMessage(int number, const CatalogueMessage& message) override {
+    ClearBar();
+    std::cerr << "wright: message " << number << ": " << message.Title << '\n';
+    for (const auto& line : message.Lines) std::cerr << "  " << line << '\n';
+    return AnswerOk;
+  }
+  void EndProgram() override { ClearBar(); }
+
+  const std::string& StopReason() const { return stopReason_; }
+  int Restarts() const { return restarts_; }
+  double Seconds() const { return SecondsSince(start_); }
+  void ClearBar() {
+    if (drawn_) std::cerr << "\r\033[K" << std::flush;
+    drawn_ = false;
+  }
+
+ private:
+  void Stop(const std::string& reason) {
+    if (stopReason_.empty()) stopReason_ = reason + " at stage " + stage_;
+    generator_->RequestStop();
+  }
+
+  // At most ten times a second: the run pumps far more often than a terminal can show.
+  void DrawBar(bool now) {
+    if (!drawBar_ || (!now && Clock::now() - lastDrawn_ < std::chrono::milliseconds(100))) return;
+    lastDrawn_ = Clock::now();
+    constexpr int kWidth = 20;
+    const int filled = stages_ > 0 ? stagesDone_ * kWidth / stages_ : 0;
+    const long seconds = static_cast<long>(Seconds());
+    std::cerr << "\r[" << std::string(filled, '#') << std::string(kWidth - filled, '.')
+              << "] stage " << stage_ << " of " << stages_ << ", restart " << restart_ << ", retry "
+              << retry_ << ", " << seconds / 60 << ":" << (seconds % 60 < 10 ? "0" : "")
+              << seconds % 60 << "\033[K" << std::flush;
+    drawn_ = true;
+  }
+
+  Generator* generator_ = nullptr;
+  int stages_;
+  double giveUpAfter_;
+  bool drawBar_;
+  bool drawn_ = false;
+  Clock::time_point start_ = Clock::now();
+  Clock::time_point lastDrawn_{};
+  std::string stage_ = "1", restart_ = "0", retry_ = "0";
+  int stagesDone_ = 0;
+  int restarts_ = 0;
+  std::string stopReason_;
+};
+
+// The item numbers of a section in file order, to find the box of a category or list.
+std::vector<int> ItemNumbers(const IndexSection& section) {
+  std::vector<int> numbers;
+  for (const IndexRow& row : section.Rows) {
+    if (row.RowKind == IndexRow::Kind::Item) numbers.push_back(row.Number);
+  }
+  return numbers;
+}
+
+bool Contains(const std::vector<int>& numbers, int number) {
+  return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
+}
+
+void CheckNumbersExist(const std::vector<int>& asked, const std::vector<int>& known,
+                       const std::string& what, const std::string& idx) {
+  for (int number : asked) {
+    if (!Contains(known, number)) {
+      throw std::runtime_error(idx + " has no " + what + " " + std::to_string(number));
+    }
+  }
+}
+
+// Boxes set by hand: only the categories asked for; lists not named give one word per
+// grid, as unchecking them in the window does.
+void SelectByHand(QuestionSelection& selection, const FillOptions& options,
+                  const std::string& idx) {
+  const auto categories = ItemNumbers(selection.CategoryTable());
+  const auto lists = ItemNumbers(selection.ListTable());
+  CheckNumbersExist(options.categories, categories, "category", idx);
+  CheckNumbersExist(options.lists, lists, "list", idx);
+  if (!options.categories.empty()) {
+    for (size_t i = 1; i <= categories.size(); ++i) {
+      selection.SetCategoryChecked(static_cast<int>(i),
+                                   Contains(options.categories, categories[i - 1]));
+    }
+  }
+  if (!options.lists.empty()) {
+    for (size_t i = 1; i <= lists.size(); ++i) {
+      selection.SetBlockListChecked(static_cast<int>(i), Contains(options.lists, lists[i - 1]));
+    }
+  }
+}
+
+void SelectQuestions(Generator& generator, const FillOptions& options) {
+  QuestionSelection selection;
+  if (selection.MakeIdxFileName(generator.DicPath, generator.DicFileName) == 0) {
+    throw std::runtime_error(generator.DicPath + generator.DicFileName +
+                             ": the dictionary has no index file " + selection.IdxFileName() +
+                             " beside it, so no category or list can be asked");
+  }
+  const std::string idx = generator.DicPath + selection.IdxFileName();
+  selection.LoadIndex(generator.DicPath,
+                      ReadMasSizePattern(generator.MakeDir + generator.MakeFile));
+  for (const auto& problem : selection.Problems())
+    std::cerr << "wright: warning: " << problem << '\n';
+  const bool byHand = options.rank == "custom";
+  if ((!options.categories.empty() || !options.lists.empty()) && !byHand && !options.rank.empty()) {
+    throw std::runtime_error("--categories and --lists set the choice by hand: use --rank custom");
+  }
+  if (byHand || !options.categories.empty() || !options.lists.empty()) {
+    selection.SelectDifficultRank(RankOptionByHand);
+    SelectByHand(selection, options, idx);
+  } else if (!options.rank.empty()) {
+    selection.SelectDifficultRank(std::stoi(options.rank));
+  }
+  selection.CollectCategoryOn();
+  selection.CollectListOn();
+  selection.CollectDifficultRank();
+  generator.CategoryOn = selection.CategoryOn();
+  generator.ListOn = selection.ListOn();
+  generator.DifficultRank = selection.DifficultRank();
+}
+
+void ApplySettings(Generator& generator, const FillOptions& options) {
+  generator.MakingNmbMax = options.stages;
+  generator.RestartMax = options.restartMax;
+  generator.RetryMax = options.retryMax;
+  generator.SetHistoryMax(options.historyMax);
+  if (options.seed.empty()) {
+    generator.Rnd.ReseedFromClock();
+  } else if (options.seed != "fixed") {
+    generator.Rnd.Reseed(std::stoull(options.seed));
+  }
+  if (!options.out.empty()) generator.ChoosePuzzleFile(options.out);
+}
+
+// Runs with Ctrl-C caught, so that a stop leaves no working file behind.
+RunOutcome RunWithInterruptCaught(Generator& generator) {
+  interrupted = 0;
+  struct sigaction action {};
+  struct sigaction previous {};
+  action.sa_handler = NoteInterrupt;
+  sigaction(SIGINT, &action, &previous);
+  try {
+    const RunOutcome outcome = generator.RunGeneration();
+    sigaction(SIGINT, &previous, nullptr);
+    return outcome;
+  } catch (...) {
+    sigaction(SIGINT, &previous, nullptr);
+    throw;
+  }
+}
+
+void Report(RunOutcome outcome, const Generator& generator, const TerminalObserver& observer) {
+  const std::string puzzle = generator.PuzzleFile().string();
+  switch (outcome) {
+    case RunOutcome::Completed:
+      std::cout << "Wrote " << puzzle << ": " << generator.MakingNmbMax << " stages, "
+                << observer.Restarts() << " restarts, " << observer.Seconds() << " s\n";
+      return;
+    case RunOutcome::Stopped:
+      throw std::runtime_error(observer.StopReason() + "; the working file was deleted and " +
+                               puzzle + " was left as it was");
+    case RunOutcome::GivenUp:
+    case RunOutcome::ProgramEnded:
+      throw std::runtime_error("no puzzle set was made; " + puzzle + " was left as it was");
+  }
+}
+
+void Fill(const FillOptions& options) {
+  TerminalObserver observer(options.stages, options.giveUpAfter);
+  const std::filesystem::path grid(options.grid);
+  Generator generator(observer, FolderOf(grid));
+  observer.Attach(generator);
+  generator.MakeFile = grid.filename().string();
+  if (generator.LoadGridSettings(false) == 0) {
+    throw std::runtime_error("the dictionary " + generator.DicPath + generator.DicFileName +
+                             " named by " + options.grid + " does not exist");
+  }
+  SelectQuestions(generator, options);
+  ApplySettings(generator, options);
+  const RunOutcome outcome = RunWithInterruptCaught(generator);
+  observer.ClearBar();
+  Report(outcome, generator, observer);
+}
+
+}  // namespace
+
+void AddFillCommand(CLI::App& app) {
+  auto options = std::make_shared<FillOptions>();
+  CLI::App* fill = app.add_subcommand(
+      "fill",
+      "Fill the grids of a grid settings file (.gst) with dictionary words and write a\n"
+      "puzzle set (.pzs), as Cluewright's run page does.\n"
+      "  wright fill --grid GRID.gst [--out PUZZLES.pzs] [--rank 1-5|custom]\n"
+      "The dictionary is the one the grid file names; its index file (.idx) says which\n"
+      "categories and lists each difficulty rank asks. The puzzle file of that name is\n"
+      "replaced only when every stage is made; Ctrl-C stops the run and keeps it.");
+  fill->add_option("--grid", options->grid, "Grid settings file to fill")
+      ->required()
+      ->check(CLI::ExistingFile);
+  fill->add_option("--out", options->out,
+                   "Puzzle set to write; its extension is always .pzs (default: the grid "
+                   "file's name with .pzs, beside it)");
+  fill->add_option("--rank", options->rank,
+                   "Difficulty: 1 初級 .. 5 スーパーおたく級, or custom (default: the rank the "
+                   "grid file's size suggests)")
+      ->check(CLI::IsMember({"1", "2", "3", "4", "5", "custom"}));
+  fill->add_option("--categories", options->categories, "With --rank custom: the categories asked")
+      ->delimiter(',');
+  fill->add_option("--lists", options->lists,
+                   "With --rank custom: the lists asked freely; the others give one word per grid")
+      ->delimiter(',');
+  fill->add_option("--stages", options->stages, "Stages to make (default 10)")
+      ->check(CLI::Range(1, StageNmbMax));
+  fill->add_option("--seed", options->seed,
+                   "fixed: repeat the same puzzles for the same files and settings; a number: "
+                   "that sequence (default: from the clock)")
+      ->check(CLI::IsMember({"fixed"}) | CLI::NonNegativeNumber);
+  fill->add_option("--restart-max", options->restartMax, "Restarts per grid pattern (default 50)")
+      ->check(CLI::Range(1, RestartMaxLimit));
+  fill->add_option("--retry-max", options->retryMax, "Repairs per attempt (default 25)")
+      ->check(CLI::Range(1, RestartMaxLimit));
+  fill->add_option("--history-max", options->historyMax,
+                   "Failed grids remembered to notice repeats (default 50)")
+      ->check(CLI::Range(1, HistoryMaxLimit));
+  fill->add_option("--give-up-after", options->giveUpAfter,
+                   "Stop after this many seconds; a later stage is otherwise retried for ever")
+      ->check(CLI::PositiveNumber);
+  fill->callback([options] { Fill(*options); });
+}
+
+}  // namespace crossword::wright
