@@ -2,14 +2,7 @@
 # wright dict as a user meets it: building, describing and checking dictionaries, and bad input.
 set -u
 wright=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-passes=0
-check() {  # check NAME CONDITION...
-  local name=$1; shift
-  if "$@"; then echo "ok   $name"; passes=$((passes + 1)); else echo "FAIL $name"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 printf 'Yst\tAst\tQst\tCN\tBN\tQN\tAN\tSN\nカサ\t傘\train, shade\t1\t0\t1\t1\t0\nネコ\t猫\tpet\t2\t1\t2\t2\t0\nアイウ\t愛鵜\tclue\t1\t0\t3\t3\t0\n' > "$work/words.tsv"
 cat > "$work/index.txt" <<'INDEX'
@@ -73,5 +66,4 @@ check "imported dictionary passes check" test $? -eq 0
 "$wright" dict build --help > "$work/help.txt"
 check "help teaches the columns" grep -q "Yst Ast Qst CN BN QN AN SN" "$work/help.txt"
 
-echo "$passes passed, $failures failed"
-exit $((failures > 0))
+finish

@@ -3,14 +3,7 @@
 set -u
 wright=$1
 write_fill_fixture=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-passes=0
-check() {  # check NAME CONDITION...
-  local name=$1; shift
-  if "$@"; then echo "ok   $name"; passes=$((passes + 1)); else echo "FAIL $name"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 dictionary="$work/dic.lxd"
 "$write_fill_fixture" "$dictionary"
@@ -61,5 +54,4 @@ rm "$work/dic.idx"
 "$wright" fill --grid "$work/grid.gst" > /dev/null 2> "$work/err.txt"
 check "missing index file is named" grep -q "dic.idx" "$work/err.txt"
 
-echo "$passes passed, $failures failed"
-exit $((failures > 0))
+finish

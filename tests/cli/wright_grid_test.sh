@@ -4,14 +4,7 @@ set -u
 wright=$1
 data=$2
 write_dictionary=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-passes=0
-check() {  # check NAME CONDITION...
-  local name=$1; shift
-  if "$@"; then echo "ok   $name"; passes=$((passes + 1)); else echo "FAIL $name"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 printf '....#\n.#.#.\n.....\n.#.#.\n#....\n' > "$work/layout.txt"
 mkdir -p "$work/dic"
@@ -104,5 +97,4 @@ check "cut file says where" grep -q "cut.gst" "$work/err.txt"
 "$wright" grid --help > "$work/help.txt"
 check "help teaches the layout" grep -q -- "--layout" "$work/help.txt"
 
-echo "$passes passed, $failures failed"
-exit $((failures > 0))
+finish

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "common/FileError.h"
+#include "common/GridModel.h"
 #include "dictionary/DictionaryWriter.h"
 #include "dictionary/import/WordListFile.h"
 #include "tests/fuzz/FuzzInput.h"
@@ -13,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ClassNumbers numbers{{1, 2, 3}, {1, 2}};
     const WordList list = ReadWordList(fuzzing::InputFile(data, size, "words.tsv"), numbers);
     for (const WordRecord& word : list.Words) {
-      if (word.Yst.size() < AnswerLenMin || word.Yst.size() > AnswerLenMax) std::abort();
+      const auto length = static_cast<int>(word.Yst.size());
+      if (length < AnswerLenMin || length > AnswerLenMax) std::abort();
     }
     if (!list.Words.empty() && list.Problems.empty()) {
       WriteDictionary(std::filesystem::temp_directory_path() / "fuzz-built.lxd", list.Words);
