@@ -14,7 +14,7 @@ namespace {
 constexpr int kSpeedMax = 100;   // hundredths of a second per candidate shown
 constexpr int kValueWidth = 48;  // room for four digits
 constexpr int kNumberBarHeight = 40;
-constexpr int kLeftColumnWidth = 320;
+constexpr int kLeftColumnWidth = 310;
 
 QScrollBar* MakeNumberBar(QWidget* parent, const QString& name, int maximum, int largeStep) {
   QScrollBar* bar = MakeScrollBar(parent, Qt::Vertical, name, 1, maximum, largeStep);

@@ -18,8 +18,8 @@ class StageView : public QFrame {
  public:
   explicit StageView(QWidget* parent);
 
-  static constexpr int Width1Cell = 28;  // size of one cell in the view
-  static constexpr int Height1Cell = 28;
+  static constexpr int Width1Cell = 26;  // size of one cell in the view
+  static constexpr int Height1Cell = 26;
 
   // A newly loaded stage: the view starts at its top left corner.
   void BuildGridView(const CrossMasMarks& marks);
