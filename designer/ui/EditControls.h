@@ -12,7 +12,7 @@
 #include <array>
 
 #include "common/ui/CellBoard.h"
-#include "designer/ui/ClickLabel.h"
+#include "common/ui/ClickLabel.h"
 
 // Every control of the designer's form under its own name. Repeated controls are arrays
 // indexed from 1 like the form's control arrays; element 0 stays empty.

@@ -3,9 +3,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "common/ui/PathLabel.h"
 #include "designer/ui/EditControls.h"
 #include "designer/ui/EditGeometry.h"
-#include "designer/ui/PathLabel.h"
 
 // The form's controls, page by page, with the captions and defaults the author sees
 // before anything has been chosen.

@@ -1,4 +1,4 @@
-#include "designer/ui/ClickLabel.h"
+#include "common/ui/ClickLabel.h"
 
 #include <QMouseEvent>
 

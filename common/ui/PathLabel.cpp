@@ -1,4 +1,4 @@
-#include "designer/ui/PathLabel.h"
+#include "common/ui/PathLabel.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -22,6 +22,7 @@ bool PathLabel::event(QEvent* event) {
 
 void PathLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  drawFrame(&painter);
   const QRect area = contentsRect();
   painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
                    fontMetrics().elidedText(text(), Qt::ElideMiddle, area.width()));

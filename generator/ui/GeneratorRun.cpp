@@ -1,0 +1,131 @@
+// The run page: its limits, the run button and the progress timer.
+#include <QSignalBlocker>
+
+#include "common/Clock.h"
+#include "generator/ui/GeneratorWindow.h"
+
+namespace crossword::ui {
+
+namespace {
+
+constexpr char kReady[] = "実行";
+constexpr char kRunning[] = "中止";
+constexpr char kDone[] = "完了";
+constexpr char kFailed[] = "終了";
+
+}  // namespace
+
+void GeneratorWindow::ConnectRunSettings() {
+  connect(page3_->vsbRestartMax, &QScrollBar::valueChanged, this, [this](int value) {
+    engine_.RestartMax = value;
+    ShowRunSettings();
+  });
+  connect(page3_->vsbRetryMax, &QScrollBar::valueChanged, this, [this](int value) {
+    engine_.RetryMax = value;
+    ShowRunSettings();
+  });
+  connect(page3_->vsbHistoryMax, &QScrollBar::valueChanged, this, [this](int value) {
+    engine_.SetHistoryMax(value);
+    ShowRunSettings();
+  });
+  connect(page3_->vsbCrossStageNmb, &QScrollBar::valueChanged, this, [this](int value) {
+    engine_.MakingNmbMax = value;
+    ShowRunSettings();
+  });
+  // Follows the thumb while it is dragged, so a run slows down at once.
+  connect(page3_->hsbShowSpeed, &QScrollBar::valueChanged, this,
+          [this](int value) { engine_.ShowSpeed = value / 100.0; });
+  engine_.ShowSpeed = page3_->hsbShowSpeed->value() / 100.0;
+  connect(tmrInfoMaking, &QTimer::timeout, this,
+          [this] { tmrInfoMaking_Timer(engine_.StartTime.WholeSeconds()); });
+}
+
+// The stage count's bar starts at 1 under a label reading 10: the label, not the bar,
+// holds the number until the bar is moved.
+void GeneratorWindow::ShowRunSettings() {
+  const QSignalBlocker restart(page3_->vsbRestartMax);
+  const QSignalBlocker retry(page3_->vsbRetryMax);
+  const QSignalBlocker history(page3_->vsbHistoryMax);
+  page3_->vsbRestartMax->setValue(engine_.RestartMax);
+  page3_->vsbRetryMax->setValue(engine_.RetryMax);
+  page3_->vsbHistoryMax->setValue(engine_.HistoryMax());
+  page3_->lblRestartMax->setText(QString::number(engine_.RestartMax));
+  page3_->lblRetryMax->setText(QString::number(engine_.RetryMax));
+  page3_->lblHistoryMax->setText(QString::number(engine_.HistoryMax()));
+  page3_->lblMakingNmbMax->setText(QString::number(engine_.MakingNmbMax));
+}
+
+void GeneratorWindow::tmrInfoMaking_Timer(long elapsedSeconds) {
+  if (tickShowsTime_) {
+    page3_->lblInfoMaking->setText("□思案中");
+    page3_->lblInfoTime->setText(QString::fromStdString(ElapsedText(elapsedSeconds)));
+  } else {
+    page3_->lblInfoMaking->setText("■思案中");
+  }
+  tickShowsTime_ = !tickShowsTime_;
+}
+
+// Any caption but "実行" ends the program: during a run at its next event point, after
+// one at once. Both take the working file with them.
+void GeneratorWindow::cmdNext3_Click() {
+  if (page3_->cmdNext->text() != kReady) {
+    if (running_) {
+      StopRun();
+    } else {
+      engine_.DeleteWorkFile();
+      EndProgram();
+    }
+    return;
+  }
+  page3_->cmdNext->setText(kRunning);
+  page3_->cmdBack->setEnabled(false);
+  // The seed is chosen once per program start, at the first run.
+  if (page1_->chkNotRandomize->isEnabled()) {
+    if (!page1_->chkNotRandomize->isChecked()) engine_.Rnd.ReseedFromClock();
+    page1_->chkNotRandomize->setEnabled(false);
+  }
+  LockRunSettings();
+  selection_.CollectCategoryOn();
+  selection_.CollectListOn();
+  selection_.CollectDifficultRank();
+  engine_.CategoryOn = selection_.CategoryOn();
+  engine_.ListOn = selection_.ListOn();
+  engine_.DifficultRank = selection_.DifficultRank();
+  page3_->picQues->show();
+  RunGeneration();
+}
+
+void GeneratorWindow::LockRunSettings() {
+  page3_->vsbCrossStageNmb->setEnabled(false);
+  selectionLocked_ = true;
+  ShowSelection();
+}
+
+void GeneratorWindow::RunGeneration() {
+  running_ = true;
+  tmrInfoMaking->start();
+  RunOutcome outcome = RunOutcome::GivenUp;
+  try {
+    outcome = engine_.RunGeneration();
+  } catch (const std::exception& problem) {
+    ShowProblem(problem);
+  }
+  tmrInfoMaking->stop();
+  running_ = false;
+  if (outcome == RunOutcome::Completed) {
+    engine_.ShowMessage(1001);
+    page3_->cmdNext->setText(kDone);
+  } else if (outcome == RunOutcome::GivenUp) {
+    page3_->cmdNext->setText(kFailed);
+    page3_->vsbCrossStageNmb->setEnabled(true);
+    page3_->cmdBack->setEnabled(true);
+  }
+}
+
+void GeneratorWindow::StopRun() {
+  stopRequested_ = true;
+  engine_.RequestStop();
+  if (waitLoop_) waitLoop_->quit();
+}
+
+}  // namespace crossword::ui

@@ -1,0 +1,221 @@
+#include "generator/ui/GeneratorWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "generator/ui/PageParts.h"
+
+namespace crossword::ui {
+
+namespace {
+
+constexpr int kWindowWidth = 774;
+constexpr int kWindowHeight = 592;
+constexpr int kPageWidth = 700;
+constexpr int kPageTop = 80;
+constexpr int kPageHeight = 450;
+constexpr int kPageRightMargin = 45;
+
+ClickLabel* MakeCornerLabel(QWidget* parent, const QString& text, const QString& name) {
+  auto* label = new ClickLabel(text, parent);
+  label->setObjectName(name);
+  label->setStyleSheet("color: #0030a0; text-decoration: underline;");
+  label->adjustSize();
+  return label;
+}
+
+CrossMasMarks MarksOf(const GeneratorMas& CrossMas) {
+  CrossMasMarks marks(CrossMas.MasMaxX(), CrossMas.MasMaxY());
+  for (int y = 1; y <= CrossMas.MasMaxY(); ++y) {
+    for (int x = 1; x <= CrossMas.MasMaxX(); ++x) marks(x, y) = CrossMas(x, y).DispWChr;
+  }
+  return marks;
+}
+
+}  // namespace
+
+GeneratorWindow::GeneratorWindow(const std::string& programFolder, MessagePresenter* presenter,
+                                 FileDialogs* dialogs)
+    : programFolder_(programFolder),
+      ownPresenter_(presenter ? nullptr : std::make_unique<QtMessagePresenter>(this)),
+      ownDialogs_(dialogs ? nullptr : std::make_unique<QtFileDialogs>(this)),
+      presenter_(presenter ? presenter : ownPresenter_.get()),
+      dialogs_(dialogs ? dialogs : ownDialogs_.get()),
+      engine_(*this, programFolder) {
+  setObjectName("frmGridset");
+  setWindowTitle("Cluewright");
+  setFixedSize(kWindowWidth, kWindowHeight);
+  page1_ = new FilePage(this);
+  page2_ = new RankPage(this);
+  page3_ = new RunPage(this);
+  page4_ = new SelectionPage(this, IndexSectionKind::Category);
+  page5_ = new SelectionPage(this, IndexSectionKind::List);
+  fraPage_ = {nullptr, page1_, page2_, page3_, page4_, page5_};
+  tmrInfoMaking = new QTimer(this);
+  tmrInfoMaking->setInterval(500);
+  PlacePages();
+  MakeTitleAndCorner();
+  ConnectPages();
+  ConnectSelection();
+  ConnectRunSettings();
+  ShowRunSettings();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+int GeneratorWindow::VisiblePage() const {
+  for (int p = 1; p <= kPages; ++p) {
+    if (!fraPage_[p]->isHidden()) return p;
+  }
+  return 0;
+}
+
+// Every page in one place, in front of the other controls; page 1 is the one shown.
+void GeneratorWindow::PlacePages() {
+  for (int p = 1; p <= kPages; ++p) {
+    fraPage_[p]->setGeometry(width() - kPageWidth - kPageRightMargin, kPageTop, kPageWidth,
+                             kPageHeight);
+    fraPage_[p]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    fraPage_[p]->raise();
+    fraPage_[p]->setVisible(p == 1);
+  }
+}
+
+void GeneratorWindow::MakeTitleAndCorner() {
+  lblQues = MakeLabel(this, "ＰＵＺＳＥＴ用ファイルの自動生成プログラム", "lblQues");
+  QFont font = lblQues->font();
+  font.setPointSizeF(font.pointSizeF() * 1.6);
+  font.setBold(true);
+  lblQues->setFont(font);
+  lblQues->setGeometry(width() - kPageWidth - kPageRightMargin, 20, kPageWidth, kPageTop - 30);
+  lblHelp = MakeCornerLabel(this, "ヘルプ", "lblHelp");
+  lblEnd = MakeCornerLabel(this, "終了", "lblEnd");
+  const int bottom = kPageTop + kPageHeight + 18;
+  const int right = width() - kPageRightMargin;
+  lblEnd->move(right - lblEnd->width(), bottom);
+  lblHelp->move(lblEnd->x() - 24 - lblHelp->width(), bottom);
+  connect(lblHelp, &ClickLabel::clicked, this, [this] { engine_.ShowMessage(10001); });
+  connect(lblEnd, &ClickLabel::clicked, this, &QWidget::close);
+}
+
+void GeneratorWindow::ConnectPages() {
+  connect(page1_->cmdNext, &QPushButton::clicked, this, [this] { cmdNext1_Click(); });
+  connect(page2_->cmdNext, &QPushButton::clicked, this, [this] { ShowPage(3); });
+  connect(page2_->cmdBack, &QPushButton::clicked, this, [this] { ShowPage(1); });
+  connect(page3_->cmdBack, &QPushButton::clicked, this, [this] { cmdBack3_Click(); });
+  connect(page2_->cmdCategory, &QPushButton::clicked, this, [this] { ShowPage(4); });
+  connect(page4_->cmdOk, &QPushButton::clicked, this, [this] { ShowPage(2); });
+  connect(page2_->cmdBlockList, &QPushButton::clicked, this, [this] { ShowPage(5); });
+  connect(page5_->cmdOk, &QPushButton::clicked, this, [this] { ShowPage(2); });
+  connect(page3_->cmdInfoData, &QPushButton::clicked, this, [this] { cmdInfoData_Click(); });
+  connect(page1_->cmdMakeFile, &QPushButton::clicked, this, [this] { cmdMakeFile_Click(); });
+  connect(page1_->cmdPlayFile, &QPushButton::clicked, this, [this] { cmdPlayFile_Click(); });
+  connect(page3_->cmdNext, &QPushButton::clicked, this, [this] { cmdNext3_Click(); });
+}
+
+void GeneratorWindow::ShowPage(int p) {
+  for (int other = 1; other <= kPages; ++other) fraPage_[other]->setVisible(other == p);
+}
+
+void GeneratorWindow::cmdNext1_Click() {
+  ShowPage(2);
+  lblQues->setText("ＰＵＺＳＥＴ用ファイル " + page1_->lblPlayFile[1]->text() + " の生成");
+}
+
+void GeneratorWindow::cmdBack3_Click() {
+  ShowPage(2);
+  for (QLabel* label :
+       {page3_->lblInfoTime, page3_->lblRestart, page3_->lblRetry, page3_->lblNowMakingNmb}) {
+    label->setText("-");
+  }
+  page3_->lblInfoMaking->setText("作成情報");
+  page3_->picQues->hide();
+  page3_->cmdNext->setText("実行");
+}
+
+void GeneratorWindow::cmdInfoData_Click() {
+  const bool show = page3_->fraInfoData->isHidden();
+  page3_->fraInfoData->setVisible(show);
+  page3_->cmdInfoData->setText(show ? "作業経過非表示" : "作業限度値の表示と設定");
+}
+
+void GeneratorWindow::ShowLabel(GeneratorLabel label, const std::string& text) {
+  QLabel* shown = nullptr;
+  switch (label) {
+    case GeneratorLabel::lblNowMakingNmb:
+      shown = page3_->lblNowMakingNmb;
+      break;
+    case GeneratorLabel::lblInfoMaking:
+      shown = page3_->lblInfoMaking;
+      break;
+    case GeneratorLabel::lblRestart:
+      shown = page3_->lblRestart;
+      break;
+    case GeneratorLabel::lblRetry:
+      shown = page3_->lblRetry;
+      break;
+    case GeneratorLabel::lblHistory:
+      shown = page3_->lblHistory;
+      break;
+  }
+  shown->setText(QString::fromStdString(text));
+}
+
+void GeneratorWindow::BuildGridView(const GeneratorMas& CrossMas) {
+  page3_->picQues->BuildGridView(MarksOf(CrossMas));
+}
+
+void GeneratorWindow::ShowGrid(const GeneratorMas& CrossMas) {
+  page3_->picQues->ShowGrid(MarksOf(CrossMas));
+}
+
+void GeneratorWindow::ShowCandidate(const GeneratorSlot& slot, std::u32string_view Yst) {
+  page3_->picQues->ShowCandidate(slot, Yst);
+}
+
+// A pause lets events through for its whole length; the stop button cuts it short.
+void GeneratorWindow::PumpEvents(double seconds) {
+  QCoreApplication::processEvents();
+  if (seconds <= 0 || stopRequested_) return;
+  QEventLoop wait;
+  QTimer::singleShot(static_cast<int>(seconds * 1000), &wait, &QEventLoop::quit);
+  waitLoop_ = &wait;
+  wait.exec();
+  waitLoop_ = nullptr;
+}
+
+MessageAnswer GeneratorWindow::ShowMessage(int /*number*/, const CatalogueMessage& message) {
+  return ShowBox(message);
+}
+
+// A box stands over labels that name the engine's files as they are now: message 11
+// tells the user to look at the new puzzle file name.
+MessageAnswer GeneratorWindow::ShowBox(const CatalogueMessage& message) {
+  ShowFileNames();
+  return presenter_->Show(message);
+}
+
+void GeneratorWindow::EndProgram() {
+  if (ended_) return;
+  ended_ = true;
+  tmrInfoMaking->stop();
+  engine_.DicDb.reset();
+  hide();
+  emit ProgramEnded();
+}
+
+// Closing the window, like the end label, ends the program; a run stops at its next
+// event point and takes its working file with it.
+void GeneratorWindow::closeEvent(QCloseEvent* event) {
+  if (running_) {
+    StopRun();
+  } else {
+    EndProgram();
+  }
+  event->accept();
+}
+
+}  // namespace crossword::ui

@@ -1,0 +1,139 @@
+#include "generator/ui/RunPage.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "generator/engine/Generator.h"
+#include "generator/ui/PageParts.h"
+
+namespace crossword::ui {
+
+namespace {
+
+constexpr int kSpeedMax = 100;   // hundredths of a second per candidate shown
+constexpr int kValueWidth = 48;  // room for four digits
+constexpr int kNumberBarHeight = 40;
+constexpr int kLeftColumnWidth = 310;
+
+QScrollBar* MakeNumberBar(QWidget* parent, const QString& name, int maximum, int largeStep) {
+  QScrollBar* bar = MakeScrollBar(parent, Qt::Vertical, name, 1, maximum, largeStep);
+  bar->setFixedHeight(kNumberBarHeight);
+  return bar;
+}
+
+QLabel* MakeNumberLabel(QWidget* parent, const QString& name, const QString& text) {
+  QLabel* label = MakeValueLabel(parent, name, text);
+  label->setMinimumWidth(kValueWidth);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return label;
+}
+
+}  // namespace
+
+RunPage::RunPage(QWidget* parent) : QFrame(parent) {
+  setObjectName(ControlName("fraPage", 3));
+  cmdBack = MakeButton(this, "もどる", ControlName("cmdBack", 3));
+  cmdNext = MakeButton(this, "実行", ControlName("cmdNext", 3));
+  cmdInfoData = MakeButton(this, "作業限度値の表示と設定", "cmdInfoData");
+  MakeInfoData();
+  picQues = new StageView(this);
+  picQues->hide();
+
+  // The left column keeps its width whether or not the stage view is shown.
+  auto* leftColumn = new QWidget(this);
+  leftColumn->setFixedWidth(kLeftColumnWidth);
+  auto* left = new QVBoxLayout(leftColumn);
+  left->setContentsMargins(0, 0, 0, 0);
+  left->addLayout(MakeFileAndCount());
+  left->addLayout(MakeProgress());
+  left->addLayout(MakeSpeed());
+  left->addWidget(cmdInfoData, 0, Qt::AlignLeft);
+  left->addWidget(fraInfoData);
+  left->addStretch();
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(cmdBack);
+  buttons->addWidget(cmdNext);
+  auto* right = new QVBoxLayout;
+  right->addWidget(picQues);
+  right->addStretch();
+  right->addLayout(buttons);
+  auto* page = new QHBoxLayout(this);
+  page->addWidget(leftColumn);
+  page->addLayout(right, 1);
+}
+
+QLayout* RunPage::MakeFileAndCount() {
+  lblInfoMakeFileName = MakeValueLabel(this, "lblInfoMakeFileName", QString());
+  auto* notice = MakeLabel(this,
+                           "同名のファイルがあるときは無条件に上書きされます。別名にしたいとき"
+                           "は最初の画面にもどり「PUZSET ファイル名の変更」をしてください。");
+  notice->setWordWrap(true);
+  lblMakingNmbMax = MakeNumberLabel(this, "lblMakingNmbMax", "10");
+  vsbCrossStageNmb = MakeNumberBar(this, "vsbCrossStageNmb", StageNmbMax, 1);
+
+  auto* count = new QHBoxLayout;
+  count->addWidget(MakeLabel(this, "作成数(1～99) #"));
+  count->addWidget(lblMakingNmbMax);
+  count->addWidget(vsbCrossStageNmb);
+  count->addStretch();
+  auto* column = new QVBoxLayout;
+  column->addWidget(MakeLabel(this, "作成ファイル名："));
+  column->addWidget(lblInfoMakeFileName);
+  column->addWidget(notice);
+  column->addLayout(count);
+  return column;
+}
+
+QLayout* RunPage::MakeProgress() {
+  lblInfoMaking = MakeValueLabel(this, "lblInfoMaking", "作成情報");
+  lblNowMakingNmb = MakeNumberLabel(this, "lblNowMakingNmb", "-");
+  lblInfoTime = MakeNumberLabel(this, "lblInfoTime", "-");
+  auto* row = new QHBoxLayout;
+  row->addWidget(lblInfoMaking);
+  row->addWidget(lblNowMakingNmb);
+  row->addSpacing(12);
+  row->addWidget(MakeLabel(this, "Time"));
+  row->addWidget(lblInfoTime);
+  row->addStretch();
+  return row;
+}
+
+QLayout* RunPage::MakeSpeed() {
+  hsbShowSpeed = MakeScrollBar(this, Qt::Horizontal, "hsbShowSpeed", 0, kSpeedMax, 10);
+  auto* row = new QHBoxLayout;
+  row->addWidget(MakeLabel(this, "表示スピード"));
+  row->addWidget(MakeLabel(this, "Fast"));
+  row->addWidget(hsbShowSpeed, 1);
+  row->addWidget(MakeLabel(this, "Slow"));
+  return row;
+}
+
+void RunPage::MakeInfoData() {
+  fraInfoData = MakeGroupFrame(this);
+  fraInfoData->setObjectName("fraInfoData");
+  vsbRestartMax = MakeNumberBar(fraInfoData, "vsbRestartMax", RestartMaxLimit, 10);
+  vsbRetryMax = MakeNumberBar(fraInfoData, "vsbRetryMax", RestartMaxLimit, 10);
+  vsbHistoryMax = MakeNumberBar(fraInfoData, "vsbHistoryMax", HistoryMaxLimit, 10);
+  lblRestartMax = MakeNumberLabel(fraInfoData, "lblRestartMax", QString());
+  lblRetryMax = MakeNumberLabel(fraInfoData, "lblRetryMax", QString());
+  lblHistoryMax = MakeNumberLabel(fraInfoData, "lblHistoryMax", QString());
+  lblRestart = MakeNumberLabel(fraInfoData, "lblRestart", "-");
+  lblRetry = MakeNumberLabel(fraInfoData, "lblRetry", "-");
+  lblHistory = MakeNumberLabel(fraInfoData, "lblHistory", "-");
+
+  auto* grid = new QGridLayout(fraInfoData);
+  const std::array<std::array<QWidget*, 4>, 3> rows = {{
+      {MakeLabel(fraInfoData, "Restart"), lblRestart, lblRestartMax, vsbRestartMax},
+      {MakeLabel(fraInfoData, "Retry"), lblRetry, lblRetryMax, vsbRetryMax},
+      {MakeLabel(fraInfoData, "History"), lblHistory, lblHistoryMax, vsbHistoryMax},
+  }};
+  for (int row = 0; row < 3; ++row) {
+    for (int column = 0; column < 4; ++column) grid->addWidget(rows[row][column], row, column);
+  }
+  grid->setColumnStretch(4, 1);
+  fraInfoData->hide();
+}
+
+}  // namespace crossword::ui
