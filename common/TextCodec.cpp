@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <system_error>
 
@@ -137,36 +139,63 @@ std::string ToUtf8(char32_t letter) {
   return ToUtf8(std::u32string_view(&letter, 1));
 }
 
-std::u32string FromUtf8(std::string_view text) {
-  std::u32string out;
-  out.reserve(text.size());
+namespace {
+
+// Calls emit(letter) for each letter of `text`; the offset of the first byte that is not
+// UTF-8, or npos.
+template <typename Emit>
+size_t DecodeUtf8(std::string_view text, Emit emit) {
   size_t i = 0;
   while (i < text.size()) {
+    // Clues are mostly ASCII: eight bytes at a time while no byte has its high bit set.
+    std::uint64_t eight;
+    if (i + 8 <= text.size() &&
+        (std::memcpy(&eight, text.data() + i, 8), (eight & 0x8080808080808080) == 0)) {
+      for (size_t end = i + 8; i < end; ++i) emit(static_cast<char32_t>(text[i]));
+      continue;
+    }
     const auto lead = static_cast<unsigned char>(text[i]);
     int length = lead < 0x80           ? 1
                  : (lead >> 5) == 0x6  ? 2
                  : (lead >> 4) == 0xE  ? 3
                  : (lead >> 3) == 0x1E ? 4
                                        : 0;
-    if (length == 0 || i + length > text.size()) {
-      throw TextEncodingError("not UTF-8 text at byte " + std::to_string(i + 1));
-    }
+    if (length == 0 || i + length > text.size()) return i;
     char32_t c = length == 1 ? lead : lead & (0x7F >> length);
     for (int k = 1; k < length; ++k) {
       const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) {
-        throw TextEncodingError("not UTF-8 text at byte " + std::to_string(i + 1));
-      }
+      if ((next & 0xC0) != 0x80) return i;
       c = (c << 6) | (next & 0x3F);
     }
     static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (c < kSmallest[length] || c > 0x10FFFF || IsSurrogate(c)) {
-      throw TextEncodingError("not UTF-8 text at byte " + std::to_string(i + 1));
-    }
-    out += c;
+    if (c < kSmallest[length] || c > 0x10FFFF || IsSurrogate(c)) return i;
+    emit(c);
     i += length;
   }
+  return std::string_view::npos;
+}
+
+void ThrowIfFault(size_t fault) {
+  if (fault != std::string_view::npos) {
+    throw TextEncodingError("not UTF-8 text at byte " + std::to_string(fault + 1));
+  }
+}
+
+}  // namespace
+
+void AppendFromUtf8(std::string_view text, std::u32string& out) {
+  ThrowIfFault(DecodeUtf8(text, [&](char32_t c) { out += c; }));
+}
+
+std::u32string FromUtf8(std::string_view text) {
+  std::u32string out;
+  out.reserve(text.size());
+  AppendFromUtf8(text, out);
   return out;
+}
+
+void CheckUtf8(std::string_view text) {
+  ThrowIfFault(DecodeUtf8(text, [](char32_t) {}));
 }
 
 std::string DescribeCharacter(char32_t letter) {

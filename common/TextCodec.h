@@ -16,8 +16,10 @@ class TextEncodingError : public std::runtime_error {
 
 std::string ToUtf8(std::u32string_view text);
 std::string ToUtf8(char32_t letter);
-// Throws TextEncodingError on a byte sequence that is not UTF-8.
+// These throw TextEncodingError on a byte sequence that is not UTF-8.
 std::u32string FromUtf8(std::string_view text);
+void AppendFromUtf8(std::string_view text, std::u32string& out);
+void CheckUtf8(std::string_view text);
 
 // "'あ' (U+3042)": how a message names a single character.
 std::string DescribeCharacter(char32_t letter);

@@ -242,32 +242,54 @@ class RowReader {
     return static_cast<int>(value);
   }
 
-  std::u32string Text(int column, const char* field) const {
+  // The text of a column, checked to be UTF-8 but not decoded.
+  std::string_view Utf8Text(int column, const char* field) const {
     const auto text = statement_.Text(column);
     if (statement_.ColumnType(column) != SQLITE_TEXT || !text) Fail(field, "does not hold text");
     try {
-      return FromUtf8(*text);
+      CheckUtf8(*text);
     } catch (const TextEncodingError& error) {
       Fail(field, error.what());
     }
+    return *text;
   }
 
-  // The columns of kRecordColumns, starting at column `first`.
-  WordRecord Record(int first) const {
-    WordRecord word;
+  // The columns of kRecordColumns, starting at column `first`; the reading is decoded
+  // into `reading`, which the result points into.
+  StoredWord Stored(int first, std::u32string& reading) const {
+    StoredWord word;
     word.ID = Number(first, "ID");
-    word.Yst = Text(first + 1, "Yst");
-    if (static_cast<int>(word.Yst.size()) != length_) {
-      Fail("Yst", "has " + std::to_string(word.Yst.size()) + " letters");
+    reading.clear();
+    AppendFromUtf8(Utf8Text(first + 1, "Yst"), reading);  // checked: cannot throw
+    if (static_cast<int>(reading.size()) != length_) {
+      Fail("Yst", "has " + std::to_string(reading.size()) + " letters");
     }
-    word.Qst = Text(first + 2, "Qst");
-    word.Ast = Text(first + 3, "Ast");
+    word.Yst = reading;
+    word.Qst = Utf8Text(first + 2, "Qst");
+    word.Ast = Utf8Text(first + 3, "Ast");
     word.CN = Number(first + 4, "CN");
     word.BN = Number(first + 5, "BN");
     word.QN = Number(first + 6, "QN");
     word.AN = Number(first + 7, "AN");
     word.SN = Number(first + 8, "SN");
     return word;
+  }
+
+  WordRecord Record(int first) const {
+    std::u32string reading;
+    return Decoded(Stored(first, reading));
+  }
+
+  static WordRecord Decoded(const StoredWord& word) {
+    return {word.ID,
+            std::u32string(word.Yst),
+            FromUtf8(word.Qst),
+            FromUtf8(word.Ast),
+            word.CN,
+            word.BN,
+            word.QN,
+            word.AN,
+            word.SN};
   }
 
  private:
@@ -328,12 +350,19 @@ std::pair<int, int> Dictionary::ClassOf(int length, int k) const {
 
 void Dictionary::ScanRecords(int length,
                              const std::function<void(int k, const WordRecord&)>& visit) const {
+  ScanStoredWords(length,
+                  [&](int k, const StoredWord& word) { visit(k, RowReader::Decoded(word)); });
+}
+
+void Dictionary::ScanStoredWords(int length,
+                                 const std::function<void(int k, const StoredWord&)>& visit) const {
   CheckLength(length);
   SqliteStatement& scan = store_->Query(std::string("SELECT rowid, ") + kRecordColumns + " FROM " +
                                         TableName(length) + " ORDER BY rowid");
+  std::u32string reading;
   while (scan.Step()) {
     const int k = static_cast<int>(scan.Integer(0));
-    visit(k, RowReader(scan, Path(), length, k).Record(1));
+    visit(k, RowReader(scan, Path(), length, k).Stored(1, reading));
   }
 }
 

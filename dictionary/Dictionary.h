@@ -46,6 +46,9 @@ class Dictionary {
   std::pair<int, int> ClassOf(int length, int k) const;  // {CN, BN}
   // Every word of the table with its position k, in stored order.
   void ScanRecords(int length, const std::function<void(int k, const WordRecord&)>& visit) const;
+  // The same without decoding the texts: the quick way to read a whole table.
+  void ScanStoredWords(int length,
+                       const std::function<void(int k, const StoredWord&)>& visit) const;
   // The stored positions k of every word matching the query, in stored order.
   std::vector<int> FindAll(int length, const WordQuery& query) const;
   // The first matching word, and the next one after position `after`; nothing when none.

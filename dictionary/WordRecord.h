@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace crossword {
 
@@ -18,6 +19,15 @@ struct WordRecord {
   int SN = 0;          // carried into the puzzle file
 
   bool operator==(const WordRecord&) const = default;
+};
+
+// A word as a scan of the store passes it on: the reading decoded, the clue and the
+// written form in the store's UTF-8 (checked). The views last until the next word.
+struct StoredWord {
+  int ID = 0;
+  std::u32string_view Yst;
+  std::string_view Qst, Ast;
+  int CN = 0, BN = 0, QN = 0, AN = 0, SN = 0;
 };
 
 }  // namespace crossword

@@ -40,6 +40,25 @@ TEST(Utf8, RejectsMalformedSequences) {
   EXPECT_EQ(ToUtf8(FromUtf8("■　Ａ")), "■　Ａ");
 }
 
+// Runs of ASCII are read eight bytes at a time: a letter or a fault at the edge of such a
+// run must still be read or named exactly.
+TEST(Utf8, ReadsLettersAndFaultsAtTheEdgeOfAsciiRuns) {
+  EXPECT_EQ(FromUtf8("abcdefghあ"), U"abcdefghあ");
+  EXPECT_EQ(FromUtf8("abcdefgあhijklmnop"), U"abcdefgあhijklmnop");
+  EXPECT_EQ(FromUtf8("abcdefghijklmnop"), U"abcdefghijklmnop");
+  for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
+           {"abcdefgh\xE3\x81", "not UTF-8 text at byte 9"},
+           {"abcdefg\x80hijklmno", "not UTF-8 text at byte 8"},
+           {"abcdefghijklmno\xFF", "not UTF-8 text at byte 16"}}) {
+    try {
+      CheckUtf8(text);
+      ADD_FAILURE() << "accepted " << text;
+    } catch (const TextEncodingError& error) {
+      EXPECT_EQ(std::string(error.what()), message);
+    }
+  }
+}
+
 TEST(TextFile, ReadsCrLfAndLfLinesAlikeWithoutAnExtraLastLine) {
   TempFolder folder;
   const auto crlf = folder.Write("a.txt", "one\r\n\x81\xA1\r\n\r\nlast\r\n");
