@@ -21,6 +21,8 @@ std::string Quoted(std::u32string_view text) {
   return "\"" + ToUtf8(text) + "\"";
 }
 
+}  // namespace
+
 // The lines of one grid settings file, with the checks every reader shares. Line numbers
 // in messages count from 1; indexes here count from 0.
 class GridFileText {
@@ -34,11 +36,12 @@ class GridFileText {
     throw FileError(path_, static_cast<int>(index) + 1, problem);
   }
 
+  [[noreturn]] void FailFile(const std::string& problem) const { throw FileError(path_, problem); }
+
   const std::u32string& Line(size_t index, const std::string& expected) const {
     if (index >= lines_.size()) {
-      throw FileError(path_, "the file ends after line " + std::to_string(lines_.size()) +
-                                 "; expected " + expected + " on line " +
-                                 std::to_string(index + 1));
+      FailFile("the file ends after line " + std::to_string(lines_.size()) + "; expected " +
+               expected + " on line " + std::to_string(index + 1));
     }
     return lines_[index];
   }
@@ -179,7 +182,7 @@ class GridFileText {
   std::vector<std::u32string> lines_;
 };
 
-}  // namespace
+namespace {}  // namespace
 
 std::vector<std::u32string> GridHeaderLines(const GridHeader& header) {
   return {
@@ -267,21 +270,33 @@ int ReadMasSizePattern(const std::filesystem::path& path) {
   return pattern;
 }
 
+GridStagePatterns::GridStagePatterns(const std::filesystem::path& path)
+    : text_(std::make_unique<GridFileText>(path)) {}
+
+GridStagePatterns::~GridStagePatterns() = default;
+
+int GridStagePatterns::Next(int previous) const {
+  return text_->FindFirstMark(previous + 1) ? previous + 1 : 1;
+}
+
+CrossGrid GridStagePatterns::Load(int n) const {
+  const auto mark = text_->FindFirstMark(n);
+  if (!mark) {
+    text_->FailFile("the file has no stage " + std::to_string(n) + " (no line \";#" +
+                    std::to_string(n) + "\")");
+  }
+  CrossGrid grid;
+  grid.CrossMas = text_->ReadCells(*mark, text_->ReadSize(*mark), false);
+  grid.CrossWord = text_->ReadSlots(*mark, grid.CrossMas);
+  return grid;
+}
+
 int NextStagePattern(const std::filesystem::path& path, int previous) {
-  return GridFileText(path).FindFirstMark(previous + 1) ? previous + 1 : 1;
+  return GridStagePatterns(path).Next(previous);
 }
 
 CrossGrid LoadStagePattern(const std::filesystem::path& path, int n) {
-  const GridFileText text(path);
-  const auto mark = text.FindFirstMark(n);
-  if (!mark) {
-    throw FileError(path, "the file has no stage " + std::to_string(n) + " (no line \";#" +
-                              std::to_string(n) + "\")");
-  }
-  CrossGrid grid;
-  grid.CrossMas = text.ReadCells(*mark, text.ReadSize(*mark), false);
-  grid.CrossWord = text.ReadSlots(*mark, grid.CrossMas);
-  return grid;
+  return GridStagePatterns(path).Load(n);
 }
 
 int CountStages(const std::filesystem::path& path) {

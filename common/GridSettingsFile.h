@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,6 +59,20 @@ int ReadMasSizePattern(const std::filesystem::path& path);
 int NextStagePattern(const std::filesystem::path& path, int previous);
 // Stage n's cells and slots, checked against each other.
 CrossGrid LoadStagePattern(const std::filesystem::path& path, int n);
+
+class GridFileText;
+
+// The two readers above on a file read once: a run loads stage after stage from it.
+class GridStagePatterns {
+ public:
+  explicit GridStagePatterns(const std::filesystem::path& path);
+  ~GridStagePatterns();
+  int Next(int previous) const;
+  CrossGrid Load(int n) const;
+
+ private:
+  std::unique_ptr<GridFileText> text_;
+};
 
 // The designer's readers: stages count only while their marks follow one another.
 struct StageSize {

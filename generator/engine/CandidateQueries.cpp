@@ -53,8 +53,9 @@ void Generator::AddIfAdmitted(int length, int k) {
   if (IsAdmitted(CN, BN)) Candidate.push_back(k);
 }
 
-WordRecord Generator::CandidateRecord(int i) const {
-  return DicDb->Record(candidateLength_, Candidate.at(i - 1));
+const WordRecord& Generator::CandidateRecord(int i) {
+  DicDb->ReadRecord(candidateLength_, Candidate.at(i - 1), candidateRecord_);
+  return candidateRecord_;
 }
 
 }  // namespace crossword

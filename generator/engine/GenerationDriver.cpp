@@ -18,12 +18,13 @@ RunOutcome Generator::RunGeneration() {
 // failing on the last pattern gives up, because a later stage has a header to go with.
 bool Generator::MakeStages() {
   StartTime.Start();
+  stagePatterns_.reset();  // the file may have changed since the last run
   const int S = MakingNmbMax;
   int pattern = 0;
   for (int stage = 1; stage <= S; ++stage) {
     Show(GeneratorLabel::lblInfoMaking, "■思案中");
     Show(GeneratorLabel::lblNowMakingNmb, std::to_string(stage));
-    pattern = NextStagePattern(GridFile(), pattern);
+    pattern = StagePatterns().Next(pattern);
     LoadStagePattern(pattern);
     observer_.BuildGridView(CrossMas);
     if (FillStageAttempts() == FillFilled) {
@@ -60,13 +61,19 @@ void Generator::WriteFilledStage(int stage, int S) {
 
 // The last pattern by number, or the one after which the patterns start over: a file
 // whose marks skip a number must not cycle through stage 1 for ever.
-bool Generator::IsLastPattern(int pattern) const {
+bool Generator::IsLastPattern(int pattern) {
   return StagePatternNmbMax <= 1 || pattern == StagePatternNmbMax ||
-         NextStagePattern(GridFile(), pattern) == 1;
+         StagePatterns().Next(pattern) == 1;
+}
+
+// The grid file is read once per run, not once per stage.
+const GridStagePatterns& Generator::StagePatterns() {
+  if (!stagePatterns_) stagePatterns_.emplace(GridFile());
+  return *stagePatterns_;
 }
 
 void Generator::LoadStagePattern(int n) {
-  const CrossGrid grid = crossword::LoadStagePattern(GridFile(), n);
+  const CrossGrid grid = StagePatterns().Load(n);
   if (grid.CrossWord.empty()) {
     throw FileError(GridFile(), "grid " + std::to_string(n) + " has no word slot to fill");
   }

@@ -130,7 +130,8 @@ class Generator {
   int FetchCandidates(int slot);
   int FetchAllCandidates(int slot);
   int FetchMatchingCandidates(int slot, const WordQuery& filter);
-  WordRecord CandidateRecord(int i) const;  // candidate i, 1..n
+  // Candidate i, 1..n; valid until the next call.
+  const WordRecord& CandidateRecord(int i);
 
   // --- Puzzle file ---
   std::filesystem::path WorkFile() const;
@@ -147,13 +148,15 @@ class Generator {
   bool MakeStages();
   int FillStageAttempts();
   void WriteFilledStage(int stage, int S);
-  bool IsLastPattern(int pattern) const;
+  bool IsLastPattern(int pattern);
+  const GridStagePatterns& StagePatterns();
   int FillSlots();
   bool FillOneSlot(int s);
   void AddIfAdmitted(int length, int k);
   void LetEventsRun(double seconds = 0);
   void Show(GeneratorLabel label, const std::string& text) { observer_.ShowLabel(label, text); }
   std::u32string SlotLetters(const GeneratorSlot& slot) const;
+  void ReadSlotLetters(const GeneratorSlot& slot, std::u32string& letters) const;
   int CrossingSlotAt(const GeneratorSlot& slot, int position) const;
   std::u32string Snapshot() const;
   void PutBackBaseLetters(bool blanksToo);
@@ -162,8 +165,10 @@ class Generator {
   void AppendPuzzleLines(const std::vector<std::u32string>& lines, bool create);
 
   GeneratorObserver& observer_;
+  std::optional<GridStagePatterns> stagePatterns_;  // the grid file's stages, read once
   bool stopRequested_ = false;
   int candidateLength_ = 0;     // answer length of the words in Candidate
+  WordRecord candidateRecord_;  // the candidate read last, its strings reused
   int puzzleLinesWritten_ = 0;  // to name the line of a field that cannot be written
 };
 

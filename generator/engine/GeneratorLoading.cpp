@@ -36,6 +36,7 @@ std::filesystem::path Generator::GridFile() const {
 
 int Generator::LoadGridSettings(bool chosenByUser) {
   const std::filesystem::path grid = GridFile();
+  stagePatterns_.reset();
   StagePatternNmbMax = ReadStageCount(grid);
   if (StagePatternNmbMax < 1) {
     throw FileError(grid, "the file holds no grid (no line \";#1\"); make one with Gridwright");

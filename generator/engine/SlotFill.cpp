@@ -89,16 +89,24 @@ void Generator::WriteSlotWord(int s) {
 
 std::u32string Generator::SlotLetters(const GeneratorSlot& slot) const {
   std::u32string letters;
-  for (int i = 1; i <= slot.AnswerLen; ++i)
-    letters += CrossMas(slot.CellX(i), slot.CellY(i)).DispWChr;
+  ReadSlotLetters(slot, letters);
   return letters;
+}
+
+// Into a string that keeps its storage: the fill reads every slot's letters at each step.
+void Generator::ReadSlotLetters(const GeneratorSlot& slot, std::u32string& letters) const {
+  letters.clear();
+  for (int i = 1; i <= slot.AnswerLen; ++i) {
+    letters += CrossMas(slot.CellX(i), slot.CellY(i)).DispWChr;
+  }
 }
 
 // Brings every slot in line with its cells: a slot that lost a letter loses its word,
 // and a slot completed only by crossing letters stays unconfirmed.
 void Generator::RefreshPatterns() {
+  std::u32string letters;
   for (GeneratorSlot& slot : CrossWord) {
-    const std::u32string letters = SlotLetters(slot);
+    ReadSlotLetters(slot, letters);
     const bool complete = !Contains(letters, BlankMark);
     if (complete && slot.Word.ID > 0) {
       slot.FlagFixed = 1;
@@ -118,7 +126,7 @@ int Generator::ChooseSlot() {
   for (int i = 1; i <= QuesNmbMax(); ++i) {
     GeneratorSlot& slot = Slot(i);
     if (slot.FlagFixed != 0) continue;
-    slot.Pattern = SlotLetters(slot);
+    ReadSlotLetters(slot, slot.Pattern);
     const int blanks =
         static_cast<int>(std::count(slot.Pattern.begin(), slot.Pattern.end(), BlankMark));
     if (blanks == 0) return i;
@@ -184,7 +192,7 @@ int Generator::PickCrossedCandidate(int s, int n, int k) {
   LetterCache.assign(k, LetterCacheEntry());
   for (int i = 1; i <= n; ++i) {
     LetEventsRun();
-    const WordRecord candidate = CandidateRecord(i);
+    const WordRecord& candidate = CandidateRecord(i);
     observer_.ShowCandidate(Slot(s), candidate.Yst);
     if (ShowSpeed > 0) LetEventsRun(ShowSpeed);
     if (!IsExcluded(candidate) && CheckCrossings(candidate, k)) return i;

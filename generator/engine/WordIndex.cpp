@@ -24,34 +24,38 @@ Letters LettersOf(const WordQuery& query) {
 
 WordIndex::WordIndex(const Dictionary& dictionary) {
   for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
-    Table& table = tables_[length];
-    table.length = length;
-    const size_t count = dictionary.RecordCount(length);
-    table.words.reserve(count);
-    table.classes.reserve(count);
-    table.readings.reserve(count * length);
-    dictionary.ScanRecords(length, [&](int, const WordRecord& word) { Add(table, word); });
-    table.positions.resize(length);
-    table.postings.reserve(count * length);
-    for (int p = 1; p <= length; ++p) IndexPosition(table, p);
+    tables_[length].length = length;
+    Load(tables_[length], dictionary);
   }
 }
 
-void WordIndex::Add(Table& table, const WordRecord& word) {
-  table.words.push_back({word.ID, word.QN, word.AN, word.SN, Keep(word.Qst), Keep(word.Ast)});
+void WordIndex::Load(Table& table, const Dictionary& dictionary) {
+  const int length = table.length;
+  const size_t count = dictionary.RecordCount(length);
+  table.words.reserve(count);
+  table.classes.reserve(count);
+  table.readings.reserve(count * length);
+  dictionary.ScanStoredWords(length, [&](int, const StoredWord& word) { Add(table, word); });
+  table.positions.resize(length);
+  table.postings.reserve(count * length);
+  for (int p = 1; p <= length; ++p) IndexPosition(table, p);
+}
+
+void WordIndex::Add(Table& table, const StoredWord& word) {
+  table.words.push_back(
+      {word.ID, word.QN, word.AN, word.SN, Keep(table, word.Qst), Keep(table, word.Ast)});
   table.classes.emplace_back(word.CN, word.BN);
   table.readings.insert(table.readings.end(), word.Yst.begin(), word.Yst.end());
 }
 
 // Texts are kept in UTF-8, a quarter of their size as letters.
-std::string_view WordIndex::Keep(const std::u32string& text) {
+std::string_view WordIndex::Keep(Table& table, std::string_view bytes) {
   constexpr size_t kBlockSize = 1 << 20;
-  const std::string bytes = ToUtf8(text);
-  if (textBlocks_.empty() ||
-      textBlocks_.back().size() + bytes.size() > textBlocks_.back().capacity()) {
-    textBlocks_.emplace_back().reserve(std::max(kBlockSize, bytes.size()));
+  auto& blocks = table.textBlocks;
+  if (blocks.empty() || blocks.back().size() + bytes.size() > blocks.back().capacity()) {
+    blocks.emplace_back().reserve(std::max(kBlockSize, bytes.size()));
   }
-  std::string& block = textBlocks_.back();
+  std::string& block = blocks.back();
   block += bytes;
   return std::string_view(block).substr(block.size() - bytes.size());
 }
@@ -84,23 +88,24 @@ const WordIndex::Table& WordIndex::TableOf(int length) const {
 }
 
 WordRecord WordIndex::Record(int length, int k) const {
-  const Table& table = TableOf(length);
-  const StoredWord& word = table.words.at(k - 1);
-  const char32_t* reading = &table.readings[static_cast<size_t>(k - 1) * length];
-  const auto [CN, BN] = table.classes[k - 1];
-  return {word.ID,
-          std::u32string(reading, length),
-          FromUtf8(word.Qst),
-          FromUtf8(word.Ast),
-          CN,
-          BN,
-          word.QN,
-          word.AN,
-          word.SN};
+  WordRecord word;
+  ReadRecord(length, k, word);
+  return word;
 }
 
-std::pair<int, int> WordIndex::ClassOf(int length, int k) const {
-  return TableOf(length).classes.at(k - 1);
+void WordIndex::ReadRecord(int length, int k, WordRecord& word) const {
+  const Table& table = TableOf(length);
+  const IndexedWord& stored = table.words.at(k - 1);
+  word.ID = stored.ID;
+  word.Yst.assign(&table.readings[static_cast<size_t>(k - 1) * length], length);
+  word.Qst.clear();
+  AppendFromUtf8(stored.Qst, word.Qst);
+  word.Ast.clear();
+  AppendFromUtf8(stored.Ast, word.Ast);
+  std::tie(word.CN, word.BN) = table.classes[k - 1];
+  word.QN = stored.QN;
+  word.AN = stored.AN;
+  word.SN = stored.SN;
 }
 
 // Walks the shortest range of words with one of the asked letters and keeps those with

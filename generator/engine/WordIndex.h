@@ -23,35 +23,38 @@ class WordIndex {
 
   int RecordCount(int length) const { return static_cast<int>(TableOf(length).words.size()); }
   WordRecord Record(int length, int k) const;
-  std::pair<int, int> ClassOf(int length, int k) const;  // {CN, BN} of word k
+  // Word k into `word`, whose strings keep their storage: no allocation once warm.
+  void ReadRecord(int length, int k, WordRecord& word) const;
+  std::pair<int, int> ClassOf(int length, int k) const { return TableOf(length).classes[k - 1]; }
   std::vector<int> FindAll(int length, const WordQuery& query) const;
   bool HasMatch(int length, const WordQuery& query) const;
 
  private:
-  struct StoredWord {
+  struct IndexedWord {
     int ID, QN, AN, SN;
     std::string_view Qst, Ast;  // UTF-8, in one of the text blocks
   };
   struct Table {
     int length = 0;
-    std::vector<StoredWord> words;             // word k at k - 1
+    std::vector<IndexedWord> words;            // word k at k - 1
     std::vector<std::pair<int, int>> classes;  // word k's {CN, BN} at k - 1, read most often
     std::vector<char32_t> readings;            // word k's reading at (k - 1) * length
     std::vector<int> postings;                 // per position, the word numbers grouped by letter
     // [position - 1]: letter -> {first, count} of its words in `postings`
     std::vector<std::unordered_map<char32_t, std::pair<int, int>>> positions;
+    std::vector<std::string> textBlocks;  // clues and written forms; blocks never move
   };
 
   const Table& TableOf(int length) const;
-  void Add(Table& table, const WordRecord& word);
-  std::string_view Keep(const std::u32string& text);
-  void IndexPosition(Table& table, int position);
+  static void Load(Table& table, const Dictionary& dictionary);
+  static void Add(Table& table, const StoredWord& word);
+  static std::string_view Keep(Table& table, std::string_view bytes);
+  static void IndexPosition(Table& table, int position);
   // Calls visit(k) for each matching word in stored order until it returns false.
   template <typename Visit>
   void ForEachMatch(int length, const WordQuery& query, Visit visit) const;
 
   std::array<Table, AnswerLenMax + 1> tables_;
-  std::vector<std::string> textBlocks_;  // clues and written forms; blocks never move
 };
 
 }  // namespace crossword

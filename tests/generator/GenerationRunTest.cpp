@@ -54,6 +54,15 @@ TEST_F(GenerationRun, StagesCycleThroughThePatterns) {
   EXPECT_FALSE(std::filesystem::exists(generator_.WorkFile()));
 }
 
+// A run reads the grid file once; the next run sees what the designer changed meanwhile.
+TEST_F(GenerationRun, EachRunReadsTheGridFileAsItIsThen) {
+  Load({kRing}, 2);
+  EXPECT_EQ(generator_.RunGeneration(), RunOutcome::Completed);
+  setup_.WriteGrids({kExample});
+  EXPECT_EQ(generator_.RunGeneration(), RunOutcome::Completed);
+  EXPECT_EQ(StageSizes(), (std::vector<std::u32string>{U"5,5", U"5,5"}));
+}
+
 TEST_F(GenerationRun, AFailedPatternPassesTheStageToTheNextOne) {
   Load({kRing, kUnfillable, kExample}, 5);
   EXPECT_EQ(generator_.RunGeneration(), RunOutcome::Completed);
