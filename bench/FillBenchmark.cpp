@@ -62,12 +62,7 @@ void Prepare(Generator& generator, const std::string& gridFile, int rank = 0) {
   selection.MakeIdxFileName(generator.DicPath, generator.DicFileName);
   selection.LoadIndex(generator.DicPath, ReadMasSizePattern(gridFile));
   if (rank > 0) selection.SelectDifficultRank(rank);
-  selection.CollectCategoryOn();
-  selection.CollectListOn();
-  selection.CollectDifficultRank();
-  generator.CategoryOn = selection.CategoryOn();
-  generator.ListOn = selection.ListOn();
-  generator.DifficultRank = selection.DifficultRank();
+  generator.TakeSelection(selection);
 }
 
 double PeakMegabytes() {

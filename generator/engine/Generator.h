@@ -17,6 +17,8 @@
 // Cluewright's engine: from a grid settings file and a dictionary to a puzzle set.
 namespace crossword {
 
+class QuestionSelection;
+
 constexpr int FillFilled = 11;  // FillStage: every slot holds a confirmed word
 constexpr int FillFailed = 10;  // FillStage: the attempt was given up
 
@@ -95,6 +97,8 @@ class Generator {
   int LoadGridSettings(bool chosenByUser);
   // A grid settings file chosen by the user: loads it and names the puzzle file after it.
   int ChooseGridFile(const std::filesystem::path& chosen);
+  // The categories, lists and rank the boxes of `selection` ask for, as a run needs them.
+  void TakeSelection(QuestionSelection& selection);
   // A puzzle file name chosen by the user; the extension is always ".pzs".
   void ChoosePuzzleFile(const std::filesystem::path& chosen);
   MessageAnswer ShowMessage(int selector);

@@ -3,6 +3,7 @@
 #include "common/FileError.h"
 #include "common/FileNames.h"
 #include "dictionary/Dictionary.h"
+#include "dictionary/QuestionSelection.h"
 #include "generator/engine/Generator.h"
 #include "generator/engine/GeneratorMessages.h"
 
@@ -34,28 +35,37 @@ std::filesystem::path Generator::GridFile() const {
   return MakeDir + MakeFile;
 }
 
+// Everything is read before anything changes: a file that cannot be used leaves the
+// earlier grid file and dictionary in place.
 int Generator::LoadGridSettings(bool chosenByUser) {
   const std::filesystem::path grid = GridFile();
-  stagePatterns_.reset();
-  StagePatternNmbMax = ReadStageCount(grid);
-  if (StagePatternNmbMax < 1) {
+  const int stages = ReadStageCount(grid);
+  if (stages < 1) {
     throw FileError(grid, "the file holds no grid (no line \";#1\"); make one with Gridwright");
   }
-  const DicLocation location = ReadDicLocation(grid);
-  DicPath = location.DicPath;
-  DicFileName = location.DicFileName;
+  DicLocation location = ReadDicLocation(grid);
   // A grid file made on another machine names a folder that does not exist here.
-  if (!FileExists(DicPath + DicFileName) && FileExists(MakeDir + DicFileName)) DicPath = MakeDir;
-  if (!FileExists(DicPath + DicFileName)) {
+  if (!FileExists(location.DicPath + location.DicFileName) &&
+      FileExists(MakeDir + location.DicFileName)) {
+    location.DicPath = MakeDir;
+  }
+  if (!FileExists(location.DicPath + location.DicFileName)) {
+    DicPath = location.DicPath;
+    DicFileName = location.DicFileName;
     ShowMessage(5);
     observer_.EndProgram();
     return 0;
   }
-  DicDb.reset();
-  const Dictionary dictionary(DicPath + DicFileName);
-  DicDb.emplace(dictionary);
-  EmbedChrFlag = ReadEmbedChrFlag(grid);
+  const int embedChrFlag = ReadEmbedChrFlag(grid);
+  const Dictionary dictionary(location.DicPath + location.DicFileName);
+  WordIndex words(dictionary);
+  StagePatternNmbMax = stages;
+  DicPath = location.DicPath;
+  DicFileName = location.DicFileName;
+  DicDb = std::move(words);
+  EmbedChrFlag = embedChrFlag;
   AnswerLang = DetectAnswerLang(dictionary);
+  stagePatterns_.reset();
   PlayFile = BaseName(MakeFile) + ".pzs";
   PlayDir = MakeDir;
   if (chosenByUser) ShowMessage(11);
@@ -63,9 +73,25 @@ int Generator::LoadGridSettings(bool chosenByUser) {
 }
 
 int Generator::ChooseGridFile(const std::filesystem::path& chosen) {
+  const std::string previousDir = MakeDir, previousFile = MakeFile;
   MakeFile = BaseName(chosen.filename().string()) + ".gst";
   MakeDir = FolderOf(chosen);
-  return LoadGridSettings(true);
+  try {
+    return LoadGridSettings(true);
+  } catch (...) {
+    MakeDir = previousDir;
+    MakeFile = previousFile;
+    throw;
+  }
+}
+
+void Generator::TakeSelection(QuestionSelection& selection) {
+  selection.CollectCategoryOn();
+  selection.CollectListOn();
+  selection.CollectDifficultRank();
+  CategoryOn = selection.CategoryOn();
+  ListOn = selection.ListOn();
+  DifficultRank = selection.DifficultRank();
 }
 
 void Generator::ChoosePuzzleFile(const std::filesystem::path& chosen) {

@@ -44,10 +44,9 @@ void GeneratorWindow::cmdPlayFile_Click() {
   ShowFileNames();
 }
 
-// A grid file that cannot be used leaves the window without one: the run needs a
-// readable grid file and an open dictionary.
+// A grid file that cannot be used is reported and changes nothing: the engine keeps the
+// grid file and dictionary it had, if any.
 void GeneratorWindow::LoadGridFile(const std::function<int()>& load) {
-  gridLoaded_ = false;
   try {
     gridLoaded_ = load() == 1;
     if (gridLoaded_) LoadSelection();

@@ -85,12 +85,7 @@ void GeneratorWindow::cmdNext3_Click() {
     page1_->chkNotRandomize->setEnabled(false);
   }
   LockRunSettings();
-  selection_.CollectCategoryOn();
-  selection_.CollectListOn();
-  selection_.CollectDifficultRank();
-  engine_.CategoryOn = selection_.CategoryOn();
-  engine_.ListOn = selection_.ListOn();
-  engine_.DifficultRank = selection_.DifficultRank();
+  engine_.TakeSelection(selection_);
   page3_->picQues->show();
   RunGeneration();
 }

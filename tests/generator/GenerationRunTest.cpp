@@ -168,6 +168,32 @@ TEST(GridSettingsLoading, AMissingFolderFallsBackToTheDictionaryBesideTheGridFil
   EXPECT_EQ(setup.generator.AnswerLang, 1);
 }
 
+// A grid file that cannot be used, or whose dictionary cannot, changes nothing: the
+// earlier files and words stay in use and a run still works.
+TEST(GridSettingsLoading, AFileThatCannotBeUsedLeavesTheEarlierOneInUse) {
+  GeneratorSetup setup;
+  setup.WriteWords(EveryShortWord());
+  setup.WriteGrids({kRing});
+  setup.Load();
+  Generator& generator = setup.generator;
+  const std::string dir = generator.MakeDir, dicPath = generator.DicPath;
+  setup.folder.Write("broken.gst", testing::Cp932Lines({";DicPath", "/", ";DicFileName"}));
+  setup.folder.Write("foreign.lxd", "not a database");
+  setup.folder.Write("foreign.gst",
+                     testing::Cp932Lines({";DicPath", dicPath, ";DicFileName", "foreign.lxd", ";",
+                                          "0", ";", "0", ";#1", "1,1", "　", ";#2"}));
+  for (const char* file : {"broken.gst", "foreign.gst"}) {
+    EXPECT_THROW(generator.ChooseGridFile(setup.folder / file), FileError) << file;
+    EXPECT_EQ(generator.MakeFile, "grid.gst");
+    EXPECT_EQ(generator.MakeDir, dir);
+    EXPECT_EQ(generator.DicFileName, "dic.lxd");
+    EXPECT_EQ(generator.PlayFile, "grid.pzs");
+    ASSERT_TRUE(generator.DicDb.has_value());
+  }
+  generator.MakingNmbMax = 1;
+  EXPECT_EQ(generator.RunGeneration(), RunOutcome::Completed);
+}
+
 TEST(GridSettingsLoading, ChosenFilesNameThePuzzleFile) {
   GeneratorSetup setup;
   setup.WriteWords(EveryShortWord());

@@ -205,10 +205,13 @@ class GeneratorWindowTest : public QObject {
     QVERIFY(QString::fromStdString(presenter.shown[0].Lines.at(0)).contains("標準日本語辞書.gst"));
     QVERIFY(window.Page1()->cmdNext->isEnabled());
 
+    // A broken file chosen later leaves the good one in use.
     dialogs.answers = {folders.folder / "bin/標準日本語辞書.gst"};
     QTest::mouseClick(window.Page1()->cmdMakeFile, Qt::LeftButton);
     QCOMPARE(Titles(presenter).back(), kFileProblem);
-    QVERIFY(!window.Page1()->cmdNext->isEnabled());
+    QVERIFY(window.Page1()->cmdNext->isEnabled());
+    QCOMPARE(window.Page1()->lblMakeFile[1]->text(), QString("good.gst"));
+    QCOMPARE(window.Page1()->lblPlayFile[1]->text(), QString("good.pzs"));
   }
 
   // Another grid file later on: new names, message 11, the rank of its size pattern.

@@ -190,12 +190,7 @@ void SelectQuestions(Generator& generator, const FillOptions& options) {
   } else if (!options.rank.empty()) {
     selection.SelectDifficultRank(std::stoi(options.rank));
   }
-  selection.CollectCategoryOn();
-  selection.CollectListOn();
-  selection.CollectDifficultRank();
-  generator.CategoryOn = selection.CategoryOn();
-  generator.ListOn = selection.ListOn();
-  generator.DifficultRank = selection.DifficultRank();
+  generator.TakeSelection(selection);
 }
 
 void ApplySettings(Generator& generator, const FillOptions& options) {
