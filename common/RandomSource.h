@@ -9,10 +9,11 @@ namespace crossword {
 // program start with the same files and settings repeats its results, until Reseed.
 class RandomSource {
  public:
-  // A value r with 0 <= r < 1.
-  double Next();
+  // A value r with 0 <= r < 1: the top 53 bits make every double in [0, 1) equally
+  // likely and never reach 1.
+  double Next() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
   // A whole number from first to first + count - 1: Int(r * count) + first.
-  int Draw(int first, int count);
+  int Draw(int first, int count) { return static_cast<int>(Next() * count) + first; }
   // Starts a new sequence from the clock (seconds since midnight and finer).
   void ReseedFromClock();
   void Reseed(std::uint64_t seed) { engine_.seed(seed); }

@@ -183,8 +183,14 @@ void ThrowIfFault(size_t fault) {
 
 }  // namespace
 
+// Room for one letter per byte first, trimmed after: no growth check per letter.
 void AppendFromUtf8(std::string_view text, std::u32string& out) {
-  ThrowIfFault(DecodeUtf8(text, [&](char32_t c) { out += c; }));
+  const size_t start = out.size();
+  out.resize(start + text.size());
+  char32_t* next = out.data() + start;
+  const size_t fault = DecodeUtf8(text, [&](char32_t c) { *next++ = c; });
+  out.resize(static_cast<size_t>(next - out.data()));
+  ThrowIfFault(fault);
 }
 
 std::u32string FromUtf8(std::string_view text) {
