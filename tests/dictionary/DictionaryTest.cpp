@@ -190,6 +190,7 @@ TEST_F(DictionaryStore, CountsTheWordsOfEachLength) {
 }
 
 struct LanguageCase {
+  std::string name;
   std::vector<std::u32string> readings;
   int expected;
 };
@@ -205,14 +206,18 @@ TEST_P(AnswerLanguage, FollowsTheFirstLetterOfTheFirstWord) {
   EXPECT_EQ(DetectAnswerLang(Dictionary(Write(words))), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(FirstLetters, AnswerLanguage,
-                         ::testing::Values(LanguageCase{{U"ＡＢ", U"アイ"}, 0},
-                                           LanguageCase{{U"ＺＡ"}, 0},
-                                           LanguageCase{{U"アイ", U"ＡＢ"}, 1},
-                                           LanguageCase{{U"AB"}, 1}, LanguageCase{{U"ａｂ"}, 1},
-                                           // An empty L2: the first table holding a word decides.
-                                           LanguageCase{{U"ＣＡＴ"}, 0},
-                                           LanguageCase{{U"ネコネ"}, 1}, LanguageCase{{}, 1}));
+INSTANTIATE_TEST_SUITE_P(
+    FirstLetters, AnswerLanguage,
+    ::testing::Values(LanguageCase{"FullWidthCapitalFirst", {U"ＡＢ", U"アイ"}, 0},
+                      LanguageCase{"CapitalZ", {U"ＺＡ"}, 0},
+                      LanguageCase{"KanaFirst", {U"アイ", U"ＡＢ"}, 1},
+                      LanguageCase{"HalfWidthLetters", {U"AB"}, 1},
+                      LanguageCase{"FullWidthSmallLetters", {U"ａｂ"}, 1},
+                      // An empty L2: the first table holding a word decides.
+                      LanguageCase{"EmptyL2ThenCapitals", {U"ＣＡＴ"}, 0},
+                      LanguageCase{"EmptyL2ThenKana", {U"ネコネ"}, 1},
+                      LanguageCase{"NoWordAtAll", {}, 1}),
+    [](const ::testing::TestParamInfo<LanguageCase>& info) { return info.param.name; });
 
 // A dictionary file changed behind the writer's back.
 class ForeignFile : public DictionaryStore {
