@@ -3,17 +3,12 @@
 #include <QPoint>
 #include <QRect>
 
+#include "common/ui/FormGeometry.h"
+
 // Where the form's parts stand, in pixels of the 774 x 592 window.
 namespace crossword::ui {
 
-constexpr int FormWidth = 774;
-constexpr int FormHeight = 592;
-
-// The pages lie on top of each other, right-aligned.
-constexpr int PageTop = 80;
-constexpr int PageHeight = 450;
 constexpr int PageWidth = 340;
-constexpr int PageRightMargin = 45;
 
 // One cell of the grid view (the template cell's size) and the view's free area of
 // 11 columns by 10 rows, left of the pages.
@@ -25,7 +20,7 @@ constexpr int GridViewTop = 98;
 constexpr int MoveLabelSize = 30;
 
 inline QRect PageGeometry() {
-  return {FormWidth - PageWidth - PageRightMargin, PageTop, PageWidth, PageHeight};
+  return PageGeometry(PageWidth);
 }
 
 inline QPoint GridViewOrigin() {
@@ -50,11 +45,11 @@ inline QRect TitleGeometry() {
 }
 
 inline QRect HelpLabelGeometry() {
-  return {FormWidth - PageRightMargin - 140, PageTop + PageHeight + 18, 60, 24};
+  return {FormWidth - PageRightMargin - 140, CornerLabelTop, 60, 24};
 }
 
 inline QRect EndLabelGeometry() {
-  return {FormWidth - PageRightMargin - 60, PageTop + PageHeight + 18, 60, 24};
+  return {FormWidth - PageRightMargin - 60, CornerLabelTop, 60, 24};
 }
 
 }  // namespace crossword::ui

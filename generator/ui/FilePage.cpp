@@ -30,6 +30,18 @@ QLabel* MakePathLabel(QWidget* parent, const QString& name) {
   return label;
 }
 
+// The file name with its button beside it, and the folder below: the first two rows
+// of both file frames.
+QGridLayout* AddFileRows(QFrame* frame, QLabel* fileName, QPushButton* button, QLabel* folder) {
+  auto* grid = new QGridLayout(frame);
+  grid->setColumnStretch(1, 1);
+  grid->addWidget(fileName, 0, 0, 1, 2);
+  grid->addWidget(button, 0, 2);
+  grid->addWidget(MakeLabel(frame, "フォルダ"), 1, 0);
+  grid->addWidget(folder, 1, 1, 1, 2);
+  return grid;
+}
+
 }  // namespace
 
 FilePage::FilePage(QWidget* parent) : QFrame(parent) {
@@ -57,12 +69,7 @@ QFrame* FilePage::MakeGridFileFrame() {
   lblMakeFile[3] = MakePathLabel(frame, ControlName("lblMakeFile", 3));
   lblStagePatternNmbMax = MakeValueLabel(frame, "lblStagePatternNmbMax", QString());
 
-  auto* grid = new QGridLayout(frame);
-  grid->setColumnStretch(1, 1);
-  grid->addWidget(lblMakeFile[1], 0, 0, 1, 2);
-  grid->addWidget(cmdMakeFile, 0, 2);
-  grid->addWidget(MakeLabel(frame, "フォルダ"), 1, 0);
-  grid->addWidget(lblMakeFile[2], 1, 1, 1, 2);
+  QGridLayout* grid = AddFileRows(frame, lblMakeFile[1], cmdMakeFile, lblMakeFile[2]);
   grid->addWidget(MakeLabel(frame, "参照辞書"), 2, 0);
   grid->addWidget(lblMakeFile[3], 2, 1, 1, 2);
   auto* count = new QHBoxLayout;
@@ -79,12 +86,7 @@ QFrame* FilePage::MakePuzzleFileFrame() {
   lblPlayFile[1] = MakeFileNameLabel(frame, ControlName("lblPlayFile", 1));
   lblPlayFile[2] = MakePathLabel(frame, ControlName("lblPlayFile", 2));
 
-  auto* grid = new QGridLayout(frame);
-  grid->setColumnStretch(1, 1);
-  grid->addWidget(lblPlayFile[1], 0, 0, 1, 2);
-  grid->addWidget(cmdPlayFile, 0, 2);
-  grid->addWidget(MakeLabel(frame, "フォルダ"), 1, 0);
-  grid->addWidget(lblPlayFile[2], 1, 1, 1, 2);
+  AddFileRows(frame, lblPlayFile[1], cmdPlayFile, lblPlayFile[2]);
   return frame;
 }
 

@@ -5,18 +5,14 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "common/ui/FormGeometry.h"
 #include "generator/ui/PageParts.h"
 
 namespace crossword::ui {
 
 namespace {
 
-constexpr int kWindowWidth = 774;
-constexpr int kWindowHeight = 592;
 constexpr int kPageWidth = 700;
-constexpr int kPageTop = 80;
-constexpr int kPageHeight = 450;
-constexpr int kPageRightMargin = 45;
 
 ClickLabel* MakeCornerLabel(QWidget* parent, const QString& text, const QString& name) {
   auto* label = new ClickLabel(text, parent);
@@ -46,7 +42,7 @@ GeneratorWindow::GeneratorWindow(const std::string& programFolder, MessagePresen
       engine_(*this, programFolder) {
   setObjectName("frmGridset");
   setWindowTitle("Cluewright");
-  setFixedSize(kWindowWidth, kWindowHeight);
+  setFixedSize(FormWidth, FormHeight);
   page1_ = new FilePage(this);
   page2_ = new RankPage(this);
   page3_ = new RunPage(this);
@@ -76,8 +72,7 @@ int GeneratorWindow::VisiblePage() const {
 // Every page in one place, in front of the other controls; page 1 is the one shown.
 void GeneratorWindow::PlacePages() {
   for (int p = 1; p <= kPages; ++p) {
-    fraPage_[p]->setGeometry(width() - kPageWidth - kPageRightMargin, kPageTop, kPageWidth,
-                             kPageHeight);
+    fraPage_[p]->setGeometry(PageGeometry(kPageWidth));
     fraPage_[p]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     fraPage_[p]->raise();
     fraPage_[p]->setVisible(p == 1);
@@ -90,13 +85,11 @@ void GeneratorWindow::MakeTitleAndCorner() {
   font.setPointSizeF(font.pointSizeF() * 1.6);
   font.setBold(true);
   lblQues->setFont(font);
-  lblQues->setGeometry(width() - kPageWidth - kPageRightMargin, 20, kPageWidth, kPageTop - 30);
+  lblQues->setGeometry(PageGeometry(kPageWidth).left(), 20, kPageWidth, PageTop - 30);
   lblHelp = MakeCornerLabel(this, "ヘルプ", "lblHelp");
   lblEnd = MakeCornerLabel(this, "終了", "lblEnd");
-  const int bottom = kPageTop + kPageHeight + 18;
-  const int right = width() - kPageRightMargin;
-  lblEnd->move(right - lblEnd->width(), bottom);
-  lblHelp->move(lblEnd->x() - 24 - lblHelp->width(), bottom);
+  lblEnd->move(FormWidth - PageRightMargin - lblEnd->width(), CornerLabelTop);
+  lblHelp->move(lblEnd->x() - 24 - lblHelp->width(), CornerLabelTop);
   connect(lblHelp, &ClickLabel::clicked, this, [this] { engine_.ShowMessage(10001); });
   connect(lblEnd, &ClickLabel::clicked, this, &QWidget::close);
 }
