@@ -107,6 +107,18 @@ TEST_F(GenerationRun, StoppingDeletesTheWorkingFileAndKeepsTheOlderPuzzle) {
   EXPECT_EQ(ReadBytes(generator_.PuzzleFile()), "older");
 }
 
+// No admissible first word at stage 2: message 101 ends the program, and the stage
+// already written goes with the working file.
+TEST_F(GenerationRun, NoAdmissibleWordEndsTheRunWithoutLeavingTheWorkingFile) {
+  Load({kRing, {".."}}, 2);
+  WriteOlderPuzzleFile();
+  EXPECT_EQ(generator_.RunGeneration(), RunOutcome::ProgramEnded);
+  EXPECT_EQ(observer_.messageTitles.back(), "着手不可能：該当する単語が皆無");
+  EXPECT_EQ(observer_.programEnds, 1);
+  EXPECT_FALSE(std::filesystem::exists(generator_.WorkFile()));
+  EXPECT_EQ(ReadBytes(generator_.PuzzleFile()), "older");
+}
+
 TEST_F(GenerationRun, TheNewPuzzleReplacesTheOldOneAndItsSolveStatus) {
   Load({kRing}, 1);
   WriteOlderPuzzleFile();
