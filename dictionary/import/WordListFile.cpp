@@ -20,8 +20,8 @@ enum Column { Yst, Ast, Qst, CN, BN, QN, AN, SN, ColumnCount };
 constexpr std::array<std::u32string_view, ColumnCount> kColumnNames = {
     U"Yst", U"Ast", U"Qst", U"CN", U"BN", U"QN", U"AN", U"SN"};
 
-// Katakana for a Japanese dictionary, full-width capitals for an English one: letters the
-// grid, the crossing checks and the answer language all take as the imports write them.
+// The letters the imports write: katakana for a Japanese dictionary, full-width capitals
+// for an English one. A reading in other letters would cross no imported word.
 bool IsReadingLetter(char32_t c) {
   return IsKatakanaLetter(c) || (c >= U'Ａ' && c <= U'Ｚ');
 }
