@@ -1,5 +1,6 @@
 #include "dictionary/IndexFile.h"
 
+#include <algorithm>
 #include <map>
 
 #include "common/FileNames.h"
@@ -15,6 +16,10 @@ constexpr std::u32string_view kSectionEnd = U";ここ";
 
 std::string Located(const std::filesystem::path& path, int line, const std::string& problem) {
   return path.string() + (line > 0 ? ":" + std::to_string(line) : "") + ": " + problem;
+}
+
+bool IsSectionStart(std::u32string_view line) {
+  return line.starts_with(kCategoryStart) || line.starts_with(kListStart);
 }
 
 std::vector<std::u32string> SplitFields(std::u32string_view text) {
@@ -48,10 +53,37 @@ IndexRow MakeRow(std::u32string_view line, int lineNumber) {
   return row;
 }
 
+std::string KindName(IndexSectionKind kind) {
+  return kind == IndexSectionKind::Category ? "category" : "list";
+}
+
+// A section read from the line at `startIndex` to the one at `endIndex` (its end line, or
+// the end of the file) must hold no other section: that one's rows would count as its own.
+void FindEndProblem(const std::filesystem::path& path, const std::vector<std::u32string>& lines,
+                    size_t startIndex, size_t endIndex, IndexSectionKind kind,
+                    IndexSection& section) {
+  const std::string noEnd = "the " + KindName(kind) +
+                            " section that starts here has no end line (one starting with \"" +
+                            ToUtf8(kSectionEnd) + "\")";
+  const int startLine = static_cast<int>(startIndex) + 1;
+  const auto next =
+      std::find_if(lines.begin() + startIndex + 1, lines.begin() + endIndex, IsSectionStart);
+  if (next != lines.begin() + endIndex) {
+    const auto nextLine = std::to_string(next - lines.begin() + 1);
+    section.Problems.push_back(Located(path, startLine,
+                                       noEnd + " before the next section on line " + nextLine +
+                                           ", so that section's rows count as " + KindName(kind) +
+                                           " rows"));
+  } else if (endIndex == lines.size()) {
+    section.Problems.push_back(
+        Located(path, startLine, noEnd + "; it runs to the end of the file"));
+  }
+}
+
 // The problems a selection built from the section would hide: numbers it cannot index.
 void FindNumberProblems(const std::filesystem::path& path, IndexSectionKind kind,
                         IndexSection& section) {
-  const std::string what = kind == IndexSectionKind::Category ? "category" : "list";
+  const std::string what = KindName(kind);
   std::map<int, int> firstLine;  // number -> line of its first item
   for (const IndexRow& row : section.Rows) {
     if (row.RowKind != IndexRow::Kind::Item) continue;
@@ -126,18 +158,17 @@ IndexSection ReadIndexSection(const std::filesystem::path& path,
                               const std::vector<std::u32string>& lines, IndexSectionKind kind) {
   const std::u32string_view start =
       kind == IndexSectionKind::Category ? kCategoryStart : kListStart;
-  const std::string what = kind == IndexSectionKind::Category ? "category" : "list";
   IndexSection section;
   size_t i = 0;
   while (i < lines.size() && !lines[i].starts_with(start)) ++i;
   if (i == lines.size()) {
     section.Problems.push_back(Located(path, 0,
-                                       "the " + what +
+                                       "the " + KindName(kind) +
                                            " section is missing (no line starts with \"" +
                                            ToUtf8(start) + "\"); no word can be asked"));
     return section;
   }
-  const int startLine = static_cast<int>(i) + 1;
+  const size_t startIndex = i;
   for (++i; i < lines.size() && !lines[i].starts_with(kSectionEnd); ++i) {
     IndexRow row = MakeRow(lines[i], static_cast<int>(i) + 1);
     row.TableLine = section.TableLineCount + 1;
@@ -146,14 +177,7 @@ IndexSection ReadIndexSection(const std::filesystem::path& path,
     section.ItemCount += item ? 1 : 0;
     section.Rows.push_back(std::move(row));
   }
-  if (i == lines.size()) {
-    section.Problems.push_back(
-        Located(path, startLine,
-                "the " + what +
-                    " section that starts here has no end line (one starting "
-                    "with \"" +
-                    ToUtf8(kSectionEnd) + "\"); it runs to the end of the file"));
-  }
+  FindEndProblem(path, lines, startIndex, i, kind, section);
   FindNumberProblems(path, kind, section);
   return section;
 }

@@ -6,10 +6,6 @@ namespace {
 
 constexpr char32_t kHiraganaToKatakana = U'ア' - U'あ';
 
-bool IsKatakana(char32_t c) {
-  return c >= U'ァ' && c <= U'ヺ';
-}
-
 bool IsHiragana(char32_t c) {
   return c >= U'ぁ' && c <= U'ゖ';
 }
@@ -38,12 +34,16 @@ char32_t FullSize(char32_t c) {
 
 }  // namespace
 
+bool IsKatakanaLetter(char32_t c) {
+  return (c >= U'ァ' && c <= U'ヺ') || c == U'ー';
+}
+
 std::optional<std::u32string> AnswerFromReading(std::u32string_view reading) {
   std::u32string answer;
   for (char32_t c : reading) {
     if (c == U'・') continue;
     if (IsHiragana(c)) c += kHiraganaToKatakana;
-    if (!IsKatakana(c) && c != U'ー') return std::nullopt;
+    if (!IsKatakanaLetter(c)) return std::nullopt;
     answer += FullSize(c);
   }
   return answer;

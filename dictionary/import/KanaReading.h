@@ -12,4 +12,7 @@ namespace crossword {
 // other character.
 std::optional<std::u32string> AnswerFromReading(std::u32string_view reading);
 
+// A letter a Japanese answer is written in: katakana or "ー".
+bool IsKatakanaLetter(char32_t c);
+
 }  // namespace crossword

@@ -10,6 +10,7 @@
 #include "common/TextCodec.h"
 #include "common/TextFile.h"
 #include "dictionary/import/FieldText.h"
+#include "dictionary/import/KanaReading.h"
 
 namespace crossword {
 
@@ -18,6 +19,12 @@ namespace {
 enum Column { Yst, Ast, Qst, CN, BN, QN, AN, SN, ColumnCount };
 constexpr std::array<std::u32string_view, ColumnCount> kColumnNames = {
     U"Yst", U"Ast", U"Qst", U"CN", U"BN", U"QN", U"AN", U"SN"};
+
+// The letters the imports write: katakana for a Japanese dictionary, full-width capitals
+// for an English one. A reading in other letters would cross no imported word.
+bool IsReadingLetter(char32_t c) {
+  return IsKatakanaLetter(c) || (c >= U'Ａ' && c <= U'Ｚ');
+}
 
 std::vector<std::u32string> SplitTabs(std::u32string_view line) {
   std::vector<std::u32string> fields;
@@ -47,6 +54,10 @@ std::array<size_t, ColumnCount> ColumnPositions(const std::filesystem::path& pat
     if (std::find(kColumnNames.begin(), kColumnNames.end(), name) == kColumnNames.end()) {
       throw FileError(path, 1, "the header line names an unknown column '" + ToUtf8(name) + "'");
     }
+    // A second column of a name would be read by no one, whatever it holds.
+    if (std::count(names.begin(), names.end(), name) > 1) {
+      throw FileError(path, 1, "the header line names the column '" + ToUtf8(name) + "' twice");
+    }
   }
   return positions;
 }
@@ -73,10 +84,7 @@ class RowReader {
     int* targets[] = {&word.CN, &word.BN, &word.QN, &word.AN, &word.SN};
     for (int column = CN; column <= SN; ++column) {
       const auto value = ParseWholeNumber(fields_[at_[column]]);
-      if (!value) {
-        return ToUtf8(kColumnNames[column]) + " '" + ToUtf8(fields_[at_[column]]) +
-               "' is not a whole number";
-      }
+      if (!value) return NumberProblem(column, fields_[at_[column]]);
       *targets[column - CN] = *value;
     }
     return ClassProblem(word);
@@ -85,17 +93,24 @@ class RowReader {
  private:
   static std::optional<std::string> ReadingProblem(const std::u32string& reading) {
     const auto length = static_cast<int>(reading.size());
+    if (length == 0) return "the reading is empty; a word needs 2 to 12 letters";
     if (length < AnswerLenMin || length > AnswerLenMax) {
       return "the reading '" + ToUtf8(reading) + "' has " + std::to_string(length) +
              " letters; a word needs 2 to 12";
     }
     for (char32_t letter : reading) {
-      if (letter == WallMark || letter == BlankMark || letter <= U' ') {
+      if (!IsReadingLetter(letter)) {
         return "the reading '" + ToUtf8(reading) + "' holds " + DescribeCharacter(letter) +
-               ", which cannot stand in a grid cell";
+               "; a reading is written in katakana, or in the full-width capitals Ａ to Ｚ";
       }
     }
     return std::nullopt;
+  }
+
+  static std::string NumberProblem(int column, const std::u32string& text) {
+    const std::string name = ToUtf8(kColumnNames[column]);
+    if (text.empty()) return name + " is empty; it needs a whole number";
+    return name + " '" + ToUtf8(text) + "' is not a whole number from -2147483647 to 2147483647";
   }
 
   std::optional<std::string> ClassProblem(const WordRecord& word) const {

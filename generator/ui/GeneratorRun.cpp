@@ -72,8 +72,7 @@ void GeneratorWindow::cmdNext3_Click() {
     if (running_) {
       StopRun();
     } else {
-      engine_.DeleteWorkFile();
-      EndProgram();
+      DeleteWorkFileAndEnd();
     }
     return;
   }
@@ -104,10 +103,14 @@ void GeneratorWindow::RunGeneration() {
     outcome = engine_.RunGeneration();
   } catch (const std::exception& problem) {
     ShowProblem(problem);
+    // A stop ends the program even when its working file could not be deleted.
+    if (stopRequested_) outcome = RunOutcome::Stopped;
   }
   tmrInfoMaking->stop();
   running_ = false;
-  if (outcome == RunOutcome::Completed) {
+  if (outcome == RunOutcome::Stopped) {
+    EndProgram();
+  } else if (outcome == RunOutcome::Completed) {
     engine_.ShowMessage(1001);
     page3_->cmdNext->setText(kDone);
   } else if (outcome == RunOutcome::GivenUp) {
@@ -115,6 +118,17 @@ void GeneratorWindow::RunGeneration() {
     page3_->vsbCrossStageNmb->setEnabled(true);
     page3_->cmdBack->setEnabled(true);
   }
+}
+
+// No exception may pass through the event loop: a working file that cannot be deleted
+// is reported, and the program ends all the same.
+void GeneratorWindow::DeleteWorkFileAndEnd() {
+  try {
+    engine_.DeleteWorkFile();
+  } catch (const std::exception& problem) {
+    ShowProblem(problem);
+  }
+  EndProgram();
 }
 
 void GeneratorWindow::StopRun() {

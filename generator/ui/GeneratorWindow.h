@@ -103,6 +103,7 @@ class GeneratorWindow : public QWidget, public GeneratorObserver {
   void LockRunSettings();
   void RunGeneration();
   void StopRun();
+  void DeleteWorkFileAndEnd();
 
   std::string programFolder_;
   std::unique_ptr<MessagePresenter> ownPresenter_;

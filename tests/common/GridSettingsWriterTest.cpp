@@ -128,44 +128,64 @@ class GridSettingsWriterFaults : public ::testing::Test {
  protected:
   void TearDown() override { InjectFileFaults({}); }
 
-  // Writes a header and two stages over an older file; true when the file was committed.
-  bool WriteTwoStages(const std::filesystem::path& path) {
+  // Writes a header and three stages; true when the file was committed.
+  bool WriteThreeStages(const std::filesystem::path& path) {
     GridSettingsWriter writer(path);
     try {
       writer.WriteGridHeader(kCustomHeader);
-      writer.WriteGridStage(1, ExampleGrid());
-      writer.WriteGridStage(2, ExampleGrid());
+      for (int n = 1; n <= 3; ++n) writer.WriteGridStage(n, ExampleGrid());
       writer.Commit();
       return true;
     } catch (const FileError& error) {
       message_ = error.what();
+      failedFile_ = error.Path();
       return false;
     }
   }
 
   std::string message_;
+  std::filesystem::path failedFile_;
 };
 
-TEST_F(GridSettingsWriterFaults, EveryFailedWriteOrRenameLeavesTheOlderFileAlone) {
-  const std::vector<FileFaultPlan> plans = {
-      {1, false, false}, {2, false, false}, {3, false, false}, {0, true, false}};
-  for (const FileFaultPlan& plan : plans) {
-    SCOPED_TRACE("failing write " + std::to_string(plan.failingWrite) +
-                 (plan.failRename ? ", failing rename" : ""));
-    TempFolder folder;
-    const auto path = folder.Write("grid.gst", "older grid");
-    InjectFileFaults(plan);
-    EXPECT_FALSE(WriteTwoStages(path));
-    EXPECT_NE(message_.find("grid.gst"), std::string::npos) << message_;
-    EXPECT_EQ(ReadBytes(path), "older grid");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
-  }
+struct GridSettingsFault {
+  const char* point;
+  FileFaultPlan plan;
+  const char* namedFile;  // the file the message must begin with
+};
+
+void PrintTo(const GridSettingsFault& fault, std::ostream* out) {
+  *out << fault.point;
 }
+
+const GridSettingsFault kGridSettingsFaults[] = {
+    {"HeaderWrite", {1, false, false}, "grid.gst.part"},
+    {"Stage1Write", {2, false, false}, "grid.gst.part"},
+    {"Stage2Write", {3, false, false}, "grid.gst.part"},
+    {"Stage3Write", {4, false, false}, "grid.gst.part"},
+    {"FinalRename", {0, true, false}, "grid.gst"},
+};
+
+class GridSettingsFaultPoint : public GridSettingsWriterFaults,
+                               public ::testing::WithParamInterface<GridSettingsFault> {};
+
+TEST_P(GridSettingsFaultPoint, NamesTheFileAndLeavesOnlyTheOlderFile) {
+  TempFolder folder;
+  const auto path = folder.Write("grid.gst", "older grid");
+  InjectFileFaults(GetParam().plan);
+  EXPECT_FALSE(WriteThreeStages(path));
+  EXPECT_EQ(failedFile_, folder / GetParam().namedFile) << message_;
+  EXPECT_EQ(ReadBytes(path), "older grid");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWritePoint, GridSettingsFaultPoint,
+                         ::testing::ValuesIn(kGridSettingsFaults),
+                         [](const auto& info) { return std::string(info.param.point); });
 
 TEST_F(GridSettingsWriterFaults, AFailureBeforeTheFirstFileLeavesNoFileAtAll) {
   TempFolder folder;
   InjectFileFaults({2, false, false});
-  EXPECT_FALSE(WriteTwoStages(folder / "new.gst"));
+  EXPECT_FALSE(WriteThreeStages(folder / "new.gst"));
   EXPECT_NE(message_.find("No space left"), std::string::npos) << message_;
   EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (length < AnswerLenMin || length > AnswerLenMax) std::abort();
     }
     if (!list.Words.empty() && list.Problems.empty()) {
-      WriteDictionary(std::filesystem::temp_directory_path() / "fuzz-built.lxd", list.Words);
+      WriteDictionary(fuzzing::ScratchPath("built.lxd"), list.Words);
     }
   } catch (const FileError&) {
   }

@@ -131,33 +131,6 @@ TEST_F(GenerationRun, TheNewPuzzleReplacesTheOldOneAndItsSolveStatus) {
   EXPECT_FALSE(std::filesystem::exists(generator_.LogFile()));
 }
 
-// Each file fault ends the run with the file named, the older puzzle file unharmed and
-// the stages written so far kept in the working file.
-TEST_F(GenerationRun, FileFaultsAreReportedAndHarmNoOlderFile) {
-  for (const FileFaultPlan plan : {FileFaultPlan{2, false, false}, FileFaultPlan{0, true, false},
-                                   FileFaultPlan{0, false, true}}) {
-    GeneratorSetup setup;
-    setup.WriteWords(EveryShortWord());
-    setup.WriteGrids({kRing});
-    setup.Load();
-    Generator& generator = setup.generator;
-    generator.MakingNmbMax = 2;
-    CreateFileWith(generator.PuzzleFile(), "older");
-    CreateFileWith(generator.LogFile(), "1");
-    InjectFileFaults(plan);
-    try {
-      generator.RunGeneration();
-      ADD_FAILURE() << "the run reported success";
-    } catch (const FileError& error) {
-      const std::string named = plan.failingWrite ? "Puzset.$$$" : "grid.";
-      EXPECT_NE(std::string(error.what()).find(named), std::string::npos) << error.what();
-    }
-    InjectFileFaults({});
-    EXPECT_EQ(ReadBytes(generator.PuzzleFile()), "older");
-    EXPECT_TRUE(std::filesystem::exists(generator.WorkFile()));
-  }
-}
-
 TEST(GridSettingsLoading, ReportsWhatIsMissingBeforeAnyRun) {
   GeneratorSetup setup;
   setup.folder.Write("grid.gst", testing::Cp932Lines({";DicPath", "/", ";DicFileName", "dic.lxd",

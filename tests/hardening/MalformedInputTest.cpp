@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 
@@ -7,6 +8,8 @@
 #include "common/GridSettingsFile.h"
 #include "designer/engine/LayoutText.h"
 #include "dictionary/Dictionary.h"
+#include "dictionary/QuestionSelection.h"
+#include "dictionary/import/WordListFile.h"
 #include "puzzle/PuzzleFile.h"
 #include "tests/support/TempFolder.h"
 
@@ -24,7 +27,20 @@ void ReadLikeTheGenerator(const fs::path& path) {
   LoadStagePattern(path, NextStagePattern(path, 0));
 }
 
-void ReadByKind(const fs::path& path) {
+// The generator reads an index file when it opens the dictionary beside it.
+std::vector<std::string> ReadIndexLikeTheGenerator(const fs::path& path) {
+  QuestionSelection selection;
+  const std::string folder = path.parent_path().string() + "/";
+  if (selection.MakeIdxFileName(folder, path.stem().string() + ".lxd") != 1) {
+    ADD_FAILURE() << "the index file is not found beside its dictionary: " << path;
+  }
+  selection.LoadIndex(folder, 0);
+  return selection.Problems();
+}
+
+// Reads the file as its program does. A reader that can still use part of a file lists
+// its problems instead of throwing.
+std::vector<std::string> ReadByKind(const fs::path& path) {
   const std::string extension = path.extension().string();
   if (extension == ".gst") {
     ReadLikeTheGenerator(path);
@@ -34,9 +50,34 @@ void ReadByKind(const fs::path& path) {
     ReadLayoutText(path);
   } else if (extension == ".lxd") {
     Dictionary dictionary(path);
+  } else if (extension == ".idx") {
+    return ReadIndexLikeTheGenerator(path);
+  } else if (extension == ".tsv") {
+    return ReadWordList(path, ClassNumbers{{1, 2}, {0, 1}}).Problems;
   } else {
-    FAIL() << "no reader for " << path;
+    ADD_FAILURE() << "no reader for " << path;
   }
+  return {};
+}
+
+// Every message the user sees for the file, with the file's path written as its bare name
+// and joined by " | "; each must begin with the path.
+std::string MessagesFor(const fs::path& path) {
+  std::vector<std::string> messages;
+  try {
+    messages = ReadByKind(path);
+  } catch (const FileError& error) {
+    EXPECT_EQ(error.Path(), path);
+    messages = {error.what()};
+  }
+  if (messages.empty()) return "(no error)";
+  std::string joined;
+  for (std::string message : messages) {
+    EXPECT_TRUE(message.starts_with(path.string())) << message;
+    message.replace(0, std::min(message.size(), path.string().size()), path.filename().string());
+    joined += (joined.empty() ? "" : " | ") + message;
+  }
+  return joined;
 }
 
 // expected.tsv: a file name, a tab, and the message the user must see, in which the
@@ -60,14 +101,7 @@ TEST(MalformedInput, EveryFileGetsTheMessageAUserCanActOn) {
     if (name == "expected.tsv") continue;
     ++files;
     SCOPED_TRACE(name);
-    std::string message = "(no error)";
-    try {
-      ReadByKind(entry.path());
-    } catch (const FileError& error) {
-      message = error.what();
-      EXPECT_EQ(error.Path(), entry.path());
-      message.replace(0, entry.path().string().size(), name);
-    }
+    const std::string message = MessagesFor(entry.path());
     const auto found = expected.find(name);
     if (found == expected.end()) {
       ADD_FAILURE() << "no expected message for\n" << name << '\t' << message;

@@ -2,6 +2,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "common/FileOps.h"
 #include "common/GridSettingsFile.h"
 #include "dictionary/DictionaryWriter.h"
 #include "generator/ui/GeneratorWindow.h"
@@ -461,6 +462,47 @@ class GeneratorWindowTest : public QObject {
     QVERIFY(window.HasEnded());
     QVERIFY(!fs::exists(workFile));
     QVERIFY(!fs::exists(started.folders.program / "標準日本語辞書.pzs"));
+  }
+
+  // A working file that cannot be deleted is named in a box, and the program still ends
+  // as the user asked: no exception passes through the event loop.
+  void StoppingWithAWorkingFileThatCannotBeDeleted() {
+    Started started;
+    GeneratorWindow& window = started.window;
+    started.folders.folder.Write("bin/Puzset.$$$", "left over");
+    QSignalSpy ended(&window, &GeneratorWindow::ProgramEnded);
+    GoToRunPage(window);
+    InjectFileFaults({0, false, true});
+    QTimer::singleShot(0, window.Page3()->cmdNext, [&] { window.Page3()->cmdNext->click(); });
+    QTest::mouseClick(window.Page3()->cmdNext, Qt::LeftButton);
+    InjectFileFaults({});
+    QCOMPARE(ended.count(), 1);
+    ExpectWorkFileNamedAsUndeletable(started, 1);
+  }
+
+  void LeavingWithAWorkingFileThatCannotBeDeleted() {
+    Started started;
+    GeneratorWindow& window = started.window;
+    QSignalSpy ended(&window, &GeneratorWindow::ProgramEnded);
+    GoToRunPage(window);
+    InjectFileFaults({0, true, true});  // the run fails at its rename and keeps its working file
+    QTest::mouseClick(window.Page3()->cmdNext, Qt::LeftButton);
+    QCOMPARE(RunCaption(window), QString("終了"));
+    QCOMPARE(ended.count(), 0);
+    QTest::mouseClick(window.Page3()->cmdNext, Qt::LeftButton);
+    InjectFileFaults({});
+    QCOMPARE(ended.count(), 1);
+    ExpectWorkFileNamedAsUndeletable(started, 2);
+  }
+
+ private:
+  static void ExpectWorkFileNamedAsUndeletable(const Started& started, int boxes) {
+    const fs::path workFile = started.folders.program / "Puzset.$$$";
+    QVERIFY(fs::exists(workFile));
+    QCOMPARE(Count(started.presenter, kFileProblem), boxes);
+    QCOMPARE(
+        started.presenter.shown.back().Lines,
+        std::vector<std::string>{workFile.string() + ": cannot delete: Device or resource busy"});
   }
 };
 
