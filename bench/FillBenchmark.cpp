@@ -1,6 +1,7 @@
-// The fill on the default Japanese dictionary: opening it, time per filled stage of
-// full-auto small, medium and large grids, a whole 99-stage large set including opening the
-// dictionary, and how many medium grids each difficulty rank fills within the default limits.
+// The fill on the default dictionaries: opening one, time per filled stage of full-auto
+// small, medium and large grids, a whole 99-stage large set including opening the
+// dictionary, and how many medium grids each difficulty rank fills within the default limits
+// with either search. bench/fill-process-times.sh times whole wright processes.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -16,6 +17,7 @@ namespace {
 
 const std::string kProgramFolder = PROGRAM_FOLDER;
 const std::string kDictionaryName = "標準日本語辞書.lxd";
+const std::string kEnglishName = "標準英語辞書.lxd";
 constexpr int kSmall = 1, kMedium = 2, kLarge = 3;  // the designer's size patterns
 
 class QuietDesigner : public DesignerObserver {
@@ -35,15 +37,17 @@ class QuietGenerator : public GeneratorObserver {
 
 // Stages laid out by the designer's full-auto mode, written once per size, count and
 // random seed (0: the designer's fixed start).
-std::string FullAutoGridFile(int sizePattern, int stages, int seed = 0) {
+std::string FullAutoGridFile(int sizePattern, int stages, int seed = 0,
+                             const std::string& dictionary = kDictionaryName) {
   const auto path = std::filesystem::temp_directory_path() /
                     ("fill-bench-" + std::to_string(sizePattern) + "-" + std::to_string(stages) +
-                     "-" + std::to_string(seed) + ".gst");
+                     "-" + std::to_string(seed) + (dictionary == kDictionaryName ? "" : "-en") +
+                     ".gst");
   if (std::filesystem::exists(path)) return path.string();
   QuietDesigner observer;
   GridDesigner designer(observer, kProgramFolder);
-  designer.UseDictionary(kProgramFolder + kDictionaryName,
-                         CountDicWords(Dictionary(kProgramFolder + kDictionaryName)));
+  designer.UseDictionary(kProgramFolder + dictionary,
+                         CountDicWords(Dictionary(kProgramFolder + dictionary)));
   designer.Auto.MasSizePatternAuto = sizePattern;
   designer.Auto.MakeStageNmbAuto = 4;
   designer.Auto.CrossStageNmbAuto = stages;
@@ -74,6 +78,10 @@ double PeakMegabytes() {
 // Attempts as a run makes them, at most RestartMax + 1; true when the stage was filled.
 bool FillWithinLimits(Generator& generator, int pattern, long& attempts) {
   generator.LoadStagePattern(pattern);
+  if (generator.Search == FillSearch::Thorough) {
+    ++attempts;
+    return generator.FillStageThorough() == FillFilled;
+  }
   for (int restart = 0;; ++restart) {
     ++attempts;
     if (generator.FillStage() == FillFilled) return true;
@@ -100,14 +108,25 @@ BENCHMARK_CAPTURE(FillStage, small, kSmall)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(FillStage, medium, kMedium)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(FillStage, large, kLarge)->Unit(benchmark::kMicrosecond);
 
-// Opening the dictionary as a run does: every word read into the in-memory index.
-void OpenWordIndex(benchmark::State& state) {
+// Opening a dictionary as a run does, its word index file mapped.
+void OpenWordIndex(benchmark::State& state, const std::string& name) {
+  std::string note;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(WordIndex(OpenWordIndex(Dictionary(kProgramFolder + name), note)));
+  }
+  if (!note.empty()) state.SkipWithError(note.c_str());
+  state.counters["peak_MB"] = PeakMegabytes();
+}
+BENCHMARK_CAPTURE(OpenWordIndex, japanese, kDictionaryName)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(OpenWordIndex, english, kEnglishName)->Unit(benchmark::kMillisecond);
+
+// The same, every word read from the word tables into memory, as without the file.
+void BuildWordIndex(benchmark::State& state) {
   for (auto _ : state) {
     benchmark::DoNotOptimize(WordIndex(Dictionary(kProgramFolder + kDictionaryName)));
   }
-  state.counters["peak_MB"] = PeakMegabytes();
 }
-BENCHMARK(OpenWordIndex)->Unit(benchmark::kMillisecond);
+BENCHMARK(BuildWordIndex)->Unit(benchmark::kMillisecond);
 
 void PuzzleSet99Large(benchmark::State& state) {
   const std::string gridFile = FullAutoGridFile(kLarge, StageNmbMax);
@@ -124,25 +143,41 @@ void PuzzleSet99Large(benchmark::State& state) {
 BENCHMARK(PuzzleSet99Large)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The share of 200 different full-auto medium grids filled within the default limits, per
-// rank: four files of 50 stages laid out from four random seeds.
-void FillSuccess(benchmark::State& state) {
+// rank (first argument) and search (second: 0 exact, 1 thorough): four files of 50 stages
+// laid out from four random seeds.
+void FillSuccess(benchmark::State& state, const std::string& dictionary) {
   const int rank = static_cast<int>(state.range(0));
+  const bool thorough = state.range(1) == 1;
   constexpr int kFiles = 4, kStagesPerFile = 50;
-  long filled = 0, attempts = 0;
+  long filled = 0, attempts = 0, missed = 0, exactAttempts = 0;
   for (auto _ : state) {
     for (int file = 1; file <= kFiles; ++file) {
+      const std::string grids = FullAutoGridFile(kMedium, kStagesPerFile, file, dictionary);
       QuietGenerator observer;
-      Generator generator(observer, kProgramFolder);
-      Prepare(generator, FullAutoGridFile(kMedium, kStagesPerFile, file), rank);
+      Generator generator(observer, kProgramFolder), exact(observer, kProgramFolder);
+      Prepare(generator, grids, rank);
+      Prepare(exact, grids, rank);
+      if (thorough) generator.Search = FillSearch::Thorough;
       for (int pattern = 1; pattern <= kStagesPerFile; ++pattern) {
-        filled += FillWithinLimits(generator, pattern, attempts) ? 1 : 0;
+        const bool done = FillWithinLimits(generator, pattern, attempts);
+        filled += done ? 1 : 0;
+        // Grids the exact search fills that the thorough one does not.
+        if (thorough && !done && FillWithinLimits(exact, pattern, exactAttempts)) ++missed;
       }
     }
   }
   state.counters["filled_percent"] = 100.0 * filled / (kFiles * kStagesPerFile);
   state.counters["attempts_per_grid"] = static_cast<double>(attempts) / (kFiles * kStagesPerFile);
+  if (thorough) state.counters["missed_that_exact_fills"] = static_cast<double>(missed);
 }
-BENCHMARK(FillSuccess)->DenseRange(1, 5)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(FillSuccess, japanese, kDictionaryName)
+    ->ArgsProduct({{1, 2, 3, 4, 5}, {0, 1}})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(FillSuccess, english, kEnglishName)
+    ->ArgsProduct({{1, 2, 3}, {0, 1}})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 }  // namespace
 }  // namespace crossword

@@ -1,0 +1,50 @@
+#!/bin/sh
+# Times whole wright processes, as a user runs them: the dense hand layouts under
+# bench/data filled by the thorough search, and a 99-stage large Japanese set filled by the
+# exact search with a fixed seed. Run from the repository with the build in build/:
+#   cpulock bench/fill-process-times.sh [RUNS]
+# Prints each run's mean wall time and its peak memory.
+set -eu
+runs=${1:-10}
+bin=$(pwd)/build/bin
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# mean_time LABEL COMMAND...: the mean of $runs runs and the largest peak memory.
+mean_time() {
+  label=$1
+  shift
+  total=0
+  peak=0
+  i=0
+  while [ "$i" -lt "$runs" ]; do
+    /usr/bin/time -f '%e %M' -o "$work/time" "$@" >/dev/null 2>"$work/err" || {
+      cat "$work/err" >&2
+      echo "$label: failed" >&2
+      return 1
+    }
+    read -r seconds kilobytes <"$work/time"
+    total=$(echo "$total + $seconds" | bc)
+    [ "$kilobytes" -gt "$peak" ] && peak=$kilobytes
+    i=$((i + 1))
+  done
+  echo "$label: $(echo "scale=3; $total / $runs" | bc) s mean of $runs, peak $((peak / 1024)) MB"
+}
+
+layout() { # LAYOUT DICTIONARY GRID
+  "$bin/wright" grid --layout "bench/data/$1" --dictionary "$bin/$2" --out "$work/$3" --force \
+    >/dev/null 2>&1
+}
+
+layout dense-english-15x15.txt 標準英語辞書.lxd english.gst
+layout dense-japanese-13x13.txt 標準日本語辞書.lxd japanese.gst
+for rank in 1 3; do
+  mean_time "dense English 15x15, thorough, rank $rank" \
+    "$bin/wright" fill --grid "$work/english.gst" --stages 1 --search thorough --rank $rank
+  mean_time "dense Japanese 13x13, thorough, rank $rank" \
+    "$bin/wright" fill --grid "$work/japanese.gst" --stages 1 --search thorough --rank $rank
+done
+"$bin/wright" grid --dictionary "$bin/標準日本語辞書.lxd" --out "$work/large.gst" --size large \
+  --stages 99 --seed fixed >/dev/null 2>&1
+mean_time "99 large Japanese stages, exact, fixed seed" \
+  "$bin/wright" fill --grid "$work/large.gst" --stages 99 --seed fixed
