@@ -8,33 +8,40 @@
 
 namespace crossword {
 
-WordRecord HintWord(const PuzzleHint& hint) {
-  return {hint.ID, hint.Yst, hint.Qst, hint.Ast, hint.CN, hint.BN, hint.QN, hint.AN, hint.SN};
-}
+namespace {
 
-PuzzleSetEdit::PuzzleSetEdit(const std::filesystem::path& path)
-    : path_(path), set_(ReadPuzzleFile(path)) {
-  lines_ = ReadTextLines(path);
-}
-
-const PuzzleHint* PuzzleSetEdit::FindHint(int k, int number) const {
-  if (k < 1 || k > static_cast<int>(set_.Stages.size())) return nullptr;
-  const PuzzleStage& stage = set_.Stages[k - 1];
-  for (const auto* hints : {&stage.Across, &stage.Down}) {
-    for (const PuzzleHint& hint : *hints) {
+// The hint of a question in a stage, changeable when the stage is.
+template <typename Stage>
+auto HintIn(Stage& stage, int number) -> decltype(&stage.Across.front()) {
+  for (auto* hints : {&stage.Across, &stage.Down}) {
+    for (auto& hint : *hints) {
       if (hint.Number == number) return &hint;
     }
   }
   return nullptr;
 }
 
+}  // namespace
+
+WordRecord HintWord(const PuzzleHint& hint) {
+  return {hint.ID, hint.Yst, hint.Qst, hint.Ast, hint.CN, hint.BN, hint.QN, hint.AN, hint.SN};
+}
+
+PuzzleSetEdit::PuzzleSetEdit(const std::filesystem::path& path)
+    : path_(path), lines_(ReadTextLines(path)), set_(ReadPuzzleFile(path)) {}
+
+const PuzzleHint* PuzzleSetEdit::FindHint(int k, int number) const {
+  if (k < 1 || k > static_cast<int>(set_.Stages.size())) return nullptr;
+  return HintIn(set_.Stages[k - 1], number);
+}
+
 PuzzleHint& PuzzleSetEdit::HintOf(int k, int number) {
-  const PuzzleHint* hint = FindHint(k, number);
+  PuzzleHint* hint = FindHint(k, number) ? HintIn(set_.Stages[k - 1], number) : nullptr;
   if (hint == nullptr) {
     throw std::out_of_range("stage " + std::to_string(k) + " has no question " +
                             std::to_string(number));
   }
-  return const_cast<PuzzleHint&>(*hint);
+  return *hint;
 }
 
 bool PuzzleSetEdit::SetClue(int k, int number, const std::u32string& Qst,

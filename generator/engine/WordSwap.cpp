@@ -68,10 +68,15 @@ std::vector<SwapCandidate> SlotSwap::Candidates() const {
   return candidates;
 }
 
-WordRecord SlotSwap::WordFor(const std::u32string& reading) const {
+WordRecord SlotSwap::WordFor(const std::u32string& reading, const std::u32string& written) const {
+  bool readingFits = false;
   for (const SwapCandidate& candidate : Candidates()) {
-    if (candidate.Word.Yst == reading) return candidate.Word;
+    if (candidate.Word.Yst != reading) continue;
+    if (written.empty() || candidate.Word.Ast == written) return candidate.Word;
+    readingFits = true;
   }
+  if (readingFits)
+    throw SwapRefused("no word " + Quoted(reading) + " that fits is written " + Quoted(written));
   throw SwapRefused(WhyNot(reading));
 }
 

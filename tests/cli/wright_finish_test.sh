@@ -119,6 +119,7 @@ swap_refused "a crossing letter changed" 5 "$other${now:1}" "letter 1 of '$other
 swap_refused "too short" 5 "${now:0:4}" "'${now:0:4}' has 4 letters; the slot has 5"
 swap_refused "not in the dictionary" 5 "${now:0:1}ー${now:2}" "dic.lxd has no word '${now:0:1}ー${now:2}'"
 swap_refused "the word there now" 5 "$now" "'$now' is the answer there now"
+swap_refused "written otherwise" 5 "$first" "no word '$first' that fits is written '無い'" --written 無い
 
 # A fitting word left off question 1's list: of a list asked once per grid, with another
 # such word in the stage; rank 5 does not ask that list at all.

@@ -27,6 +27,7 @@ struct SwapOptions {
   std::string dictionary;
   int rank = 0;
   std::string to;
+  std::string written;
   std::string out;
 };
 
@@ -122,7 +123,7 @@ void Swap(const SwapOptions& options) {
       "question " + std::to_string(options.question) + " of stage " + std::to_string(options.stage);
   WordRecord word;
   try {
-    word = swap.WordFor(FromUtf8(options.to));
+    word = swap.WordFor(FromUtf8(options.to), FromUtf8(options.written));
   } catch (const SwapRefused& refused) {
     throw std::runtime_error(question + ": " + refused.what() + "; nothing written");
   }
@@ -193,6 +194,8 @@ void AddSwapCommand(CLI::App& app) {
   swap->add_option("--rank", options->rank, "Difficulty rank 1..5 whose words may be asked")
       ->check(CLI::Range(1, 5));
   swap->add_option("--to", options->to, "Reading of the word to put there, as listed");
+  swap->add_option("--written", options->written,
+                   "With --to: the written form, when several words of that reading fit");
   swap->add_option("--out", options->out, "With --to: the puzzle set to write (default: the set)");
   swap->callback([options] { Swap(*options); });
 }
