@@ -1,6 +1,7 @@
 #include "dictionary/DictionaryUpdate.h"
 
 #include <map>
+#include <set>
 #include <utility>
 
 #include "common/FileNames.h"
@@ -62,9 +63,20 @@ int LearnWordTexts(const std::filesystem::path& path, const std::vector<WordReco
     for (size_t i = 0; i < words.size(); ++i) {
       byTableAndID.emplace(std::pair(static_cast<int>(words[i].Yst.size()), words[i].ID), i);
     }
+    std::set<const WordRecord*> learntHere;
     for (const WordRecord& wanted : learnt) {
       WordRecord& stored = WordOf(path, words, byTableAndID, wanted);
-      if (stored.Qst == wanted.Qst && stored.Ast == wanted.Ast) continue;
+      const bool differs = stored.Qst != wanted.Qst || stored.Ast != wanted.Ast;
+      if (!learntHere.insert(&stored).second) {
+        // One word asked twice in a set, each time with its own clue: which is meant?
+        if (differs) {
+          throw DictionaryError(path, "word " + std::to_string(wanted.ID) + " '" +
+                                          ToUtf8(wanted.Yst) +
+                                          "' is given two different clues or written forms");
+        }
+        continue;
+      }
+      if (!differs) continue;
       stored.Qst = wanted.Qst;
       stored.Ast = wanted.Ast;
       ++changed;

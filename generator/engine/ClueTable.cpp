@@ -27,10 +27,6 @@ constexpr size_t kColumnCount = 8;
 const std::u32string kHeader[kColumnCount] = {U"stage",        U"number", U"direction", U"reading",
                                               U"written form", U"clue",   U"ID",        U"length"};
 
-std::u32string_view DirectionName(const PuzzleHint& hint) {
-  return hint.Slot.FlagHorV == FlagAcross ? U"ヨコ" : U"タテ";
-}
-
 // A tab or a quote inside a field is kept by quoting the field, as spreadsheets do.
 std::u32string TableField(const std::u32string& text) {
   if (text.find_first_of(U"\t\"") == std::u32string::npos) return text;
@@ -174,6 +170,10 @@ void CheckHeader(const std::filesystem::path& path, const std::vector<Record>& r
 }
 
 }  // namespace
+
+std::u32string_view DirectionName(const PuzzleHint& hint) {
+  return hint.Slot.FlagHorV == FlagAcross ? U"ヨコ" : U"タテ";
+}
 
 std::string ClueTableText(const PuzzleSet& set) {
   std::u32string text = TableRow({std::begin(kHeader), std::end(kHeader)});

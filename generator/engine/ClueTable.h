@@ -12,6 +12,9 @@
 // then goes back into the set, and into the dictionary if the author wants.
 namespace crossword {
 
+// "ヨコ" for an across question, "タテ" for a down one.
+std::u32string_view DirectionName(const PuzzleHint& hint);
+
 // The table of every question of the set, stage by stage, across before down.
 std::string ClueTableText(const PuzzleSet& set);
 

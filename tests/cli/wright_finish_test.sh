@@ -21,18 +21,21 @@ check "table header" test "$(head -1 "$work/clues.tsv")" = $'stage\tnumber\tdire
 check "an unchanged table gives the set back to the byte" cmp -s "$work/set.pzs" "$work/same.pzs"
 
 # Row 5 is stage 1's first down question: its numbers are written in print form.
-sed '5s/\t答[0-9]*\t問[0-9]*\t/\t新形\t"新しい,ヒント\n二行目"\t/' "$work/clues.tsv" > "$work/edited.tsv"
+sed '5s/\t答[0-9]*\t問[0-9]*\t/\t新形\t"新しい,""ヒント""\n二行目"\t/' "$work/clues.tsv" > "$work/edited.tsv"
 "$wright" clues "$work/set.pzs" --apply "$work/edited.tsv" --out "$work/edited.pzs" > "$work/out.txt"
 check "apply reports the mending" grep -q "^1 text with commas or line breaks" "$work/out.txt"
 diff <(utf8 "$work/set.pzs") <(utf8 "$work/edited.pzs") > "$work/diff.txt"
 old=$(sed -n 's/^< //p' "$work/diff.txt")
 check "an edit changes only its hint line" test "$(grep -c '^[<>]' "$work/diff.txt")" -eq 2
 check "the hint line keeps its form" test "$(sed -n 's/^> //p' "$work/diff.txt")" = \
-  "$(sed 's/^4,問[0-9]*,答[0-9]*,/4,新しい，ヒント 二行目,新形,/' <<< "$old")"
+  "$(sed 's/^4,問[0-9]*,答[0-9]*,/4,新しい，"ヒント" 二行目,新形,/' <<< "$old")"
+"$wright" clues "$work/edited.pzs" --out "$work/again.tsv" > /dev/null
+"$wright" clues "$work/edited.pzs" --apply "$work/again.tsv" --out "$work/again.pzs" > /dev/null
+check "quotes in a clue survive the table" cmp -s "$work/edited.pzs" "$work/again.pzs"
 "$wright" show "$work/edited.pzs" --stage 1 > "$work/show.txt"
-check "the terminal shows the new clue" grep -q "4. 新しい，ヒント 二行目" "$work/show.txt"
+check "the terminal shows the new clue" grep -qF '4. 新しい，"ヒント" 二行目' "$work/show.txt"
 "$wright" export "$work/edited.pzs" --format html --out "$work/edited.html" > /dev/null
-check "the page shows the new clue" grep -q "新しい，ヒント 二行目" "$work/edited.html"
+check "the page shows the new clue" grep -q '新しい，.*ヒント.* 二行目' "$work/edited.html"
 
 # Every refusal names the table's line; the set stays as it was.
 refuse() {  # refuse NAME EXPECTED-MESSAGE, for the table bad.tsv
@@ -76,7 +79,7 @@ check "learning says how many words" grep -q "1 word with the clues of the table
 check "the index file is written with the dictionary" cmp -s "$work/dic.idx" "$work/dic-before.idx"
 "$wright" fill --grid "$work/set.gst" --seed fixed --stages 2 --out "$work/refilled.pzs" > /dev/null
 check "the next run from the dictionary asks the learnt clue" cmp -s "$work/set.pzs" "$work/refilled.pzs"
-check "the learnt clue is in it" grep -q "新しい，ヒント 二行目" <(utf8 "$work/refilled.pzs")
+check "the learnt clue is in it" grep -qF '新しい，"ヒント" 二行目' <(utf8 "$work/refilled.pzs")
 
 # Swaps: ranks in the index say which words are common; category 1 is asked from rank 1,
 # category 2 from rank 2, category 3 from rank 3.

@@ -79,8 +79,8 @@ void ListCandidates(const SlotSwap& swap, const PuzzleHint& hint, const SwapOpti
                     int rank) {
   const auto candidates = swap.Candidates();
   std::cout << "Question " << options.question << " of stage " << options.stage << " ("
-            << (hint.Slot.FlagHorV == FlagAcross ? "ヨコ" : "タテ") << ", now " << ToUtf8(hint.Yst)
-            << ", crossing letters " << ToUtf8(ShownPattern(swap.Pattern()))
+            << ToUtf8(DirectionName(hint)) << ", now " << ToUtf8(hint.Yst) << ", crossing letters "
+            << ToUtf8(ShownPattern(swap.Pattern()))
             << "): " << Counted(static_cast<int>(candidates.size()), "word") << " asked at rank "
             << rank << " fit.\n";
   if (candidates.empty()) return;
