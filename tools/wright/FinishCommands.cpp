@@ -92,6 +92,22 @@ void ListCandidates(const SlotSwap& swap, const PuzzleHint& hint, const SwapOpti
   }
 }
 
+void PutWord(PuzzleSetEdit& set, const SlotSwap& swap, const SwapOptions& options) {
+  const std::string question =
+      "question " + std::to_string(options.question) + " of stage " + std::to_string(options.stage);
+  WordRecord word;
+  try {
+    word = swap.WordFor(FromUtf8(options.to), FromUtf8(options.written));
+  } catch (const SwapRefused& refused) {
+    throw std::runtime_error(question + ": " + refused.what() + "; nothing written");
+  }
+  set.PlaceWord(options.stage, options.question, word);
+  const std::string target = options.out.empty() ? options.path : options.out;
+  set.Save(target);
+  std::cout << "Wrote " << target << ": " << question << " is now " << ToUtf8(word.Yst) << " ("
+            << ToUtf8(word.Ast) << ")\n";
+}
+
 int RankOf(const SwapOptions& options, const PuzzleStage& stage) {
   if (options.rank != 0) return options.rank;
   if (stage.DifficultRank == 0) {
@@ -117,21 +133,9 @@ void Swap(const SwapOptions& options) {
   const SlotSwap swap(stage, *hint, dictionary, ranks, rank);
   if (options.to.empty()) {
     ListCandidates(swap, *hint, options, rank);
-    return;
+  } else {
+    PutWord(set, swap, options);
   }
-  const std::string question =
-      "question " + std::to_string(options.question) + " of stage " + std::to_string(options.stage);
-  WordRecord word;
-  try {
-    word = swap.WordFor(FromUtf8(options.to), FromUtf8(options.written));
-  } catch (const SwapRefused& refused) {
-    throw std::runtime_error(question + ": " + refused.what() + "; nothing written");
-  }
-  set.PlaceWord(options.stage, options.question, word);
-  const std::string target = options.out.empty() ? options.path : options.out;
-  set.Save(target);
-  std::cout << "Wrote " << target << ": " << question << " is now " << ToUtf8(word.Yst) << " ("
-            << ToUtf8(word.Ast) << ")\n";
 }
 
 }  // namespace
@@ -162,7 +166,9 @@ void AddCluesCommand(CLI::App& app) {
       ->check(CLI::ExistingFile);
   clues->callback([options] {
     if (!options->apply.empty()) return ApplyClues(*options);
-    if (!options->learn.empty()) throw std::runtime_error("--learn goes with --apply");
+    if (!options->learn.empty())
+      throw std::runtime_error(
+          "--learn teaches the dictionary the clues of a table: give it with --apply CLUES.tsv");
     if (options->out.empty()) throw std::runtime_error("say where the clue table goes: --out");
     ExportClues(*options);
   });
