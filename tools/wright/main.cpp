@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
   crossword::wright::AddShowCommand(app);
   crossword::wright::AddExportCommand(app);
   crossword::wright::AddDictCommand(app);
+  crossword::wright::AddCluesCommand(app);
+  crossword::wright::AddSwapCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
