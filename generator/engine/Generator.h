@@ -45,6 +45,12 @@ struct RunEnded {
   RunOutcome Outcome;
 };
 
+// Whether a word may not share a grid with a word placed there: the same word, a second
+// word of a list asked once per grid, the same clue or answer number, or each one's
+// written form in the other's clue. ListOn as the selection has it.
+bool ExcludedBy(const WordRecord& candidate, const WordRecord& placed,
+                const std::vector<int>& ListOn);
+
 // The generator's state for the life of the program, and its operations.
 class Generator {
  public:
@@ -127,10 +133,6 @@ class Generator {
   void ShuffleCandidates(int n);
   int CollectCrossings(int s);
   bool IsExcluded(const WordRecord& candidate) const;
-  // Whether a word already in the grid keeps `candidate` out of it: the same word, a
-  // second word of a one-per-grid list, a shared clue or answer number, or a written
-  // form found in the other's clue both ways.
-  bool Excludes(const WordRecord& placed, const WordRecord& candidate) const;
   int PickFreeCandidate(int n);
   int PickCrossedCandidate(int s, int n, int k);
   bool CheckCrossings(const WordRecord& candidate, int k);

@@ -32,7 +32,7 @@ int Generator::FillStageThorough() {
     const CandidatePool& pool = *slots[s].pool;
     DicDb->ReadRecord(pool.Length(), pool.Word(i), candidate);
     for (size_t t = 0; t < chosen.size(); ++t) {
-      if (chosen[t] != ThoroughSearch::kOpen && Excludes(placed[t], candidate)) {
+      if (chosen[t] != ThoroughSearch::kOpen && ExcludedBy(candidate, placed[t], ListOn)) {
         return static_cast<int>(t);
       }
     }

@@ -13,6 +13,8 @@ void AddShowCommand(CLI::App& app);
 void AddExportCommand(CLI::App& app);
 void AddFillCommand(CLI::App& app);
 void AddDictCommand(CLI::App& app);
+void AddCluesCommand(CLI::App& app);
+void AddSwapCommand(CLI::App& app);
 
 // The index file of the dictionary DicPath + DicFileName, read with the rank that
 // `sizePattern` suggests preselected; its problems are printed as warnings. Throws when
