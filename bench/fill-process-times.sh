@@ -1,34 +1,30 @@
-#!/bin/sh
+#!/bin/bash
 # Times whole wright processes, as a user runs them: the dense hand layouts under
 # bench/data filled by the thorough search, and a 99-stage large Japanese set filled by the
 # exact search with a fixed seed. Run from the repository with the build in build/:
 #   cpulock bench/fill-process-times.sh [RUNS]
-# Prints each run's mean wall time and its peak memory.
+# Prints each run's mean wall time; generator_bench reports peak memory.
 set -eu
 runs=${1:-10}
 bin=$(pwd)/build/bin
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# mean_time LABEL COMMAND...: the mean of $runs runs and the largest peak memory.
+# mean_time LABEL COMMAND...: the mean wall time of $runs runs.
 mean_time() {
   label=$1
   shift
-  total=0
-  peak=0
-  i=0
-  while [ "$i" -lt "$runs" ]; do
-    /usr/bin/time -f '%e %M' -o "$work/time" "$@" >/dev/null 2>"$work/err" || {
+  : >"$work/times"
+  TIMEFORMAT=%R
+  for _ in $(seq "$runs"); do
+    { time "$@" >/dev/null 2>"$work/err"; } 2>>"$work/times" || {
       cat "$work/err" >&2
       echo "$label: failed" >&2
       return 1
     }
-    read -r seconds kilobytes <"$work/time"
-    total=$(echo "$total + $seconds" | bc)
-    [ "$kilobytes" -gt "$peak" ] && peak=$kilobytes
-    i=$((i + 1))
   done
-  echo "$label: $(echo "scale=3; $total / $runs" | bc) s mean of $runs, peak $((peak / 1024)) MB"
+  awk -v label="$label" '{ total += $1 } END { printf "%s: %.3f s mean of %d\n", label, total / NR, NR }' \
+    "$work/times"
 }
 
 layout() { # LAYOUT DICTIONARY GRID

@@ -9,7 +9,6 @@
 #include <bit>
 #include <cstddef>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <vector>
 
@@ -25,12 +24,11 @@ constexpr std::uint32_t kVersion = 1;
 constexpr std::uint32_t kByteOrderMark = 0x01020304;
 constexpr std::uint8_t kWalMode = 2;  // SQLite's file format numbers of a WAL database
 
-// What says that a dictionary's word tables are those an index was made from: SQLite
-// counts every change written to the file in its header, and the counts and the size
-// tell a copy of another dictionary apart.
+// What says that a dictionary's word tables are those an index was made from: a checksum
+// of the whole dictionary file, whose header also counts every change SQLite writes.
 struct Fingerprint {
-  std::uint64_t fileSize;
-  std::uint32_t changeCounter, schemaCookie, versionValidFor, formatNumbers;
+  std::uint64_t fileSize, fileChecksum;
+  std::uint32_t formatNumbers;
   std::int32_t counts[AnswerLenMax + 1];
 
   bool operator==(const Fingerprint&) const = default;
@@ -69,21 +67,44 @@ std::uint64_t Checksum(std::span<const std::byte> bytes) {
   return sum;
 }
 
-std::uint32_t BigEndianAt(const unsigned char* header, int offset) {
-  return static_cast<std::uint32_t>(header[offset]) << 24 | header[offset + 1] << 16 |
-         header[offset + 2] << 8 | header[offset + 3];
+struct Mapping {
+  Mapping(void* start, size_t bytes) : address(start), size(bytes) {}
+  Mapping(const Mapping&) = delete;
+  Mapping& operator=(const Mapping&) = delete;
+  ~Mapping() { munmap(address, size); }
+
+  std::span<const std::byte> Bytes() const { return {static_cast<const std::byte*>(address), size}; }
+
+  void* address;
+  size_t size;
+};
+
+// The file mapped read-only; nothing when it cannot be opened or is empty.
+std::shared_ptr<Mapping> MapFile(const std::filesystem::path& path) {
+  const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return nullptr;
+  struct stat status {};
+  void* address = MAP_FAILED;
+  if (fstat(descriptor, &status) == 0 && status.st_size > 0) {
+    address = mmap(nullptr, static_cast<size_t>(status.st_size), PROT_READ,
+                   MAP_PRIVATE | MAP_POPULATE, descriptor, 0);
+  }
+  close(descriptor);
+  if (address == MAP_FAILED) return nullptr;
+  return std::make_shared<Mapping>(address, static_cast<size_t>(status.st_size));
 }
 
 Fingerprint FingerprintOf(const Dictionary& dictionary) {
+  const auto file = MapFile(dictionary.Path());
+  if (!file) throw DictionaryError(dictionary.Path(), "the dictionary file cannot be read");
   Fingerprint fingerprint{};
-  unsigned char header[100] = {};
-  std::ifstream file(dictionary.Path(), std::ios::binary);
-  file.read(reinterpret_cast<char*>(header), sizeof header);
-  fingerprint.fileSize = std::filesystem::file_size(dictionary.Path());
-  fingerprint.changeCounter = BigEndianAt(header, 24);
-  fingerprint.schemaCookie = BigEndianAt(header, 40);
-  fingerprint.versionValidFor = BigEndianAt(header, 92);
-  fingerprint.formatNumbers = static_cast<std::uint32_t>(header[18]) << 8 | header[19];
+  const std::span<const std::byte> bytes = file->Bytes();
+  fingerprint.fileSize = bytes.size();
+  fingerprint.fileChecksum = Checksum(bytes);
+  if (bytes.size() > 19) {
+    fingerprint.formatNumbers = static_cast<std::uint32_t>(bytes[18]) << 8 |
+                                static_cast<std::uint32_t>(bytes[19]);
+  }
   for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
     fingerprint.counts[length] = dictionary.RecordCount(length);
   }
@@ -213,31 +234,6 @@ std::string CheckTable(const IndexedTable& table, std::uint64_t postingCount,
   return "";
 }
 
-struct Mapping {
-  Mapping(void* start, size_t bytes) : address(start), size(bytes) {}
-  Mapping(const Mapping&) = delete;
-  Mapping& operator=(const Mapping&) = delete;
-  ~Mapping() { munmap(address, size); }
-
-  void* address;
-  size_t size;
-};
-
-// The file mapped read-only; nothing when it cannot be opened or is empty.
-std::shared_ptr<Mapping> MapFile(const std::filesystem::path& path) {
-  const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (descriptor < 0) return nullptr;
-  struct stat status {};
-  void* address = MAP_FAILED;
-  if (fstat(descriptor, &status) == 0 && status.st_size > 0) {
-    address = mmap(nullptr, static_cast<size_t>(status.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE,
-                   descriptor, 0);
-  }
-  close(descriptor);
-  if (address == MAP_FAILED) return nullptr;
-  return std::make_shared<Mapping>(address, static_cast<size_t>(status.st_size));
-}
-
 }  // namespace
 
 const LetterRange* IndexedTable::Find(int position, char32_t letter) const {
@@ -276,7 +272,7 @@ std::optional<WordIndexImage> WordIndexImage::Map(const Dictionary& dictionary,
                                                   std::string& problem) {
   const auto mapping = MapFile(WordIndexPathOf(dictionary.Path()));
   if (!mapping) return std::nullopt;
-  WordIndexImage mapped(mapping, {static_cast<const std::byte*>(mapping->address), mapping->size});
+  WordIndexImage mapped(mapping, mapping->Bytes());
   problem = mapped.Attach();
   if (problem.empty()) {
     FileHeader header;
