@@ -1,5 +1,7 @@
 #include "dictionary/import/Commonness.h"
 
+#include <algorithm>
+
 #include "common/FileError.h"
 #include "common/FileOps.h"
 #include "common/TextCodec.h"
@@ -7,8 +9,6 @@
 namespace crossword {
 
 namespace {
-
-constexpr int kGeneralUseGradeMax = 8;  // grades 9 and 10 are kanji for names only
 
 // The files of the general vocabulary: common nouns, verbs, adjectives and adverbs, not
 // the names of people, places and organisations.
@@ -94,15 +94,15 @@ void CommonnessSources::ReadVocabularyFile(const std::filesystem::path& path) {
   });
 }
 
-bool CommonnessSources::HasOnlyGeneralKanji(std::u32string_view written) const {
+int CommonnessSources::HighestKanjiGrade(std::u32string_view written) const {
+  int highest = 0;
   for (char32_t c : written) {
     if (!IsKanji(c)) continue;
     const auto found = kanjiGrade_.find(c);
-    if (found == kanjiGrade_.end() || found->second == 0 || found->second > kGeneralUseGradeMax) {
-      return false;
-    }
+    highest = std::max(highest, found == kanjiGrade_.end() || found->second == 0 ? KanjiGradeUnknown
+                                                                                 : found->second);
   }
-  return true;
+  return highest;
 }
 
 }  // namespace crossword

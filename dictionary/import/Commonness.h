@@ -20,6 +20,10 @@ enum class CommonnessBand { Everyday = 1, EverydayCompound, Ordinary, Uncommon, 
 // The band's name as `wright dict info` and the index file show it.
 std::u32string_view BandName(CommonnessBand band);
 
+constexpr int KanjiGradePrimaryMax = 6;
+constexpr int KanjiGradeGeneralMax = 8;
+constexpr int KanjiGradeUnknown = 99;  // a kanji KANJIDIC gives no grade
+
 class CommonnessSources {
  public:
   CommonnessSources() = default;  // no kanji grades, no vocabulary: nothing is Ordinary
@@ -27,9 +31,9 @@ class CommonnessSources {
   CommonnessSources(const std::filesystem::path& kanjidic,
                     const std::filesystem::path& vocabularyFolder);
 
-  // True when every kanji of `written` is one of the kanji for general use (school grades
-  // 1..8); kana and other characters pass.
-  bool HasOnlyGeneralKanji(std::u32string_view written) const;
+  // The highest school grade of the kanji of `written`: 1..6 primary school, 8 the rest
+  // of the kanji for general use, 9 and 10 kanji for names; 0 without kanji.
+  int HighestKanjiGrade(std::u32string_view written) const;
   bool InVocabulary(const std::u32string& written) const { return vocabulary_.contains(written); }
   size_t VocabularySize() const { return vocabulary_.size(); }
 

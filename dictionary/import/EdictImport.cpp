@@ -157,7 +157,7 @@ enum Kind {
 enum { EverydayNoun = 1, EverydayOther, EverydayCompound, FirstKindCategory };
 
 // A compound shorter than this is a word of its own, to be judged as one.
-constexpr size_t kCompoundLengthMin = 7;
+constexpr size_t kCompoundLengthMin = 5;
 
 enum List {
   NoList = 0,
@@ -167,7 +167,9 @@ enum List {
   Abbreviation,
   Slang,
   Dialect,
-  RareWord
+  RareWord,
+  OrdinaryNoun,
+  OrdinaryOther
 };
 
 using RankColumns = std::array<std::u32string_view, DifficultRankMax>;
@@ -234,6 +236,8 @@ std::vector<IndexItem> ListItems() {
       {U"", U"俗語・くだけた言葉", {U"no", U"no", U"1", U"yes", U"yes"}},
       {U"", U"方言", {U"no", U"no", U"no", U"1", U"yes"}},
       {BandHeading(CommonnessBand::Rare), U"古語・まれな言葉", {U"no", U"no", U"no", U"1", U"yes"}},
+      {BandHeading(CommonnessBand::Ordinary), U"名詞", {U"yes", U"yes", U"yes", U"yes", U"yes"}},
+      {U"", U"動詞・形容詞など", {U"1", U"yes", U"yes", U"yes", U"yes"}},
   };
 }
 
@@ -364,10 +368,10 @@ CommonnessBand BandOf(const EdictEntry& entry, size_t answerLength,
   if (answerLength >= kCompoundLengthMin && IsEverydayCompound(entry.Written, everyday)) {
     return CommonnessBand::EverydayCompound;
   }
-  const bool generalKanji = sources.HasOnlyGeneralKanji(entry.Written);
+  const int grade = sources.HighestKanjiGrade(entry.Written);
   const bool known = sources.InVocabulary(entry.Written) || entry.Senses.size() >= 3;
-  if (known && generalKanji) return CommonnessBand::Ordinary;
-  return known || generalKanji ? CommonnessBand::Uncommon : CommonnessBand::Rare;
+  if (known && grade <= KanjiGradePrimaryMax) return CommonnessBand::Ordinary;
+  return known || grade <= KanjiGradeGeneralMax ? CommonnessBand::Uncommon : CommonnessBand::Rare;
 }
 
 int CategoryOf(const EdictEntry& entry, CommonnessBand band) {
@@ -442,8 +446,18 @@ bool BeginsWithNoSyllable(std::u32string_view reading) {
 // Ranks the written forms of one word: everyday, regular, general-use kanji, known.
 int FormPreference(const EdictEntry& entry, const CommonnessSources& sources) {
   return (entry.Common ? 8 : 0) + (HasAny(entry.FirstSenseTags, {"iK", "oK", "rK"}) ? 0 : 4) +
-         (sources.HasOnlyGeneralKanji(entry.Written) ? 2 : 0) +
+         (sources.HighestKanjiGrade(entry.Written) <= KanjiGradeGeneralMax ? 2 : 0) +
          (sources.InVocabulary(entry.Written) ? 1 : 0);
+}
+
+// Rare words are listed as such; ordinary ones are too, unless of a special kind, so a
+// rank can ask at most one of them per grid. 初級 needs its ordinary nouns freely to fill
+// its grids, and takes one other ordinary word.
+int ListOf(const EdictEntry& entry, CommonnessBand band) {
+  if (band == CommonnessBand::Rare) return RareWord;
+  const int kind = FirstRuleMatching(ListRules(), entry.FirstSenseTags);
+  if (kind != NoList || band != CommonnessBand::Ordinary) return kind;
+  return ClassOf(entry.FirstSenseTags) == WordClass::Noun ? OrdinaryNoun : OrdinaryOther;
 }
 
 // The words entries make, one per reading and meaning, or the reasons they make none.
@@ -481,8 +495,7 @@ class WordMaker {
     word.Qst = std::move(clue);
     const CommonnessBand band = BandOf(entry, answer.size(), sources_, everyday_);
     word.CN = CategoryOf(entry, band);
-    word.BN = band == CommonnessBand::Rare ? RareWord
-                                           : FirstRuleMatching(ListRules(), entry.FirstSenseTags);
+    word.BN = ListOf(entry, band);
     word.SN = lineNumber;
     return word;
   }
