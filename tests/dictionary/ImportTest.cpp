@@ -127,9 +127,9 @@ TEST_F(EdictImport, SortsWordsIntoBandsAndKindsAndLeavesOutWhatIsNoWord) {
   // Everyday words by EDICT's marks and long compounds of them; ordinary ones known to the
   // general vocabulary and written in kanji for general use; uncommon; rare ones listed.
   const std::pair<std::u32string, std::pair<int, int>> expected[] = {
-      {U"写真", {1, 0}},     {U"食べる", {2, 0}}, {U"走り回る", {5, 0}},
+      {U"写真", {1, 0}},     {U"食べる", {2, 0}}, {U"走り回る", {5, 9}},
       {U"にこにこ", {2, 2}}, {U"鮨", {22, 7}},    {U"富士山", {25, 0}},
-      {U"一石二鳥", {4, 1}}, {U"ＯＫ", {2, 0}},   {U"コンピュータ", {17, 0}},
+      {U"一石二鳥", {4, 1}}, {U"ＯＫ", {2, 0}},   {U"コンピュータ", {17, 8}},
       {U"あゆ", {1, 0}},     {U"付属", {1, 0}},   {U"経済成長", {3, 0}}};
   for (const auto& [written, numbers] : expected) {
     EXPECT_EQ(std::pair(words[written].CN, words[written].BN), numbers) << ToUtf8(written);
