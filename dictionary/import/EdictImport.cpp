@@ -348,11 +348,18 @@ Kind KindOf(const EdictEntry& entry) {
 // Written forms that EDICT marks as everyday words.
 using EverydayForms = std::unordered_set<std::u32string>;
 
-// True when the written form is two everyday words put together ("経済" + "成長").
+bool HoldsKanji(std::u32string_view text) {
+  return std::any_of(text.begin(), text.end(), IsKanji);
+}
+
+// True when the written form is two everyday words put together ("経済" + "成長"); both
+// parts hold a kanji, since kana split anywhere make words by chance ("スト" + "ライド").
 bool IsEverydayCompound(std::u32string_view written, const EverydayForms& everyday) {
   for (size_t split = 1; split < written.size(); ++split) {
-    if (everyday.contains(std::u32string(written.substr(0, split))) &&
-        everyday.contains(std::u32string(written.substr(split)))) {
+    const std::u32string_view head = written.substr(0, split);
+    const std::u32string_view tail = written.substr(split);
+    if (HoldsKanji(head) && HoldsKanji(tail) && everyday.contains(std::u32string(head)) &&
+        everyday.contains(std::u32string(tail))) {
       return true;
     }
   }
