@@ -225,7 +225,9 @@ void AddDictCommand(CLI::App& app) {
   add->callback([options] { Add(*options); });
 
   CLI::App* info = dict->add_subcommand(
-      "info", "Describe a dictionary: words per length, language, categories, lists, ranks.");
+      "info",
+      "Describe a dictionary: words per length, language, bands of commonness with examples,\n"
+      "categories, lists, ranks.");
   info->add_option("dictionary", options->dictionary, "Dictionary file (.lxd)")->required();
   info->callback([options] { PrintDictionaryInfo(options->dictionary, std::cout); });
 
