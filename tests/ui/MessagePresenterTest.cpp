@@ -1,7 +1,9 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -50,6 +52,25 @@ class MessagePresenterTest : public QObject {
         },
         QMessageBox::Yes);
     QCOMPARE(answer, AnswerYes);
+  }
+
+  // Qt would wrap at about 500 pixels, anywhere inside a Japanese word.
+  void EachLineIsShownWhole() {
+    const std::string longLine =
+        "お使いの機種によっては、次画面での黒マス(壁)"
+        "の「おまかせ配置」にとても時間がかかることがあります。";
+    ShowAndInspect(
+        {"警告", {"短い行", longLine}, MessageButtons::Ok, MessageIcon::Information, AnswerOk},
+        [&](QMessageBox& box) {
+          auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+          QVERIFY(label);
+          const int needed =
+              label->fontMetrics().horizontalAdvance(QString::fromStdString(longLine));
+          QVERIFY(needed > 500);
+          QVERIFY(label->contentsRect().width() >= needed);
+          QVERIFY(box.frameGeometry().right() <= box.screen()->availableGeometry().right());
+        },
+        QMessageBox::Ok);
   }
 
   void BoxWithoutForegroundFlagStaysBehindOthers() {
