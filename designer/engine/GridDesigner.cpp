@@ -40,12 +40,19 @@ int CountReadableStages(const std::string& path) {
 
 }  // namespace
 
-GridDesigner::GridDesigner(DesignerObserver& observer, const std::string& programFolder)
-    : DicPath(AsFolder(programFolder)),
+GridDesigner::GridDesigner(DesignerObserver& observer, const ProgramFolders& folders)
+    : DicPath(folders.FolderHolding(DicFileName)),
       MakeFileName(BaseName(DicFileName) + kGridExtension),
-      MakeFileDir(DicPath),
       observer_(observer),
-      programFolder_(AsFolder(programFolder)) {}
+      folders_(folders) {
+  MakeFileDir = GridFolderFor(DicPath);
+}
+
+// The installed default dictionaries lie in a folder no user may write to: their grid
+// settings files go into the program folder instead.
+std::string GridDesigner::GridFolderFor(const std::string& dicPath) const {
+  return dicPath == folders_.shared ? folders_.program : dicPath;
+}
 
 MessageAnswer GridDesigner::Ask(int number) {
   const DesignerMessageValues values{MakeFileName, DicFileName, ReadFileName, MasMaxX(), MasMaxY()};
@@ -72,7 +79,7 @@ void GridDesigner::UseDictionary(const std::string& path, const WordCounts& coun
   Show(DesignerLabel::lblInfoDicName, DicFileName);
   DicWordNmb = counts;
   MakeFileName = BaseName(DicFileName) + kGridExtension;
-  MakeFileDir = DicPath;
+  MakeFileDir = GridFolderFor(DicPath);
   ShowMakeFileName();
 }
 
@@ -90,7 +97,7 @@ void GridDesigner::ChooseMakeFile(const std::string& path) {
 void GridDesigner::PresetReadFile() {
   const bool exists = FileExists(MakeFileDir + MakeFileName) == 1;
   ReadFileName = exists ? MakeFileName : "(未)?.gst";
-  ReadFileDir = exists ? MakeFileDir : programFolder_;
+  ReadFileDir = exists ? MakeFileDir : folders_.program;
   Show(DesignerLabel::lblReadFileName1, ReadFileName);
   Show(DesignerLabel::lblReadFileName2, ReadFileDir);
 }

@@ -6,6 +6,7 @@
 
 #include "common/GridModel.h"
 #include "common/GridSettingsFile.h"
+#include "common/ProgramFolders.h"
 #include "common/RandomSource.h"
 #include "common/WordSlots.h"
 #include "designer/engine/DesignerObserver.h"
@@ -57,15 +58,15 @@ struct AutoSettings {
 
 class GridDesigner {
  public:
-  // The default dictionary lies in the program's folder.
-  GridDesigner(DesignerObserver& observer, const std::string& programFolder);
+  // The default dictionary lies in the program folder or, installed, in the shared one.
+  GridDesigner(DesignerObserver& observer, const ProgramFolders& folders);
 
   // Dictionary and grid settings file
-  std::string DicFileName = "標準日本語辞書.lxd";  // dictionary file name
-  std::string DicPath;                             // dictionary folder, ending with "/"
-  std::string MakeFileName;                        // grid settings file to write
-  std::string MakeFileDir;                         // its folder, ending with "/"
-  WordCounts DicWordNmb{};                         // dictionary words of each length 2..12
+  std::string DicFileName = kDefaultDictionaryName;  // dictionary file name
+  std::string DicPath;                               // dictionary folder, ending with "/"
+  std::string MakeFileName;                          // grid settings file to write
+  std::string MakeFileDir;                           // its folder, ending with "/"
+  WordCounts DicWordNmb{};                           // dictionary words of each length 2..12
 
   // The current grid
   CrossMasMarks CrossMas;      // DispWChr of every cell: a wall or an open cell
@@ -169,8 +170,10 @@ class GridDesigner {
   bool RetryLayout(bool ok, int StageNmbAuto);
   bool TryLoadStage(const std::string& path, int n);
 
+  std::string GridFolderFor(const std::string& dicPath) const;
+
   DesignerObserver& observer_;
-  std::string programFolder_;
+  ProgramFolders folders_;
   bool placing_ = false;  // an automatic placement runs and lets window events through
 };
 

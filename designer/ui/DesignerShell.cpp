@@ -41,23 +41,20 @@ std::string PathOf(const ChosenFile& file) {
 
 }  // namespace
 
-DesignerShell::DesignerShell(ShellView& view, FileDialogs& dialogs,
-                             const std::string& programFolder)
-    : view_(view),
-      dialogs_(dialogs),
-      programFolder_(AsFolder(programFolder)),
-      designer_(view, programFolder_) {}
+DesignerShell::DesignerShell(ShellView& view, FileDialogs& dialogs, const ProgramFolders& folders)
+    : view_(view), dialogs_(dialogs), programFolder_(folders.program), designer_(view, folders) {}
 
 std::string DesignerShell::DicFile() const {
   return designer_.DicPath + designer_.DicFileName;
 }
 
-// The default dictionary must lie in a writable folder (message 99 asks for another until
-// one does) and be readable; without it, message 9 asks until a dictionary is chosen.
+// The grid settings file of the default dictionary must go into a writable folder (message
+// 99 asks for another dictionary until it does) and the dictionary be readable; without
+// it, message 9 asks until a dictionary is chosen.
 bool DesignerShell::FormLoad() {
   if (FileExists(DicFile()) == 1) {
     const auto writable = [this] {
-      return FileExists(DicFile()) == 1 && CheckHDD(designer_.DicPath) == 1;
+      return FileExists(DicFile()) == 1 && CheckHDD(designer_.MakeFileDir) == 1;
     };
     if (!AskForDictionary(99, writable)) return false;
     TakeDictionary(DicFile(), false);

@@ -36,7 +36,7 @@ inline constexpr char RunCaptionFailed[] = "終了";
 
 class DesignerShell {
  public:
-  DesignerShell(ShellView& view, FileDialogs& dialogs, const std::string& programFolder);
+  DesignerShell(ShellView& view, FileDialogs& dialogs, const ProgramFolders& folders);
 
   GridDesigner& Designer() { return designer_; }
   const GridDesigner& Designer() const { return designer_; }

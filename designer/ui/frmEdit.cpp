@@ -28,14 +28,13 @@ QString Q(const std::string& text) {
 
 }  // namespace
 
-frmEdit::frmEdit(const std::string& programFolder, MessagePresenter* presenter,
-                 FileDialogs* dialogs)
+frmEdit::frmEdit(const ProgramFolders& folders, MessagePresenter* presenter, FileDialogs* dialogs)
     : ownPresenter_(presenter ? nullptr : std::make_unique<QtMessagePresenter>(this)),
       ownDialogs_(dialogs ? nullptr : std::make_unique<QtFileDialogs>(this)),
       presenter_(presenter ? *presenter : *ownPresenter_),
       dialogs_(dialogs ? *dialogs : *ownDialogs_),
       c_(BuildEditControls(this)),
-      shell_(*this, dialogs_, programFolder) {
+      shell_(*this, dialogs_, folders) {
   setObjectName("frmEdit");
   setWindowTitle("Gridwright");
   setFixedSize(FormWidth, FormHeight);

@@ -6,6 +6,7 @@
 
 #include "common/FileNames.h"
 #include "common/GridSettingsFile.h"
+#include "common/ProgramFolders.h"
 #include "common/TextCodec.h"
 #include "common/WordSlots.h"
 #include "designer/engine/DesignerMessages.h"
@@ -320,13 +321,15 @@ void PrintInfo(const std::string& path) {
 const char kGridHelp[] =
     "Make or inspect a grid settings file (.gst).\n\n"
     "Lay out stages automatically (the full-auto mode):\n"
-    "  wright grid --dictionary DIC.lxd --out GRID.gst [--size small|medium|large|random|WxH]\n"
+    "  wright grid [--dictionary DIC.lxd] --out GRID.gst [--size small|medium|large|random|WxH]\n"
     "              [--walls pattern|random|either] [--stages 1-99] [--keep-size]\n"
     "              [--keep-walls] [--seed fixed|NUMBER]\n"
     "  Defaults: small grids (5x5 to 7x7), pattern walls, 20 stages, a new size and new\n"
-    "  walls for every stage, a seed from the clock.\n\n"
+    "  walls for every stage, a seed from the clock, and the default dictionary\n"
+    "  標準日本語辞書.lxd beside wright or, installed, in ~/.local/share/wright/ or else\n"
+    "  /usr/share/wright/.\n\n"
     "Write a grid typed in a text file, one row per line:\n"
-    "  wright grid --layout LAYOUT.txt --dictionary DIC.lxd --out GRID.gst [--force]\n"
+    "  wright grid --layout LAYOUT.txt [--dictionary DIC.lxd] --out GRID.gst [--force]\n"
     "  In the layout, '■' or '#' is a wall, '　', '.' or a blank an open cell, and any\n"
     "  other character an open cell whose letter is fixed in advance. A slot over 12 cells\n"
     "  is refused; walls side by side, cut-off cells or no walls at all need --force.\n\n"
@@ -370,8 +373,9 @@ void AddGridCommand(CLI::App& app) {
   CLI::App* grid = app.add_subcommand("grid", kGridHelp);
   auto* layout = grid->add_option("--layout", options->layout, "Text file with the grid's rows")
                      ->check(CLI::ExistingFile);
-  auto* dictionary = grid->add_option("--dictionary", options->dictionary,
-                                      "Dictionary the grid is made for (.lxd)");
+  auto* dictionary = grid->add_option(
+      "--dictionary", options->dictionary,
+      "Dictionary the grid is made for (.lxd; default: 標準日本語辞書.lxd of the programs)");
   auto* out = grid->add_option("--out", options->out, "Grid settings file to write (.gst)");
   auto* force = grid->add_flag("--force", options->force, "Write a layout despite its warnings");
   auto* info = grid->add_option("--info", options->info, "Grid settings file to describe")
@@ -385,7 +389,7 @@ void AddGridCommand(CLI::App& app) {
   for (CLI::Option* option : AddAutoOptions(*grid, *options)) {
     option->excludes(layout, info, check, read);
   }
-  layout->needs(dictionary, out)->excludes(info, check, read);
+  layout->needs(out)->excludes(info, check, read);
   force->needs(layout);
   stage->needs(read);
   info->excludes(check, read, dictionary, out);
@@ -395,10 +399,9 @@ void AddGridCommand(CLI::App& app) {
     if (*info) return PrintInfo(options->info);
     if (*check) return CheckLayout(*options);
     if (*read) return ReadStage(*options);
+    if (!*out) throw CLI::RequiredError("--out (or --check, --read, --info)");
+    if (!*dictionary) options->dictionary = ThisProgramFolders().DefaultDictionary();
     if (*layout) return WriteFromLayout(*options);
-    if (!*dictionary || !*out) {
-      throw CLI::RequiredError("--dictionary and --out (or --layout, --check, --read, --info)");
-    }
     MakeStagesAuto(*options);
   });
 }
