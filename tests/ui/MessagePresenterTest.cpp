@@ -6,9 +6,13 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
 #include <functional>
+#include <stdexcept>
 
+#include "common/FileError.h"
 #include "common/ui/Dialogs.h"
+#include "common/ui/ProblemMessage.h"
 
 using namespace crossword;
 
@@ -71,6 +75,26 @@ class MessagePresenterTest : public QObject {
           QVERIFY(box.frameGeometry().right() <= box.screen()->availableGeometry().right());
         },
         QMessageBox::Ok);
+  }
+
+  // The engines' English never reaches a box: which file, which line and what kind of
+  // trouble are said in Japanese.
+  void FailuresAreToldInJapanese() {
+    const FileError content("/g/a.gst", 12, "expected the width and height");
+    const FileError full("/g/a.gst.part", "cannot write: No space left on device", ENOSPC);
+    const std::invalid_argument slot("a word slot is longer than 12 cells");
+    const std::vector<std::pair<const std::exception*, std::vector<std::string>>> cases = {
+        {&content,
+         {"ファイルを読み書きできませんでした。", "", "ファイル：/g/a.gst", "場所：12 行目",
+          "内容が規則通りでないか、書けない文字があります。"}},
+        {&full,
+         {"ファイルを読み書きできませんでした。", "", "ファイル：/g/a.gst.part",
+          "ディスクの空きが足りません。"}},
+        {&slot, {"思いがけない問題が起きました。", "", "この操作は取り消されました。"}},
+    };
+    for (const auto& [problem, lines] : cases) {
+      QCOMPARE(ui::ProblemMessage(*problem).Lines, lines);
+    }
   }
 
   void BoxWithoutForegroundFlagStaysBehindOthers() {
