@@ -9,7 +9,7 @@ endif
 
 FUZZ_RUNS ?= 100000
 
-.PHONY: deps build run test fuzz clean
+.PHONY: deps build run test package fuzz clean
 
 deps:
 	scripts/install-deps
@@ -23,6 +23,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j 2
+
+# The Debian package, build/wright_VERSION_ARCH.deb.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 # Every libFuzzer target for FUZZ_RUNS inputs (clang, its own build folder).
 fuzz: deps

@@ -151,6 +151,7 @@ class PuzzleReader {
     Expect(U";マス目の並びかた 1:壁 2:横 3:縦 4:クロス");
     stage.CellKinds = ReadCellKinds(width, height);
     Expect(U";解答");
+    stage.FirstAnswerLine = next_;
     stage.Answers = ReadAnswers(width, height);
     const int digits = DigitCount(level[1]);
     Expect(U";質問番号(横)1～");
@@ -273,6 +274,7 @@ class PuzzleReader {
                Quoted(line));
     }
     hint.Number = number;
+    hint.Line = next_ - 1;
     hint.Qst = fields[1];
     hint.Ast = fields[2];
     hint.Yst = fields[3];

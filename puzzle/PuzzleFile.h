@@ -22,6 +22,7 @@ struct PuzzleHint {
   int ID = 0, CN = 0, BN = 0, QN = 0, AN = 0, SN = 0;
   // The slot the answer fills.
   CrossWordSlot Slot;
+  size_t Line = 0;  // the hint's line in the file, counted from 0
 };
 
 struct PuzzleStage {
@@ -33,6 +34,7 @@ struct PuzzleStage {
   MasArray<int> QuesNmbV;          // down question number starting at a cell, or 0
   std::vector<PuzzleHint> Across;  // in increasing number
   std::vector<PuzzleHint> Down;    // in increasing number
+  size_t FirstAnswerLine = 0;      // the line of the first row of answers, counted from 0
 
   int MasMaxX() const { return Answers.MasMaxX(); }
   int MasMaxY() const { return Answers.MasMaxY(); }

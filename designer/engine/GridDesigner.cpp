@@ -30,14 +30,29 @@ int ParseMasSize(const std::string& text, const char* what) {
   return *value;
 }
 
+int CountReadableStages(const std::string& path) {
+  try {
+    return CountStages(path);
+  } catch (const FileError&) {
+    return 0;
+  }
+}
+
 }  // namespace
 
-GridDesigner::GridDesigner(DesignerObserver& observer, const std::string& programFolder)
-    : DicPath(AsFolder(programFolder)),
+GridDesigner::GridDesigner(DesignerObserver& observer, const ProgramFolders& folders)
+    : DicPath(folders.FolderHolding(DicFileName)),
       MakeFileName(BaseName(DicFileName) + kGridExtension),
-      MakeFileDir(DicPath),
       observer_(observer),
-      programFolder_(AsFolder(programFolder)) {}
+      folders_(folders) {
+  MakeFileDir = GridFolderFor(DicPath);
+}
+
+// The installed default dictionaries lie in a folder no user may write to: their grid
+// settings files go into the program folder instead.
+std::string GridDesigner::GridFolderFor(const std::string& dicPath) const {
+  return dicPath == folders_.shared ? folders_.program : dicPath;
+}
 
 MessageAnswer GridDesigner::Ask(int number) {
   const DesignerMessageValues values{MakeFileName, DicFileName, ReadFileName, MasMaxX(), MasMaxY()};
@@ -64,7 +79,7 @@ void GridDesigner::UseDictionary(const std::string& path, const WordCounts& coun
   Show(DesignerLabel::lblInfoDicName, DicFileName);
   DicWordNmb = counts;
   MakeFileName = BaseName(DicFileName) + kGridExtension;
-  MakeFileDir = DicPath;
+  MakeFileDir = GridFolderFor(DicPath);
   ShowMakeFileName();
 }
 
@@ -82,7 +97,7 @@ void GridDesigner::ChooseMakeFile(const std::string& path) {
 void GridDesigner::PresetReadFile() {
   const bool exists = FileExists(MakeFileDir + MakeFileName) == 1;
   ReadFileName = exists ? MakeFileName : "(未)?.gst";
-  ReadFileDir = exists ? MakeFileDir : programFolder_;
+  ReadFileDir = exists ? MakeFileDir : folders_.program;
   Show(DesignerLabel::lblReadFileName1, ReadFileName);
   Show(DesignerLabel::lblReadFileName2, ReadFileDir);
 }
@@ -219,13 +234,14 @@ bool GridDesigner::LoadStage(const std::string& path, int n) {
   return true;
 }
 
+// A file that cannot be read, or whose first stage cannot, is a file without stages.
 void GridDesigner::ChooseReadFile(const std::string& path) {
-  const int stages = CountStages(path);
   ReadFileName = FileNameOf(path);
   ReadFileDir = FolderOf(path);
   Show(DesignerLabel::lblReadFileName1, ReadFileName);
   Show(DesignerLabel::lblReadFileName2, ReadFileDir);
-  if (stages == 0) {
+  const int stages = CountReadableStages(path);
+  if (stages == 0 || !TryLoadStage(path, 1)) {
     Ask(4);
     ReadFileName = "不明(*.gst)";
     Show(DesignerLabel::lblReadFileName1, ReadFileName);
@@ -235,14 +251,24 @@ void GridDesigner::ChooseReadFile(const std::string& path) {
   CrossStageNmb = 1;
   Show(DesignerLabel::lblCrossStageNmbMax, std::to_string(stages));
   Show(DesignerLabel::lblCrossStageNmb, "1");
-  LoadStage(path, 1);
 }
 
 void GridDesigner::ChangeStage(int n) {
   if (n == CrossStageNmb) return;
+  if (!TryLoadStage(ReadFileDir + ReadFileName, n)) {
+    Ask(4);
+    return;
+  }
   CrossStageNmb = n;
   Show(DesignerLabel::lblCrossStageNmb, std::to_string(n));
-  LoadStage(ReadFileDir + ReadFileName, n);
+}
+
+bool GridDesigner::TryLoadStage(const std::string& path, int n) {
+  try {
+    return LoadStage(path, n);
+  } catch (const FileError&) {
+    return false;
+  }
 }
 
 int CheckHDD(const std::string& fPath) {

@@ -6,6 +6,7 @@
 
 #include "common/GridModel.h"
 #include "common/GridSettingsFile.h"
+#include "common/ProgramFolders.h"
 #include "common/RandomSource.h"
 #include "common/WordSlots.h"
 #include "designer/engine/DesignerObserver.h"
@@ -57,15 +58,15 @@ struct AutoSettings {
 
 class GridDesigner {
  public:
-  // The default dictionary lies in the program's folder.
-  GridDesigner(DesignerObserver& observer, const std::string& programFolder);
+  // The default dictionary lies in the program folder or, installed, in the shared one.
+  GridDesigner(DesignerObserver& observer, const ProgramFolders& folders);
 
   // Dictionary and grid settings file
-  std::string DicFileName = "標準日本語辞書.lxd";  // dictionary file name
-  std::string DicPath;                             // dictionary folder, ending with "/"
-  std::string MakeFileName;                        // grid settings file to write
-  std::string MakeFileDir;                         // its folder, ending with "/"
-  WordCounts DicWordNmb{};                         // dictionary words of each length 2..12
+  std::string DicFileName = kDefaultDictionaryName;  // dictionary file name
+  std::string DicPath;                               // dictionary folder, ending with "/"
+  std::string MakeFileName;                          // grid settings file to write
+  std::string MakeFileDir;                           // its folder, ending with "/"
+  WordCounts DicWordNmb{};                           // dictionary words of each length 2..12
 
   // The current grid
   CrossMasMarks CrossMas;      // DispWChr of every cell: a wall or an open cell
@@ -142,16 +143,18 @@ class GridDesigner {
   bool IsGoodLayout() const;
 
   // Writing the grid settings file: 1 when it is complete, 0 when a stage found no good
-  // layout (the stages made until then are kept).
+  // layout. The stages made until then are kept, also when the run is stopped.
   int RunMakeFile();
   void SetMasSizeAuto();
   bool SetMasBarAuto();
 
-  // Reading a grid settings file on page 2
+  // Reading a grid settings file on page 2. The stage number, count and name change only
+  // once a stage has loaded; a file or stage that cannot be read is message 4.
   void ChooseReadFile(const std::string& path);
   // The stage selector moved to stage n.
   void ChangeStage(int n);
-  // Takes stage n of the file as the current grid; false when the file has no stage n.
+  // Takes stage n of the file as the current grid; false when the file has no stage n, a
+  // FileError when the stage cannot be read (the grid then stays as it was).
   bool LoadStage(const std::string& path, int n);
 
  private:
@@ -163,10 +166,14 @@ class GridDesigner {
   void TryBarStep(std::initializer_list<MasPosition> cells);
   void WriteGridHeader(GridSettingsWriter& writer);
   int MakeStagesAuto(GridSettingsWriter& writer);
+  bool WriteStagesAuto(GridSettingsWriter& writer);
   bool RetryLayout(bool ok, int StageNmbAuto);
+  bool TryLoadStage(const std::string& path, int n);
+
+  std::string GridFolderFor(const std::string& dicPath) const;
 
   DesignerObserver& observer_;
-  std::string programFolder_;
+  ProgramFolders folders_;
   bool placing_ = false;  // an automatic placement runs and lets window events through
 };
 

@@ -28,14 +28,13 @@ QString Q(const std::string& text) {
 
 }  // namespace
 
-frmEdit::frmEdit(const std::string& programFolder, MessagePresenter* presenter,
-                 FileDialogs* dialogs)
+frmEdit::frmEdit(const ProgramFolders& folders, MessagePresenter* presenter, FileDialogs* dialogs)
     : ownPresenter_(presenter ? nullptr : std::make_unique<QtMessagePresenter>(this)),
       ownDialogs_(dialogs ? nullptr : std::make_unique<QtFileDialogs>(this)),
       presenter_(presenter ? *presenter : *ownPresenter_),
       dialogs_(dialogs ? *dialogs : *ownDialogs_),
       c_(BuildEditControls(this)),
-      shell_(*this, dialogs_, programFolder) {
+      shell_(*this, dialogs_, folders) {
   setObjectName("frmEdit");
   setWindowTitle("Gridwright");
   setFixedSize(FormWidth, FormHeight);
@@ -251,7 +250,10 @@ void frmEdit::MarkCutOffCells(const std::vector<MasPosition>& cells) {
   }
 }
 
+// A box comes at the end of a long operation: the progress stops first, so that the time
+// shown is the operation's, not the box's.
 MessageAnswer frmEdit::ShowMessage(int, const CatalogueMessage& message) {
+  c_.tmrInfoMaking->stop();
   return presenter_.Show(message);
 }
 
@@ -260,7 +262,7 @@ void frmEdit::PumpEvents() {
   pumping_ = true;
   QCoreApplication::processEvents();
   pumping_ = false;
-  if (ending_) throw ProgramEnding();
+  if (ending_) throw RunStopped();
 }
 
 // While the walls are placed the other page-3 controls stay disabled, so that neither a

@@ -17,7 +17,7 @@ class frmEdit : public QWidget, private ShellView {
 
  public:
   // Boxes and dialogs are Qt's own unless others are given (the tests answer them).
-  explicit frmEdit(const std::string& programFolder, MessagePresenter* presenter = nullptr,
+  explicit frmEdit(const ProgramFolders& folders, MessagePresenter* presenter = nullptr,
                    FileDialogs* dialogs = nullptr);
 
   // Start-up with its dictionary checks: false when the author ended the program.

@@ -1,14 +1,16 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "common/ProgramFolders.h"
 #include "designer/ui/frmEdit.h"
 
-// Gridwright takes no arguments: its default dictionary lies in the program's own folder.
+// Gridwright takes no arguments: its default dictionary lies in the program folder or,
+// installed, in the package's shared one.
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   crossword::ui::InstallJapaneseQtTexts(app);
   QApplication::setFont(QFont("IPAPGothic", 10));
-  crossword::ui::frmEdit form(QCoreApplication::applicationDirPath().toStdString());
+  crossword::ui::frmEdit form(crossword::ThisProgramFolders());
   form.move(form.screen()->availableGeometry().center() - form.rect().center());
   form.show();
   if (!form.Form_Load()) return 0;

@@ -39,6 +39,12 @@ struct RunEnded {
   RunOutcome Outcome;
 };
 
+// Whether a word may not share a grid with a word placed there: the same word, a second
+// word of a list asked once per grid, the same clue or answer number, or each one's
+// written form in the other's clue. ListOn as the selection has it.
+bool ExcludedBy(const WordRecord& candidate, const WordRecord& placed,
+                const std::vector<int>& ListOn);
+
 // The generator's state for the life of the program, and its operations.
 class Generator {
  public:

@@ -6,24 +6,13 @@
 #include "common/QuestionNumbers.h"
 #include "common/TextFile.h"
 #include "generator/engine/Generator.h"
+#include "generator/engine/PuzzleLines.h"
 
 namespace crossword {
 
 namespace {
 
 constexpr char kWorkFileName[] = "Puzset.$$$";
-
-// A comma would split a hint's field and a line break end its line: the player could not
-// tell them from the file's own.
-std::u32string FieldText(const std::u32string& text) {
-  std::u32string field;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char32_t c = text[i];
-    if (c == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') continue;  // one break
-    field += c == U',' ? U'，' : (c == U'\r' || c == U'\n') ? U' ' : c;
-  }
-  return field;
-}
 
 // A question number with leading zeros to the width of the stage's largest number.
 std::u32string NumberOfWidth(int value, int W) {
@@ -83,6 +72,24 @@ void AddQuestionNumbers(const GeneratorMas& mas, int W, NumberOf numberOf,
   }
 }
 
+}  // namespace
+
+// A comma would split a hint's field and a line break end its line: the player could not
+// tell them from the file's own.
+std::u32string FieldText(const std::u32string& text) {
+  std::u32string field;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char32_t c = text[i];
+    if (c == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') continue;  // one break
+    field += c == U',' ? U'，' : (c == U'\r' || c == U'\n') ? U' ' : c;
+  }
+  return field;
+}
+
+int NumberWidth(int N) {
+  return static_cast<int>(DecimalText(N).size());
+}
+
 // Across hints give their numbers plain, down hints in print form; the player expects
 // exactly this difference.
 std::u32string HintLine(int number, int W, const WordRecord& word, bool down) {
@@ -94,8 +101,6 @@ std::u32string HintLine(int number, int W, const WordRecord& word, bool down) {
   }
   return Joined(fields);
 }
-
-}  // namespace
 
 std::filesystem::path Generator::WorkFile() const {
   return PlayDir + kWorkFileName;
@@ -149,7 +154,7 @@ std::vector<std::u32string> Generator::PuzzleStageLines(int k, int F) const {
   const int X = CrossMas.MasMaxX();
   const int Y = CrossMas.MasMaxY();
   const int N = QuesNmbMax();
-  const int W = static_cast<int>(DecimalText(N).size());
+  const int W = NumberWidth(N);
   std::vector<std::u32string> lines{
       U";#" + DecimalText(k),
       U";行数　文字幅",

@@ -168,15 +168,19 @@ int Generator::CollectCrossings(int s) {
   return static_cast<int>(Crossing.size());
 }
 
+bool ExcludedBy(const WordRecord& candidate, const WordRecord& placed,
+                const std::vector<int>& ListOn) {
+  const bool sameOnceAskedList =
+      placed.BN == candidate.BN && candidate.BN > 0 && ListOn.at(candidate.BN) == -1;
+  return placed.ID == candidate.ID || sameOnceAskedList ||
+         (placed.QN > 0 && placed.QN == candidate.QN) ||
+         (placed.AN > 0 && placed.AN == candidate.AN) ||
+         (Occurs(candidate.Ast, placed.Qst) && Occurs(placed.Ast, candidate.Qst));
+}
+
 bool Generator::IsExcluded(const WordRecord& candidate) const {
-  const bool onePerGrid = candidate.BN > 0 && ListOn.at(candidate.BN) == -1;
   return std::any_of(CrossWord.begin(), CrossWord.end(), [&](const GeneratorSlot& t) {
-    if (t.FlagFixed != 1) return false;
-    const WordRecord& placed = t.Word;
-    return placed.ID == candidate.ID || (onePerGrid && placed.BN == candidate.BN) ||
-           (placed.QN > 0 && placed.QN == candidate.QN) ||
-           (placed.AN > 0 && placed.AN == candidate.AN) ||
-           (Occurs(candidate.Ast, placed.Qst) && Occurs(placed.Ast, candidate.Qst));
+    return t.FlagFixed == 1 && ExcludedBy(candidate, t.Word, ListOn);
   });
 }
 

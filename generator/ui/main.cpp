@@ -1,14 +1,15 @@
 #include <QApplication>
 
+#include "common/ProgramFolders.h"
 #include "generator/ui/GeneratorWindow.h"
 
-// Cluewright takes no arguments: its default grid settings file lies in the program's own
-// folder.
+// Cluewright takes no arguments: its default grid settings file lies in the program folder
+// (installed, the user's data folder).
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   crossword::ui::InstallJapaneseQtTexts(app);
   QApplication::setFont(QFont("IPAPGothic", 10));
-  crossword::ui::GeneratorWindow window(QCoreApplication::applicationDirPath().toStdString());
+  crossword::ui::GeneratorWindow window(crossword::ThisProgramFolders().program);
   QObject::connect(&window, &crossword::ui::GeneratorWindow::ProgramEnded, &app,
                    [] { QCoreApplication::exit(0); });
   window.show();

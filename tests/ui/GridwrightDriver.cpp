@@ -24,7 +24,8 @@ void WriteTestDictionary(const std::filesystem::path& path, int perLength,
 }
 
 bool Gridwright::Start() {
-  form = std::make_unique<ui::frmEdit>(folder.Path().string(), &messages, &dialogs);
+  form = std::make_unique<ui::frmEdit>(ProgramFolders(folder.Path().string(), sharedFolder),
+                                       &messages, &dialogs);
   form->show();
   return form->Form_Load();
 }

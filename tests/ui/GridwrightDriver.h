@@ -26,7 +26,8 @@ void WriteTestDictionary(const std::filesystem::path& path, int perLength,
 
 class Gridwright {
  public:
-  TempFolder folder;  // the program's folder
+  TempFolder folder;         // the program's folder
+  std::string sharedFolder;  // installed: the package's read-only default dictionaries
   FakeMessages messages;
   FakeDialogs dialogs;
   std::unique_ptr<ui::frmEdit> form;

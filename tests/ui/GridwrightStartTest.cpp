@@ -99,6 +99,27 @@ class GridwrightStartTest : public QObject {
     QCOMPARE(cancelled.messages.FirstLines(), std::vector<std::string>{kOnCdRom});
   }
 
+  // Installed, the default dictionaries lie in a folder the user cannot write to: their grid
+  // settings files go into the program folder, which the disk check tests instead.
+  void InstalledDictionariesWriteTheirGridFilesIntoTheProgramFolder() {
+    Gridwright app;
+    TempFolder shared;
+    app.sharedFolder = shared.Path().string();
+    WriteTestDictionary(shared / "標準日本語辞書.lxd", 20);
+    WriteTestDictionary(shared / "標準英語辞書.lxd", 20);
+    std::filesystem::create_directory(shared / "dummy.$$$");
+    QVERIFY(app.Start());
+    QVERIFY(app.messages.shown.empty());
+    QCOMPARE(app.Text("lblMakeDicName(2)").toStdString(), Folder(shared.Path()));
+    QCOMPARE(app.Text("lblMakeFileName(2)").toStdString(), Folder(app.folder.Path()));
+
+    app.dialogs.answers = {shared / "標準英語辞書.lxd"};
+    app.messages.answers = {AnswerOk};
+    app.Click("cmdDicFileName");
+    QCOMPARE(app.Text("lblMakeFileName(1)"), QString("標準英語辞書.gst"));
+    QCOMPARE(app.Text("lblMakeFileName(2)").toStdString(), Folder(app.folder.Path()));
+  }
+
   void UnreadableDictionaryIsReportedAndAnotherAskedFor() {
     Gridwright app;
     app.folder.Write("標準日本語辞書.lxd", "not a database at all");
@@ -106,7 +127,9 @@ class GridwrightStartTest : public QObject {
     QVERIFY(!app.Start());
     QCOMPARE(app.messages.shown.size(), 2u);
     QCOMPARE(app.messages.shown[0].Title, std::string("エラー！：ファイル"));
-    QVERIFY(app.messages.shown[0].Lines.back().find("標準日本語辞書.lxd") != std::string::npos);
+    QCOMPARE(app.messages.shown[0].Lines.at(2), "ファイル：" + app.DefaultDictionary().string());
+    QCOMPARE(app.messages.shown[0].Lines.back(),
+             std::string("内容が規則通りでないか、書けない文字があります。"));
     QCOMPARE(app.messages.shown[1].Lines[0], std::string(kNotFound));
   }
 

@@ -11,5 +11,7 @@ void AddShowCommand(CLI::App& app);
 void AddExportCommand(CLI::App& app);
 void AddFillCommand(CLI::App& app);
 void AddDictCommand(CLI::App& app);
+void AddCluesCommand(CLI::App& app);
+void AddSwapCommand(CLI::App& app);
 
 }  // namespace crossword::wright

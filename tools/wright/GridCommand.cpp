@@ -1,3 +1,4 @@
+#include <csignal>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -5,6 +6,7 @@
 
 #include "common/FileNames.h"
 #include "common/GridSettingsFile.h"
+#include "common/ProgramFolders.h"
 #include "common/TextCodec.h"
 #include "common/WordSlots.h"
 #include "designer/engine/DesignerMessages.h"
@@ -17,6 +19,35 @@
 namespace crossword::wright {
 
 namespace {
+
+volatile std::sig_atomic_t stopSignal = 0;  // the signal that asked the run to stop
+
+extern "C" void NoteStopSignal(int signal) {
+  stopSignal = signal;
+}
+
+// Ctrl-C and SIGTERM, while caught, stop a full-auto run at its next placement attempt, so
+// that the stages already written are kept under the file's own name.
+class CatchStopSignals {
+ public:
+  CatchStopSignals() {
+    stopSignal = 0;
+    struct sigaction action {};
+    action.sa_handler = NoteStopSignal;
+    sigaction(SIGINT, &action, &previousInt_);
+    sigaction(SIGTERM, &action, &previousTerm_);
+  }
+  ~CatchStopSignals() {
+    sigaction(SIGINT, &previousInt_, nullptr);
+    sigaction(SIGTERM, &previousTerm_, nullptr);
+  }
+  CatchStopSignals(const CatchStopSignals&) = delete;
+  CatchStopSignals& operator=(const CatchStopSignals&) = delete;
+
+ private:
+  struct sigaction previousInt_ {};
+  struct sigaction previousTerm_ {};
+};
 
 struct GridOptions {
   std::string layout;
@@ -53,6 +84,9 @@ class TerminalDesignerView : public DesignerObserver {
   }
   void ShowStageLabels(bool shown) override {
     if (!shown) std::cerr << '\n';
+  }
+  void PumpEvents() override {
+    if (stopSignal != 0) throw RunStopped();
   }
 
  private:
@@ -91,7 +125,7 @@ int ReportChecks(const CrossMasMarks& marks, std::ostream& out) {
     ++problems;
   }
   if (const auto cells = FindCutOffCells(marks); !cells.empty()) {
-    out << "Cells cut off from the first open cell:";
+    out << "Cells cut off from the largest open region:";
     for (const MasPosition& cell : cells) out << ' ' << Cell(cell);
     out << '\n';
     ++problems;
@@ -188,14 +222,21 @@ void SeedRandom(const std::string& seed, RandomSource& random) {
   }
 }
 
+std::string StagesKeptText(int stagesKept, const std::string& out) {
+  return stagesKept > 0 ? std::to_string(stagesKept) + " stages were written to " + out
+                        : "Nothing was written.";
+}
+
 std::string FailureText(const CatalogueMessage& message, int stagesKept, const std::string& out) {
-  std::string text = message.Title + "\n" + message.Text();
-  text +=
-      "No good layout was found within the retries; try a smaller --size or a dictionary "
-      "with more words. ";
-  text += stagesKept > 0 ? std::to_string(stagesKept) + " stages were written to " + out
-                         : "Nothing was written.";
-  return text;
+  return message.Title + "\n" + message.Text() +
+         "No good layout was found within the retries; try a smaller --size or a dictionary "
+         "with more words. " +
+         StagesKeptText(stagesKept, out);
+}
+
+std::string StopText(int stagesKept, const std::string& out) {
+  return std::string("stopped by ") + (stopSignal == SIGTERM ? "SIGTERM" : "Ctrl-C") + ". " +
+         StagesKeptText(stagesKept, out);
 }
 
 void MakeStagesAuto(const GridOptions& options) {
@@ -207,7 +248,14 @@ void MakeStagesAuto(const GridOptions& options) {
   ApplyAutoOptions(options, designer.Auto);
   SeedRandom(options.seed, designer.Random);
   view.StageNmbAuto = designer.Auto.StageNmbAuto();
-  if (designer.RunMakeFile() == 0) {
+  const CatchStopSignals stopSignals;
+  int made = 0;
+  try {
+    made = designer.RunMakeFile();
+  } catch (const RunStopped&) {
+    throw std::runtime_error(StopText(view.stageMaking - 1, options.out));
+  }
+  if (made == 0) {
     throw std::runtime_error(
         FailureText(DesignerMessage(10, {}), view.stageMaking - 1, options.out));
   }
@@ -273,13 +321,17 @@ void PrintInfo(const std::string& path) {
 const char kGridHelp[] =
     "Make or inspect a grid settings file (.gst).\n\n"
     "Lay out stages automatically (the full-auto mode):\n"
-    "  wright grid --dictionary DIC.lxd --out GRID.gst [--size small|medium|large|random|WxH]\n"
+    "  wright grid [--dictionary DIC.lxd] --out GRID.gst [--size small|medium|large|random|WxH]\n"
     "              [--walls pattern|random|either] [--stages 1-99] [--keep-size]\n"
     "              [--keep-walls] [--seed fixed|NUMBER]\n"
     "  Defaults: small grids (5x5 to 7x7), pattern walls, 20 stages, a new size and new\n"
-    "  walls for every stage, a seed from the clock.\n\n"
+    "  walls for every stage, a seed from the clock, and the default dictionary\n"
+    "  標準日本語辞書.lxd beside wright or, installed, in ~/.local/share/wright/ or else\n"
+    "  /usr/share/wright/.\n"
+    "  Ctrl-C (or SIGTERM) stops the run: the stages finished stay in GRID.gst; stopped\n"
+    "  before the first one, an older GRID.gst is left as it was.\n\n"
     "Write a grid typed in a text file, one row per line:\n"
-    "  wright grid --layout LAYOUT.txt --dictionary DIC.lxd --out GRID.gst [--force]\n"
+    "  wright grid --layout LAYOUT.txt [--dictionary DIC.lxd] --out GRID.gst [--force]\n"
     "  In the layout, '■' or '#' is a wall, '　', '.' or a blank an open cell, and any\n"
     "  other character an open cell whose letter is fixed in advance. A slot over 12 cells\n"
     "  is refused; walls side by side, cut-off cells or no walls at all need --force.\n\n"
@@ -323,8 +375,9 @@ void AddGridCommand(CLI::App& app) {
   CLI::App* grid = app.add_subcommand("grid", kGridHelp);
   auto* layout = grid->add_option("--layout", options->layout, "Text file with the grid's rows")
                      ->check(CLI::ExistingFile);
-  auto* dictionary = grid->add_option("--dictionary", options->dictionary,
-                                      "Dictionary the grid is made for (.lxd)");
+  auto* dictionary = grid->add_option(
+      "--dictionary", options->dictionary,
+      "Dictionary the grid is made for (.lxd; default: 標準日本語辞書.lxd of the programs)");
   auto* out = grid->add_option("--out", options->out, "Grid settings file to write (.gst)");
   auto* force = grid->add_flag("--force", options->force, "Write a layout despite its warnings");
   auto* info = grid->add_option("--info", options->info, "Grid settings file to describe")
@@ -338,7 +391,7 @@ void AddGridCommand(CLI::App& app) {
   for (CLI::Option* option : AddAutoOptions(*grid, *options)) {
     option->excludes(layout, info, check, read);
   }
-  layout->needs(dictionary, out)->excludes(info, check, read);
+  layout->needs(out)->excludes(info, check, read);
   force->needs(layout);
   stage->needs(read);
   info->excludes(check, read, dictionary, out);
@@ -348,10 +401,9 @@ void AddGridCommand(CLI::App& app) {
     if (*info) return PrintInfo(options->info);
     if (*check) return CheckLayout(*options);
     if (*read) return ReadStage(*options);
+    if (!*out) throw CLI::RequiredError("--out (or --check, --read, --info)");
+    if (!*dictionary) options->dictionary = ThisProgramFolders().DefaultDictionary();
     if (*layout) return WriteFromLayout(*options);
-    if (!*dictionary || !*out) {
-      throw CLI::RequiredError("--dictionary and --out (or --layout, --check, --read, --info)");
-    }
     MakeStagesAuto(*options);
   });
 }

@@ -9,11 +9,14 @@ int main(int argc, char** argv) {
       "Run 'wright COMMAND --help' for the options of each command."};
   app.require_subcommand(1);
   app.set_help_all_flag("--help-all", "Show the help of every command");
+  app.set_version_flag("--version", WRIGHT_VERSION);
   crossword::wright::AddGridCommand(app);
   crossword::wright::AddFillCommand(app);
   crossword::wright::AddShowCommand(app);
   crossword::wright::AddExportCommand(app);
   crossword::wright::AddDictCommand(app);
+  crossword::wright::AddCluesCommand(app);
+  crossword::wright::AddSwapCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
