@@ -35,7 +35,6 @@ class CommonnessSources {
   // of the kanji for general use, 9 and 10 kanji for names; 0 without kanji.
   int HighestKanjiGrade(std::u32string_view written) const;
   bool InVocabulary(const std::u32string& written) const { return vocabulary_.contains(written); }
-  size_t VocabularySize() const { return vocabulary_.size(); }
 
  private:
   void ReadKanjidic(const std::filesystem::path& path);
