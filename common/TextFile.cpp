@@ -76,6 +76,20 @@ std::vector<std::u32string> ReadUtf8Lines(const std::filesystem::path& path) {
   return lines;
 }
 
+void WriteUtf8Lines(const std::filesystem::path& path, const std::vector<std::u32string>& lines) {
+  std::string bytes;
+  for (const auto& line : lines) bytes += ToUtf8(line) + "\n";
+  const std::filesystem::path working = path.string() + ".part";
+  try {
+    CreateFileWith(working, bytes);
+    ReplaceFile(working, path);
+  } catch (...) {
+    std::error_code ignored;
+    std::filesystem::remove(working, ignored);
+    throw;
+  }
+}
+
 std::string EncodeTextLines(const std::filesystem::path& path,
                             const std::vector<std::u32string>& lines, int linesBefore) {
   std::string bytes;

@@ -41,6 +41,10 @@ std::string EncodeTextLines(const std::filesystem::path& path,
 // names a line that is not UTF-8.
 std::vector<std::u32string> ReadUtf8Lines(const std::filesystem::path& path);
 
+// Writes the lines as UTF-8, each ended by LF, for a person to edit; an older file of that
+// name is replaced only when the new one is complete.
+void WriteUtf8Lines(const std::filesystem::path& path, const std::vector<std::u32string>& lines);
+
 // Writes a text file under a temporary name beside its final name; only Commit puts it
 // in place, so an older file of that name survives any failure before then. A file left
 // under the temporary name by an earlier, killed run is replaced and never read.

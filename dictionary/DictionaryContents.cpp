@@ -1,0 +1,80 @@
+#include "dictionary/DictionaryContents.h"
+
+#include <algorithm>
+#include <map>
+
+#include "common/GridModel.h"
+#include "common/TextCodec.h"
+#include "common/TextFile.h"
+#include "dictionary/Dictionary.h"
+#include "dictionary/DictionaryWriter.h"
+#include "dictionary/IndexFile.h"
+
+namespace crossword {
+
+void TextNumbering::Take(const std::u32string& text, int number) {
+  if (number != 0) numbers_.emplace(text, number);
+  highest_ = std::max(highest_, number);
+}
+
+int TextNumbering::NumberOf(const std::u32string& text) {
+  const auto [found, added] = numbers_.try_emplace(text, highest_ + 1);
+  if (added) ++highest_;
+  return found->second;
+}
+
+DictionaryContents ReadDictionaryContents(const std::filesystem::path& path) {
+  DictionaryContents contents;
+  {
+    const Dictionary dictionary(path);
+    for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
+      dictionary.ScanRecords(length,
+                             [&](int, const WordRecord& word) { contents.Words.push_back(word); });
+    }
+  }
+  std::stable_sort(contents.Words.begin(), contents.Words.end(),
+                   [](const WordRecord& a, const WordRecord& b) { return a.ID < b.ID; });
+  const auto index = path.parent_path() / IdxFileNameOf(path.filename().string());
+  if (std::filesystem::exists(index)) contents.IndexLines = ReadTextLines(index);
+  return contents;
+}
+
+void RewriteDictionary(const std::filesystem::path& path, const DictionaryContents& contents) {
+  if (contents.IndexLines) {
+    WriteDictionary(path, contents.Words, *contents.IndexLines);
+  } else {
+    WriteDictionary(path, contents.Words);
+  }
+}
+
+AddedWords AddWords(DictionaryContents& contents, const std::vector<WordRecord>& words) {
+  std::map<std::pair<std::u32string, std::u32string>, int> present;  // reading, written -> ID
+  TextNumbering readings;
+  TextNumbering clues;
+  int highestId = 0;
+  for (const WordRecord& word : contents.Words) {
+    present.emplace(std::pair(word.Yst, word.Ast), word.ID);
+    readings.Take(word.Yst, word.AN);
+    clues.Take(word.Qst, word.QN);
+    highestId = std::max(highestId, word.ID);
+  }
+  AddedWords added;
+  for (WordRecord word : words) {
+    const auto [found, isNew] = present.emplace(std::pair(word.Yst, word.Ast), highestId + 1);
+    if (!isNew) {
+      added.AlreadyPresent.push_back(ToUtf8(word.Yst) + " " + ToUtf8(word.Ast) + " is word " +
+                                     std::to_string(found->second));
+      continue;
+    }
+    word.ID = ++highestId;
+    word.AN = word.AN == 0 ? readings.NumberOf(word.Yst) : word.AN;
+    word.QN = word.QN == 0 ? clues.NumberOf(word.Qst) : word.QN;
+    readings.Take(word.Yst, word.AN);
+    clues.Take(word.Qst, word.QN);
+    contents.Words.push_back(std::move(word));
+    ++added.Added;
+  }
+  return added;
+}
+
+}  // namespace crossword
