@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
+#include <utility>
 
 #include "common/GridModel.h"
 #include "common/TextCodec.h"
@@ -9,8 +11,59 @@
 #include "dictionary/Dictionary.h"
 #include "dictionary/DictionaryWriter.h"
 #include "dictionary/IndexFile.h"
+#include "dictionary/WordTables.h"
 
 namespace crossword {
+
+namespace {
+
+WordRecord& WordOf(const std::filesystem::path& path, std::vector<WordRecord>& words,
+                   const std::map<std::pair<int, int>, size_t>& byTableAndID,
+                   const WordRecord& wanted) {
+  const int length = static_cast<int>(wanted.Yst.size());
+  const std::string word = "word " + std::to_string(wanted.ID) + " '" + ToUtf8(wanted.Yst) + "'";
+  const auto found = byTableAndID.find({length, wanted.ID});
+  if (found == byTableAndID.end()) {
+    throw DictionaryError(path, "has no " + word + " in table " + TableName(length));
+  }
+  WordRecord& stored = words[found->second];
+  if (stored.Yst != wanted.Yst) {
+    throw DictionaryError(path, "reads " + word + " as '" + ToUtf8(stored.Yst) +
+                                    "': the puzzle set was not made from this dictionary");
+  }
+  return stored;
+}
+
+// Takes the texts of `learnt` into `words`; how many words changed.
+int TakeLearntTexts(const std::filesystem::path& path, std::vector<WordRecord>& words,
+                    const std::vector<WordRecord>& learnt) {
+  std::map<std::pair<int, int>, size_t> byTableAndID;
+  for (size_t i = 0; i < words.size(); ++i) {
+    byTableAndID.emplace(std::pair(static_cast<int>(words[i].Yst.size()), words[i].ID), i);
+  }
+  int changed = 0;
+  std::set<const WordRecord*> learntHere;
+  for (const WordRecord& wanted : learnt) {
+    WordRecord& stored = WordOf(path, words, byTableAndID, wanted);
+    const bool differs = stored.Qst != wanted.Qst || stored.Ast != wanted.Ast;
+    if (!learntHere.insert(&stored).second) {
+      // One word asked twice in a set, each time with its own clue: which is meant?
+      if (differs) {
+        throw DictionaryError(path, "word " + std::to_string(wanted.ID) + " '" +
+                                        ToUtf8(wanted.Yst) +
+                                        "' is given two different clues or written forms");
+      }
+      continue;
+    }
+    if (!differs) continue;
+    stored.Qst = wanted.Qst;
+    stored.Ast = wanted.Ast;
+    ++changed;
+  }
+  return changed;
+}
+
+}  // namespace
 
 void TextNumbering::Take(const std::u32string& text, int number) {
   if (number != 0) numbers_.emplace(text, number);
@@ -75,6 +128,13 @@ AddedWords AddWords(DictionaryContents& contents, const std::vector<WordRecord>&
     ++added.Added;
   }
   return added;
+}
+
+int LearnWordTexts(const std::filesystem::path& path, const std::vector<WordRecord>& learnt) {
+  DictionaryContents contents = ReadDictionaryContents(path);
+  const int changed = TakeLearntTexts(path, contents.Words, learnt);
+  if (changed > 0) RewriteDictionary(path, contents);
+  return changed;
 }
 
 }  // namespace crossword

@@ -9,7 +9,7 @@
 #include "dictionary/WordRecord.h"
 
 // A dictionary read whole, to be changed and written back: its words and the lines of its
-// index file. Exporting, adding an author's words and writing edited clues back share it.
+// index file. Exporting, adding an author's words and learning edited clues share it.
 namespace crossword {
 
 struct DictionaryContents {
@@ -48,5 +48,11 @@ struct AddedWords {
 // are already present is reported, not added. AN and QN of 0 are given as the dictionary
 // numbers them: the number every word of that reading (clue) has, or a new one.
 AddedWords AddWords(DictionaryContents& contents, const std::vector<WordRecord>& words);
+
+// Gives each word of `learnt` the clue and written form `learnt` holds for it, in the
+// dictionary at `path`; a word is found by its reading's table and its ID. A word not
+// found, found with another reading, or given two different texts is a DictionaryError
+// and nothing is written. Returns how many words changed.
+int LearnWordTexts(const std::filesystem::path& path, const std::vector<WordRecord>& learnt);
 
 }  // namespace crossword
