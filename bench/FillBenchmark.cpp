@@ -1,15 +1,21 @@
-// The fill on the default dictionaries: opening one, time per filled stage of full-auto
+// The fill on the default dictionaries: opening each, time per filled stage of full-auto
 // small, medium and large grids, a whole 99-stage large set including opening the
-// dictionary, and how many medium grids each difficulty rank fills within the default limits
-// with either search. bench/fill-process-times.sh times whole wright processes.
+// dictionary, how many medium grids each difficulty rank fills within the default limits
+// with either search, how many answers of each rank are everyday words by EDICT's own marks,
+// and how many small and medium grids English 初級 fills. bench/fill-process-times.sh times
+// whole wright processes.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include <filesystem>
+#include <sstream>
 
+#include "common/FileOps.h"
 #include "common/GridSettingsFile.h"
+#include "common/TextCodec.h"
 #include "designer/engine/GridDesigner.h"
 #include "dictionary/QuestionSelection.h"
+#include "dictionary/import/EdictImport.h"
 #include "generator/engine/Generator.h"
 
 namespace crossword {
@@ -17,7 +23,7 @@ namespace {
 
 const std::string kProgramFolder = PROGRAM_FOLDER;
 const std::string kDictionaryName = "標準日本語辞書.lxd";
-const std::string kEnglishName = "標準英語辞書.lxd";
+const std::string kEnglishDictionaryName = "標準英語辞書.lxd";
 constexpr int kSmall = 1, kMedium = 2, kLarge = 3;  // the designer's size patterns
 
 class QuietDesigner : public DesignerObserver {
@@ -35,19 +41,19 @@ class QuietGenerator : public GeneratorObserver {
   void EndProgram() override {}
 };
 
-// Stages laid out by the designer's full-auto mode, written once per size, count and
-// random seed (0: the designer's fixed start).
+// Stages laid out by the designer's full-auto mode, written once per size, count, random
+// seed (0: the designer's fixed start) and dictionary.
 std::string FullAutoGridFile(int sizePattern, int stages, int seed = 0,
-                             const std::string& dictionary = kDictionaryName) {
+                             const std::string& dictionaryName = kDictionaryName) {
+  const std::string language = dictionaryName == kDictionaryName ? "" : "en-";
   const auto path = std::filesystem::temp_directory_path() /
-                    ("fill-bench-" + std::to_string(sizePattern) + "-" + std::to_string(stages) +
-                     "-" + std::to_string(seed) + (dictionary == kDictionaryName ? "" : "-en") +
-                     ".gst");
+                    ("fill-bench-" + language + std::to_string(sizePattern) + "-" +
+                     std::to_string(stages) + "-" + std::to_string(seed) + ".gst");
   if (std::filesystem::exists(path)) return path.string();
   QuietDesigner observer;
   GridDesigner designer(observer, kProgramFolder);
-  designer.UseDictionary(kProgramFolder + dictionary,
-                         CountDicWords(Dictionary(kProgramFolder + dictionary)));
+  designer.UseDictionary(kProgramFolder + dictionaryName,
+                         CountDicWords(Dictionary(kProgramFolder + dictionaryName)));
   designer.Auto.MasSizePatternAuto = sizePattern;
   designer.Auto.MakeStageNmbAuto = 4;
   designer.Auto.CrossStageNmbAuto = stages;
@@ -118,7 +124,7 @@ void OpenWordIndex(benchmark::State& state, const std::string& name) {
   state.counters["peak_MB"] = PeakMegabytes();
 }
 BENCHMARK_CAPTURE(OpenWordIndex, japanese, kDictionaryName)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(OpenWordIndex, english, kEnglishName)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(OpenWordIndex, english, kEnglishDictionaryName)->Unit(benchmark::kMillisecond);
 
 // The same, every word read from the word tables into memory, as without the file.
 void BuildWordIndex(benchmark::State& state) {
@@ -181,10 +187,68 @@ BENCHMARK_CAPTURE(FillSuccess, japanese, kDictionaryName)
     ->ArgsProduct({{1, 2, 3, 4, 5}, {0, 1}})
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
-BENCHMARK_CAPTURE(FillSuccess, english, kEnglishName)
+BENCHMARK_CAPTURE(FillSuccess, english, kEnglishDictionaryName)
     ->ArgsProduct({{1, 2, 3}, {0, 1}})
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
+
+// The lines of EDICT, the word list the Japanese dictionary's serial numbers point into.
+const std::vector<std::string>& EdictLines() {
+  static const std::vector<std::string> lines = [] {
+    std::vector<std::string> all;
+    std::istringstream text(ReadWholeFile("/usr/share/edict/edict"));
+    for (std::string line; std::getline(text, line);) all.push_back(line);
+    return all;
+  }();
+  return lines;
+}
+
+// The share of answers that EDICT marks as everyday words "(P)", and the answers that are
+// fragments rather than words, over 20 full-auto medium grids filled at each rank.
+void EverydayAnswers(benchmark::State& state) {
+  const int rank = static_cast<int>(state.range(0));
+  constexpr int kStages = 20;
+  long answers = 0, everyday = 0, fragments = 0, filled = 0, attempts = 0;
+  for (auto _ : state) {
+    QuietGenerator observer;
+    Generator generator(observer, kProgramFolder);
+    Prepare(generator, FullAutoGridFile(kMedium, kStages, 7), rank);
+    for (int pattern = 1; pattern <= kStages; ++pattern) {
+      if (!FillWithinLimits(generator, pattern, attempts)) continue;
+      ++filled;
+      for (int i = 1; i <= generator.QuesNmbMax(); ++i) {
+        const std::string& line = EdictLines().at(generator.Slot(i).Word.SN - 1);
+        const auto entry = ParseEdictLine(DecodeEucJp(line));
+        ++answers;
+        everyday += entry && entry->Common ? 1 : 0;
+        fragments += !entry || FragmentReason(*entry) ? 1 : 0;
+      }
+    }
+  }
+  state.counters["filled_grids"] = static_cast<double>(filled);
+  state.counters["answers"] = static_cast<double>(answers);
+  state.counters["everyday_percent"] = answers == 0 ? 0 : 100.0 * everyday / answers;
+  state.counters["fragments"] = static_cast<double>(fragments);
+}
+BENCHMARK(EverydayAnswers)->DenseRange(1, 5)->Iterations(1)->Unit(benchmark::kSecond);
+
+// The share of 50 full-auto small and 50 medium English grids that 初級 fills.
+void EnglishFillSuccess(benchmark::State& state) {
+  const int sizePattern = static_cast<int>(state.range(0));
+  constexpr int kStages = 50;
+  long filled = 0, attempts = 0;
+  for (auto _ : state) {
+    QuietGenerator observer;
+    Generator generator(observer, kProgramFolder);
+    Prepare(generator, FullAutoGridFile(sizePattern, kStages, 1, kEnglishDictionaryName), 1);
+    for (int pattern = 1; pattern <= kStages; ++pattern) {
+      filled += FillWithinLimits(generator, pattern, attempts) ? 1 : 0;
+    }
+  }
+  state.counters["filled_percent"] = 100.0 * filled / kStages;
+  state.counters["attempts_per_grid"] = static_cast<double>(attempts) / kStages;
+}
+BENCHMARK(EnglishFillSuccess)->Arg(kSmall)->Arg(kMedium)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 }  // namespace crossword

@@ -10,4 +10,9 @@ FileError::FileError(const std::filesystem::path& path, int lineNumber, const st
       path_(path),
       lineNumber_(lineNumber) {}
 
+FileError::FileError(const std::filesystem::path& path, const std::string& problem, int systemErrno)
+    : FileError(path, problem) {
+  systemErrno_ = systemErrno;
+}
+
 }  // namespace crossword

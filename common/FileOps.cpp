@@ -20,7 +20,8 @@ FileFaultPlan faults;  // set by tests only
 int writesSincePlan = 0;
 
 [[noreturn]] void ThrowSystemError(const std::filesystem::path& path, const std::string& action) {
-  throw FileError(path, "cannot " + action + ": " + std::strerror(errno));
+  const int error = errno;
+  throw FileError(path, "cannot " + action + ": " + std::strerror(error), error);
 }
 
 void WriteBytes(const std::filesystem::path& path, const char* mode, std::string_view bytes) {

@@ -17,20 +17,27 @@ std::u32string StageMark(int n) {
   return kStageMarkPrefix + DecimalText(n);
 }
 
+// The same mark as the file holds it: plain ASCII.
+std::string StageMarkBytes(int n) {
+  return ";#" + std::to_string(n);
+}
+
 std::string Quoted(std::u32string_view text) {
   return "\"" + ToUtf8(text) + "\"";
 }
 
 }  // namespace
 
-// The lines of one grid settings file, with the checks every reader shares. Line numbers
-// in messages count from 1; indexes here count from 0.
+// The lines of one grid settings file, with the checks every reader shares. Only the lines
+// a reader takes are decoded; marks are found in the bytes. Line numbers in messages count
+// from 1; indexes here count from 0.
 class GridFileText {
  public:
-  explicit GridFileText(const std::filesystem::path& path)
-      : path_(path), lines_(ReadTextLines(path)) {}
+  explicit GridFileText(const std::filesystem::path& path) : path_(path), lines_(path) {}
 
-  const std::vector<std::u32string>& Lines() const { return lines_; }
+  size_t LineCount() const { return lines_.size(); }
+  bool IsMark(size_t index, int n) const { return lines_.Bytes(index) == StageMarkBytes(n); }
+  bool StartsLikeMark(size_t index) const { return lines_.Bytes(index).starts_with(";#"); }
 
   [[noreturn]] void Fail(size_t index, const std::string& problem) const {
     throw FileError(path_, static_cast<int>(index) + 1, problem);
@@ -43,20 +50,20 @@ class GridFileText {
       FailFile("the file ends after line " + std::to_string(lines_.size()) + "; expected " +
                expected + " on line " + std::to_string(index + 1));
     }
-    return lines_[index];
+    return lines_.Decoded(index);
   }
 
   int HeaderNumber(size_t index, const std::string& what) const {
-    const auto value = ParseWholeNumber(Line(index, what));
-    if (!value) Fail(index, "expected " + what + ", found " + Quoted(lines_[index]));
+    const std::u32string& line = Line(index, what);
+    const auto value = ParseWholeNumber(line);
+    if (!value) Fail(index, "expected " + what + ", found " + Quoted(line));
     return *value;
   }
 
   // The first line equal to stage n's mark, as the generator finds a stage.
   std::optional<size_t> FindFirstMark(int n) const {
-    const std::u32string mark = StageMark(n);
     for (size_t i = 0; i < lines_.size(); ++i) {
-      if (lines_[i] == mark) return i;
+      if (IsMark(i, n)) return i;
     }
     return std::nullopt;
   }
@@ -65,7 +72,7 @@ class GridFileText {
   std::optional<size_t> FindMarkInSequence(int n) const {
     int expected = 1;
     for (size_t i = 0; i < lines_.size(); ++i) {
-      if (lines_[i] != StageMark(expected)) continue;
+      if (!IsMark(i, expected)) continue;
       if (expected == n) return i;
       ++expected;
     }
@@ -179,10 +186,8 @@ class GridFileText {
   }
 
   std::filesystem::path path_;
-  std::vector<std::u32string> lines_;
+  TextFileLines lines_;
 };
-
-namespace {}  // namespace
 
 std::vector<std::u32string> GridHeaderLines(const GridHeader& header) {
   return {
@@ -244,8 +249,8 @@ std::vector<CrossWordSlot> GridSettingsWriter::WriteGridStage(int n,
 int ReadStageCount(const std::filesystem::path& path) {
   const GridFileText text(path);
   int count = 0;
-  for (const auto& line : text.Lines()) {
-    if (line.starts_with(kStageMarkPrefix)) count = LeadingDigitsValue(line.substr(2));
+  for (size_t i = 0; i < text.LineCount(); ++i) {
+    if (text.StartsLikeMark(i)) count = LeadingDigitsValue(text.Line(i, "").substr(2));
   }
   return count;
 }
@@ -302,8 +307,8 @@ CrossGrid LoadStagePattern(const std::filesystem::path& path, int n) {
 int CountStages(const std::filesystem::path& path) {
   const GridFileText text(path);
   int expected = 1;
-  for (const auto& line : text.Lines()) {
-    if (line == StageMark(expected)) ++expected;
+  for (size_t i = 0; i < text.LineCount(); ++i) {
+    if (text.IsMark(i, expected)) ++expected;
   }
   return expected - 1;
 }

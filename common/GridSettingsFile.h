@@ -37,6 +37,7 @@ class GridSettingsWriter {
   // Numbers the grid's slots and appends the block of stage n; returns the slots written.
   std::vector<CrossWordSlot> WriteGridStage(int n, const CrossMasMarks& CrossMas);
   void Commit() { file_.Commit(); }
+  int StagesWritten() const { return stagesWritten_; }
 
  private:
   StagedTextFile file_;

@@ -18,41 +18,76 @@ bool LooksLikeUtf8(std::string_view bytes) {
   }
 }
 
-// Splits at LF or CR LF (a final line end adds no empty line) and decodes each line, so
-// that a byte the encoding refuses is reported with its line.
-template <typename Decode>
-std::vector<std::u32string> DecodeLines(const std::filesystem::path& path, std::string_view bytes,
-                                        Decode decode) {
-  std::vector<std::u32string> lines;
+// Splits at LF or CR LF; a final line end adds no empty line.
+std::vector<std::string_view> SplitLines(std::string_view bytes) {
+  std::vector<std::string_view> lines;
   for (size_t start = 0; start < bytes.size();) {
     size_t end = std::min(bytes.find('\n', start), bytes.size());
     const size_t next = end + 1;
     if (end > start && bytes[end - 1] == '\r') --end;
-    try {
-      lines.push_back(decode(bytes.substr(start, end - start)));
-    } catch (const TextEncodingError& error) {
-      throw FileError(path, static_cast<int>(lines.size()) + 1, error.what());
-    }
+    lines.push_back(bytes.substr(start, end - start));
     start = next;
   }
   return lines;
 }
 
+// Decodes one line, so that a byte the encoding refuses is reported with its line.
+template <typename Decode>
+std::u32string DecodeLine(const std::filesystem::path& path, size_t index, std::string_view line,
+                          Decode decode) {
+  try {
+    return decode(line);
+  } catch (const TextEncodingError& error) {
+    throw FileError(path, static_cast<int>(index) + 1, error.what());
+  }
+}
+
 }  // namespace
 
-std::vector<std::u32string> ReadTextLines(const std::filesystem::path& path) {
+TextFileLines::TextFileLines(const std::filesystem::path& path) : path_(path) {
   const std::string bytes = ReadWholeFile(path);
   if (bytes.starts_with("\xEF\xBB\xBF") || LooksLikeUtf8(bytes)) {
     throw FileError(path, "the file is UTF-8 text; it must be in code page 932 (Shift-JIS)");
   }
-  return DecodeLines(path, bytes, DecodeCp932);
+  for (std::string_view line : SplitLines(bytes)) bytes_.emplace_back(line);
+  decoded_.resize(bytes_.size());
+}
+
+const std::u32string& TextFileLines::Decoded(size_t index) const {
+  if (!decoded_[index]) decoded_[index] = DecodeLine(path_, index, bytes_[index], DecodeCp932);
+  return *decoded_[index];
+}
+
+std::vector<std::u32string> ReadTextLines(const std::filesystem::path& path) {
+  const TextFileLines file(path);
+  std::vector<std::u32string> lines;
+  for (size_t i = 0; i < file.size(); ++i) lines.push_back(file.Decoded(i));
+  return lines;
 }
 
 std::vector<std::u32string> ReadUtf8Lines(const std::filesystem::path& path) {
   const std::string whole = ReadWholeFile(path);
   std::string_view bytes = whole;
   if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-  return DecodeLines(path, bytes, FromUtf8);
+  std::vector<std::u32string> lines;
+  for (std::string_view line : SplitLines(bytes)) {
+    lines.push_back(DecodeLine(path, lines.size(), line, FromUtf8));
+  }
+  return lines;
+}
+
+void WriteUtf8Lines(const std::filesystem::path& path, const std::vector<std::u32string>& lines) {
+  std::string bytes;
+  for (const auto& line : lines) bytes += ToUtf8(line) + "\n";
+  const std::filesystem::path working = path.string() + ".part";
+  try {
+    CreateFileWith(working, bytes);
+    ReplaceFile(working, path);
+  } catch (...) {
+    std::error_code ignored;
+    std::filesystem::remove(working, ignored);
+    throw;
+  }
 }
 
 std::string EncodeTextLines(const std::filesystem::path& path,
@@ -74,8 +109,10 @@ std::string EncodeTextLines(const std::filesystem::path& path,
 StagedTextFile::StagedTextFile(std::filesystem::path finalPath)
     : finalPath_(std::move(finalPath)), workingPath_(finalPath_.string() + ".part") {}
 
+// The working name is this file's own: whatever lies there uncommitted, a part left by a
+// killed run included, goes.
 StagedTextFile::~StagedTextFile() {
-  if (started_ && !committed_) {
+  if (!committed_) {
     std::error_code ignored;
     std::filesystem::remove(workingPath_, ignored);
   }
@@ -84,7 +121,6 @@ StagedTextFile::~StagedTextFile() {
 void StagedTextFile::Create(const std::vector<std::u32string>& lines) {
   linesWritten_ = 0;
   const std::string bytes = EncodeTextLines(finalPath_, lines, linesWritten_);
-  started_ = true;
   CreateFileWith(workingPath_, bytes);
   linesWritten_ = static_cast<int>(lines.size());
 }

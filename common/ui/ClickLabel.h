@@ -11,6 +11,9 @@ class ClickLabel : public QLabel {
  public:
   explicit ClickLabel(const QString& caption, QWidget* parent = nullptr);
 
+  // Blue and underlined, so that a label that acts on a click reads as one.
+  void LookLikeLink();
+
  signals:
   void clicked();
 

@@ -2,9 +2,13 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTranslator>
+#include <algorithm>
 #include <memory>
 
 namespace crossword::ui {
@@ -62,6 +66,24 @@ QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
   return QMessageBox::Ok;
 }
 
+// Qt wraps a box's text at about 500 pixels, which breaks Japanese lines anywhere, even
+// inside a word. The text's label is made as wide as its longest line instead, as far as
+// the screen lets a box grow (Qt's own limit: the screen less 480 pixels, at most 1000,
+// or the whole of a screen 1024 pixels wide or less).
+void FitTextToLongestLine(QMessageBox& box) {
+  auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+  if (!label) return;
+  int longest = 0;
+  for (const QString& line : box.text().split('\n')) {
+    longest = std::max(longest, label->fontMetrics().horizontalAdvance(line));
+  }
+  const QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
+  const int screenWidth = screen ? screen->availableGeometry().width() : 1024;
+  const int boxLimit = screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000);
+  constexpr int kIconAndMargins = 120;
+  label->setMinimumWidth(std::min(longest + 2, boxLimit - kIconAndMargins));
+}
+
 std::optional<ChosenFile> Chosen(const QString& path) {
   if (path.isEmpty()) return std::nullopt;
   return ChosenFile{path, QFileInfo(path).fileName()};
@@ -86,6 +108,7 @@ MessageAnswer QtMessagePresenter::Show(const CatalogueMessage& message) {
                   QString::fromStdString(message.Text()).replace("\r\n", "\n").trimmed(),
                   ButtonsOf(message.Buttons), parent_);
   box.setDefaultButton(ButtonOf(message.DefaultAnswer));
+  FitTextToLongestLine(box);
   if (message.Foreground) box.setWindowFlag(Qt::WindowStaysOnTopHint);
   return AnswerOf(box.exec());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,13 @@ struct StageView {
   bool operator==(const StageView&) const = default;
 };
 
+// Thrown out of PumpEvents when the author stops a long run (or ends the program during
+// it): a full-auto run keeps the stages it has written, then passes the stop on.
+class RunStopped : public std::exception {
+ public:
+  const char* what() const noexcept override { return "the run was stopped"; }
+};
+
 class DesignerObserver {
  public:
   virtual ~DesignerObserver() = default;
@@ -57,7 +65,7 @@ class DesignerObserver {
   virtual void MarkCutOffCells(const std::vector<MasPosition>& /*cells*/) {}
   // Shows a message box and returns the button pressed.
   virtual MessageAnswer ShowMessage(int number, const CatalogueMessage& message) = 0;
-  // Lets pending window events through during long work.
+  // Lets pending window events through during long work; may throw RunStopped.
   virtual void PumpEvents() {}
   // The blinking progress mark and elapsed time of page 3 or 4 start or stop.
   virtual void ShowProgress(int /*InfoPageNmb*/, bool /*running*/) {}

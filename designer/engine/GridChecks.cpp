@@ -1,6 +1,6 @@
 #include "designer/engine/GridChecks.h"
 
-#include <optional>
+#include <algorithm>
 
 #include "common/WordSlots.h"
 
@@ -8,14 +8,40 @@ namespace crossword {
 
 namespace {
 
-// The first open cell in row order, if any.
-std::optional<MasPosition> FirstOpenCell(const CrossMasMarks& marks) {
+// The open region of every cell: 0 for walls, 1, 2, ... for the regions of 4-connected open
+// cells in the row order of their first cells.
+MasArray<int> NumberRegions(const CrossMasMarks& marks) {
+  MasArray<int> region(marks.MasMaxX(), marks.MasMaxY(), 0);
+  int regions = 0;
   for (int y = 1; y <= marks.MasMaxY(); ++y) {
     for (int x = 1; x <= marks.MasMaxX(); ++x) {
-      if (!IsWall(marks(x, y))) return MasPosition{x, y};
+      if (IsWall(marks(x, y)) || region(x, y) != 0) continue;
+      ++regions;
+      // An explicit stack: a grid of open cells would nest a recursive fill once per cell.
+      std::vector<MasPosition> pending{{x, y}};
+      while (!pending.empty()) {
+        const auto [px, py] = pending.back();
+        pending.pop_back();
+        if (!marks.Contains(px, py) || IsWall(marks(px, py)) || region(px, py) != 0) continue;
+        region(px, py) = regions;
+        pending.insert(pending.end(), {{px, py - 1}, {px - 1, py}, {px, py + 1}, {px + 1, py}});
+      }
     }
   }
-  return std::nullopt;
+  return region;
+}
+
+// The region with the most cells; of equal ones the first.
+int LargestRegion(const MasArray<int>& region, const CrossMasMarks& marks) {
+  std::vector<int> cells(1, 0);
+  for (int y = 1; y <= marks.MasMaxY(); ++y) {
+    for (int x = 1; x <= marks.MasMaxX(); ++x) {
+      if (region(x, y) >= static_cast<int>(cells.size())) cells.resize(region(x, y) + 1, 0);
+      ++cells[region(x, y)];
+    }
+  }
+  cells[0] = 0;  // walls
+  return static_cast<int>(std::max_element(cells.begin(), cells.end()) - cells.begin());
 }
 
 }  // namespace
@@ -40,27 +66,22 @@ bool FindBarPair(const CrossMasMarks& marks) {
 }
 
 MasArray<int> FloodReach(const CrossMasMarks& marks) {
-  MasArray<int> FlagReach(marks.MasMaxX(), marks.MasMaxY(), 0);
-  const auto start = FirstOpenCell(marks);
-  if (!start) return FlagReach;
-  // An explicit stack: a grid of open cells would nest a recursive fill once per cell.
-  std::vector<MasPosition> pending{*start};
-  while (!pending.empty()) {
-    const auto [x, y] = pending.back();
-    pending.pop_back();
-    if (!marks.Contains(x, y) || IsWall(marks(x, y)) || FlagReach(x, y) == 1) continue;
-    FlagReach(x, y) = 1;
-    pending.insert(pending.end(), {{x, y - 1}, {x - 1, y}, {x, y + 1}, {x + 1, y}});
+  MasArray<int> FlagReach = NumberRegions(marks);
+  for (int y = 1; y <= marks.MasMaxY(); ++y) {
+    for (int x = 1; x <= marks.MasMaxX(); ++x) FlagReach(x, y) = FlagReach(x, y) == 1 ? 1 : 0;
   }
   return FlagReach;
 }
 
+// Marking the cells outside the first open cell's region would turn the whole grid red when
+// that cell is itself the one cut off; the largest region is the grid, the others the islands.
 std::vector<MasPosition> FindCutOffCells(const CrossMasMarks& marks) {
-  const MasArray<int> FlagReach = FloodReach(marks);
+  const MasArray<int> region = NumberRegions(marks);
+  const int largest = LargestRegion(region, marks);
   std::vector<MasPosition> cells;
   for (int y = 1; y <= marks.MasMaxY(); ++y) {
     for (int x = 1; x <= marks.MasMaxX(); ++x) {
-      if (!IsWall(marks(x, y)) && FlagReach(x, y) == 0) cells.push_back({x, y});
+      if (region(x, y) != 0 && region(x, y) != largest) cells.push_back({x, y});
     }
   }
   return cells;
@@ -68,7 +89,13 @@ std::vector<MasPosition> FindCutOffCells(const CrossMasMarks& marks) {
 
 // A grid of walls only has no open cell, so none is cut off: it answers false.
 bool FindIsolated(const CrossMasMarks& marks) {
-  return !FindCutOffCells(marks).empty();
+  const MasArray<int> region = NumberRegions(marks);
+  for (int y = 1; y <= marks.MasMaxY(); ++y) {
+    for (int x = 1; x <= marks.MasMaxX(); ++x) {
+      if (region(x, y) > 1) return true;
+    }
+  }
+  return false;
 }
 
 std::vector<CrossWordSlot> FindLongSlots(const CrossMasMarks& marks) {

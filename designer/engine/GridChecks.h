@@ -31,7 +31,8 @@ bool FindBarPair(const CrossMasMarks& marks);
 // FlagReach of every cell: 1 for the open cells 4-connected to the first open cell in row
 // order, 0 for all others.
 MasArray<int> FloodReach(const CrossMasMarks& marks);
-// The open cells outside the region of the first open cell, in row order.
+// The open cells outside the largest region of open cells (of equal ones, the region of
+// the first open cell), in row order.
 std::vector<MasPosition> FindCutOffCells(const CrossMasMarks& marks);
 bool FindIsolated(const CrossMasMarks& marks);
 

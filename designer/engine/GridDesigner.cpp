@@ -30,6 +30,14 @@ int ParseMasSize(const std::string& text, const char* what) {
   return *value;
 }
 
+int CountReadableStages(const std::string& path) {
+  try {
+    return CountStages(path);
+  } catch (const FileError&) {
+    return 0;
+  }
+}
+
 }  // namespace
 
 GridDesigner::GridDesigner(DesignerObserver& observer, const ProgramFolders& folders)
@@ -226,13 +234,14 @@ bool GridDesigner::LoadStage(const std::string& path, int n) {
   return true;
 }
 
+// A file that cannot be read, or whose first stage cannot, is a file without stages.
 void GridDesigner::ChooseReadFile(const std::string& path) {
-  const int stages = CountStages(path);
   ReadFileName = FileNameOf(path);
   ReadFileDir = FolderOf(path);
   Show(DesignerLabel::lblReadFileName1, ReadFileName);
   Show(DesignerLabel::lblReadFileName2, ReadFileDir);
-  if (stages == 0) {
+  const int stages = CountReadableStages(path);
+  if (stages == 0 || !TryLoadStage(path, 1)) {
     Ask(4);
     ReadFileName = "不明(*.gst)";
     Show(DesignerLabel::lblReadFileName1, ReadFileName);
@@ -242,14 +251,24 @@ void GridDesigner::ChooseReadFile(const std::string& path) {
   CrossStageNmb = 1;
   Show(DesignerLabel::lblCrossStageNmbMax, std::to_string(stages));
   Show(DesignerLabel::lblCrossStageNmb, "1");
-  LoadStage(path, 1);
 }
 
 void GridDesigner::ChangeStage(int n) {
   if (n == CrossStageNmb) return;
+  if (!TryLoadStage(ReadFileDir + ReadFileName, n)) {
+    Ask(4);
+    return;
+  }
   CrossStageNmb = n;
   Show(DesignerLabel::lblCrossStageNmb, std::to_string(n));
-  LoadStage(ReadFileDir + ReadFileName, n);
+}
+
+bool GridDesigner::TryLoadStage(const std::string& path, int n) {
+  try {
+    return LoadStage(path, n);
+  } catch (const FileError&) {
+    return false;
+  }
 }
 
 int CheckHDD(const std::string& fPath) {

@@ -143,16 +143,18 @@ class GridDesigner {
   bool IsGoodLayout() const;
 
   // Writing the grid settings file: 1 when it is complete, 0 when a stage found no good
-  // layout (the stages made until then are kept).
+  // layout. The stages made until then are kept, also when the run is stopped.
   int RunMakeFile();
   void SetMasSizeAuto();
   bool SetMasBarAuto();
 
-  // Reading a grid settings file on page 2
+  // Reading a grid settings file on page 2. The stage number, count and name change only
+  // once a stage has loaded; a file or stage that cannot be read is message 4.
   void ChooseReadFile(const std::string& path);
   // The stage selector moved to stage n.
   void ChangeStage(int n);
-  // Takes stage n of the file as the current grid; false when the file has no stage n.
+  // Takes stage n of the file as the current grid; false when the file has no stage n, a
+  // FileError when the stage cannot be read (the grid then stays as it was).
   bool LoadStage(const std::string& path, int n);
 
  private:
@@ -164,7 +166,9 @@ class GridDesigner {
   void TryBarStep(std::initializer_list<MasPosition> cells);
   void WriteGridHeader(GridSettingsWriter& writer);
   int MakeStagesAuto(GridSettingsWriter& writer);
+  bool WriteStagesAuto(GridSettingsWriter& writer);
   bool RetryLayout(bool ok, int StageNmbAuto);
+  bool TryLoadStage(const std::string& path, int n);
 
   std::string GridFolderFor(const std::string& dicPath) const;
 

@@ -5,6 +5,15 @@
 // full-auto mode lays out one by one.
 namespace crossword {
 
+namespace {
+
+// The file takes its final name once it holds a stage; until then the older file stays.
+void KeepStagesWritten(GridSettingsWriter& writer) {
+  if (writer.StagesWritten() > 0) writer.Commit();
+}
+
+}  // namespace
+
 int AutoSettings::StageNmbAuto() const {
   switch (MakeStageNmbAuto) {
     case 2:
@@ -58,25 +67,33 @@ void GridDesigner::WriteGridHeader(GridSettingsWriter& writer) {
 int GridDesigner::MakeStagesAuto(GridSettingsWriter& writer) {
   // A new size always needs new walls.
   if (Auto.ResetMasSize) Auto.ResetMasBarPattern = true;
-  const int StageNmbAuto = Auto.StageNmbAuto();
   observer_.ShowStageLabels(true);
   const OnScopeExit hideStageLabels([this] { observer_.ShowStageLabels(false); });
+  try {
+    const bool complete = WriteStagesAuto(writer);
+    KeepStagesWritten(writer);
+    return complete ? 1 : 0;
+  } catch (const RunStopped&) {
+    // A stop comes while a layout is made, so every stage in the file is whole.
+    KeepStagesWritten(writer);
+    throw;
+  }
+}
+
+// False when a stage found no good layout within its retries.
+bool GridDesigner::WriteStagesAuto(GridSettingsWriter& writer) {
+  const int StageNmbAuto = Auto.StageNmbAuto();
   Show(DesignerLabel::lblNowMakingStageNmbAuto, "1");
   SetMasSizeAuto();
   bool ok = SetMasBarAuto();
   for (int i = 1; i <= StageNmbAuto; ++i) {
     Show(DesignerLabel::lblNowMakingStageNmbAuto, std::to_string(i));
-    if (!RetryLayout(ok, StageNmbAuto)) {
-      // The stages made so far stay in the file.
-      if (i > 1) writer.Commit();
-      return 0;
-    }
+    if (!RetryLayout(ok, StageNmbAuto)) return false;
     if (i == 1) WriteGridHeader(writer);
     writer.WriteGridStage(i, CrossMas);
     ok = !Auto.ResetMasBarPattern;
   }
-  writer.Commit();
-  return 1;
+  return true;
 }
 
 // The retry budget follows the stage count: the first stage has StageNmbAuto placement

@@ -1,6 +1,7 @@
 #include "designer/ui/DesignerShell.h"
 
 #include "common/FileNames.h"
+#include "common/ui/ProblemMessage.h"
 #include "dictionary/Dictionary.h"
 
 namespace crossword::ui {
@@ -13,11 +14,12 @@ const QString kGridFilter = "Gridset ﾌｧｲﾙ (*.gst)|*.gst|";
 // Boxes of our own for failures the catalogue has no message for.
 constexpr int UncataloguedMessage = 0;
 
-CatalogueMessage ErrorMessage(const std::string& title, const std::string& advice,
-                              const std::exception& error) {
-  return {
-      title, {advice, "", error.what()}, MessageButtons::Ok, MessageIcon::Exclamation, AnswerOk};
-}
+const CatalogueMessage kMasSizeMessage{"チェック：マス目の数",
+                                       {"マス目の数（横と縦）には 1 から 99 までの整数を"
+                                        "指定してください。"},
+                                       MessageButtons::Ok,
+                                       MessageIcon::Exclamation,
+                                       AnswerOk};
 
 // A move label's step: 1 first, 2 previous, 3 next, 4 last.
 int MovedViewPos(int position, int last, int kind) {
@@ -93,7 +95,7 @@ void DesignerShell::cmdDicFileName_Click() {
 void DesignerShell::cmdMakeFileName_Click() {
   const auto chosen = dialogs_.Save(
       QString::fromStdString(designer_.MakeFileDir + designer_.MakeFileName), kGridFilter);
-  if (chosen) designer_.ChooseMakeFile(PathOf(*chosen));
+  if (chosen) Attempt([&] { designer_.ChooseMakeFile(PathOf(*chosen)); });
 }
 
 void DesignerShell::cmdReadFileName_Click() {
@@ -101,11 +103,17 @@ void DesignerShell::cmdReadFileName_Click() {
       dialogs_.Open(QString::fromStdString(designer_.MakeFileDir + "*.gst"), kGridFilter);
   if (!chosen) return;
   Attempt([&] { designer_.ChooseReadFile(PathOf(*chosen)); });
-  view_.ShowStageSelector(designer_.CrossStageNmbMax, designer_.CrossStageNmb);
+  ShowStageSelector();
 }
 
+// A stage that cannot be read puts the selector back on the stage shown.
 void DesignerShell::vsbCrossStageNmb_Change(int value) {
   Attempt([&] { designer_.ChangeStage(value); });
+  ShowStageSelector();
+}
+
+void DesignerShell::ShowStageSelector() {
+  view_.ShowStageSelector(designer_.CrossStageNmbMax, designer_.CrossStageNmb);
 }
 
 void DesignerShell::lblHelp_Click() {
@@ -169,7 +177,9 @@ void DesignerShell::LeavePage2() {
 }
 
 void DesignerShell::LeavePage3() {
-  if (!designer_.CheckLeavePage3()) return;
+  bool leave = false;
+  Attempt([&] { leave = designer_.CheckLeavePage3(); });
+  if (!leave) return;
   ShowRunButton(RunCaptionReady, true);
   ShowPage(4);
 }
@@ -211,7 +221,8 @@ void DesignerShell::cmdSetMasBar_Click() {
 
 // Cells change by hand on page 3 only.
 void DesignerShell::lblCell_Click(int x, int y) {
-  if (shownPage_ == 3) designer_.ToggleCell((y - 1) * designer_.MasMaxX() + x);
+  if (shownPage_ != 3) return;
+  Attempt([&] { designer_.ToggleCell((y - 1) * designer_.MasMaxX() + x); });
 }
 
 void DesignerShell::lblCrossStageMoveH_Click(int kind) {
@@ -237,24 +248,19 @@ void DesignerShell::vsbCrossStageNmbAuto_Change(int value) {
   view_.ShowAutoSettings(designer_.Auto);
 }
 
-// A file that cannot be read or written and a typed size that makes no grid are shown in
-// a box; the operation has then changed nothing the author relies on.
+// Every failure of an engine call is shown in a box and ends no more than the operation;
+// the operation has then changed nothing the author relies on.
 DesignerShell::Outcome DesignerShell::Attempt(const std::function<void()>& operation) {
   try {
     operation();
     return Outcome::Done;
-  } catch (const ProgramEnding&) {
+  } catch (const RunStopped&) {
     view_.EndProgram();
     return Outcome::Ended;
-  } catch (const FileError& error) {
-    view_.ShowMessage(
-        UncataloguedMessage,
-        ErrorMessage("エラー！：ファイル", "ファイルを読み書きできませんでした。", error));
-  } catch (const MasSizeError& error) {
-    view_.ShowMessage(
-        UncataloguedMessage,
-        ErrorMessage("チェック：マス目の数",
-                     "マス目の数（横と縦）には 1 から 99 までの整数を指定してください。", error));
+  } catch (const MasSizeError&) {
+    view_.ShowMessage(UncataloguedMessage, kMasSizeMessage);
+  } catch (const std::exception& problem) {
+    view_.ShowMessage(UncataloguedMessage, ProblemMessage(problem));
   }
   return Outcome::Failed;
 }

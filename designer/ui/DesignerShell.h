@@ -1,10 +1,8 @@
 #pragma once
 
 #include <functional>
-#include <stdexcept>
 #include <string>
 
-#include "common/FileError.h"
 #include "common/ui/Dialogs.h"
 #include "designer/engine/GridDesigner.h"
 
@@ -28,13 +26,6 @@ class ShellView : public DesignerObserver {
   // The random-sequence choice is made: its check box can no longer be changed.
   virtual void DisableNotRandomize() = 0;
   virtual void EndProgram() = 0;
-};
-
-// Thrown out of the event processing of a long run when the author ends the program
-// meanwhile, so that the run stops at once and leaves no half-written file behind.
-class ProgramEnding : public std::exception {
- public:
-  const char* what() const noexcept override { return "the program is ending"; }
 };
 
 // The page-4 run button's captions.
@@ -88,8 +79,9 @@ class DesignerShell {
   void ShowRunButton(const std::string& caption, bool backEnabled);
 
   enum class Outcome { Done, Failed, Ended };
-  // Runs an engine operation; a failure is shown, an ending program ended.
+  // Runs an engine operation; a failure is shown, a stop ends the program.
   Outcome Attempt(const std::function<void()>& operation);
+  void ShowStageSelector();
 
   ShellView& view_;
   FileDialogs& dialogs_;

@@ -41,6 +41,26 @@ QPushButton* Button(const QString& caption, const QString& name) {
   return Named(new QPushButton(caption), name);
 }
 
+// A small vertical bar that sets a count, tall enough to show its trough; once clicked it
+// takes the arrow keys and Page Up/Down, and the wheel always.
+QScrollBar* CountBar(const QString& name, int maximum, int value) {
+  auto* bar = Named(new QScrollBar(Qt::Vertical), name);
+  bar->setRange(1, maximum);
+  bar->setValue(value);
+  bar->setEnabled(false);
+  bar->setFixedHeight(60);
+  bar->setFocusPolicy(Qt::WheelFocus);
+  return bar;
+}
+
+// The number beside a count bar: as wide as two digits, so that the bar stays put.
+QLabel* CountValue(const QString& caption, const QString& name) {
+  QLabel* label = Value(caption, name);
+  label->setFixedWidth(label->fontMetrics().horizontalAdvance("99") + 4);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return label;
+}
+
 template <std::size_t Count>
 void MakeOptions(OptionArray<Count>& options, const char* name,
                  const std::array<QString, Count>& captions, int selected, QObject* owner) {
@@ -124,23 +144,21 @@ void BuildPage1(EditControls& c, QWidget* form) {
   modes->addWidget(c.optMakeMode[2], 1, 0);
   layout->addWidget(Frame("作成モード", modes));
 
+  // The dictionary and the grid file in one form, so that their values line up.
   c.lblMakeDicName[1] = Path("(不明）Lexbase.MDB", "lblMakeDicName(1)");
   c.lblMakeDicName[2] = Path("(不明）", "lblMakeDicName(2)");
   c.cmdDicFileName = Button("辞書ファイルの変更", "cmdDicFileName");
-  auto* dictionary = new QFormLayout;
-  dictionary->addRow("参照辞書名：", c.lblMakeDicName[1]);
-  dictionary->addRow("フォルダ：", c.lblMakeDicName[2]);
-  dictionary->addRow(Row({c.cmdDicFileName}));
-  layout->addLayout(dictionary);
-
   c.lblMakeFileName[1] = Path("Gridset.gst", "lblMakeFileName(1)");
   c.lblMakeFileName[2] = Path("(不明）", "lblMakeFileName(2)");
   c.cmdMakeFileName = Button("マス設定ファイル名の変更", "cmdMakeFileName");
-  auto* gridFile = new QFormLayout;
-  gridFile->addRow("作成ファイル名：", c.lblMakeFileName[1]);
-  gridFile->addRow("フォルダ：", c.lblMakeFileName[2]);
-  gridFile->addRow(Row({c.cmdMakeFileName}));
-  layout->addLayout(gridFile);
+  auto* files = new QFormLayout;
+  files->addRow("参照辞書名：", c.lblMakeDicName[1]);
+  files->addRow("フォルダ：", c.lblMakeDicName[2]);
+  files->addRow(Row({c.cmdDicFileName}));
+  files->addRow("作成ファイル名：", c.lblMakeFileName[1]);
+  files->addRow("フォルダ：", c.lblMakeFileName[2]);
+  files->addRow(Row({c.cmdMakeFileName}));
+  layout->addLayout(files);
 
   c.chkNotRandomize = Named(new QCheckBox("(乱数系列を初期化しない)"), "chkNotRandomize");
   layout->addWidget(c.chkNotRandomize);
@@ -186,12 +204,9 @@ QGroupBox* ReadFileFrame(EditControls& c) {
   c.cmdReadFileName->setEnabled(false);
   c.lblReadFileName[1] = Path("(不明）Gridset.gst", "lblReadFileName(1)");
   c.lblReadFileName[2] = Path("(不明）", "lblReadFileName(2)");
-  c.vsbCrossStageNmb = Named(new QScrollBar(Qt::Vertical), "vsbCrossStageNmb");
-  c.vsbCrossStageNmb->setRange(1, 1);
-  c.vsbCrossStageNmb->setEnabled(false);
-  c.vsbCrossStageNmb->setFixedHeight(44);
-  c.lblCrossStageNmb = Value("1", "lblCrossStageNmb");
-  c.lblCrossStageNmbMax = Value("1", "lblCrossStageNmbMax");
+  c.vsbCrossStageNmb = CountBar("vsbCrossStageNmb", 1, 1);
+  c.lblCrossStageNmb = CountValue("1", "lblCrossStageNmb");
+  c.lblCrossStageNmbMax = CountValue("1", "lblCrossStageNmbMax");
   auto* file = new QFormLayout;
   file->addRow(c.optMakeMasMode[2]);
   file->addRow(Row({c.cmdReadFileName}));
@@ -292,12 +307,8 @@ void BuildPage6(EditControls& c, QWidget* form) {
   auto* layout = new QVBoxLayout(NewPage(c, 6, "おまかせモード詳細(2)", form));
   MakeOptions<4>(c.optMakeStageNmbAuto, "optMakeStageNmbAuto",
                  {" １ 面", "10 面", "20 面", "カスタム(1～99)"}, 3, form);
-  c.vsbCrossStageNmbAuto = Named(new QScrollBar(Qt::Vertical), "vsbCrossStageNmbAuto");
-  c.vsbCrossStageNmbAuto->setRange(1, 99);
-  c.vsbCrossStageNmbAuto->setValue(25);
-  c.vsbCrossStageNmbAuto->setEnabled(false);
-  c.vsbCrossStageNmbAuto->setFixedHeight(44);
-  c.lblCrossStageNmbAuto = Value("25", "lblCrossStageNmbAuto");
+  c.vsbCrossStageNmbAuto = CountBar("vsbCrossStageNmbAuto", 99, 25);
+  c.lblCrossStageNmbAuto = CountValue("25", "lblCrossStageNmbAuto");
   auto* counts =
       Column({c.optMakeStageNmbAuto[1], c.optMakeStageNmbAuto[2], c.optMakeStageNmbAuto[3]});
   counts->addLayout(
@@ -326,9 +337,10 @@ void BuildGridView(EditControls& c, QWidget* form) {
     c.lblCrossStageMoveV[kind] =
         Named(new ClickLabel(down[kind - 1], form), Indexed("lblCrossStageMoveV", kind));
     c.lblCrossStageMoveV[kind]->setGeometry(MoveLabelGeometryV(kind));
+    // The font's left and right triangles are drawn smaller than its up and down ones.
     for (QLabel* label : {c.lblCrossStageMoveH[kind], c.lblCrossStageMoveV[kind]}) {
       QFont arrows = label->font();
-      arrows.setPixelSize(16);
+      arrows.setPixelSize(label == c.lblCrossStageMoveH[kind] ? 26 : 16);
       label->setFont(arrows);
       label->setAlignment(Qt::AlignCenter);
       label->hide();
@@ -348,6 +360,8 @@ void BuildOutsidePages(EditControls& c, QWidget* form) {
   c.lblHelp->setGeometry(HelpLabelGeometry());
   c.lblEnd = Named(new ClickLabel("終了", form), "lblEnd");
   c.lblEnd->setGeometry(EndLabelGeometry());
+  c.lblHelp->LookLikeLink();
+  c.lblEnd->LookLikeLink();
   c.tmrInfoMaking = Named(new QTimer(form), "tmrInfoMaking");
   c.tmrInfoMaking->setInterval(500);
 }

@@ -250,7 +250,10 @@ void frmEdit::MarkCutOffCells(const std::vector<MasPosition>& cells) {
   }
 }
 
+// A box comes at the end of a long operation: the progress stops first, so that the time
+// shown is the operation's, not the box's.
 MessageAnswer frmEdit::ShowMessage(int, const CatalogueMessage& message) {
+  c_.tmrInfoMaking->stop();
   return presenter_.Show(message);
 }
 
@@ -259,7 +262,7 @@ void frmEdit::PumpEvents() {
   pumping_ = true;
   QCoreApplication::processEvents();
   pumping_ = false;
-  if (ending_) throw ProgramEnding();
+  if (ending_) throw RunStopped();
 }
 
 // While the walls are placed the other page-3 controls stay disabled, so that neither a

@@ -1,6 +1,8 @@
 #include "dictionary/import/EdictImport.h"
 
 #include <algorithm>
+#include <array>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "common/FileError.h"
@@ -131,12 +133,11 @@ std::vector<std::u32string_view> SplitGlosses(std::u32string_view body) {
   return glosses;
 }
 
-enum Category {
-  CommonNoun = 1,
-  CommonOther,
+// The kinds of words each of the bands Ordinary and Uncommon has a category for.
+enum Kind {
+  Noun,
   Verb,
   Adjective,
-  OtherNoun,
   Expression,
   Food,
   Living,
@@ -148,7 +149,15 @@ enum Category {
   ReligionHistory,
   LanguageArts,
   Computing,
+  KindCount
 };
+
+// Everyday words have two categories, nouns and the rest, and their long compounds one,
+// before the kinds of the bands.
+enum { EverydayNoun = 1, EverydayOther, EverydayCompound, FirstKindCategory };
+
+// A compound shorter than this is a word of its own, to be judged as one.
+constexpr size_t kCompoundLengthMin = 5;
 
 enum List {
   NoList = 0,
@@ -158,28 +167,64 @@ enum List {
   Abbreviation,
   Slang,
   Dialect,
-  Archaic
+  RareWord,
+  OrdinaryNoun,
+  OrdinaryOther
 };
 
+using RankColumns = std::array<std::u32string_view, DifficultRankMax>;
+
+struct KindRow {
+  std::u32string_view Name;
+  RankColumns Ordinary;  // the ranks that ask the kind's ordinary words
+  RankColumns Uncommon;  // ... and its uncommon ones
+};
+
+// 初級 asks everyday words and the ordinary words of the concrete kinds; the fill needs
+// those to fill its grids. 中級 adds ordinary words of every subject, 上級 the uncommon.
+const std::array<KindRow, KindCount>& KindRows() {
+  static constexpr RankColumns kAll = {U"yes", U"yes", U"yes", U"yes", U"yes"};
+  static constexpr RankColumns kFromSecond = {U"no", U"yes", U"yes", U"yes", U"yes"};
+  static constexpr RankColumns kFromThird = {U"no", U"no", U"yes", U"yes", U"yes"};
+  static constexpr RankColumns kFromFourth = {U"no", U"no", U"no", U"yes", U"yes"};
+  static const std::array<KindRow, KindCount> rows = {{
+      {U"名詞", kAll, kFromThird},
+      {U"動詞", kAll, kFromThird},
+      {U"形容詞・副詞など", kAll, kFromThird},
+      {U"表現・言い回し", kFromSecond, kFromFourth},
+      {U"食べ物・料理", kAll, kFromThird},
+      {U"生き物", kFromSecond, kFromThird},
+      {U"スポーツ・武道", kFromSecond, kFromThird},
+      {U"地名・人名などの固有名詞", kFromSecond, kFromFourth},
+      {U"医学・からだ", kFromSecond, kFromFourth},
+      {U"法律・経済", kFromSecond, kFromFourth},
+      {U"数学・科学・技術", kFromSecond, kFromFourth},
+      {U"宗教・歴史", kFromSecond, kFromFourth},
+      {U"言葉・芸術・遊び", kFromSecond, kFromFourth},
+      {U"コンピュータ", kFromThird, kFromFourth},
+  }};
+  return rows;
+}
+
+std::u32string BandHeading(CommonnessBand band) {
+  return U"●" + std::u32string(BandName(band));
+}
+
 std::vector<IndexItem> CategoryItems() {
-  return {
-      {U"●ふだんの言葉", U"よく使う名詞", {U"yes", U"yes", U"yes", U"yes", U"yes"}},
-      {U"", U"よく使う動詞・形容詞など", {U"yes", U"yes", U"yes", U"yes", U"yes"}},
-      {U"", U"動詞", {U"yes", U"yes", U"yes", U"yes", U"yes"}},
-      {U"", U"形容詞・副詞など", {U"yes", U"yes", U"yes", U"yes", U"yes"}},
-      {U"", U"その他の名詞", {U"yes", U"yes", U"yes", U"yes", U"yes"}},
-      {U"", U"表現・言い回し", {U"no", U"no", U"yes", U"yes", U"yes"}},
-      {U"●分野の言葉", U"食べ物・料理", {U"yes", U"yes", U"yes", U"yes", U"yes"}},
-      {U"", U"生き物", {U"no", U"yes", U"yes", U"yes", U"yes"}},
-      {U"", U"スポーツ・武道", {U"no", U"yes", U"yes", U"yes", U"yes"}},
-      {U"", U"地名・人名などの固有名詞", {U"no", U"yes", U"yes", U"yes", U"yes"}},
-      {U"", U"医学・からだ", {U"no", U"no", U"yes", U"yes", U"yes"}},
-      {U"", U"法律・経済", {U"no", U"no", U"yes", U"yes", U"yes"}},
-      {U"", U"数学・科学・技術", {U"no", U"no", U"yes", U"yes", U"yes"}},
-      {U"", U"宗教・歴史", {U"no", U"no", U"yes", U"yes", U"yes"}},
-      {U"", U"言葉・芸術・遊び", {U"no", U"no", U"yes", U"yes", U"yes"}},
-      {U"", U"コンピュータ", {U"no", U"no", U"no", U"yes", U"yes"}},
+  static constexpr RankColumns kAll = {U"yes", U"yes", U"yes", U"yes", U"yes"};
+  std::vector<IndexItem> items = {
+      {BandHeading(CommonnessBand::Everyday), U"よく使う名詞", kAll},
+      {U"", U"よく使う動詞・形容詞など", kAll},
+      {BandHeading(CommonnessBand::EverydayCompound), U"７字以上の複合語", kAll},
   };
+  for (const CommonnessBand band : {CommonnessBand::Ordinary, CommonnessBand::Uncommon}) {
+    for (const KindRow& row : KindRows()) {
+      const bool first = &row == &KindRows().front();
+      items.push_back({first ? BandHeading(band) : U"", std::u32string(row.Name),
+                       band == CommonnessBand::Ordinary ? row.Ordinary : row.Uncommon});
+    }
+  }
+  return items;
 }
 
 std::vector<IndexItem> ListItems() {
@@ -190,7 +235,9 @@ std::vector<IndexItem> ListItems() {
       {U"", U"略語", {U"no", U"no", U"1", U"yes", U"yes"}},
       {U"", U"俗語・くだけた言葉", {U"no", U"no", U"1", U"yes", U"yes"}},
       {U"", U"方言", {U"no", U"no", U"no", U"1", U"yes"}},
-      {U"", U"古語・まれな言葉", {U"no", U"no", U"no", U"1", U"yes"}},
+      {BandHeading(CommonnessBand::Rare), U"古語・まれな言葉", {U"no", U"no", U"no", U"1", U"yes"}},
+      {BandHeading(CommonnessBand::Ordinary), U"名詞", {U"yes", U"yes", U"yes", U"yes", U"yes"}},
+      {U"", U"動詞・形容詞など", {U"1", U"yes", U"yes", U"yes", U"yes"}},
   };
 }
 
@@ -199,7 +246,8 @@ struct TagRule {
   std::vector<std::string> Tags;
 };
 
-// Subjects in the order they win when a sense has tags of several.
+// Subjects in the order they win when a sense has tags of several (never Noun, so 0 is
+// "no subject").
 const std::vector<TagRule>& SubjectRules() {
   static const std::vector<TagRule> rules = {
       {Food, {"food"}},
@@ -228,7 +276,6 @@ const std::vector<TagRule>& ListRules() {
       {Slang, {"sl", "col", "net-sl", "m-sl", "male-sl"}},
       {Dialect,
        {"hob:", "ksb:", "ktb:", "kyb:", "kyu:", "nab:", "osb:", "rkb:", "thb:", "tsb:", "tsug:"}},
-      {Archaic, {"arch", "obs", "obsc", "dated", "rare"}},
   };
   return rules;
 }
@@ -273,14 +320,19 @@ bool LooksLikeName(std::u32string_view gloss) {
          gloss[1] <= U'z';
 }
 
-int CategoryOf(const EdictEntry& entry) {
-  const WordClass kind = ClassOf(entry.FirstSenseTags);
-  if (entry.Common) return kind == WordClass::Noun ? CommonNoun : CommonOther;
-  if (const int subject = FirstRuleMatching(SubjectRules(), entry.FirstSenseTags)) return subject;
-  if (!entry.FirstSenseGlosses.empty() && LooksLikeName(entry.FirstSenseGlosses.front())) {
+bool HasAny(const std::set<std::string>& tags, std::initializer_list<const char*> wanted) {
+  return std::any_of(wanted.begin(), wanted.end(),
+                     [&](const char* tag) { return tags.contains(tag); });
+}
+
+Kind KindOf(const EdictEntry& entry) {
+  if (const int subject = FirstRuleMatching(SubjectRules(), entry.FirstSenseTags)) {
+    return static_cast<Kind>(subject);
+  }
+  if (!entry.Senses.empty() && !entry.Senses[0].empty() && LooksLikeName(entry.Senses[0][0])) {
     return ProperNoun;
   }
-  switch (kind) {
+  switch (ClassOf(entry.FirstSenseTags)) {
     case WordClass::Verb:
       return Verb;
     case WordClass::Adjective:
@@ -290,32 +342,142 @@ int CategoryOf(const EdictEntry& entry) {
     case WordClass::Noun:
       break;
   }
-  return OtherNoun;
+  return Noun;
 }
 
-// The clue: the first sense's glosses that code page 932 can hold, accents folded.
-std::optional<std::u32string> ClueOf(const EdictEntry& entry) {
-  std::vector<std::u32string> pieces;
-  for (const std::u32string& gloss : entry.FirstSenseGlosses) {
-    std::u32string folded = FoldAccents(gloss);
-    if (!folded.empty() && CanEncodeAllCp932(folded)) pieces.push_back(std::move(folded));
+// Written forms that EDICT marks as everyday words.
+using EverydayForms = std::unordered_set<std::u32string>;
+
+bool HoldsKanji(std::u32string_view text) {
+  return std::any_of(text.begin(), text.end(), IsKanji);
+}
+
+// True when the written form is two everyday words put together ("経済" + "成長"); both
+// parts hold a kanji, since kana split anywhere make words by chance ("スト" + "ライド").
+bool IsEverydayCompound(std::u32string_view written, const EverydayForms& everyday) {
+  for (size_t split = 1; split < written.size(); ++split) {
+    const std::u32string_view head = written.substr(0, split);
+    const std::u32string_view tail = written.substr(split);
+    if (HoldsKanji(head) && HoldsKanji(tail) && everyday.contains(std::u32string(head)) &&
+        everyday.contains(std::u32string(tail))) {
+      return true;
+    }
   }
-  return ShortClue(pieces, kClueLimit);
+  return false;
 }
 
-bool HasAny(const std::set<std::string>& tags, std::initializer_list<const char*> wanted) {
-  return std::any_of(wanted.begin(), wanted.end(),
-                     [&](const char* tag) { return tags.contains(tag); });
+CommonnessBand BandOf(const EdictEntry& entry, size_t answerLength,
+                      const CommonnessSources& sources, const EverydayForms& everyday) {
+  if (entry.Common) return CommonnessBand::Everyday;
+  if (HasAny(entry.FirstSenseTags, {"arch", "obs", "obsc", "rare", "dated"})) {
+    return CommonnessBand::Rare;
+  }
+  if (answerLength >= kCompoundLengthMin && IsEverydayCompound(entry.Written, everyday)) {
+    return CommonnessBand::EverydayCompound;
+  }
+  const int grade = sources.HighestKanjiGrade(entry.Written);
+  const bool known = sources.InVocabulary(entry.Written) || entry.Senses.size() >= 3;
+  if (known && grade <= KanjiGradePrimaryMax) return CommonnessBand::Ordinary;
+  return known || grade <= KanjiGradeGeneralMax ? CommonnessBand::Uncommon : CommonnessBand::Rare;
 }
 
-// The word an entry makes, or the reason it makes none.
+int CategoryOf(const EdictEntry& entry, CommonnessBand band) {
+  if (band == CommonnessBand::Everyday) {
+    return ClassOf(entry.FirstSenseTags) == WordClass::Noun ? EverydayNoun : EverydayOther;
+  }
+  if (band == CommonnessBand::EverydayCompound) return EverydayCompound;
+  const int bandStart = band == CommonnessBand::Ordinary ? 0 : KindCount;
+  return FirstKindCategory + bandStart + KindOf(entry);
+}
+
+// Letters only, lower case, long vowels and "m" before labials as the reading spells them,
+// so "Tokyo", "toukyou" and "Tōkyō" compare equal.
+std::string Normalised(std::string_view text) {
+  std::string letters;
+  for (char c : text) {
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (c < 'a' || c > 'z') continue;
+    const char last = letters.empty() ? 0 : letters.back();
+    const bool longVowel = (c == last && std::string_view("aeiou").find(c) != std::string::npos) ||
+                           (c == 'u' && last == 'o');
+    if (longVowel) continue;
+    if (last == 'm' && (c == 'b' || c == 'p' || c == 'm')) letters.back() = 'n';
+    letters += c;
+  }
+  return letters;
+}
+
+// True when the gloss writes the reading in Latin letters, whole or as one of its words.
+bool SpellsReading(std::u32string_view gloss, const std::string& romanized) {
+  const std::string text = ToUtf8(FoldAccents(gloss));
+  if (Normalised(text) == romanized) return true;
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find_first_of(" -/", start);
+    if (end == std::string::npos) end = text.size();
+    if (Normalised(text.substr(start, end - start)) == romanized) return true;
+    start = end + 1;
+  }
+  return false;
+}
+
+bool IsKatakanaWord(std::u32string_view reading) {
+  return std::all_of(reading.begin(), reading.end(),
+                     [](char32_t c) { return IsKatakanaLetter(c) || c == U'・'; });
+}
+
+// The clue: the first sense whose glosses code page 932 can hold, accents folded. A native
+// word's glosses that spell its reading in Latin letters would give the answer away.
+std::optional<std::u32string> ClueOf(const EdictEntry& entry) {
+  const std::string romanized =
+      IsKatakanaWord(entry.Reading) ? "" : Normalised(Romanized(entry.Reading));
+  for (const std::vector<std::u32string>& sense : entry.Senses) {
+    std::vector<std::u32string> pieces;
+    for (const std::u32string& gloss : sense) {
+      std::u32string folded = FoldAccents(gloss);
+      if (folded.empty() || !CanEncodeAllCp932(folded)) continue;
+      if (!romanized.empty() && SpellsReading(folded, romanized)) continue;
+      pieces.push_back(std::move(folded));
+    }
+    if (auto clue = ShortClue(pieces, kClueLimit)) return clue;
+  }
+  return std::nullopt;
+}
+
+// No word begins with these: they end or lengthen the syllable before.
+bool BeginsWithNoSyllable(std::u32string_view reading) {
+  static constexpr std::u32string_view kNoStart =
+      U"んンーぁぃぅぇぉっゃゅょゎゕゖァィゥェォッャュョヮヵヶ";
+  return kNoStart.find(reading.front()) != std::u32string_view::npos;
+}
+
+// Ranks the written forms of one word: everyday, regular, general-use kanji, known.
+int FormPreference(const EdictEntry& entry, const CommonnessSources& sources) {
+  return (entry.Common ? 8 : 0) + (HasAny(entry.FirstSenseTags, {"iK", "oK", "rK"}) ? 0 : 4) +
+         (sources.HighestKanjiGrade(entry.Written) <= KanjiGradeGeneralMax ? 2 : 0) +
+         (sources.InVocabulary(entry.Written) ? 1 : 0);
+}
+
+// Rare words are listed as such; ordinary ones are too, unless of a special kind, so a
+// rank can ask at most one of them per grid. 初級 needs its ordinary nouns freely to fill
+// its grids, and takes one other ordinary word.
+int ListOf(const EdictEntry& entry, CommonnessBand band) {
+  if (band == CommonnessBand::Rare) return RareWord;
+  const int kind = FirstRuleMatching(ListRules(), entry.FirstSenseTags);
+  if (kind != NoList || band != CommonnessBand::Ordinary) return kind;
+  return ClassOf(entry.FirstSenseTags) == WordClass::Noun ? OrdinaryNoun : OrdinaryOther;
+}
+
+// The words entries make, one per reading and meaning, or the reasons they make none.
 class WordMaker {
  public:
-  explicit WordMaker(ImportedDictionary& dictionary) : dictionary_(dictionary) {}
+  WordMaker(ImportedDictionary& dictionary, const CommonnessSources& sources,
+            EverydayForms everyday)
+      : dictionary_(dictionary), sources_(sources), everyday_(std::move(everyday)) {}
 
   void Add(const EdictEntry& entry, int lineNumber) {
     if (HasAny(entry.Tags, {"X", "vulg", "derog"})) return Skip("marked rude, vulgar or X-rated");
     if (HasAny(entry.Tags, {"ik", "ok"})) return Skip("irregular or outdated kana reading");
+    if (const auto reason = FragmentReason(entry)) return Skip("not a word: " + *reason);
     const auto answer = AnswerFromReading(entry.Reading);
     if (!answer) return Skip("reading not wholly kana");
     if (answer->size() < static_cast<size_t>(AnswerLenMin) ||
@@ -325,23 +487,53 @@ class WordMaker {
     if (!CanEncodeAllCp932(*answer)) return Skip("answer not in code page 932");
     if (!CanEncodeAllCp932(entry.Written)) return Skip("written form not in code page 932");
     auto clue = ClueOf(entry);
-    if (!clue) return Skip("no English meaning in code page 932");
-    WordRecord word;
-    word.Yst = *answer;
-    word.Ast = entry.Written;
-    word.Qst = std::move(*clue);
-    dictionary_.FieldsMadeSafe +=
-        MakeFieldSafe(word.Yst) + MakeFieldSafe(word.Ast) + MakeFieldSafe(word.Qst);
-    word.CN = CategoryOf(entry);
-    word.BN = FirstRuleMatching(ListRules(), entry.FirstSenseTags);
-    word.SN = lineNumber;
-    dictionary_.Words.push_back(std::move(word));
+    if (!clue) return Skip("no English meaning in code page 932 that fits a clue");
+    Keep(entry, MakeWord(entry, *answer, std::move(*clue), lineNumber));
   }
 
   void Skip(const std::string& reason) { ++dictionary_.Skipped[reason]; }
 
  private:
+  WordRecord MakeWord(const EdictEntry& entry, const std::u32string& answer, std::u32string clue,
+                      int lineNumber) {
+    WordRecord word;
+    word.Yst = answer;
+    word.Ast = entry.FirstSenseTags.contains("uk") ? entry.Reading : entry.Written;
+    word.Qst = std::move(clue);
+    const CommonnessBand band = BandOf(entry, answer.size(), sources_, everyday_);
+    word.CN = CategoryOf(entry, band);
+    word.BN = ListOf(entry, band);
+    word.SN = lineNumber;
+    return word;
+  }
+
+  // Spellings of one word share reading and clue: the most common of them stays.
+  void Keep(const EdictEntry& entry, WordRecord word) {
+    const int preference = FormPreference(entry, sources_);
+    const auto [found, added] =
+        kept_.try_emplace(word.Yst + U'\t' + word.Qst, dictionary_.Words.size(), preference);
+    if (added) {
+      dictionary_.FieldsMadeSafe +=
+          MakeFieldSafe(word.Yst) + MakeFieldSafe(word.Ast) + MakeFieldSafe(word.Qst);
+      dictionary_.Words.push_back(std::move(word));
+      return;
+    }
+    Skip("another spelling of a word already taken");
+    auto& [index, keptPreference] = found->second;
+    if (preference <= keptPreference) return;
+    keptPreference = preference;
+    WordRecord& kept = dictionary_.Words[index];
+    dictionary_.FieldsMadeSafe += MakeFieldSafe(word.Ast);
+    kept.Ast = std::move(word.Ast);
+    kept.CN = word.CN;
+    kept.BN = word.BN;
+    kept.SN = word.SN;
+  }
+
   ImportedDictionary& dictionary_;
+  const CommonnessSources& sources_;
+  const EverydayForms everyday_;
+  std::unordered_map<std::u32string, std::pair<size_t, int>> kept_;  // reading and clue
 };
 
 }  // namespace
@@ -364,47 +556,94 @@ std::optional<EdictEntry> ParseEdictLine(std::u32string_view line) {
     entry.Common = true;
     glosses.pop_back();
   }
-  bool firstSense = true;
+  entry.Senses.emplace_back();
   for (std::u32string_view text : glosses) {
     Gloss gloss = SplitGloss(text);
-    if (gloss.SenseNumber >= 2) firstSense = false;
+    if (gloss.SenseNumber >= 2) entry.Senses.emplace_back();
     entry.Tags.insert(gloss.Tags.begin(), gloss.Tags.end());
-    if (!firstSense) continue;
-    entry.FirstSenseTags.insert(gloss.Tags.begin(), gloss.Tags.end());
-    if (!gloss.Text.empty()) entry.FirstSenseGlosses.push_back(std::move(gloss.Text));
+    if (entry.Senses.size() == 1) entry.FirstSenseTags.insert(gloss.Tags.begin(), gloss.Tags.end());
+    if (!gloss.Text.empty()) entry.Senses.back().push_back(std::move(gloss.Text));
   }
   if (entry.Written.empty() || entry.Reading.empty()) return std::nullopt;
   return entry;
 }
 
-ImportedDictionary ImportEdict(const std::filesystem::path& path, const ImportProgress& progress) {
+std::optional<std::string> FragmentReason(const EdictEntry& entry) {
+  const std::set<std::string>& tags = entry.FirstSenseTags;
+  const bool wordClass = std::any_of(tags.begin(), tags.end(), [](const std::string& tag) {
+    return tag == "n" || tag == "n-adv" || tag == "n-t" || tag == "pn" || tag == "num" ||
+           tag == "exp" || tag == "conj" || tag.starts_with("adj") || tag.starts_with("adv") ||
+           IsVerbClass(tag);
+  });
+  if (!wordClass && HasAny(tags, {"suf", "pref", "n-suf", "n-pref"})) return "suffix or prefix";
+  if (!wordClass && HasAny(tags, {"prt", "aux", "aux-v", "aux-adj", "cop"})) {
+    return "particle, auxiliary or copula";
+  }
+  if (!wordClass && tags.contains("ctr")) return "counter";
+  if (BeginsWithNoSyllable(entry.Reading)) {
+    return "reading begins with ン, ー or a small kana";
+  }
+  if (entry.Written.size() == 1 && !IsKanji(entry.Written[0])) return "spelling of one letter";
+  if (!wordClass && tags.contains("int") && !entry.Common) {
+    return "interjection not in everyday use (laughter and other noise)";
+  }
+  return std::nullopt;
+}
+
+namespace {
+
+// Calls `visit(lineNumber, bytes)` for each line after the first, which describes the file.
+template <typename Visit>
+void ForEachEntryLine(const std::string& bytes, Visit visit) {
+  int lineNumber = 0;
+  for (size_t start = 0; start < bytes.size();) {
+    const size_t end = std::min(bytes.find('\n', start), bytes.size());
+    std::string_view line = std::string_view(bytes).substr(start, end - start);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (++lineNumber > 1) visit(lineNumber, line, end);
+    start = end + 1;
+  }
+}
+
+std::u32string DecodedLine(const std::filesystem::path& path, int lineNumber,
+                           std::string_view line) {
+  try {
+    return DecodeEucJp(line);
+  } catch (const TextEncodingError& error) {
+    throw FileError(path, lineNumber, error.what());
+  }
+}
+
+EverydayForms EverydayWrittenForms(const std::filesystem::path& path, const std::string& bytes) {
+  EverydayForms forms;
+  ForEachEntryLine(bytes, [&](int lineNumber, std::string_view line, size_t) {
+    if (!line.ends_with("/(P)/")) return;
+    if (const auto entry = ParseEdictLine(DecodedLine(path, lineNumber, line))) {
+      forms.insert(entry->Written);
+    }
+  });
+  return forms;
+}
+
+}  // namespace
+
+ImportedDictionary ImportEdict(const std::filesystem::path& path, const CommonnessSources& sources,
+                               const ImportProgress& progress) {
   const std::string bytes = ReadWholeFile(path);
   ImportedDictionary dictionary;
   dictionary.Title = U"標準日本語辞書の索引：EDICT（電子辞書研究開発グループ）から作成";
   dictionary.Categories = CategoryItems();
   dictionary.Lists = ListItems();
-  WordMaker maker(dictionary);
-  int lineNumber = 0;
-  for (size_t start = 0; start < bytes.size();) {
-    const size_t end = std::min(bytes.find('\n', start), bytes.size());
-    ++lineNumber;
-    std::u32string line;
-    try {
-      line = DecodeEucJp(std::string_view(bytes).substr(start, end - start));
-    } catch (const TextEncodingError& error) {
-      throw FileError(path, lineNumber, error.what());
-    }
-    start = end + 1;
-    if (!line.empty() && line.back() == U'\r') line.pop_back();
-    // The first line describes the file itself.
-    if (lineNumber == 1 || line.empty()) continue;
-    if (const auto entry = ParseEdictLine(line)) {
+  WordMaker maker(dictionary, sources, EverydayWrittenForms(path, bytes));
+  ForEachEntryLine(bytes, [&](int lineNumber, std::string_view line, size_t end) {
+    if (line.empty()) return;
+    if (const auto entry = ParseEdictLine(DecodedLine(path, lineNumber, line))) {
       maker.Add(*entry, lineNumber);
     } else {
       maker.Skip("not an entry line");
     }
-    if (lineNumber % 8192 == 0) progress(static_cast<double>(start) / bytes.size());
-  }
+    if (lineNumber % 8192 == 0) progress(static_cast<double>(end) / bytes.size());
+  });
   progress(1);
   return dictionary;
 }

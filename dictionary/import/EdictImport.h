@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/import/Commonness.h"
 #include "dictionary/import/ImportedDictionary.h"
 
 // The default Japanese dictionary, made from the Japanese-English word list EDICT
@@ -19,14 +20,21 @@ struct EdictEntry {
   bool Common = false;                   // marked "(P)": a word in everyday use
   std::set<std::string> Tags;            // every tag of every sense
   std::set<std::string> FirstSenseTags;  // the tags of the first sense
-  std::vector<std::u32string> FirstSenseGlosses;  // its English glosses without tags
+  // The English glosses of each sense without tags, the first sense at 0.
+  std::vector<std::vector<std::u32string>> Senses;
 };
 
 // Nothing when the line is not an entry.
 std::optional<EdictEntry> ParseEdictLine(std::u32string_view line);
 
-// Every entry that makes a crossword word: categories by subject and commonness, lists for
-// special kinds of words, words marked rude or X-rated left out.
-ImportedDictionary ImportEdict(const std::filesystem::path& path, const ImportProgress& progress);
+// Why an entry is no word to ask on its own (a suffix, a particle, a reading that begins
+// with "ン", the spelling of one letter, laughter...), or nothing when it is one.
+std::optional<std::string> FragmentReason(const EdictEntry& entry);
+
+// Every entry that makes a crossword word, once per reading and meaning in its most common
+// written form: categories by commonness band and subject, lists for special kinds of
+// words and for rare ones; words marked rude or X-rated and fragments of words left out.
+ImportedDictionary ImportEdict(const std::filesystem::path& path, const CommonnessSources& sources,
+                               const ImportProgress& progress);
 
 }  // namespace crossword

@@ -1,5 +1,7 @@
 #include "dictionary/import/FieldText.h"
 
+#include <algorithm>
+
 #include "common/TextCodec.h"
 
 namespace crossword {
@@ -89,16 +91,44 @@ bool CanEncodeAllCp932(std::u32string_view text) {
   }
 }
 
-std::optional<std::u32string> ShortClue(const std::vector<std::u32string>& pieces, size_t limit) {
-  if (pieces.empty()) return std::nullopt;
-  std::u32string clue = pieces.front();
-  if (clue.size() > limit) {
-    const size_t blank = clue.rfind(U' ', limit - 1);
-    clue = clue.substr(0, blank == std::u32string::npos || blank == 0 ? limit - 1 : blank);
-    return clue + U"…";
+namespace {
+
+// The text without its parenthesised asides ("sweetfish (Plecoglossus altivelis)").
+std::u32string WithoutAsides(std::u32string_view text) {
+  std::u32string kept;
+  int depth = 0;
+  for (char32_t c : text) {
+    if (c == U'(') ++depth;
+    if (depth == 0) kept += c;
+    if (c == U')' && depth > 0) --depth;
   }
-  for (size_t i = 1; i < pieces.size() && clue.size() + 2 + pieces[i].size() <= limit; ++i) {
-    clue += U"; " + pieces[i];
+  while (!kept.empty() && kept.back() == U' ') kept.pop_back();
+  return kept;
+}
+
+// A piece too long for the room, cut where a phrase ends; failing that at a blank, marked
+// "…". Nothing when the first word alone is too long.
+std::optional<std::u32string> CutToRoom(std::u32string_view piece, size_t limit) {
+  std::u32string text = WithoutAsides(piece);
+  if (!text.empty() && text.size() <= limit) return text;
+  for (std::u32string_view boundary : {U"; ", U", ", U" - ", U": "}) {
+    const size_t at = text.rfind(boundary, limit);
+    if (at != std::u32string::npos && at > 0) return text.substr(0, at);
+  }
+  const size_t blank = text.rfind(U' ', limit - 1);
+  if (blank == std::u32string::npos || blank == 0) return std::nullopt;
+  return text.substr(0, blank) + U"…";
+}
+
+}  // namespace
+
+std::optional<std::u32string> ShortClue(const std::vector<std::u32string>& pieces, size_t limit) {
+  const auto fits = [limit](const std::u32string& piece) { return piece.size() <= limit; };
+  const auto first = std::find_if(pieces.begin(), pieces.end(), fits);
+  if (first == pieces.end()) return pieces.empty() ? std::nullopt : CutToRoom(pieces[0], limit);
+  std::u32string clue = *first;
+  for (auto next = first + 1; next != pieces.end(); ++next) {
+    if (clue.size() + 2 + next->size() <= limit) clue += U"; " + *next;
   }
   return clue;
 }

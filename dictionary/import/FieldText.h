@@ -19,8 +19,10 @@ std::u32string FoldAccents(std::u32string_view text);
 
 bool CanEncodeAllCp932(std::u32string_view text);
 
-// Joins the pieces with "; " as long as the text stays within `limit` characters; a first
-// piece longer than that is cut at a blank and ends with "…". Nothing without pieces.
+// The pieces that fit within `limit` characters joined with "; ", from the first that fits
+// whole. When none does, the first cut to the room: its asides in parentheses dropped, then
+// at the end of a phrase, or at a blank ending with "…"; never inside a word, so nothing
+// when its first word is too long. Nothing without pieces.
 std::optional<std::u32string> ShortClue(const std::vector<std::u32string>& pieces, size_t limit);
 
 }  // namespace crossword

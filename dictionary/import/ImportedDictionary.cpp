@@ -1,8 +1,7 @@
 #include "dictionary/import/ImportedDictionary.h"
 
-#include <unordered_map>
-
 #include "common/NumberText.h"
+#include "dictionary/DictionaryContents.h"
 #include "dictionary/DictionaryWriter.h"
 
 namespace crossword {
@@ -26,17 +25,6 @@ void AddSection(std::vector<std::u32string>& lines, std::u32string_view start,
   lines.emplace_back(U";ここまで");
 }
 
-// The same number for equal texts, numbered 1, 2, ... in order of first appearance.
-class TextNumbers {
- public:
-  int NumberOf(const std::u32string& text) {
-    return numbers_.emplace(text, static_cast<int>(numbers_.size()) + 1).first->second;
-  }
-
- private:
-  std::unordered_map<std::u32string, int> numbers_;
-};
-
 }  // namespace
 
 std::vector<std::u32string> IndexFileLines(const ImportedDictionary& dictionary) {
@@ -49,8 +37,8 @@ std::vector<std::u32string> IndexFileLines(const ImportedDictionary& dictionary)
 }
 
 void WriteImportedDictionary(ImportedDictionary& dictionary, const std::filesystem::path& path) {
-  TextNumbers readings;
-  TextNumbers clues;
+  TextNumbering readings;
+  TextNumbering clues;
   int id = 0;
   for (WordRecord& word : dictionary.Words) {
     word.ID = ++id;

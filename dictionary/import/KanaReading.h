@@ -15,4 +15,8 @@ std::optional<std::u32string> AnswerFromReading(std::u32string_view reading);
 // A letter a Japanese answer is written in: katakana or "ー".
 bool IsKatakanaLetter(char32_t c);
 
+// The reading in Latin letters, as English glosses write Japanese words ("しゃしん" ->
+// "shashin"); long vowels as their kana spell them.
+std::string Romanized(std::u32string_view reading);
+
 }  // namespace crossword

@@ -129,7 +129,29 @@ class RowReader {
   const std::optional<ClassNumbers>& numbers_;
 };
 
+std::u32string Row(const std::filesystem::path& path, const WordRecord& word) {
+  std::u32string row;
+  for (const std::u32string* text : {&word.Yst, &word.Ast, &word.Qst}) {
+    if (text->find_first_of(U"\t\r\n") != std::u32string::npos) {
+      throw FileError(path, "word " + std::to_string(word.ID) + " '" + ToUtf8(word.Yst) +
+                                "' has a tab or a line break in a text field");
+    }
+    row += *text + U'\t';
+  }
+  for (int number : {word.CN, word.BN, word.QN, word.AN}) row += DecimalText(number) + U'\t';
+  return row + DecimalText(word.SN);
+}
+
 }  // namespace
+
+void WriteWordList(const std::filesystem::path& path, const std::vector<WordRecord>& words) {
+  std::u32string header;
+  for (std::u32string_view name : kColumnNames) header += std::u32string(name) + U'\t';
+  header.pop_back();
+  std::vector<std::u32string> lines = {header};
+  for (const WordRecord& word : words) lines.push_back(Row(path, word));
+  WriteUtf8Lines(path, lines);
+}
 
 WordList ReadWordList(const std::filesystem::path& path,
                       const std::optional<ClassNumbers>& numbers) {

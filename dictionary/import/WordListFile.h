@@ -22,4 +22,8 @@ struct WordList {
 WordList ReadWordList(const std::filesystem::path& path,
                       const std::optional<ClassNumbers>& numbers);
 
+// Writes the words as a list ReadWordList reads back the same, in the order given. A field
+// holding a tab or a line break could not be read back: a FileError names the word.
+void WriteWordList(const std::filesystem::path& path, const std::vector<WordRecord>& words);
+
 }  // namespace crossword

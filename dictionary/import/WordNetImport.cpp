@@ -1,5 +1,7 @@
 #include "dictionary/import/WordNetImport.h"
 
+#include <algorithm>
+#include <array>
 #include <sstream>
 #include <unordered_map>
 
@@ -14,7 +16,8 @@ namespace crossword {
 namespace {
 
 constexpr size_t kClueLimit = 80;
-constexpr int kGroupCount = 12;  // subject groups; each has a common and a rare category
+constexpr int kGroupCount = 12;    // subject groups; each has a category per frequency band
+constexpr int kFrequentCount = 5;  // tagged this often in the sense-tagged texts: frequent
 
 // The subject group 1..12 of each lexicographer file 0..44, in WordNet's numbering.
 constexpr int kGroupOfLexFile[] = {
@@ -26,42 +29,65 @@ constexpr int kGroupOfLexFile[] = {
     12,                                                          // adj.ppl
 };
 
-enum List { NoList = 0, ProperNoun, MultiWord };
+enum List { NoList = 0, ProperNoun, Abbreviation, MultiWord, Informal, Archaic, Foreign };
+
+enum Band { Frequent, Occasional, Rare, BandCount };
+
+using RankColumns = std::array<std::u32string_view, DifficultRankMax>;
+
+// The groups' names and the ranks that ask their rare words (frequent and occasional words
+// are asked at every rank). 初級 needs the rare words of the concrete groups to fill its
+// grids; people and places are mostly names, so they come late.
+struct GroupRow {
+  std::u32string_view Name;
+  RankColumns Rare;
+};
+
+const std::array<GroupRow, kGroupCount>& GroupRows() {
+  static constexpr RankColumns kAll = {U"yes", U"yes", U"yes", U"yes", U"yes"};
+  static constexpr RankColumns kFromSecond = {U"no", U"yes", U"yes", U"yes", U"yes"};
+  static constexpr RankColumns kFromThird = {U"no", U"no", U"yes", U"yes", U"yes"};
+  static const std::array<GroupRow, kGroupCount> rows = {{
+      {U"人・集団", kFromThird},
+      {U"動物", kAll},
+      {U"植物", kAll},
+      {U"食べ物", kAll},
+      {U"からだ・健康・状態", kAll},
+      {U"物・道具・物質", kAll},
+      {U"場所", kFromThird},
+      {U"時・量・形", kFromSecond},
+      {U"行い・出来事・自然", kFromSecond},
+      {U"心・言葉・社会", kFromSecond},
+      {U"動詞", kAll},
+      {U"形容詞・副詞", kAll},
+  }};
+  return rows;
+}
 
 std::vector<IndexItem> CategoryItems() {
-  static const std::u32string_view kNames[kGroupCount] = {
-      U"人・集団",           U"動物",           U"植物", U"食べ物",
-      U"からだ・健康・状態", U"物・道具・物質", U"場所", U"時・量・形",
-      U"行い・出来事・自然", U"心・言葉・社会", U"動詞", U"形容詞・副詞"};
-  // Rare words a rank asks, by group: 中級 takes the concrete ones, 上級 all but people
-  // and places, which are mostly names.
-  static const std::u32string_view kRare[kGroupCount][DifficultRankMax] = {
-      {U"no", U"no", U"no", U"yes", U"yes"},   {U"no", U"yes", U"yes", U"yes", U"yes"},
-      {U"no", U"yes", U"yes", U"yes", U"yes"}, {U"no", U"yes", U"yes", U"yes", U"yes"},
-      {U"no", U"yes", U"yes", U"yes", U"yes"}, {U"no", U"yes", U"yes", U"yes", U"yes"},
-      {U"no", U"no", U"no", U"yes", U"yes"},   {U"no", U"no", U"yes", U"yes", U"yes"},
-      {U"no", U"no", U"yes", U"yes", U"yes"},  {U"no", U"no", U"yes", U"yes", U"yes"},
-      {U"no", U"yes", U"yes", U"yes", U"yes"}, {U"no", U"yes", U"yes", U"yes", U"yes"}};
+  static constexpr std::u32string_view kHeadings[BandCount] = {
+      U"●よく使う語（用例の多い語）", U"●ときどき使う語（用例の少ない語）",
+      U"●あまり使わない語（用例のない語）"};
+  static constexpr RankColumns kAll = {U"yes", U"yes", U"yes", U"yes", U"yes"};
   std::vector<IndexItem> items;
-  for (int group = 0; group < kGroupCount; ++group) {
-    items.push_back({group == 0 ? U"●よく使う語（用例の多い語）" : U"",
-                     std::u32string(kNames[group]),
-                     {U"yes", U"yes", U"yes", U"yes", U"yes"}});
-  }
-  for (int group = 0; group < kGroupCount; ++group) {
-    IndexItem item{group == 0 ? U"●あまり使わない語" : U"", std::u32string(kNames[group]), {}};
-    std::copy(std::begin(kRare[group]), std::end(kRare[group]), item.Ranks.begin());
-    items.push_back(std::move(item));
+  for (int band = 0; band < BandCount; ++band) {
+    for (const GroupRow& row : GroupRows()) {
+      const bool first = &row == &GroupRows().front();
+      items.push_back({first ? std::u32string(kHeadings[band]) : U"", std::u32string(row.Name),
+                       band == Rare ? row.Rare : kAll});
+    }
   }
   return items;
 }
 
 std::vector<IndexItem> ListItems() {
   return {
-      {U"●特別な種類の語",
-       U"固有名詞・略語（大文字で始まる語）",
-       {U"no", U"no", U"no", U"1", U"yes"}},
-      {U"", U"複合語・成句", {U"1", U"1", U"yes", U"yes", U"yes"}},
+      {U"●特別な種類の語", U"固有名詞（大文字で始まる語）", {U"1", U"1", U"yes", U"yes", U"yes"}},
+      {U"", U"略語（大文字だけの語）", {U"yes", U"yes", U"yes", U"yes", U"yes"}},
+      {U"", U"複合語・成句", {U"yes", U"yes", U"yes", U"yes", U"yes"}},
+      {U"", U"くだけた語・俗語", {U"yes", U"yes", U"yes", U"yes", U"yes"}},
+      {U"", U"古語・廃語", {U"1", U"1", U"yes", U"yes", U"yes"}},
+      {U"", U"外国語", {U"1", U"1", U"yes", U"yes", U"yes"}},
   };
 }
 
@@ -100,10 +126,12 @@ std::unordered_map<std::string, int> ReadTagCounts(const std::filesystem::path& 
   return counts;
 }
 
-// One synset line of a data file: its lexicographer file, word forms and gloss.
+// One synset line of a data file: its lexicographer file, word forms, the synsets that
+// name its usage domains ("colloquialism", "archaism") and gloss.
 struct Synset {
   int LexFile = 0;
   std::vector<std::string> WordForms;
+  std::vector<std::string> UsageDomains;  // offsets of noun synsets
   std::string Gloss;
 };
 
@@ -125,9 +153,18 @@ class DataFile {
     if (words.size() < 4) throw FileError(path_, "synset " + offsetText + " is cut short");
     Synset synset;
     synset.LexFile = ToNumber(words[1], 10, path_);
-    const int count = ToNumber(words[3], 16, path_);
-    for (int i = 0; i < count && 4 + 2 * i < static_cast<int>(words.size()); ++i) {
+    const size_t count = static_cast<size_t>(ToNumber(words[3], 16, path_));
+    for (size_t i = 0; i < count && 4 + 2 * i < words.size(); ++i) {
       synset.WordForms.push_back(words[4 + 2 * i]);
+    }
+    // Pointers follow the words: their count, then symbol, offset, part of speech, source.
+    const size_t pointers = 4 + 2 * count;
+    const size_t pointerCount =
+        pointers < words.size() ? static_cast<size_t>(ToNumber(words[pointers], 10, path_)) : 0;
+    for (size_t i = 0; i < pointerCount && pointers + 4 * i + 2 < words.size(); ++i) {
+      if (words[pointers + 1 + 4 * i] == ";u") {
+        synset.UsageDomains.push_back(words[pointers + 2 + 4 * i]);
+      }
     }
     if (bar != std::string_view::npos) synset.Gloss = line.substr(bar + 3);
     return synset;
@@ -170,12 +207,24 @@ std::optional<std::u32string> AnswerOf(const std::string& lemma) {
   return answer;
 }
 
+bool Mentions(const std::string& gloss, std::initializer_list<const char*> marks) {
+  return std::any_of(marks.begin(), marks.end(),
+                     [&](const char* mark) { return gloss.find(mark) != std::string::npos; });
+}
+
+bool IsAllCapitals(const std::string& written) {
+  return written.size() >= 2 && std::all_of(written.begin(), written.end(), [](char c) {
+           return (c >= 'A' && c <= 'Z') || c == ' ' || c == '-';
+         });
+}
+
 class WordNetReader {
  public:
   WordNetReader(const std::filesystem::path& folder, ImportedDictionary& dictionary)
       : folder_(folder),
         dictionary_(dictionary),
-        tagCounts_(ReadTagCounts(folder / "cntlist.rev")) {}
+        tagCounts_(ReadTagCounts(folder / "cntlist.rev")),
+        nouns_(folder / "data.noun") {}
 
   void ReadPartOfSpeech(const std::string& name, char pos) {
     const DataFile data(folder_ / ("data." + name));
@@ -218,14 +267,39 @@ class WordNetReader {
     }
     word.Qst = *clue;
     dictionary_.FieldsMadeSafe += MakeFieldSafe(word.Ast) + MakeFieldSafe(word.Qst);
-    const bool common = tagCounts_[lemma + " " + pos] > 0;
-    word.CN = kGroupOfLexFile[synset.LexFile] + (common ? 0 : kGroupCount);
-    const bool proper = written[0] >= 'A' && written[0] <= 'Z';
-    word.BN = proper                                           ? ProperNoun
-              : lemma.find_first_of("_-") != std::string::npos ? MultiWord
-                                                               : NoList;
+    const int tagged = tagCounts_[lemma + " " + pos];
+    const Band band = tagged >= kFrequentCount ? Frequent : tagged > 0 ? Occasional : Rare;
+    word.CN = kGroupOfLexFile[synset.LexFile] + band * kGroupCount;
+    word.BN = ListOf(written, lemma, synset);
     word.SN = ToNumber(offset, 10, folder_);
     dictionary_.Words.push_back(std::move(word));
+  }
+
+  // The special kind of word; the usage domains WordNet names, then the gloss's own marks.
+  List ListOf(const std::string& written, const std::string& lemma, const Synset& synset) {
+    if (IsAllCapitals(written)) return Abbreviation;
+    if (written[0] >= 'A' && written[0] <= 'Z') return ProperNoun;
+    const bool marked = synset.Gloss.starts_with("(");
+    std::string marks = marked ? synset.Gloss.substr(0, synset.Gloss.find(')') + 1) : "";
+    for (const std::string& domain : synset.UsageDomains) marks += " " + DomainName(domain);
+    if (Mentions(marks, {"archaism", "(archaic)", "(obsolete)", "(dated)"})) return Archaic;
+    if (Mentions(marks, {"colloquialism", "slang", "(informal)", "(colloquial)"})) {
+      return Informal;
+    }
+    static const std::initializer_list<const char*> kLanguages = {
+        "(Yiddish)", "(French)", "(Latin)", "(Italian)", "(Spanish)", "(German)", "(Hebrew)"};
+    if (Mentions(marks, kLanguages)) return Foreign;
+    return lemma.find_first_of("_-") != std::string::npos ? MultiWord : NoList;
+  }
+
+  const std::string& DomainName(const std::string& offset) {
+    auto found = domainNames_.find(offset);
+    if (found == domainNames_.end()) {
+      const Synset domain = nouns_.At(offset);
+      found =
+          domainNames_.emplace(offset, domain.WordForms.empty() ? "" : domain.WordForms[0]).first;
+    }
+    return found->second;
   }
 
   void Skip(const std::string& reason) { ++dictionary_.Skipped[reason]; }
@@ -233,6 +307,8 @@ class WordNetReader {
   std::filesystem::path folder_;
   ImportedDictionary& dictionary_;
   std::unordered_map<std::string, int> tagCounts_;
+  DataFile nouns_;                                            // where usage domains are named
+  std::unordered_map<std::string, std::string> domainNames_;  // by synset offset
 };
 
 }  // namespace

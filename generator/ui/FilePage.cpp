@@ -35,6 +35,8 @@ QLabel* MakePathLabel(QWidget* parent, const QString& name) {
 QGridLayout* AddFileRows(QFrame* frame, QLabel* fileName, QPushButton* button, QLabel* folder) {
   auto* grid = new QGridLayout(frame);
   grid->setColumnStretch(1, 1);
+  // The captions' column as wide in both frames, so that their values line up.
+  grid->setColumnMinimumWidth(0, frame->fontMetrics().horizontalAdvance("参照辞書"));
   grid->addWidget(fileName, 0, 0, 1, 2);
   grid->addWidget(button, 0, 2);
   grid->addWidget(MakeLabel(frame, "フォルダ"), 1, 0);

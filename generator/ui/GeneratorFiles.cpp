@@ -1,6 +1,7 @@
 // The window's file choices and the question selection that comes with a grid file.
 #include "common/FileNames.h"
 #include "common/GridSettingsFile.h"
+#include "common/ui/ProblemMessage.h"
 #include "generator/ui/GeneratorWindow.h"
 
 namespace crossword::ui {
@@ -57,9 +58,17 @@ void GeneratorWindow::LoadGridFile(const std::function<int()>& load) {
   page1_->cmdNext->setEnabled(gridLoaded_);
 }
 
-// A file the user can mend: the box names it and says what is wrong.
-void GeneratorWindow::ShowProblems(std::vector<std::string> lines) {
-  ShowBox({"チェック：ファイルの内容", std::move(lines)});
+// The engines' English texts are for wright: the box says in Japanese what went wrong.
+void GeneratorWindow::ShowProblem(const std::exception& problem) {
+  ShowBox(ProblemMessage(problem));
+}
+
+// An index file the user can mend: the box names it and says what follows.
+void GeneratorWindow::ShowIndexProblems(const std::string& IdxFile,
+                                        const std::string& consequence) {
+  ShowBox({"チェック：ファイルの内容",
+           {consequence, "", "ファイル：" + IdxFile,
+            "詳しくは「wright dict check 辞書ファイル」で確かめられます。"}});
 }
 
 void GeneratorWindow::ShowFileNames() {
@@ -76,16 +85,20 @@ void GeneratorWindow::ShowFileNames() {
 // no word can be asked before some index file has been read.
 void GeneratorWindow::LoadSelection() {
   if (selection_.MakeIdxFileName(engine_.DicPath, engine_.DicFileName) == 0) {
-    ShowProblems({engine_.DicPath + selection_.IdxFileName() +
-                  ": no index file beside the dictionary; the categories and lists stay as "
-                  "they were"});
+    ShowIndexProblems(
+        engine_.DicPath + selection_.IdxFileName(),
+        "辞書と同じフォルダに索引ファイルがありません。分類とリストの選択は前のままです。");
     return;
   }
   selection_.LoadIndex(engine_.DicPath, ReadMasSizePattern(engine_.MakeDir + engine_.MakeFile));
   page4_->BuildTable(selection_.CategoryTable());
   page5_->BuildTable(selection_.ListTable());
   ShowSelection();
-  if (!selection_.Problems().empty()) ShowProblems(selection_.Problems());
+  if (!selection_.Problems().empty()) {
+    ShowIndexProblems(
+        engine_.DicPath + selection_.IdxFileName(),
+        "索引ファイルの分類かリストが規則通りでないため、出題されない単語があります。");
+  }
 }
 
 void GeneratorWindow::ConnectSelection() {

@@ -17,8 +17,7 @@ constexpr int kPageWidth = 700;
 ClickLabel* MakeCornerLabel(QWidget* parent, const QString& text, const QString& name) {
   auto* label = new ClickLabel(text, parent);
   label->setObjectName(name);
-  label->setStyleSheet("color: #0030a0; text-decoration: underline;");
-  label->adjustSize();
+  label->LookLikeLink();
   return label;
 }
 
@@ -180,7 +179,10 @@ void GeneratorWindow::PumpEvents(double seconds) {
   waitLoop_ = nullptr;
 }
 
+// A box shown during a run ends it: the progress stops first, so that the label behind the
+// box keeps what the run last said ("▲未完成").
 MessageAnswer GeneratorWindow::ShowMessage(int /*number*/, const CatalogueMessage& message) {
+  if (running_) tmrInfoMaking->stop();
   return ShowBox(message);
 }
 

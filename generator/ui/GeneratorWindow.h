@@ -88,8 +88,8 @@ class GeneratorWindow : public QWidget, public GeneratorObserver {
   void cmdPlayFile_Click();
   void ShowFileNames();
   MessageAnswer ShowBox(const CatalogueMessage& message);
-  void ShowProblems(std::vector<std::string> lines);
-  void ShowProblem(const std::exception& problem) { ShowProblems({problem.what()}); }
+  void ShowProblem(const std::exception& problem);
+  void ShowIndexProblems(const std::string& IdxFile, const std::string& consequence);
 
   // Question selection.
   void LoadSelection();

@@ -11,20 +11,21 @@ namespace crossword::ui {
 
 namespace {
 
-constexpr int kSpeedMax = 100;   // hundredths of a second per candidate shown
-constexpr int kValueWidth = 48;  // room for four digits
-constexpr int kNumberBarHeight = 40;
+constexpr int kSpeedMax = 100;        // hundredths of a second per candidate shown
+constexpr int kValueWidth = 48;       // room for four digits
+constexpr int kNumberBarHeight = 60;  // room for a trough between the arrows
 constexpr int kLeftColumnWidth = 310;
 
 QScrollBar* MakeNumberBar(QWidget* parent, const QString& name, int maximum, int largeStep) {
   QScrollBar* bar = MakeScrollBar(parent, Qt::Vertical, name, 1, maximum, largeStep);
   bar->setFixedHeight(kNumberBarHeight);
+  bar->setFocusPolicy(Qt::WheelFocus);  // arrows and Page Up/Down once clicked
   return bar;
 }
 
 QLabel* MakeNumberLabel(QWidget* parent, const QString& name, const QString& text) {
   QLabel* label = MakeValueLabel(parent, name, text);
-  label->setMinimumWidth(kValueWidth);
+  label->setFixedWidth(kValueWidth);  // the bar beside it stays put whatever the number
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   return label;
 }

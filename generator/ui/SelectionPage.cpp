@@ -37,7 +37,10 @@ SelectionPage::SelectionPage(QWidget* parent, IndexSectionKind kind) : QFrame(pa
   frame_->setFixedSize(kFrameWidth, kFrameHeight);
   frame_->setAutoFillBackground(true);
   frame_->setPalette(QPalette(Qt::white));
-  table_ = new QWidget(frame_);
+  // The table scrolls inside the frame's border, never over it.
+  auto* viewport = new QWidget(frame_);
+  viewport->setGeometry(frame_->contentsRect());
+  table_ = new QWidget(viewport);
   table_->setObjectName("frm" + stem + "Table");
   table_->setAutoFillBackground(true);
   table_->setPalette(QPalette(Qt::white));
@@ -148,8 +151,9 @@ int SelectionPage::LineTop(int tableLine) const {
 
 void SelectionPage::SizeTable(int tableLines) {
   const int height = tableLines * lineHeight_ + boxHeight_ / 2;
-  table_->setGeometry(0, 0, kFrameWidth, height);
-  scrollBar_->setRange(0, std::max(height - kFrameHeight, 0));
+  const QSize viewport = table_->parentWidget()->size();
+  table_->setGeometry(0, 0, viewport.width(), height);
+  scrollBar_->setRange(0, std::max(height - viewport.height(), 0));
   scrollBar_->setSingleStep(lineHeight_);
   scrollBar_->setPageStep(kPageLines * lineHeight_);
   scrollBar_->setValue(0);

@@ -63,6 +63,30 @@ check "import-edict reports the words" grep -q "2 words" "$work/out.txt"
 "$wright" dict check "$work/ja.lxd" > /dev/null 2>&1
 check "imported dictionary passes check" test $? -eq 0
 
+# An author's own dictionary: export, build the export again, add words.
+"$wright" dict export "$work/test.lxd" --words "$work/export.tsv" --index "$work/export.txt" > /dev/null
+check "export succeeds" test $? -eq 0
+check "export keeps the index text" diff "$work/index.txt" "$work/export.txt"
+"$wright" dict build --words "$work/export.tsv" --index "$work/export.txt" --out "$work/again.lxd" > /dev/null
+"$wright" dict export "$work/again.lxd" --words "$work/again.tsv" --index "$work/again.txt" > /dev/null
+check "round trip keeps the words in order" diff "$work/export.tsv" "$work/again.tsv"
+check "round trip keeps the index file" cmp "$work/test.idx" "$work/again.idx"
+
+printf 'Yst\tAst\tQst\tCN\tBN\tQN\tAN\tSN\nイヌ\t犬\tbarks\t2\t1\t0\t0\t0\nカサ\t傘\tagain\t1\t0\t0\t0\t0\nカサ\t笠\that\t1\t0\t0\t0\t0\n' > "$work/more.tsv"
+"$wright" dict add "$work/again.lxd" --words "$work/more.tsv" > "$work/out.txt" 2>&1
+check "add succeeds" test $? -eq 0
+check "add reports a word already there" grep -q "already present, not added: カサ 傘 is word 1" "$work/out.txt"
+check "add counts" grep -q "2 words added, 1 already present; 5 words in all" "$work/out.txt"
+"$wright" dict export "$work/again.lxd" --words "$work/added.tsv" > /dev/null
+check "added words follow with the reading's answer number" grep -qP "^カサ\t笠\that\t1\t0\t5\t1\t0$" "$work/added.tsv"
+"$wright" dict check "$work/again.lxd" > /dev/null 2>&1
+check "the dictionary after adding passes check" test $? -eq 0
+cp "$work/again.lxd" "$work/before.lxd"
+printf 'Yst\tAst\tQst\tCN\tBN\tQN\tAN\tSN\nトリ\t鳥\tbird\t9\t0\t0\t0\t0\n' > "$work/wrong.tsv"
+"$wright" dict add "$work/again.lxd" --words "$work/wrong.tsv" > /dev/null 2> "$work/err.txt"
+check "add refuses a word of no category" grep -q "wrong.tsv:2: CN 9 is no category" "$work/err.txt"
+check "a refused add leaves the dictionary" cmp "$work/before.lxd" "$work/again.lxd"
+
 "$wright" dict build --help > "$work/help.txt"
 check "help teaches the columns" grep -q "Yst Ast Qst CN BN QN AN SN" "$work/help.txt"
 

@@ -34,7 +34,7 @@ printf '##..\n....\n...#\n..#.\n' > "$work/bad.txt"
 "$wright" grid --check "$work/bad.txt" > "$work/check.txt" 2>&1
 check "check of a bad layout fails" test $? -ne 0
 check "check names the walls side by side" grep -q "Walls side by side: (1,1)-(2,1)" "$work/check.txt"
-check "check names the cut-off cell" grep -q "cut off from the first open cell: (4,4)" "$work/check.txt"
+check "check names the cut-off cell" grep -q "cut off from the largest open region: (4,4)" "$work/check.txt"
 "$wright" grid --check "$work/wide.txt" > "$work/check.txt" 2>&1
 check "check names the long slot" grep -q "over 12 cells: across (1,1) 13 cells" "$work/check.txt"
 "$wright" grid --check "$work/layout.txt" > "$work/check.txt" 2>&1
@@ -85,6 +85,31 @@ check "no layout for a tiny dictionary fails" test $? -ne 0
 check "the failure is the designer's message" grep -q "すべての設定で壁（黒マス）の配置に挑戦しました。" "$work/err.txt"
 check "a failed run keeps the older file" grep -qx older "$work/few.gst"
 check "a failed run says nothing was written" grep -q "Nothing was written" "$work/err.txt"
+# Ctrl-C (or SIGTERM) stops a run between stages: the stages finished stay under the file's
+# name, and a part left by a killed run is replaced, never read.
+stop_run() {  # stop_run SIGNAL NAME
+  printf ';#1\r\nleft by a killed run\r\n' > "$work/$2.gst.part"
+  "$wright" grid --dictionary "$work/dic/words.lxd" --out "$work/$2.gst" --stages 99 --size 20x20 \
+    --seed fixed > /dev/null 2> "$work/$2.err" &
+  local run=$!
+  for _ in $(seq 1000); do
+    grep -q '^;#2' "$work/$2.gst.part" 2> /dev/null && break
+    sleep 0.01
+  done
+  kill -"$1" "$run"
+  wait "$run"
+}
+stop_run INT stopped
+check "a stopped run fails" test $? -ne 0
+check "a stopped run says why" grep -q "stopped by Ctrl-C" "$work/stopped.err"
+stages=$("$wright" grid --info "$work/stopped.gst" 2> /dev/null | grep -c '^Stage [0-9]*: 20 x 20')
+check "a stopped run keeps its finished stages" test "$stages" -ge 2 -a "$stages" -lt 99
+check "a stopped run names them" grep -q "$stages stages were written to" "$work/stopped.err"
+check "a stopped run leaves no part" test ! -e "$work/stopped.gst.part"
+check "a killed run's part is not read" test "$(grep -c killed "$work/stopped.gst")" = 0
+stop_run TERM terminated
+check "SIGTERM stops a run the same way" grep -q "stopped by SIGTERM.*stages were written" "$work/terminated.err"
+
 cp "$work/dic/few.lxd" "$work/dic/words.lxd"
 "$wright" grid --read "$work/auto.gst" --stage 1 > "$work/read.txt"
 check "a smaller dictionary is too small for the stage" grep -q "Too few dictionary words" "$work/read.txt"

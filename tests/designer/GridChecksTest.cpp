@@ -39,6 +39,19 @@ TEST(GridChecks, TheFillFollowsBendsLeftAndUpwards) {
   EXPECT_EQ(FindCutOffCells(cut), expected);
 }
 
+// The cells marked are the islands, not the grid: the first open cell may be an island.
+TEST(GridChecks, EveryRegionButTheLargestIsCutOff) {
+  const std::vector<std::pair<std::vector<std::string>, std::vector<MasPosition>>> cases = {
+      {{".#...", "#....", "....."}, {{1, 1}}},                        // the corner cell
+      {{"..#..", "###..", "..#.#", "..#.."}, {{1, 1}, {2, 1}, {1, 3}, {2, 3}, {1, 4}, {2, 4}}},
+      {{".#.", "#.#", ".#."}, {{3, 1}, {2, 2}, {1, 3}, {3, 3}}},  // equal: the first is kept
+  };
+  for (const auto& [rows, expected] : cases) {
+    EXPECT_EQ(FindCutOffCells(MarksFromRows(rows)), expected) << rows[0];
+    EXPECT_TRUE(FindIsolated(MarksFromRows(rows)));
+  }
+}
+
 TEST(GridChecks, GridsWithoutOpenCellsOrWithoutWalls) {
   EXPECT_FALSE(FindIsolated(MarksFromRows({"#"})));
   EXPECT_FALSE(FindIsolated(MarksFromRows({"##", "##"})));

@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "common/FileError.h"
 #include "common/FileNames.h"
 #include "designer/engine/GridDesigner.h"
 #include "tests/designer/DesignerRecorder.h"
@@ -260,13 +259,53 @@ TEST_F(StageReadingTest, AFileWithoutStagesIsNamedAndLeavesTheGridShown) {
   EXPECT_EQ(designer.MasMaxX(), 6);
 }
 
-TEST_F(StageReadingTest, AStageThatCannotBeReadLeavesTheGridShown) {
-  MakeCustomGrid(6, 6);
-  const auto path =
-      folder.Write("cut.gst", testing::Cp932Lines({";#1", ";MasMaxX,MasMaxY", "5,x"}));
-  EXPECT_THROW(designer.ChooseReadFile(path.string()), FileError);
-  EXPECT_EQ(designer.MasMaxX(), 6);
-  EXPECT_FALSE(designer.StageFromFile);
+// Lines before a stage mark are skipped unread, whatever bytes they hold.
+TEST_F(StageReadingTest, BytesOutsideTheCodePageMatterOnlyInLinesRead) {
+  const std::string bad = "\x81\x20";  // a lead byte without its trail byte
+  const std::string stage = testing::Cp932Lines({";MasMaxX,MasMaxY", "2,1", ";CrossMas", "■　"});
+  const auto path = folder.Write("skipped.gst", testing::Cp932Lines({";DicPath"}) + "/d" + bad +
+                                                    "/\r\n;#1\r\n" + stage + ";QuesNmbMax" + bad +
+                                                    "\r\n;#2\r\n;MasMaxX,MasMaxY\r\n2,1\r\n;C\r\n" +
+                                                    bad + "\r\n");
+  designer.ChooseReadFile(path.string());
+  EXPECT_TRUE(recorder.messages.empty());
+  EXPECT_EQ(recorder.Caption(Label::lblCrossStageNmbMax), "2");
+  EXPECT_EQ(designer.CrossMas, MarksFromRows({"#."}));
+  // Stage 2's row cannot be read: message 4, and the stage shown stays with its number.
+  designer.ChangeStage(2);
+  EXPECT_EQ(recorder.messages, (std::vector<int>{4}));
+  EXPECT_EQ(designer.CrossStageNmb, 1);
+  EXPECT_EQ(recorder.Caption(Label::lblCrossStageNmb), "1");
+  EXPECT_EQ(designer.CrossMas, MarksFromRows({"#."}));
+  EXPECT_EQ(designer.ReadFileName, "skipped.gst");
+}
+
+// A file that cannot be read, or whose first stage cannot, is message 4 and "不明(*.gst)";
+// the stage shown, its number and the count stay those of the file read before.
+TEST_F(StageReadingTest, AFileThatCannotBeReadChangesNothingShown) {
+  designer.ChooseReadFile(WriteStages({{"....", "...."}, {"....."}}));
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {"size.gst", testing::Cp932Lines({";#1", ";MasMaxX,MasMaxY", "5,x"})},
+      {"cut.gst", testing::Cp932Lines({";#1", ";MasMaxX,MasMaxY", "2,2", ";CrossMas", "　　"})},
+      {"row.gst", testing::Cp932Lines({";#1", ";MasMaxX,MasMaxY", "2,1", ";C"}) + "\x81\x20\r\n"},
+      {"utf8.gst", ";#1\r\n;MasMaxX,MasMaxY\r\n2,1\r\n;C\r\n\xE2\x96\xA0.\r\n"},
+      {"missing.gst", ""},
+  };
+  for (const auto& [name, bytes] : files) {
+    SCOPED_TRACE(name);
+    recorder.messages.clear();
+    const auto path = name == "missing.gst" ? folder / name : folder.Write(name, bytes);
+    designer.ChooseReadFile(path.string());
+    EXPECT_EQ(recorder.messages, (std::vector<int>{4}));
+    EXPECT_EQ(recorder.shown.back().Lines[0],
+              "このマス設定ファイル(" + name + ")ではクロスワードが作れません。");
+    EXPECT_EQ(designer.ReadFileName, "不明(*.gst)");
+    EXPECT_EQ(designer.CrossMas, MarksFromRows({"....", "...."}));
+    EXPECT_EQ(designer.CrossStageNmbMax, 2);
+    EXPECT_EQ(recorder.Caption(Label::lblCrossStageNmbMax), "2");
+    EXPECT_EQ(recorder.Caption(Label::lblCrossStageNmb), "1");
+    EXPECT_EQ(recorder.Caption(Label::lblMasSize1), "4");
+  }
 }
 
 }  // namespace

@@ -111,6 +111,35 @@ TEST_F(MakeFileRunTest, LaterStagesHaveOneRunFewerAndTheStagesMadeStay) {
   EXPECT_EQ(CountStages(GridFile()), 1);
 }
 
+// A stop arrives while a stage's layout is made: the stages before it are whole and kept
+// under the file's name; before the first one the older file stays. A part left by a
+// killed run is never read into the file and never left behind.
+TEST_F(MakeFileRunTest, AStoppedRunKeepsItsFinishedStages) {
+  const std::filesystem::path part = GridFile().string() + ".part";
+  for (const int stoppedAt : {1, 2, 4}) {
+    SCOPED_TRACE("stopped while making stage " + std::to_string(stoppedAt));
+    const auto older = folder.Write("words.gst", "older grid file");
+    folder.Write("words.gst.part", "left by a killed run\r\n");
+    AskStages(5);
+    recorder.onPump = [&] {
+      if (recorder.Caption(DesignerLabel::lblNowMakingStageNmbAuto) == std::to_string(stoppedAt))
+        throw RunStopped();
+    };
+    EXPECT_THROW(designer.RunMakeFile(), RunStopped);
+    EXPECT_FALSE(std::filesystem::exists(part));
+    EXPECT_FALSE(recorder.stageLabels);
+    if (stoppedAt == 1) {
+      EXPECT_EQ(testing::ReadBytes(older), "older grid file");
+      continue;
+    }
+    const auto stages = ReadBack();
+    EXPECT_EQ(stages.size(), static_cast<size_t>(stoppedAt - 1));
+    EXPECT_EQ(ReadStageCount(GridFile()), stoppedAt - 1);
+    EXPECT_EQ(ReadMasSizePattern(GridFile()), 1);
+    EXPECT_EQ(testing::ReadBytes(GridFile()).find("killed"), std::string::npos);
+  }
+}
+
 TEST_F(MakeFileRunTest, KeptWallsAreNeverRetried) {
   AskStages(5);
   designer.Auto.ResetMasSize = false;

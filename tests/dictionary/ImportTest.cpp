@@ -48,50 +48,99 @@ class EdictImport : public ::testing::Test {
         "食べる [たべる] /(v1,vt) to eat/(P)/\n"
         "走り回る [はしりまわる] /(v5r,vi) to run around/\n"
         "にこにこ /(adv,adv-to,vs) (on-mim) smiling/(P)/\n"
-        "鮨 [すし] /(n) (food) sushi/\n"
-        "京都 [きょうと] /(n) Kyoto (city, prefecture)/\n"
+        "鮨 [すし] /(n) (food) sushi/vinegared rice/\n"
+        "寿司 [すし] /(n) (food) sushi/\n"
+        "富士山 [ふじさん] /(n) Mount Fuji/\n"
         "一石二鳥 [いっせきにちょう] /(n) (yoji) killing two birds with one stone/\n"
         "糞 [くそ] /(n) (vulg) dung/\n"
+        "木 [き] /(n) tree/(P)/\n"
         "ａ [あ] /(n) the letter a/\n"
         "居る [ゐる] /(ik) (v1) to be/\n"
-        "ＯＫ [オーケー] /(int) OK, all right/\n"
+        "ＯＫ [オーケー] /(int) OK, all right/(P)/\n"
         "箸 [はし] /(n) chopsticks/\n"
         "橋 [はし] /(n) bridge/\n"
         "コンピュータ /(n) (comp) computer/\n"
+        "鮎 [あゆ] /(n) (uk) sweetfish (Plecoglossus altivelis altivelis)/ayu/(P)/\n"
+        "空手 [からて] /(n) (1) karate/(n) (2) empty handed/(P)/\n"
+        "的 [てき] /(suf) -ical/\n"
+        "かしら /(prt) I wonder/\n"
+        "んと欲す [んとほっす] /(conj) to endeavor to/\n"
+        "あはは /(int) a-ha-ha (laughing loudly)/\n"
+        "附属 [ふぞく] /(n,vs) attached/belonging/\n"
+        "付属 [ふぞく] /(n,vs) attached/belonging/(P)/\n"
+        "経済 [けいざい] /(n) economy/(P)/\n"
+        "成長 [せいちょう] /(n,vs) growth/(P)/\n"
+        "経済成長 [けいざいせいちょう] /(n) economic growth/\n"
         "this line is no entry\n";
     path_ = folder_.Write("edict", EucJp(lines));
+    std::string kanjidic = EucJp("# KANJIDIC\n");
+    for (const char* kanji : {"写 G3", "真 G3", "食 G2", "走 G2", "回 G2", "一 G1", "石 G1",
+                              "二 G1", "鳥 G2", "富 G4", "士 G5", "山 G1", "付 G4", "属 G5"}) {
+      kanjidic += EucJp(std::string(kanji, 3) + " 3021 U4e9c B1" + (kanji + 3) + " S7\n");
+    }
+    const auto kanjidicPath = folder_.Write("kanjidic", kanjidic);
+    std::filesystem::create_directory(folder_ / "ipadic");
+    for (const char* name :
+         {"Noun.csv", "Noun.adjv.csv", "Noun.verbal.csv", "Noun.adverbal.csv", "Verb.csv",
+          "Adj.csv", "Adverb.csv", "Adnominal.csv", "Conjunction.csv", "Interjection.csv"}) {
+      folder_.Write(std::string("ipadic/") + name, "");
+    }
+    folder_.Write("ipadic/Noun.csv",
+                  EucJp("一石二鳥,1285,1285,5543,名詞,一般,*,*,*,*,一石二鳥,イッセキ,イッセキ\n"
+                        "コンピュータ,1285,1285,5543,名詞,一般,*,*,*,*,コンピュータ,コ,コ\n"));
+    folder_.Write("ipadic/Verb.csv",
+                  EucJp("走り回ら,764,764,7118,動詞,自立,*,*,五段,未然形,走り回る,ハ,ハ\n"));
+    sources_ = CommonnessSources(kanjidicPath, folder_ / "ipadic");
   }
 
   TempFolder folder_;
   std::filesystem::path path_;
+  CommonnessSources sources_;
 };
 
-TEST_F(EdictImport, SortsWordsIntoCategoriesAndListsAndLeavesOutWhatDoesNotFit) {
-  ImportedDictionary imported = ImportEdict(path_, kIgnoreProgress);
-  EXPECT_EQ(imported.Skipped["marked rude, vulgar or X-rated"], 1);
-  EXPECT_EQ(imported.Skipped["answer shorter than 2 or longer than 12 letters"], 1);
-  EXPECT_EQ(imported.Skipped["irregular or outdated kana reading"], 1);
-  EXPECT_EQ(imported.Skipped["not an entry line"], 1);
-  EXPECT_EQ(imported.FieldsMadeSafe, 2);
+TEST_F(EdictImport, SortsWordsIntoBandsAndKindsAndLeavesOutWhatIsNoWord) {
+  ImportedDictionary imported = ImportEdict(path_, sources_, kIgnoreProgress);
+  const std::pair<std::string, int> skipped[] = {
+      {"marked rude, vulgar or X-rated", 1},
+      {"answer shorter than 2 or longer than 12 letters", 1},
+      {"irregular or outdated kana reading", 1},
+      {"not an entry line", 1},
+      {"not a word: spelling of one letter", 1},
+      {"not a word: suffix or prefix", 1},
+      {"not a word: particle, auxiliary or copula", 1},
+      {"not a word: reading begins with ン, ー or a small kana", 1},
+      {"not a word: interjection not in everyday use (laughter and other noise)", 1},
+      {"no English meaning in code page 932 that fits a clue", 1},
+      {"another spelling of a word already taken", 1}};
+  for (const auto& [reason, count] : skipped) EXPECT_EQ(imported.Skipped[reason], count) << reason;
+  EXPECT_EQ(imported.FieldsMadeSafe, 1);
   const auto path = folder_ / "ja.lxd";
   WriteImportedDictionary(imported, path);
   EXPECT_EQ(CheckDictionary(path), std::vector<std::string>{});
 
   auto words = WordsByWrittenForm(Dictionary(path));
-  ASSERT_EQ(words.size(), 11u);
+  ASSERT_EQ(words.size(), 17u);
   const WordRecord& photo = words[U"写真"];
   EXPECT_EQ(photo.Yst, U"シヤシン");
   EXPECT_EQ(photo.Qst, U"photograph; picture");
   EXPECT_EQ(photo.SN, 2);  // the line it came from
+  // Everyday words by EDICT's marks and long compounds of them; ordinary ones known to the
+  // general vocabulary and written in kanji for general use; uncommon; rare ones listed.
   const std::pair<std::u32string, std::pair<int, int>> expected[] = {
-      {U"写真", {1, 0}},     {U"食べる", {2, 0}}, {U"走り回る", {3, 0}},
-      {U"にこにこ", {2, 2}}, {U"鮨", {7, 0}},     {U"京都", {10, 0}},
-      {U"一石二鳥", {5, 1}}, {U"ＯＫ", {4, 0}},   {U"コンピュータ", {16, 0}}};
+      {U"写真", {1, 0}},     {U"食べる", {2, 0}}, {U"走り回る", {5, 9}},
+      {U"にこにこ", {2, 2}}, {U"鮨", {22, 7}},    {U"富士山", {25, 0}},
+      {U"一石二鳥", {4, 1}}, {U"ＯＫ", {2, 0}},   {U"コンピュータ", {17, 8}},
+      {U"あゆ", {1, 0}},     {U"付属", {1, 0}},   {U"経済成長", {3, 0}}};
   for (const auto& [written, numbers] : expected) {
     EXPECT_EQ(std::pair(words[written].CN, words[written].BN), numbers) << ToUtf8(written);
   }
   EXPECT_EQ(words[U"ＯＫ"].Qst, U"OK， all right");
-  EXPECT_EQ(words[U"京都"].Qst, U"Kyoto (city， prefecture)");
+  // A clue never spells its answer: the romanized gloss goes, or the next sense is taken.
+  EXPECT_EQ(words[U"鮨"].Qst, U"vinegared rice");
+  EXPECT_EQ(words[U"あゆ"].Qst, U"sweetfish (Plecoglossus altivelis altivelis)");
+  EXPECT_EQ(words[U"空手"].Qst, U"empty handed");
+  EXPECT_EQ(words[U"付属"].SN, 25);  // the everyday spelling replaced the first one seen
+  EXPECT_FALSE(words.contains(U"附属"));
   // Homophones share their answer number, so no grid holds both; their clues differ.
   EXPECT_EQ(words[U"箸"].AN, words[U"橋"].AN);
   EXPECT_NE(words[U"箸"].QN, words[U"橋"].QN);
@@ -102,7 +151,7 @@ TEST_F(EdictImport, NamesTheLineThatIsNotEucJp) {
   const auto broken =
       folder_.Write("broken", EucJp("写真 [しゃしん] /(n) photo/\n") + "\xFF\xFE\n");
   try {
-    ImportEdict(broken, kIgnoreProgress);
+    ImportEdict(broken, CommonnessSources(), kIgnoreProgress);
     FAIL() << "no error";
   } catch (const FileError& error) {
     EXPECT_EQ(error.LineNumber(), 2);
@@ -149,6 +198,8 @@ TEST_F(WordNetImport, MakesFullWidthAnswersWithTheFirstDefinition) {
              {"13", {"ice_cream"}, "frozen dessert, sweet"},
              {"18", {"Einstein"}, "physicist born in Germany"},
              {"28", {"a.m."}, "before noon"},
+             {"14", {"NATO"}, "an alliance"},
+             {"28", {"yore"}, "(archaic) time long past"},
              {"03", {"a"}, "the first letter"}});
   WritePart("verb", 'v', {});
   WritePart("adj", 'a', {{"00", {"o'er(p)"}, "over"}});
@@ -164,14 +215,17 @@ TEST_F(WordNetImport, MakesFullWidthAnswersWithTheFirstDefinition) {
   EXPECT_EQ(DetectAnswerLang(dictionary), 0);
 
   auto words = WordsByWrittenForm(dictionary);
-  ASSERT_EQ(words.size(), 4u);
+  ASSERT_EQ(words.size(), 6u);
   EXPECT_EQ(words[U"dog"].Yst, U"ＤＯＧ");
   EXPECT_EQ(words[U"dog"].Qst, U"a member of the genus Canis");
   EXPECT_EQ(std::pair(words[U"dog"].CN, words[U"dog"].BN), std::pair(2, 0));  // a common animal
   EXPECT_EQ(words[U"ice cream"].Yst, U"ＩＣＥＣＲＥＡＭ");
   EXPECT_EQ(words[U"ice cream"].Qst, U"frozen dessert， sweet");
-  EXPECT_EQ(std::pair(words[U"ice cream"].CN, words[U"ice cream"].BN), std::pair(16, 2));
-  EXPECT_EQ(std::pair(words[U"Einstein"].CN, words[U"Einstein"].BN), std::pair(13, 1));
+  // Rare words (never tagged) of their group, in the lists of special kinds.
+  EXPECT_EQ(std::pair(words[U"ice cream"].CN, words[U"ice cream"].BN), std::pair(28, 3));
+  EXPECT_EQ(std::pair(words[U"Einstein"].CN, words[U"Einstein"].BN), std::pair(25, 1));
+  EXPECT_EQ(std::pair(words[U"NATO"].CN, words[U"NATO"].BN), std::pair(25, 2));
+  EXPECT_EQ(std::pair(words[U"yore"].CN, words[U"yore"].BN), std::pair(32, 5));
   EXPECT_EQ(words[U"o'er"].Yst, U"ＯＥＲ");
 }
 

@@ -38,10 +38,25 @@ TEST(FieldText, AccentsAreFoldedSoCodePage932CanHoldTheText) {
   EXPECT_FALSE(CanEncodeAllCp932(U"Ångström"));
 }
 
-TEST(FieldText, ClueJoinsPiecesWhileTheyFit) {
+TEST(KanaAnswer, RomanizesAsEnglishGlossesSpellJapaneseWords) {
+  EXPECT_EQ(Romanized(U"しゃしん"), "shashin");
+  EXPECT_EQ(Romanized(U"いなりずし"), "inarizushi");
+  EXPECT_EQ(Romanized(U"きっぷ"), "kippu");
+  EXPECT_EQ(Romanized(U"ちゃっと"), "chatto");
+  EXPECT_EQ(Romanized(U"じゅうどう"), "juudou");
+  EXPECT_EQ(Romanized(U"フィルム"), "firumu");
+  EXPECT_EQ(Romanized(U"きょう・と"), "kyouto");
+}
+
+TEST(FieldText, ClueTakesWholePiecesAndCutsOnlyAtPhraseBoundaries) {
   EXPECT_EQ(ShortClue({U"photograph", U"picture", U"snapshot"}, 20), U"photograph; picture");
-  EXPECT_EQ(ShortClue({U"a rather long first meaning", U"x"}, 12), U"a rather…");
-  EXPECT_EQ(ShortClue({U"unbreakablewordhere"}, 10), U"unbreakab…");
+  // A first piece too long gives way to the next that fits whole.
+  EXPECT_EQ(ShortClue({U"a rather long first meaning", U"x"}, 12), U"x");
+  // None fits: asides go first, then the cut falls where a phrase ends, else at a blank.
+  EXPECT_EQ(ShortClue({U"sweetfish (Plecoglossus altivelis altivelis)"}, 12), U"sweetfish");
+  EXPECT_EQ(ShortClue({U"to rise, to go up to the top"}, 12), U"to rise");
+  EXPECT_EQ(ShortClue({U"a rather long first meaning"}, 12), U"a rather…");
+  EXPECT_EQ(ShortClue({U"unbreakablewordhere"}, 10), std::nullopt);
   EXPECT_EQ(ShortClue({}, 10), std::nullopt);
 }
 
@@ -52,7 +67,9 @@ TEST(EdictLine, SplitsHeadwordReadingTagsAndSenses) {
   EXPECT_EQ(entry->Written, U"上げる");
   EXPECT_EQ(entry->Reading, U"あげる");
   EXPECT_TRUE(entry->Common);
-  EXPECT_EQ(entry->FirstSenseGlosses, (std::vector<std::u32string>{U"to raise", U"to elevate"}));
+  ASSERT_EQ(entry->Senses.size(), 2u);
+  EXPECT_EQ(entry->Senses[0], (std::vector<std::u32string>{U"to raise", U"to elevate"}));
+  EXPECT_EQ(entry->Senses[1], (std::vector<std::u32string>{U"to give"}));
   EXPECT_EQ(entry->FirstSenseTags, (std::set<std::string>{"v1", "vt"}));
   EXPECT_TRUE(entry->Tags.contains("arch"));
 }
@@ -63,8 +80,8 @@ TEST(EdictLine, KeepsTextInParenthesesThatIsNoTag) {
   ASSERT_TRUE(entry);
   EXPECT_EQ(entry->Reading, U"シャンパン");
   EXPECT_FALSE(entry->Common);
-  EXPECT_EQ(entry->FirstSenseGlosses,
-            (std::vector<std::u32string>{U"Champagne", U"(of wine) sparkling"}));
+  ASSERT_EQ(entry->Senses.size(), 1u);
+  EXPECT_EQ(entry->Senses[0], (std::vector<std::u32string>{U"Champagne", U"(of wine) sparkling"}));
   EXPECT_TRUE(entry->FirstSenseTags.contains("ksb:"));
 }
 

@@ -28,7 +28,7 @@ const std::string kDictionaryMissing = "チェック：辞書ファイルのフ�
 const std::string kPuzzleFileRenamed = "ご注意：Puzsetファイルの変更";
 const std::string kNothingMade = "チェック：Lexset辞書の単語数　または　Gridwrightでのデザイン";
 const std::string kCompleted = "作成完了";
-const std::string kFileProblem = "チェック：ファイルの内容";
+const std::string kFileProblem = "エラー！：ファイル";
 const std::string kDictionary = "標準日本語辞書.lxd";
 
 std::vector<std::string> Titles(const FakeMessages& messages) {
@@ -203,7 +203,8 @@ class GeneratorWindowTest : public QObject {
     QCOMPARE(Titles(presenter),
              (std::vector<std::string>{kFileProblem, kGridFileMissing, kFileProblem,
                                        kGridFileMissing, kPuzzleFileRenamed}));
-    QVERIFY(QString::fromStdString(presenter.shown[0].Lines.at(0)).contains("標準日本語辞書.gst"));
+    QCOMPARE(presenter.shown[0].Lines.at(2),
+             "ファイル：" + (folders.folder / "bin/標準日本語辞書.gst").string());
     QVERIFY(window.Page1()->cmdNext->isEnabled());
 
     // A broken file chosen later leaves the good one in use.
@@ -422,8 +423,15 @@ class GeneratorWindowTest : public QObject {
     QTest::mouseClick(window.Page2()->cmdNext, Qt::LeftButton);
     QTest::mouseClick(window.Page3()->cmdInfoData, Qt::LeftButton);
     window.Page3()->vsbRestartMax->setValue(1);
+    // The progress timer must not overwrite the label while message 10 is up.
+    QString labelBehindBox;
+    started.presenter.onShow = [&](const CatalogueMessage&) {
+      QTest::qWait(1200);
+      labelBehindBox = window.Page3()->lblInfoMaking->text();
+    };
     QTest::mouseClick(window.Page3()->cmdNext, Qt::LeftButton);
 
+    QCOMPARE(labelBehindBox, QString("▲未完成"));
     QCOMPARE(RunCaption(window), QString("終了"));
     QCOMPARE(Titles(started.presenter), std::vector<std::string>{kNothingMade});
     QCOMPARE(window.Page3()->lblInfoMaking->text(), QString("▲未完成"));
@@ -500,9 +508,11 @@ class GeneratorWindowTest : public QObject {
     const fs::path workFile = started.folders.program / "Puzset.$$$";
     QVERIFY(fs::exists(workFile));
     QCOMPARE(Count(started.presenter, kFileProblem), boxes);
-    QCOMPARE(
-        started.presenter.shown.back().Lines,
-        std::vector<std::string>{workFile.string() + ": cannot delete: Device or resource busy"});
+    // In Japanese: the engine's English text is for wright only.
+    QCOMPARE(started.presenter.shown.back().Lines,
+             (std::vector<std::string>{"ファイルを読み書きできませんでした。", "",
+                                       "ファイル：" + workFile.string(),
+                                       "ファイルがほかのプログラムで使われています。"}));
   }
 };
 

@@ -127,7 +127,9 @@ class GridwrightStartTest : public QObject {
     QVERIFY(!app.Start());
     QCOMPARE(app.messages.shown.size(), 2u);
     QCOMPARE(app.messages.shown[0].Title, std::string("エラー！：ファイル"));
-    QVERIFY(app.messages.shown[0].Lines.back().find("標準日本語辞書.lxd") != std::string::npos);
+    QCOMPARE(app.messages.shown[0].Lines.at(2), "ファイル：" + app.DefaultDictionary().string());
+    QCOMPARE(app.messages.shown[0].Lines.back(),
+             std::string("内容が規則通りでないか、書けない文字があります。"));
     QCOMPARE(app.messages.shown[1].Lines[0], std::string(kNotFound));
   }
 

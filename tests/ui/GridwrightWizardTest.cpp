@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "common/GridSettingsFile.h"
 #include "common/WordSlots.h"
@@ -130,6 +131,9 @@ class GridwrightWizardTest : public QObject {
     app.Click("cmdSetMasSize");
     QCOMPARE(app.messages.shown.size(), 1u);
     QCOMPARE(app.messages.shown[0].Title, std::string("チェック：マス目の数"));
+    QCOMPARE(app.messages.shown[0].Lines,  // without the engine's English
+             std::vector<std::string>{
+                 "マス目の数（横と縦）には 1 から 99 までの整数を指定してください。"});
     QCOMPARE(app.Text("lblMasSize(1)").toInt(), width);
   }
 
@@ -306,6 +310,29 @@ class GridwrightWizardTest : public QObject {
     QCOMPARE(std::distance(std::filesystem::directory_iterator(app.folder.Path()), {}), 2);
   }
 
+  // 中止, the end label and closing the window all stop the run where it lets events
+  // through; the stages finished before stay under the file's own name.
+  void AStopAfterTwoStagesKeepsThem() {
+    for (const QString how : {"cmdNext(4)", "lblEnd", "close"}) {
+      Gridwright app;
+      StartWithWords(app, 500);
+      app.Click("cmdNext(1)");
+      QTimer poll;
+      QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (app.Text("lblNowMakingStageNmbAuto") != "3") return;
+        poll.stop();
+        how == "close" ? void(app.form->close()) : app.Click(how);
+      });
+      poll.start(0);
+      QSignalSpy ended(app.form.get(), &ui::frmEdit::ended);
+      app.Click("cmdNext(4)");
+      QCOMPARE(ended.count(), 1);
+      const auto file = app.folder / "標準日本語辞書.gst";
+      QCOMPARE(CountStages(file), 2);
+      QVERIFY(!std::filesystem::exists(file.string() + ".part"));
+    }
+  }
+
   void ClosingTheWindowDuringAPlacementEndsTheProgram() {
     Gridwright app;
     StartWithWords(app, 500);
@@ -342,6 +369,38 @@ class GridwrightWizardTest : public QObject {
 
     app.Click("cmdBack(4)");  // disabled after a complete run
     QCOMPARE(app.form->ShownPage(), 4);
+  }
+
+  // The count bar keeps its place whatever the width of the number beside it, and takes
+  // the arrow keys, Page Up/Down and the wheel.
+  void TheStageCountBarStaysPutAndTakesKeys() {
+    Gridwright app;
+    StartWithWords(app, 20);
+    app.Click("cmdNextModeAuto");
+    app.Click("cmdNext(5)");
+    app.Click("optMakeStageNmbAuto(4)");
+    auto* bar = app.Find<QScrollBar>("vsbCrossStageNmbAuto");
+    const auto place = [&] {
+      QCoreApplication::processEvents();
+      return bar->mapTo(app.form.get(), QPoint());
+    };
+    bar->setValue(9);
+    const QPoint at9 = place();
+    bar->setValue(10);
+    QCOMPARE(place(), at9);
+    QVERIFY(bar->height() >= 60);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->rect().center());  // clicked: focused
+    QVERIFY(bar->hasFocus());
+    const int value = bar->value();
+    QTest::keyClick(bar, Qt::Key_Down);
+    QCOMPARE(bar->value(), value + 1);
+    QTest::keyClick(bar, Qt::Key_PageUp);
+    QCOMPARE(bar->value(), value + 1 - bar->pageStep());
+    QWheelEvent wheel(QPointF(5, 5), bar->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120),
+                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(bar, &wheel);
+    QVERIFY(bar->value() > value + 1 - bar->pageStep());
+    QCOMPARE(app.Text("lblCrossStageNmbAuto"), QString::number(bar->value()));
   }
 
   void DetailPagesReturnToTheirDefaults() {

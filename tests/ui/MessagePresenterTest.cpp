@@ -1,12 +1,18 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
 #include <functional>
+#include <stdexcept>
 
+#include "common/FileError.h"
 #include "common/ui/Dialogs.h"
+#include "common/ui/ProblemMessage.h"
 
 using namespace crossword;
 
@@ -50,6 +56,45 @@ class MessagePresenterTest : public QObject {
         },
         QMessageBox::Yes);
     QCOMPARE(answer, AnswerYes);
+  }
+
+  // Qt would wrap at about 500 pixels, anywhere inside a Japanese word.
+  void EachLineIsShownWhole() {
+    const std::string longLine =
+        "お使いの機種によっては、次画面での黒マス(壁)"
+        "の「おまかせ配置」にとても時間がかかることがあります。";
+    ShowAndInspect(
+        {"警告", {"短い行", longLine}, MessageButtons::Ok, MessageIcon::Information, AnswerOk},
+        [&](QMessageBox& box) {
+          auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+          QVERIFY(label);
+          const int needed =
+              label->fontMetrics().horizontalAdvance(QString::fromStdString(longLine));
+          QVERIFY(needed > 500);
+          QVERIFY(label->contentsRect().width() >= needed);
+          QVERIFY(box.frameGeometry().right() <= box.screen()->availableGeometry().right());
+        },
+        QMessageBox::Ok);
+  }
+
+  // The engines' English never reaches a box: which file, which line and what kind of
+  // trouble are said in Japanese.
+  void FailuresAreToldInJapanese() {
+    const FileError content("/g/a.gst", 12, "expected the width and height");
+    const FileError full("/g/a.gst.part", "cannot write: No space left on device", ENOSPC);
+    const std::invalid_argument slot("a word slot is longer than 12 cells");
+    const std::vector<std::pair<const std::exception*, std::vector<std::string>>> cases = {
+        {&content,
+         {"ファイルを読み書きできませんでした。", "", "ファイル：/g/a.gst", "場所：12 行目",
+          "内容が規則通りでないか、書けない文字があります。"}},
+        {&full,
+         {"ファイルを読み書きできませんでした。", "", "ファイル：/g/a.gst.part",
+          "ディスクの空きが足りません。"}},
+        {&slot, {"思いがけない問題が起きました。", "", "この操作は取り消されました。"}},
+    };
+    for (const auto& [problem, lines] : cases) {
+      QCOMPARE(ui::ProblemMessage(*problem).Lines, lines);
+    }
   }
 
   void BoxWithoutForegroundFlagStaysBehindOthers() {

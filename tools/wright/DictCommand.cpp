@@ -7,6 +7,7 @@
 #include "common/TextFile.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/DictionaryCheck.h"
+#include "dictionary/DictionaryContents.h"
 #include "dictionary/DictionaryWriter.h"
 #include "dictionary/WordIndexFile.h"
 #include "dictionary/import/EdictImport.h"
@@ -28,6 +29,8 @@ struct DictOptions {
   std::string dictionary;
   std::string edict = "/usr/share/edict/edict";
   std::string wordnet = "/usr/share/wordnet";
+  std::string kanjidic = "/usr/share/edict/kanjidic";
+  std::string vocabulary = "/usr/share/mecab/dic/ipadic";
   bool repair = false;
 };
 
@@ -98,6 +101,49 @@ void Build(const DictOptions& options) {
   }
 }
 
+void Export(const DictOptions& options) {
+  const DictionaryContents contents = ReadDictionaryContents(options.dictionary);
+  WriteWordList(options.words, contents.Words);
+  std::cout << "Wrote " << options.words << ": " << contents.Words.size() << " words\n";
+  if (options.index.empty()) return;
+  if (!contents.IndexLines) {
+    throw std::runtime_error(options.dictionary + " has no index file beside it; " + options.index +
+                             " not written");
+  }
+  WriteUtf8Lines(options.index, *contents.IndexLines);
+  std::cout << "Wrote " << options.index << ": the index file's text\n";
+}
+
+// The words of the list, refused rows reported and nothing written when there are any.
+std::vector<WordRecord> WordsToAdd(const DictOptions& options, const DictionaryContents& contents) {
+  std::optional<ClassNumbers> numbers;
+  if (contents.IndexLines) {
+    const std::string index = IdxFileNameOf(options.dictionary);
+    numbers = UsableClassNumbers(
+        ReadIndexSection(index, *contents.IndexLines, IndexSectionKind::Category),
+        ReadIndexSection(index, *contents.IndexLines, IndexSectionKind::List));
+  }
+  WordList list = ReadWordList(options.words, numbers);
+  if (!list.Problems.empty()) {
+    PrintProblems(list.Problems);
+    throw std::runtime_error(options.words + ": " + std::to_string(list.Problems.size()) +
+                             " rows refused; " + options.dictionary + " left as it was");
+  }
+  return std::move(list.Words);
+}
+
+void Add(const DictOptions& options) {
+  DictionaryContents contents = ReadDictionaryContents(options.dictionary);
+  const AddedWords added = AddWords(contents, WordsToAdd(options, contents));
+  for (const std::string& present : added.AlreadyPresent) {
+    std::cout << "already present, not added: " << present << '\n';
+  }
+  if (added.Added > 0) RewriteDictionary(options.dictionary, contents);
+  std::cout << options.dictionary << ": " << added.Added << " words added, "
+            << added.AlreadyPresent.size() << " already present; " << contents.Words.size()
+            << " words in all\n";
+}
+
 // The word index is made again whenever it does not fit, so a stale one is no problem.
 void CheckWordIndex(const std::string& path, bool repair) {
   const std::filesystem::path index = WordIndexPathOf(path);
@@ -165,8 +211,42 @@ void AddDictCommand(CLI::App& app) {
   build->add_option("--index", options->index, "Index file text (UTF-8)")->check(CLI::ExistingFile);
   build->callback([options] { Build(*options); });
 
+  CLI::App* exportWords = dict->add_subcommand(
+      "export",
+      "Write a dictionary's words (and its index file's text) as files 'dict build' reads.\n\n"
+      "  wright dict export NAME.lxd --words WORDS.tsv [--index INDEX.txt]\n\n"
+      "Words come in ID order, so building the export again gives the same dictionary:\n"
+      "edit the files, then 'wright dict build --words WORDS.tsv --index INDEX.txt --out\n"
+      "MINE.lxd' makes your own dictionary from the default one.");
+  exportWords->add_option("dictionary", options->dictionary, "Dictionary file (.lxd)")
+      ->required()
+      ->check(CLI::ExistingFile);
+  exportWords->add_option("--words", options->words, "Word list to write (UTF-8, tab-separated)")
+      ->required();
+  exportWords->add_option("--index", options->index, "Index file text to write (UTF-8)");
+  exportWords->callback([options] { Export(*options); });
+
+  CLI::App* add = dict->add_subcommand(
+      "add",
+      "Add words from a word list to a dictionary.\n\n"
+      "  wright dict add NAME.lxd --words MORE.tsv\n\n"
+      "MORE.tsv has the columns 'dict build' reads. The words get IDs after the highest\n"
+      "one; an AN or QN of 0 is numbered as the dictionary numbers that reading or clue.\n"
+      "A word whose reading and written form are already there is reported, not added.\n"
+      "Categories and lists must be the index file's. The dictionary and its index file\n"
+      "are replaced together, or on any problem not at all.");
+  add->add_option("dictionary", options->dictionary, "Dictionary file (.lxd)")
+      ->required()
+      ->check(CLI::ExistingFile);
+  add->add_option("--words", options->words, "Word list to add (UTF-8, tab-separated)")
+      ->required()
+      ->check(CLI::ExistingFile);
+  add->callback([options] { Add(*options); });
+
   CLI::App* info = dict->add_subcommand(
-      "info", "Describe a dictionary: words per length, language, categories, lists, ranks.");
+      "info",
+      "Describe a dictionary: words per length, language, bands of commonness with examples,\n"
+      "categories, lists, ranks.");
   info->add_option("dictionary", options->dictionary, "Dictionary file (.lxd)")->required();
   info->callback([options] { PrintDictionaryInfo(options->dictionary, std::cout); });
 
@@ -179,12 +259,24 @@ void AddDictCommand(CLI::App& app) {
                   "fill open it at once");
   check->callback([options] { Check(options->dictionary, options->repair); });
 
-  AddImport(dict, options, "import-edict",
-            "Build the Japanese dictionary from EDICT (Debian package edict).", "--edict",
-            options->edict)
-      ->callback([options] {
-        WriteImport(ImportEdict(options->edict, ProgressBar("import-edict")), options->out);
-      });
+  CLI::App* edict = AddImport(
+      dict, options, "import-edict",
+      "Build the Japanese dictionary from EDICT (Debian package edict). Each word's\n"
+      "commonness band comes from EDICT's marks, the grades of its kanji (KANJIDIC, package\n"
+      "kanjidic) and whether a general vocabulary holds it (package mecab-ipadic).",
+      "--edict", options->edict);
+  edict->add_option("--kanjidic", options->kanjidic, "KANJIDIC, for the grades of kanji")
+      ->capture_default_str()
+      ->check(CLI::ExistingFile);
+  edict
+      ->add_option("--vocabulary", options->vocabulary,
+                   "Folder of the ipadic sources (*.csv), the general vocabulary")
+      ->capture_default_str()
+      ->check(CLI::ExistingDirectory);
+  edict->callback([options] {
+    const CommonnessSources sources(options->kanjidic, options->vocabulary);
+    WriteImport(ImportEdict(options->edict, sources, ProgressBar("import-edict")), options->out);
+  });
   AddImport(dict, options, "import-wordnet",
             "Build the English dictionary from WordNet (Debian package wordnet-base).", "--wordnet",
             options->wordnet)

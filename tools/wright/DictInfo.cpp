@@ -2,6 +2,7 @@
 
 #include <iomanip>
 #include <map>
+#include <set>
 
 #include "common/FileNames.h"
 #include "common/TextCodec.h"
@@ -15,9 +16,14 @@ namespace {
 constexpr const char* kRankNames[] = {"",     "初級",         "中級",
                                       "上級", "ウルトラ上級", "スーパーおたく級"};
 
-// Words per (category, list) pair, and one sample word per length.
+constexpr int kExampleSpacing = 97;  // every 97th word by ID is an example of its class
+constexpr size_t kExamplesShown = 6;
+
+// Words per (category, list) pair, a few written forms of each pair, and one sample word
+// per length.
 struct WordCensus {
   std::map<std::pair<int, int>, int> ByClass;
+  std::map<std::pair<int, int>, std::vector<std::u32string>> Examples;
   std::map<int, WordRecord> Samples;
 };
 
@@ -27,6 +33,10 @@ WordCensus TakeCensus(const Dictionary& dictionary) {
     const int middle = (dictionary.RecordCount(length) + 1) / 2;
     dictionary.ScanRecords(length, [&](int k, const WordRecord& word) {
       ++census.ByClass[{word.CN, word.BN}];
+      auto& examples = census.Examples[{word.CN, word.BN}];
+      if (word.ID % kExampleSpacing == 0 && examples.size() < kExamplesShown) {
+        examples.push_back(word.Ast);
+      }
       if (k == middle) census.Samples[length] = word;
     });
   }
@@ -107,6 +117,44 @@ void PrintRanks(QuestionSelection& selection, const WordCensus& census, std::ost
   }
 }
 
+// The items under each heading of a section: the bands of commonness where the index
+// groups its categories or lists by them.
+void PrintHeadingGroups(const IndexSection& section, bool category, const WordCensus& census,
+                        std::ostream& out) {
+  const IndexRow* heading = nullptr;
+  std::set<int> numbers;
+  auto print = [&] {
+    if (heading == nullptr || numbers.empty()) return;
+    long long words = 0;
+    std::vector<std::u32string> examples;
+    for (const auto& [pair, count] : census.ByClass) {
+      if (!numbers.contains(category ? pair.first : pair.second)) continue;
+      words += count;
+      for (const std::u32string& example : census.Examples.at(pair)) {
+        if (examples.size() < kExamplesShown) examples.push_back(example);
+      }
+    }
+    out << "  " << Padded(ToUtf8(heading->Text), 36) << std::setw(9) << Thousands(words) << "  ";
+    for (const std::u32string& example : examples) out << ' ' << ToUtf8(example);
+    out << '\n';
+  };
+  for (const IndexRow& row : section.Rows) {
+    if (row.RowKind == IndexRow::Kind::Heading) {
+      print();
+      heading = &row;
+      numbers.clear();
+    }
+    if (row.RowKind == IndexRow::Kind::Item) numbers.insert(row.Number);
+  }
+  print();
+}
+
+void PrintBands(QuestionSelection& selection, const WordCensus& census, std::ostream& out) {
+  out << "Words under each heading (bands of commonness), with examples:\n";
+  PrintHeadingGroups(selection.CategoryTable(), true, census, out);
+  PrintHeadingGroups(selection.ListTable(), false, census, out);
+}
+
 void PrintIndex(const Dictionary& dictionary, const WordCensus& census, std::ostream& out) {
   const std::string folder = FolderOf(dictionary.Path());
   QuestionSelection selection;
@@ -120,6 +168,7 @@ void PrintIndex(const Dictionary& dictionary, const WordCensus& census, std::ost
   for (const std::string& problem : selection.Problems()) out << "  problem: " << problem << '\n';
   PrintSection("Categories", selection.CategoryTable(), true, census, out);
   PrintSection("Lists", selection.ListTable(), false, census, out);
+  PrintBands(selection, census, out);
   PrintRanks(selection, census, out);
 }
 

@@ -4,7 +4,7 @@
 
 #include "common/FileOps.h"
 #include "common/TextCodec.h"
-#include "dictionary/DictionaryUpdate.h"
+#include "dictionary/DictionaryContents.h"
 #include "generator/engine/ClueTable.h"
 #include "generator/engine/WordSwap.h"
 #include "tools/wright/Command.h"

@@ -1,3 +1,4 @@
+#include <csignal>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -19,6 +20,35 @@
 namespace crossword::wright {
 
 namespace {
+
+volatile std::sig_atomic_t stopSignal = 0;  // the signal that asked the run to stop
+
+extern "C" void NoteStopSignal(int signal) {
+  stopSignal = signal;
+}
+
+// Ctrl-C and SIGTERM, while caught, stop a full-auto run at its next placement attempt, so
+// that the stages already written are kept under the file's own name.
+class CatchStopSignals {
+ public:
+  CatchStopSignals() {
+    stopSignal = 0;
+    struct sigaction action {};
+    action.sa_handler = NoteStopSignal;
+    sigaction(SIGINT, &action, &previousInt_);
+    sigaction(SIGTERM, &action, &previousTerm_);
+  }
+  ~CatchStopSignals() {
+    sigaction(SIGINT, &previousInt_, nullptr);
+    sigaction(SIGTERM, &previousTerm_, nullptr);
+  }
+  CatchStopSignals(const CatchStopSignals&) = delete;
+  CatchStopSignals& operator=(const CatchStopSignals&) = delete;
+
+ private:
+  struct sigaction previousInt_ {};
+  struct sigaction previousTerm_ {};
+};
 
 struct GridOptions {
   std::string layout;
@@ -57,6 +87,9 @@ class TerminalDesignerView : public DesignerObserver {
   void ShowStageLabels(bool shown) override {
     if (!shown) std::cerr << '\n';
   }
+  void PumpEvents() override {
+    if (stopSignal != 0) throw RunStopped();
+  }
 
  private:
   void DrawProgress() const {
@@ -94,7 +127,7 @@ int ReportChecks(const CrossMasMarks& marks, std::ostream& out) {
     ++problems;
   }
   if (const auto cells = FindCutOffCells(marks); !cells.empty()) {
-    out << "Cells cut off from the first open cell:";
+    out << "Cells cut off from the largest open region:";
     for (const MasPosition& cell : cells) out << ' ' << Cell(cell);
     out << '\n';
     ++problems;
@@ -203,14 +236,21 @@ void SeedRandom(const std::string& seed, RandomSource& random) {
   }
 }
 
+std::string StagesKeptText(int stagesKept, const std::string& out) {
+  return stagesKept > 0 ? std::to_string(stagesKept) + " stages were written to " + out
+                        : "Nothing was written.";
+}
+
 std::string FailureText(const CatalogueMessage& message, int stagesKept, const std::string& out) {
-  std::string text = message.Title + "\n" + message.Text();
-  text +=
-      "No good layout was found within the retries; try a smaller --size or a dictionary "
-      "with more words. ";
-  text += stagesKept > 0 ? std::to_string(stagesKept) + " stages were written to " + out
-                         : "Nothing was written.";
-  return text;
+  return message.Title + "\n" + message.Text() +
+         "No good layout was found within the retries; try a smaller --size or a dictionary "
+         "with more words. " +
+         StagesKeptText(stagesKept, out);
+}
+
+std::string StopText(int stagesKept, const std::string& out) {
+  return std::string("stopped by ") + (stopSignal == SIGTERM ? "SIGTERM" : "Ctrl-C") + ". " +
+         StagesKeptText(stagesKept, out);
 }
 
 void MakeStagesAuto(const GridOptions& options) {
@@ -222,7 +262,14 @@ void MakeStagesAuto(const GridOptions& options) {
   ApplyAutoOptions(options, designer.Auto);
   SeedRandom(options.seed, designer.Random);
   view.StageNmbAuto = designer.Auto.StageNmbAuto();
-  if (designer.RunMakeFile() == 0) {
+  const CatchStopSignals stopSignals;
+  int made = 0;
+  try {
+    made = designer.RunMakeFile();
+  } catch (const RunStopped&) {
+    throw std::runtime_error(StopText(view.stageMaking - 1, options.out));
+  }
+  if (made == 0) {
     throw std::runtime_error(
         FailureText(DesignerMessage(10, {}), view.stageMaking - 1, options.out));
   }
@@ -294,7 +341,9 @@ const char kGridHelp[] =
     "  Defaults: small grids (5x5 to 7x7), pattern walls, 20 stages, a new size and new\n"
     "  walls for every stage, a seed from the clock, and the default dictionary\n"
     "  標準日本語辞書.lxd beside wright or, installed, in ~/.local/share/wright/ or else\n"
-    "  /usr/share/wright/.\n\n"
+    "  /usr/share/wright/.\n"
+    "  Ctrl-C (or SIGTERM) stops the run: the stages finished stay in GRID.gst; stopped\n"
+    "  before the first one, an older GRID.gst is left as it was.\n\n"
     "Write a grid typed in a text file, one row per line:\n"
     "  wright grid --layout LAYOUT.txt [--dictionary DIC.lxd] --out GRID.gst [--force]\n"
     "  In the layout, '■' or '#' is a wall, '　', '.' or a blank an open cell, and any\n"
