@@ -93,7 +93,9 @@ struct Mapping {
   Mapping& operator=(const Mapping&) = delete;
   ~Mapping() { munmap(address, size); }
 
-  std::span<const std::byte> Bytes() const { return {static_cast<const std::byte*>(address), size}; }
+  std::span<const std::byte> Bytes() const {
+    return {static_cast<const std::byte*>(address), size};
+  }
 
   void* address;
   size_t size;
@@ -141,8 +143,8 @@ Fingerprint FingerprintOf(const Dictionary& dictionary, bool withContent) {
   const std::span<const std::byte> bytes = file->Bytes();
   fingerprint.fileChecksum = Checksum(bytes);
   if (bytes.size() > 19) {
-    fingerprint.formatNumbers = static_cast<std::uint32_t>(bytes[18]) << 8 |
-                                static_cast<std::uint32_t>(bytes[19]);
+    fingerprint.formatNumbers =
+        static_cast<std::uint32_t>(bytes[18]) << 8 | static_cast<std::uint32_t>(bytes[19]);
   }
   return fingerprint;
 }
@@ -258,7 +260,8 @@ std::string CheckTable(const IndexedTable& table, std::uint64_t postingCount,
     }
   }
   for (std::uint64_t i = 0; i < postingCount; ++i) {
-    if (table.postings[i] < 1 || table.postings[i] > table.count) return where + "has damaged word numbers";
+    if (table.postings[i] < 1 || table.postings[i] > table.count)
+      return where + "has damaged word numbers";
   }
   for (int k = 0; k < table.count; ++k) {
     const IndexedWord& word = table.words[k];

@@ -37,7 +37,7 @@ struct IndexedTable {
   const IndexedWord* words = nullptr;
   const char32_t* readings = nullptr;  // word k's reading at (k - 1) * length
   const std::int32_t* postings = nullptr;
-  const LetterRange* ranges = nullptr;       // by position, each sorted by letter
+  const LetterRange* ranges = nullptr;         // by position, each sorted by letter
   const std::uint32_t* rangeStarts = nullptr;  // position p's ranges from rangeStarts[p - 1]
   std::string_view texts;
 

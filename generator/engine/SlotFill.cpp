@@ -167,7 +167,8 @@ int Generator::CollectCrossings(int s) {
   for (int j = 1; j <= slot.AnswerLen; ++j) {
     const int c = CrossingSlotAt(slot, j);
     if (slot.Pattern[j - 1] != BlankMark || c == 0) continue;
-    Crossing.push_back({Slot(c).AnswerLen, c, CrossingPositionAt(slot, j), j, SlotLetters(Slot(c))});
+    Crossing.push_back(
+        {Slot(c).AnswerLen, c, CrossingPositionAt(slot, j), j, SlotLetters(Slot(c))});
   }
   return static_cast<int>(Crossing.size());
 }

@@ -50,10 +50,7 @@ int NextSet(const WordBits& bits, int from, int end) {
 }  // namespace
 
 CandidatePool::CandidatePool(int length, std::vector<int> words, std::u32string letters)
-    : length_(length),
-      words_(std::move(words)),
-      letters_(std::move(letters)),
-      withLetter_(length) {
+    : length_(length), words_(std::move(words)), letters_(std::move(letters)), withLetter_(length) {
   const size_t size = (words_.size() + 63) / 64;
   for (int i = 0; i < Size(); ++i) {
     for (int p = 0; p < length_; ++p) {
@@ -255,8 +252,7 @@ int ThoroughSearch::NarrowFrom(int u, const SlotCrossing& crossing) {
   }
   if (!drops || !Narrow(t, keep_, u)) return -1;
   if (liveCount_[t] == 0) return t;
-  if (liveCount_[t] <= kPassOnBelow &&
-      std::find(queue_.begin(), queue_.end(), t) == queue_.end()) {
+  if (liveCount_[t] <= kPassOnBelow && std::find(queue_.begin(), queue_.end(), t) == queue_.end()) {
     queue_.push_back(t);
   }
   return -1;

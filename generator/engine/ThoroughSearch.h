@@ -119,9 +119,9 @@ class ThoroughSearch {
   size_t trailSize_ = 0;                      // entries of trail_ in use
   std::vector<char> jumpSet_;                 // the failure passed back to jumpTarget_
   int jumpTarget_ = -1;
-  std::vector<int> queue_;                    // slots whose narrowing is still to pass on
-  WordBits keep_;                             // scratch for NarrowFrom
-  std::u32string letters_;                    // scratch for NarrowFrom
+  std::vector<int> queue_;  // slots whose narrowing is still to pass on
+  WordBits keep_;           // scratch for NarrowFrom
+  std::u32string letters_;  // scratch for NarrowFrom
 };
 
 }  // namespace crossword

@@ -135,7 +135,7 @@ void RunPage::MakeInfoData() {
   }
   chkThoroughSearch = new QCheckBox("失敗しにくい探索", fraInfoData);
   chkThoroughSearch->setObjectName("chkThoroughSearch");
-  grid->addWidget(chkThoroughSearch, 3, 0, 1, 4);
+  grid->addWidget(chkThoroughSearch, 3, 0, 1, 3);
   grid->setColumnStretch(4, 1);
   fraInfoData->hide();
 }

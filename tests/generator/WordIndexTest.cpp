@@ -51,7 +51,6 @@ TEST(WordIndex, FindsWhatTheDictionaryFindsInStoredOrder) {
   }
 }
 
-
 // What is done to a dictionary's word index file after both were written.
 struct Tampering {
   const char* name;

@@ -59,9 +59,9 @@ int PrintSlotCounts(Generator& generator) {
   int empty = 0;
   for (int s = 1; s <= generator.QuesNmbMax(); ++s) {
     const GeneratorSlot& slot = generator.Slot(s);
-    std::cout << "  slot " << std::setw(3) << s << (slot.FlagHorV == FlagAcross ? " across" : " down  ")
-              << " (" << slot.x << "," << slot.y << ") " << std::setw(2) << slot.AnswerLen
-              << " cells: " << counts[s - 1];
+    std::cout << "  slot " << std::setw(3) << s
+              << (slot.FlagHorV == FlagAcross ? " across" : " down  ") << " (" << slot.x << ","
+              << slot.y << ") " << std::setw(2) << slot.AnswerLen << " cells: " << counts[s - 1];
     if (counts[s - 1] == 0) {
       std::cout << "  <- no word fits";
       ++empty;

@@ -64,7 +64,7 @@ struct GridOptions {
   int stages = 0;  // 0: the default count
   bool keepSize = false;
   bool keepWalls = false;
-  std::string seed;  // empty: from the clock
+  std::string seed;         // empty: from the clock
   FillabilityOptions fill;  // --check with a dictionary: whether the layout can be filled
 };
 
