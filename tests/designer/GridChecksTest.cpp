@@ -42,7 +42,7 @@ TEST(GridChecks, TheFillFollowsBendsLeftAndUpwards) {
 // The cells marked are the islands, not the grid: the first open cell may be an island.
 TEST(GridChecks, EveryRegionButTheLargestIsCutOff) {
   const std::vector<std::pair<std::vector<std::string>, std::vector<MasPosition>>> cases = {
-      {{".#...", "#....", "....."}, {{1, 1}}},                        // the corner cell
+      {{".#...", "#....", "....."}, {{1, 1}}},  // the corner cell
       {{"..#..", "###..", "..#.#", "..#.."}, {{1, 1}, {2, 1}, {1, 3}, {2, 3}, {1, 4}, {2, 4}}},
       {{".#.", "#.#", ".#."}, {{3, 1}, {2, 2}, {1, 3}, {3, 3}}},  // equal: the first is kept
   };

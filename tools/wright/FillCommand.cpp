@@ -1,7 +1,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <iomanip>
 #include <iostream>
@@ -13,16 +12,11 @@
 #include "dictionary/QuestionSelection.h"
 #include "generator/engine/Generator.h"
 #include "tools/wright/Command.h"
+#include "tools/wright/StopSignals.h"
 
 namespace crossword::wright {
 
 namespace {
-
-volatile std::sig_atomic_t interrupted = 0;
-
-extern "C" void NoteInterrupt(int) {
-  interrupted = 1;
-}
 
 struct FillOptions {
   std::string grid;
@@ -46,7 +40,7 @@ double SecondsSince(Clock::time_point start) {
 }
 
 // The run as a terminal sees it: a progress line on stderr, the catalogue's messages as
-// errors, and Ctrl-C or the time limit as the stop button.
+// errors, and Ctrl-C, SIGTERM or the time limit as the stop button.
 class TerminalObserver : public GeneratorObserver {
  public:
   TerminalObserver(int stages, double giveUpAfter)
@@ -65,7 +59,7 @@ class TerminalObserver : public GeneratorObserver {
   }
 
   void PumpEvents(double) override {
-    if (interrupted) Stop("stopped by Ctrl-C");
+    if (CaughtStopSignal() != 0) Stop(StopSignalText());
     if (giveUpAfter_ > 0 && SecondsSince(start_) >= giveUpAfter_) {
       Stop("gave up after " + std::to_string(static_cast<int>(giveUpAfter_)) + " s");
     }
@@ -205,23 +199,6 @@ void ApplySettings(Generator& generator, const FillOptions& options) {
   if (!options.out.empty()) generator.ChoosePuzzleFile(options.out);
 }
 
-// Runs with Ctrl-C caught, so that a stop leaves no working file behind.
-RunOutcome RunWithInterruptCaught(Generator& generator) {
-  interrupted = 0;
-  struct sigaction action {};
-  struct sigaction previous {};
-  action.sa_handler = NoteInterrupt;
-  sigaction(SIGINT, &action, &previous);
-  try {
-    const RunOutcome outcome = generator.RunGeneration();
-    sigaction(SIGINT, &previous, nullptr);
-    return outcome;
-  } catch (...) {
-    sigaction(SIGINT, &previous, nullptr);
-    throw;
-  }
-}
-
 void Report(RunOutcome outcome, const Generator& generator, const TerminalObserver& observer) {
   const std::string puzzle = generator.PuzzleFile().string();
   switch (outcome) {
@@ -252,7 +229,8 @@ void Fill(const FillOptions& options) {
   }
   SelectQuestions(generator, options);
   ApplySettings(generator, options);
-  const RunOutcome outcome = RunWithInterruptCaught(generator);
+  const CatchStopSignals stopSignals;
+  const RunOutcome outcome = generator.RunGeneration();
   observer.ClearBar();
   Report(outcome, generator, observer);
 }
@@ -280,7 +258,7 @@ void AddFillCommand(CLI::App& app) {
       "  wright fill --grid GRID.gst [--out PUZZLES.pzs] [--rank 1-5|custom]\n"
       "The dictionary is the one the grid file names; its index file (.idx) says which\n"
       "categories and lists each difficulty rank asks. The puzzle file of that name is\n"
-      "replaced only when every stage is made; Ctrl-C stops the run and keeps it.");
+      "replaced only when every stage is made; Ctrl-C or SIGTERM stops the run and keeps it.");
   fill->add_option("--grid", options->grid, "Grid settings file to fill")
       ->required()
       ->check(CLI::ExistingFile);

@@ -1,4 +1,3 @@
-#include <csignal>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -16,39 +15,11 @@
 #include "dictionary/Dictionary.h"
 #include "tools/wright/Command.h"
 #include "tools/wright/FillabilityCheck.h"
+#include "tools/wright/StopSignals.h"
 
 namespace crossword::wright {
 
 namespace {
-
-volatile std::sig_atomic_t stopSignal = 0;  // the signal that asked the run to stop
-
-extern "C" void NoteStopSignal(int signal) {
-  stopSignal = signal;
-}
-
-// Ctrl-C and SIGTERM, while caught, stop a full-auto run at its next placement attempt, so
-// that the stages already written are kept under the file's own name.
-class CatchStopSignals {
- public:
-  CatchStopSignals() {
-    stopSignal = 0;
-    struct sigaction action {};
-    action.sa_handler = NoteStopSignal;
-    sigaction(SIGINT, &action, &previousInt_);
-    sigaction(SIGTERM, &action, &previousTerm_);
-  }
-  ~CatchStopSignals() {
-    sigaction(SIGINT, &previousInt_, nullptr);
-    sigaction(SIGTERM, &previousTerm_, nullptr);
-  }
-  CatchStopSignals(const CatchStopSignals&) = delete;
-  CatchStopSignals& operator=(const CatchStopSignals&) = delete;
-
- private:
-  struct sigaction previousInt_ {};
-  struct sigaction previousTerm_ {};
-};
 
 struct GridOptions {
   std::string layout;
@@ -88,7 +59,7 @@ class TerminalDesignerView : public DesignerObserver {
     if (!shown) std::cerr << '\n';
   }
   void PumpEvents() override {
-    if (stopSignal != 0) throw RunStopped();
+    if (CaughtStopSignal() != 0) throw RunStopped();
   }
 
  private:
@@ -249,8 +220,7 @@ std::string FailureText(const CatalogueMessage& message, int stagesKept, const s
 }
 
 std::string StopText(int stagesKept, const std::string& out) {
-  return std::string("stopped by ") + (stopSignal == SIGTERM ? "SIGTERM" : "Ctrl-C") + ". " +
-         StagesKeptText(stagesKept, out);
+  return StopSignalText() + ". " + StagesKeptText(stagesKept, out);
 }
 
 void MakeStagesAuto(const GridOptions& options) {
