@@ -1,8 +1,9 @@
-// The fill on the default dictionaries: opening the Japanese one, time per filled stage of
-// full-auto small, medium and large grids, a whole 99-stage large set including opening the
-// dictionary, how many medium grids each difficulty rank fills within the default limits,
-// how many answers of each rank are everyday words by EDICT's own marks, and how many
-// small and medium grids English 初級 fills.
+// The fill on the default dictionaries: opening each, time per filled stage of full-auto
+// small, medium and large grids, a whole 99-stage large set including opening the
+// dictionary, how many medium grids each difficulty rank fills within the default limits
+// with either search, how many answers of each rank are everyday words by EDICT's own marks,
+// and how many small and medium grids English 初級 fills. bench/fill-process-times.sh times
+// whole wright processes.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -83,6 +84,10 @@ double PeakMegabytes() {
 // Attempts as a run makes them, at most RestartMax + 1; true when the stage was filled.
 bool FillWithinLimits(Generator& generator, int pattern, long& attempts) {
   generator.LoadStagePattern(pattern);
+  if (generator.Search == FillSearch::Thorough) {
+    ++attempts;
+    return generator.FillStageThorough() == FillFilled;
+  }
   for (int restart = 0;; ++restart) {
     ++attempts;
     if (generator.FillStage() == FillFilled) return true;
@@ -109,14 +114,25 @@ BENCHMARK_CAPTURE(FillStage, small, kSmall)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(FillStage, medium, kMedium)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(FillStage, large, kLarge)->Unit(benchmark::kMicrosecond);
 
-// Opening the dictionary as a run does: every word read into the in-memory index.
-void OpenWordIndex(benchmark::State& state) {
+// Opening a dictionary as a run does, its word index file mapped.
+void OpenWordIndex(benchmark::State& state, const std::string& name) {
+  std::string note;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(WordIndex(OpenWordIndex(Dictionary(kProgramFolder + name), note)));
+  }
+  if (!note.empty()) state.SkipWithError(note.c_str());
+  state.counters["peak_MB"] = PeakMegabytes();
+}
+BENCHMARK_CAPTURE(OpenWordIndex, japanese, kDictionaryName)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(OpenWordIndex, english, kEnglishDictionaryName)->Unit(benchmark::kMillisecond);
+
+// The same, every word read from the word tables into memory, as without the file.
+void BuildWordIndex(benchmark::State& state) {
   for (auto _ : state) {
     benchmark::DoNotOptimize(WordIndex(Dictionary(kProgramFolder + kDictionaryName)));
   }
-  state.counters["peak_MB"] = PeakMegabytes();
 }
-BENCHMARK(OpenWordIndex)->Unit(benchmark::kMillisecond);
+BENCHMARK(BuildWordIndex)->Unit(benchmark::kMillisecond);
 
 void PuzzleSet99Large(benchmark::State& state) {
   const std::string gridFile = FullAutoGridFile(kLarge, StageNmbMax);
@@ -133,25 +149,48 @@ void PuzzleSet99Large(benchmark::State& state) {
 BENCHMARK(PuzzleSet99Large)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The share of 200 different full-auto medium grids filled within the default limits, per
-// rank: four files of 50 stages laid out from four random seeds.
-void FillSuccess(benchmark::State& state) {
+// rank (first argument) and search (second: 0 exact, 1 thorough): four files of 50 stages
+// laid out from four random seeds.
+// The thorough search proves a grid has no fill only after a long search; a few restarts
+// keep 200 grids within minutes.
+constexpr int kThoroughRestarts = 3;
+
+void FillSuccess(benchmark::State& state, const std::string& dictionary) {
   const int rank = static_cast<int>(state.range(0));
+  const bool thorough = state.range(1) == 1;
   constexpr int kFiles = 4, kStagesPerFile = 50;
-  long filled = 0, attempts = 0;
+  long filled = 0, attempts = 0, missed = 0, exactAttempts = 0;
   for (auto _ : state) {
     for (int file = 1; file <= kFiles; ++file) {
+      const std::string grids = FullAutoGridFile(kMedium, kStagesPerFile, file, dictionary);
       QuietGenerator observer;
-      Generator generator(observer, kProgramFolder);
-      Prepare(generator, FullAutoGridFile(kMedium, kStagesPerFile, file), rank);
+      Generator generator(observer, kProgramFolder), exact(observer, kProgramFolder);
+      Prepare(generator, grids, rank);
+      Prepare(exact, grids, rank);
+      if (thorough) {
+        generator.Search = FillSearch::Thorough;
+        generator.RestartMax = kThoroughRestarts;
+      }
       for (int pattern = 1; pattern <= kStagesPerFile; ++pattern) {
-        filled += FillWithinLimits(generator, pattern, attempts) ? 1 : 0;
+        const bool done = FillWithinLimits(generator, pattern, attempts);
+        filled += done ? 1 : 0;
+        // Grids the exact search fills that the thorough one does not.
+        if (thorough && !done && FillWithinLimits(exact, pattern, exactAttempts)) ++missed;
       }
     }
   }
   state.counters["filled_percent"] = 100.0 * filled / (kFiles * kStagesPerFile);
   state.counters["attempts_per_grid"] = static_cast<double>(attempts) / (kFiles * kStagesPerFile);
+  if (thorough) state.counters["missed_that_exact_fills"] = static_cast<double>(missed);
 }
-BENCHMARK(FillSuccess)->DenseRange(1, 5)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(FillSuccess, japanese, kDictionaryName)
+    ->ArgsProduct({{1, 2, 3, 4, 5}, {0, 1}})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(FillSuccess, english, kEnglishDictionaryName)
+    ->ArgsProduct({{1, 2, 3}, {0, 1}})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 // The lines of EDICT, the word list the Japanese dictionary's serial numbers point into.
 const std::vector<std::string>& EdictLines() {

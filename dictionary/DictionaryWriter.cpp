@@ -7,6 +7,7 @@
 #include "dictionary/IndexFile.h"
 #include "dictionary/LetterIndex.h"
 #include "dictionary/SqliteDatabase.h"
+#include "dictionary/WordIndexFile.h"
 #include "dictionary/WordTables.h"
 
 namespace crossword {
@@ -112,6 +113,7 @@ void WriteDictionary(const std::filesystem::path& path, const std::vector<WordRe
       FillDatabase(db, words);
     }
     ReplaceFile(working, path);
+    WriteWordIndexFile(path);
   } catch (...) {
     std::error_code ignored;
     std::filesystem::remove(working, ignored);

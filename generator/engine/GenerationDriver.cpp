@@ -1,3 +1,5 @@
+#include <set>
+
 #include "common/FileError.h"
 #include "generator/engine/Generator.h"
 
@@ -21,15 +23,20 @@ bool Generator::MakeStages() {
   stagePatterns_.reset();  // the file may have changed since the last run
   const int S = MakingNmbMax;
   int pattern = 0;
+  std::set<int> unfillable;  // patterns proven to have no fill are not tried again
   for (int stage = 1; stage <= S; ++stage) {
     Show(GeneratorLabel::lblInfoMaking, "■思案中");
     Show(GeneratorLabel::lblNowMakingNmb, std::to_string(stage));
     pattern = StagePatterns().Next(pattern);
     LoadStagePattern(pattern);
     observer_.BuildGridView(CrossMas);
-    if (FillStageAttempts() == FillFilled) {
+    const int result = unfillable.contains(pattern) ? FillNoFill : FillStageAttempts();
+    if (result == FillFilled) {
       WriteFilledStage(stage, S);
       continue;
+    }
+    if (result == FillNoFill && unfillable.insert(pattern).second) {
+      observer_.ShowNote("grid " + std::to_string(pattern) + " has no fill: " + noFillReason_);
     }
     if (stage == 1 && IsLastPattern(pattern)) {
       Show(GeneratorLabel::lblInfoMaking, "▲未完成");
@@ -42,8 +49,10 @@ bool Generator::MakeStages() {
   return true;
 }
 
-// One pattern gets at most RestartMax + 1 attempts, each from the clean grid.
+// One pattern gets at most RestartMax + 1 attempts, each from the clean grid; the thorough
+// search restarts by itself.
 int Generator::FillStageAttempts() {
+  if (Search == FillSearch::Thorough) return FillStageThorough();
   for (int restart = 0;; ++restart) {
     Show(GeneratorLabel::lblRestart, std::to_string(restart));
     const int result = FillStage();

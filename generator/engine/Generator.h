@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "dictionary/WordQuery.h"
 #include "generator/engine/GeneratorGrid.h"
 #include "generator/engine/GeneratorObserver.h"
+#include "generator/engine/ThoroughSearch.h"
 #include "generator/engine/WordIndex.h"
 
 // Cluewright's engine: from a grid settings file and a dictionary to a puzzle set.
@@ -21,6 +23,10 @@ class QuestionSelection;
 
 constexpr int FillFilled = 11;  // FillStage: every slot holds a confirmed word
 constexpr int FillFailed = 10;  // FillStage: the attempt was given up
+constexpr int FillNoFill = 12;  // FillStageThorough: no fill of the grid exists
+
+// The fill search a run uses: the exact one unless the user asks for the thorough one.
+enum class FillSearch { Exact, Thorough };
 
 constexpr int RestartMaxLimit = 9999;  // the largest RestartMax and RetryMax
 constexpr int HistoryMaxLimit = 999;   // the largest HistoryMax
@@ -69,6 +75,7 @@ class Generator {
   int RetryMax = 25;      // repairs allowed within one fill attempt
   int MakingNmbMax = 10;  // stages to make
   double ShowSpeed = 0;   // seconds to pause after showing each candidate
+  FillSearch Search = FillSearch::Exact;
   RandomSource Rnd;       // the run's random numbers; fixed start until reseeded
   ElapsedTime StartTime;  // started when a run begins
 
@@ -134,6 +141,15 @@ class Generator {
   bool FindRepeat();
   void ClearCrossingWords(int s);
 
+  // --- Thorough fill search ---
+  // Fills the loaded grid with a complete search, restarting at most RestartMax times.
+  // FillNoFill when the search proved that the grid has no fill; the note says why.
+  int FillStageThorough();
+  // Per slot, from Slot(1): the admitted words its embedded letters leave it.
+  std::vector<int> CountSlotCandidates();
+  // Why the grid cannot be filled, after FillStageThorough gave FillNoFill.
+  const std::string& NoFillReason() const { return noFillReason_; }
+
   // --- Candidate queries ---
   static WordQuery MakeQueryFilter(const std::u32string& pattern, int length);
   bool IsAdmitted(int CN, int BN) const;
@@ -162,12 +178,17 @@ class Generator {
   const GridStagePatterns& StagePatterns();
   int FillSlots();
   bool FillOneSlot(int s);
+  std::string DescribeSlot(int s) const;
+  std::vector<SearchSlot> MakeSearchSlots(std::map<std::u32string, CandidatePool>& pools);
+  CandidatePool MakeCandidatePool(int s);
+  void PlaceSearchResult(const std::vector<SearchSlot>& slots, const std::vector<int>& chosen);
   void AddIfAdmitted(int length, int k);
   void LetEventsRun(double seconds = 0);
   void Show(GeneratorLabel label, const std::string& text) { observer_.ShowLabel(label, text); }
   std::u32string SlotLetters(const GeneratorSlot& slot) const;
   void ReadSlotLetters(const GeneratorSlot& slot, std::u32string& letters) const;
   int CrossingSlotAt(const GeneratorSlot& slot, int position) const;
+  int CrossingPositionAt(const GeneratorSlot& slot, int position) const;
   std::u32string Snapshot() const;
   void PutBackBaseLetters(bool blanksToo);
   std::vector<std::u32string> PuzzleStageLines(int k, int F) const;
@@ -180,6 +201,7 @@ class Generator {
   int candidateLength_ = 0;     // answer length of the words in Candidate
   WordRecord candidateRecord_;  // the candidate read last, its strings reused
   int puzzleLinesWritten_ = 0;  // to name the line of a field that cannot be written
+  std::string noFillReason_;    // set when FillStageThorough proves there is no fill
 };
 
 }  // namespace crossword

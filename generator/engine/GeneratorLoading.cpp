@@ -58,7 +58,9 @@ int Generator::LoadGridSettings(bool chosenByUser) {
   }
   const int embedChrFlag = ReadEmbedChrFlag(grid);
   const Dictionary dictionary(location.DicPath + location.DicFileName);
-  WordIndex words(dictionary);
+  std::string note;
+  WordIndex words(OpenWordIndex(dictionary, note));
+  if (!note.empty()) observer_.ShowNote(note);
   StagePatternNmbMax = stages;
   DicPath = location.DicPath;
   DicFileName = location.DicFileName;

@@ -33,6 +33,9 @@ class GeneratorObserver {
   // Lets pending user events run, for `seconds` when above 0. A stop button handled
   // here calls Generator::RequestStop; the run then ends at once.
   virtual void PumpEvents(double /*seconds*/) {}
+  // Something the user may want to know that asks nothing: a grid proved to have no fill,
+  // a word index file that could not be used.
+  virtual void ShowNote(const std::string& /*text*/) {}
   // Shows message `number` of the catalogue and returns the button pressed.
   virtual MessageAnswer ShowMessage(int number, const CatalogueMessage& message) = 0;
   // The program ends: nothing more is asked of the engine.

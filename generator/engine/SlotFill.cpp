@@ -153,6 +153,12 @@ int Generator::CrossingSlotAt(const GeneratorSlot& slot, int position) const {
   return slot.FlagHorV == FlagAcross ? cell.WordNmbV : cell.WordNmbH;
 }
 
+// Where the cell at `position` of `slot` lies in the slot crossing it there.
+int Generator::CrossingPositionAt(const GeneratorSlot& slot, int position) const {
+  const GeneratorCell& cell = CrossMas(slot.CellX(position), slot.CellY(position));
+  return slot.FlagHorV == FlagAcross ? cell.PosV : cell.PosH;
+}
+
 // Only blank positions are crossings to look ahead on: a letter already there is part of
 // the slot's own query.
 int Generator::CollectCrossings(int s) {
@@ -161,9 +167,8 @@ int Generator::CollectCrossings(int s) {
   for (int j = 1; j <= slot.AnswerLen; ++j) {
     const int c = CrossingSlotAt(slot, j);
     if (slot.Pattern[j - 1] != BlankMark || c == 0) continue;
-    const GeneratorCell& cell = CrossMas(slot.CellX(j), slot.CellY(j));
-    const int crossPos = slot.FlagHorV == FlagAcross ? cell.PosV : cell.PosH;
-    Crossing.push_back({Slot(c).AnswerLen, c, crossPos, j, SlotLetters(Slot(c))});
+    Crossing.push_back(
+        {Slot(c).AnswerLen, c, CrossingPositionAt(slot, j), j, SlotLetters(Slot(c))});
   }
   return static_cast<int>(Crossing.size());
 }

@@ -32,6 +32,9 @@ void GeneratorWindow::ConnectRunSettings() {
     engine_.MakingNmbMax = value;
     ShowRunSettings();
   });
+  connect(page3_->chkThoroughSearch, &QCheckBox::toggled, this, [this](bool checked) {
+    engine_.Search = checked ? FillSearch::Thorough : FillSearch::Exact;
+  });
   // Follows the thumb while it is dragged, so a run slows down at once.
   connect(page3_->hsbShowSpeed, &QScrollBar::valueChanged, this,
           [this](int value) { engine_.ShowSpeed = value / 100.0; });

@@ -133,6 +133,9 @@ void RunPage::MakeInfoData() {
   for (int row = 0; row < 3; ++row) {
     for (int column = 0; column < 4; ++column) grid->addWidget(rows[row][column], row, column);
   }
+  chkThoroughSearch = new QCheckBox("失敗しにくい探索", fraInfoData);
+  chkThoroughSearch->setObjectName("chkThoroughSearch");
+  grid->addWidget(chkThoroughSearch, 3, 0, 1, 3);
   grid->setColumnStretch(4, 1);
   fraInfoData->hide();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -28,6 +29,7 @@ class RunPage : public QFrame {
 
   // The limits panel, hidden until cmdInfoData shows it.
   QFrame* fraInfoData;
+  QCheckBox* chkThoroughSearch;  // checked: the run uses the thorough search
   QScrollBar* vsbRestartMax;
   QLabel* lblRestartMax;
   QScrollBar* vsbRetryMax;

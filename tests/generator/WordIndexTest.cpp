@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "common/FileOps.h"
 #include "dictionary/DictionaryWriter.h"
+#include "dictionary/WordIndexFile.h"
 #include "generator/engine/WordIndex.h"
 #include "tests/generator/GeneratorTestKit.h"
 
@@ -42,6 +48,71 @@ TEST(WordIndex, FindsWhatTheDictionaryFindsInStoredOrder) {
       EXPECT_EQ(index.ClassOf(length, k), dictionary.ClassOf(length, k));
       EXPECT_EQ(index.Record(length, k), dictionary.Record(length, k));
     }
+  }
+}
+
+// What is done to a dictionary's word index file after both were written.
+struct Tampering {
+  const char* name;
+  std::function<void(const std::filesystem::path& dictionary)> tamper;
+  const char* noteHolds;  // empty: the file is used, or made, without a note
+};
+
+void ChangeByte(const std::filesystem::path& path, std::streamoff at) {
+  std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+  file.seekg(at);
+  const char byte = static_cast<char>(file.get() ^ 0x20);
+  file.seekp(at);
+  file.put(byte);
+}
+
+// A stale, foreign or damaged index is never used: the run gets one made from the word
+// tables, the file is made again, and the next open maps it without a note.
+TEST(WordIndexFile, IsUsedOnlyWhileItFitsTheWordTables) {
+  const std::vector<Tampering> tamperings = {
+      {"nothing", [](const auto&) {}, ""},
+      {"deleted", [](const auto& dic) { std::filesystem::remove(WordIndexPathOf(dic)); }, ""},
+      {"a byte changed", [](const auto& dic) { ChangeByte(WordIndexPathOf(dic), 5000); },
+       "damaged"},
+      {"cut short",
+       [](const auto& dic) {
+         const auto index = WordIndexPathOf(dic);
+         std::filesystem::resize_file(index, std::filesystem::file_size(index) / 2);
+       },
+       "damaged"},
+      {"not an index", [](const auto& dic) { CreateFileWith(WordIndexPathOf(dic), "words"); },
+       "too short"},
+      {"words changed",
+       [](const auto& dic) {
+         const auto index = WordIndexPathOf(dic);
+         std::filesystem::copy_file(index, dic.string() + ".kept");
+         std::vector<WordRecord> words = EveryShortWord();
+         words[3].Qst = U"another clue";
+         WriteDictionary(dic, words);
+         std::filesystem::rename(dic.string() + ".kept", index);
+       },
+       "other word tables"},
+  };
+  for (const Tampering& tampering : tamperings) {
+    SCOPED_TRACE(tampering.name);
+    TempFolder folder;
+    const std::filesystem::path path = folder / "dic.lxd";
+    WriteDictionary(path, EveryShortWord());
+    ASSERT_TRUE(std::filesystem::exists(WordIndexPathOf(path)));
+    tampering.tamper(path);
+    const Dictionary dictionary(path);
+    std::string note;
+    const WordIndex index(OpenWordIndex(dictionary, note));
+    EXPECT_NE(note.find(tampering.noteHolds), std::string::npos) << note;
+    EXPECT_EQ(note.empty(), std::string(tampering.noteHolds).empty()) << note;
+    for (int length = 3; length <= 5; ++length) {
+      ASSERT_EQ(index.RecordCount(length), dictionary.RecordCount(length));
+      for (int k = 1; k <= index.RecordCount(length); ++k) {
+        ASSERT_EQ(index.Record(length, k), dictionary.Record(length, k));
+      }
+    }
+    std::string problem;
+    EXPECT_TRUE(WordIndexImage::Map(dictionary, problem).has_value()) << problem;
   }
 }
 

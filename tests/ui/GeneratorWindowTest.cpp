@@ -364,6 +364,11 @@ class GeneratorWindowTest : public QObject {
     QCOMPARE(started.window.Engine().HistoryMax(), 999);
     page->hsbShowSpeed->setValue(30);
     QCOMPARE(started.window.Engine().ShowSpeed, 0.3);
+    QCOMPARE(page->chkThoroughSearch->text(), QString("失敗しにくい探索"));
+    QVERIFY(!page->chkThoroughSearch->isChecked());
+    QVERIFY(started.window.Engine().Search == FillSearch::Exact);
+    QTest::mouseClick(page->chkThoroughSearch, Qt::LeftButton);
+    QVERIFY(started.window.Engine().Search == FillSearch::Thorough);
     QTest::mouseClick(page->cmdInfoData, Qt::LeftButton);
     QVERIFY(page->fraInfoData->isHidden());
   }

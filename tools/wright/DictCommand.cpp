@@ -5,9 +5,11 @@
 
 #include "common/TextCodec.h"
 #include "common/TextFile.h"
+#include "dictionary/Dictionary.h"
 #include "dictionary/DictionaryCheck.h"
 #include "dictionary/DictionaryContents.h"
 #include "dictionary/DictionaryWriter.h"
+#include "dictionary/WordIndexFile.h"
 #include "dictionary/import/EdictImport.h"
 #include "dictionary/import/WordListFile.h"
 #include "dictionary/import/WordNetImport.h"
@@ -29,6 +31,7 @@ struct DictOptions {
   std::string wordnet = "/usr/share/wordnet";
   std::string kanjidic = "/usr/share/edict/kanjidic";
   std::string vocabulary = "/usr/share/mecab/dic/ipadic";
+  bool repair = false;
 };
 
 // A bar on stderr while a terminal watches; nothing in a log.
@@ -141,8 +144,24 @@ void Add(const DictOptions& options) {
             << " words in all\n";
 }
 
-void Check(const std::string& path) {
+// The word index is made again whenever it does not fit, so a stale one is no problem.
+void CheckWordIndex(const std::string& path, bool repair) {
+  const std::filesystem::path index = WordIndexPathOf(path);
+  if (repair) {
+    WriteWordIndexFile(path);
+    std::cout << "Wrote the word index " << index.string() << '\n';
+    return;
+  }
+  std::string problem;
+  if (WordIndexImage::Map(Dictionary(path), problem)) return;
+  std::cout << index.string() << ": "
+            << (problem.empty() ? "missing" : problem) +
+                   "; the next fill makes it again, or --repair does now\n";
+}
+
+void Check(const std::string& path, bool repair) {
   const std::vector<std::string> problems = CheckDictionary(path);
+  if (problems.empty() || repair) CheckWordIndex(path, repair);
   if (!problems.empty()) {
     PrintProblems(problems);
     throw std::runtime_error(path + ": " + std::to_string(problems.size()) + " problems");
@@ -235,7 +254,10 @@ void AddDictCommand(CLI::App& app) {
       "check",
       "Check every word and the index file of a dictionary; exit status 0 only when clean.");
   check->add_option("dictionary", options->dictionary, "Dictionary file (.lxd)")->required();
-  check->callback([options] { Check(options->dictionary); });
+  check->add_flag("--repair", options->repair,
+                  "Make the word index file (.wdx) beside the dictionary again, which lets a\n"
+                  "fill open it at once");
+  check->callback([options] { Check(options->dictionary, options->repair); });
 
   CLI::App* edict = AddImport(
       dict, options, "import-edict",

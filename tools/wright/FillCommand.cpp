@@ -30,6 +30,7 @@ struct FillOptions {
   int retryMax = 25;
   int historyMax = 50;
   double giveUpAfter = 0;  // seconds; 0 = never
+  std::string search = "exact";
 };
 
 using Clock = std::chrono::steady_clock;
@@ -72,6 +73,10 @@ class TerminalObserver : public GeneratorObserver {
     return AnswerOk;
   }
   void EndProgram() override { ClearBar(); }
+  void ShowNote(const std::string& text) override {
+    ClearBar();
+    std::cerr << "wright: " << text << '\n';
+  }
 
   const std::string& StopReason() const { return stopReason_; }
   int Restarts() const { return restarts_; }
@@ -168,16 +173,9 @@ bool ChoosesByHand(const FillOptions& options) {
 
 void SelectQuestions(Generator& generator, const FillOptions& options) {
   QuestionSelection selection;
-  if (selection.MakeIdxFileName(generator.DicPath, generator.DicFileName) == 0) {
-    throw std::runtime_error(generator.DicPath + generator.DicFileName +
-                             ": the dictionary has no index file " + selection.IdxFileName() +
-                             " beside it, so no category or list can be asked");
-  }
+  LoadQuestionSelection(selection, generator.DicPath, generator.DicFileName,
+                        ReadMasSizePattern(generator.MakeDir + generator.MakeFile));
   const std::string idx = generator.DicPath + selection.IdxFileName();
-  selection.LoadIndex(generator.DicPath,
-                      ReadMasSizePattern(generator.MakeDir + generator.MakeFile));
-  for (const auto& problem : selection.Problems())
-    std::cerr << "wright: warning: " << problem << '\n';
   if (ChoosesByHand(options)) {
     selection.SelectDifficultRank(RankOptionByHand);
     SelectByHand(selection, options, idx);
@@ -192,6 +190,7 @@ void ApplySettings(Generator& generator, const FillOptions& options) {
   generator.RestartMax = options.restartMax;
   generator.RetryMax = options.retryMax;
   generator.SetHistoryMax(options.historyMax);
+  generator.Search = options.search == "thorough" ? FillSearch::Thorough : FillSearch::Exact;
   if (options.seed.empty()) {
     generator.Rnd.ReseedFromClock();
   } else if (options.seed != "fixed") {
@@ -238,6 +237,18 @@ void Fill(const FillOptions& options) {
 
 }  // namespace
 
+void LoadQuestionSelection(QuestionSelection& selection, const std::string& DicPath,
+                           const std::string& DicFileName, int sizePattern) {
+  if (selection.MakeIdxFileName(DicPath, DicFileName) == 0) {
+    throw std::runtime_error(DicPath + DicFileName + ": the dictionary has no index file " +
+                             selection.IdxFileName() +
+                             " beside it, so no category or list can be asked");
+  }
+  selection.LoadIndex(DicPath, sizePattern);
+  for (const auto& problem : selection.Problems())
+    std::cerr << "wright: warning: " << problem << '\n';
+}
+
 void AddFillCommand(CLI::App& app) {
   auto options = std::make_shared<FillOptions>();
   CLI::App* fill = app.add_subcommand(
@@ -276,6 +287,12 @@ void AddFillCommand(CLI::App& app) {
   fill->add_option("--history-max", options->historyMax,
                    "Failed grids remembered to notice repeats (default 50)")
       ->check(CLI::Range(1, HistoryMaxLimit));
+  fill->add_option("--search", options->search,
+                   "exact: the default search, which repairs a grid a few words at a time and\n"
+                   "restarts; thorough: a complete search that fills dense grids the exact one\n"
+                   "gives up on, and says at once when a grid has no fill (--restart-max bounds\n"
+                   "its restarts, --retry-max and --history-max do not apply)")
+      ->check(CLI::IsMember({"exact", "thorough"}));
   fill->add_option("--give-up-after", options->giveUpAfter,
                    "Stop after this many seconds; a later stage is otherwise retried for ever")
       ->check(CLI::PositiveNumber);

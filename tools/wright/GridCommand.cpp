@@ -14,6 +14,7 @@
 #include "designer/engine/LayoutText.h"
 #include "dictionary/Dictionary.h"
 #include "tools/wright/Command.h"
+#include "tools/wright/FillabilityCheck.h"
 #include "tools/wright/StopSignals.h"
 
 namespace crossword::wright {
@@ -34,7 +35,8 @@ struct GridOptions {
   int stages = 0;  // 0: the default count
   bool keepSize = false;
   bool keepWalls = false;
-  std::string seed;  // empty: from the clock
+  std::string seed;         // empty: from the clock
+  FillabilityOptions fill;  // --check with a dictionary: whether the layout can be filled
 };
 
 // The designer as wright shows it: messages on stderr answered with their default
@@ -118,10 +120,22 @@ void CheckLayout(const GridOptions& options) {
   std::cout << options.check << ": " << marks.MasMaxX() << " x " << marks.MasMaxY() << " cells, "
             << CountWalls(marks) << " walls, " << CountWords(marks).QuesNmbMax
             << " word slots (coordinates are (column,row) from the top left)\n";
-  if (ReportChecks(marks, std::cout) > 0) {
+  const int problems = ReportChecks(marks, std::cout);
+  if (problems == 0) std::cout << "No problems found\n";
+  // A warning does not keep a grid from being filled; only a slot too long does.
+  bool fillable = true;
+  if (!options.dictionary.empty() && CountWords(marks).WordLenMax <= AnswerLenMax) {
+    FillabilityOptions fill = options.fill;
+    fill.dictionary = options.dictionary;
+    fillable = ReportFillability(marks, fill);
+  }
+  if (problems > 0) {
     throw std::runtime_error(options.check + ": the layout does not pass the grid checks");
   }
-  std::cout << "No problems found\n";
+  if (!fillable) {
+    throw std::runtime_error(options.check + ": the layout cannot be filled from " +
+                             options.dictionary);
+  }
 }
 
 void WriteFromLayout(const GridOptions& options) {
@@ -306,7 +320,10 @@ const char kGridHelp[] =
     "  other character an open cell whose letter is fixed in advance. A slot over 12 cells\n"
     "  is refused; walls side by side, cut-off cells or no walls at all need --force.\n\n"
     "Check a layout without writing it:\n"
-    "  wright grid --check LAYOUT.txt\n\n"
+    "  wright grid --check LAYOUT.txt [--dictionary DIC.lxd [--rank 1-5] [--time-limit S]]\n"
+    "  With a dictionary it also counts the words that fit each slot (its fixed letters\n"
+    "  kept), marks slots that no word fits, and tries the thorough fill search for up to\n"
+    "  S seconds (default 5), saying whether a fill exists and how long it took.\n\n"
     "Show what a grid settings file holds, or one stage as Gridwright loads it:\n"
     "  wright grid --info GRID.gst\n"
     "  wright grid --read GRID.gst --stage N";
@@ -358,6 +375,14 @@ void AddGridCommand(CLI::App& app) {
                    ->check(CLI::ExistingFile);
   auto* stage = grid->add_option("--stage", options->stage, "Stage to read (default 1)")
                     ->check(CLI::Range(1, StageNmbMax));
+  auto* rank = grid->add_option("--rank", options->fill.rank,
+                                "With --check: the difficulty rank whose words may fill it, "
+                                "1 初級 .. 5 (default: the rank of a grid made by hand)")
+                   ->check(CLI::IsMember({"1", "2", "3", "4", "5"}));
+  auto* timeLimit = grid->add_option("--time-limit", options->fill.timeLimit,
+                                     "With --check: seconds the fill search may take (default 5)")
+                        ->check(CLI::PositiveNumber);
+  for (CLI::Option* option : {rank, timeLimit}) option->needs(check, dictionary);
   for (CLI::Option* option : AddAutoOptions(*grid, *options)) {
     option->excludes(layout, info, check, read);
   }
@@ -365,7 +390,7 @@ void AddGridCommand(CLI::App& app) {
   force->needs(layout);
   stage->needs(read);
   info->excludes(check, read, dictionary, out);
-  check->excludes(read, dictionary, out);
+  check->excludes(read, out);
   read->excludes(dictionary, out);
   grid->callback([=] {
     if (*info) return PrintInfo(options->info);

@@ -1,0 +1,407 @@
+#include "dictionary/WordIndexFile.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <cstring>
+#include <map>
+#include <vector>
+
+#include "common/FileOps.h"
+#include "dictionary/Dictionary.h"
+
+namespace crossword {
+
+namespace {
+
+constexpr char kMagic[8] = {'W', 'R', 'D', 'I', 'N', 'D', 'E', 'X'};
+constexpr std::uint32_t kVersion = 1;
+constexpr std::uint32_t kByteOrderMark = 0x01020304;
+constexpr std::uint8_t kWalMode = 2;  // SQLite's file format numbers of a WAL database
+
+// What says that a dictionary's word tables are those an index was made from: a checksum
+// of the whole dictionary file. Reading the whole file takes longer than the rest of an
+// opening, so the file's identity and change time, which every write moves on, vouch for
+// it while they stay as they were; a copied pair is checked by its content instead.
+struct Fingerprint {
+  std::uint64_t fileSize, fileChecksum;
+  std::uint64_t device, inode, changedNs, modifiedNs;
+  std::uint32_t formatNumbers;
+  std::int32_t counts[AnswerLenMax + 1];
+
+  bool SameFileUnchanged(const Fingerprint& other) const {
+    return device == other.device && inode == other.inode && changedNs == other.changedNs &&
+           modifiedNs == other.modifiedNs;
+  }
+  bool SameContent(const Fingerprint& other) const {
+    return fileSize == other.fileSize && fileChecksum == other.fileChecksum &&
+           formatNumbers == other.formatNumbers &&
+           std::equal(std::begin(counts), std::end(counts), std::begin(other.counts));
+  }
+};
+
+struct TableHeader {
+  std::int32_t length, count;
+  std::uint64_t words, readings, postings, ranges, rangeCount, rangeStarts, texts, textSize;
+};
+
+struct FileHeader {
+  char magic[8];
+  std::uint32_t version, byteOrder;
+  std::uint64_t checksum;   // of everything from imageSize to the end of the file
+  std::uint64_t imageSize;  // the whole file
+  Fingerprint fingerprint;  // of the dictionary the index was made from
+  TableHeader tables[AnswerLenMax + 1];
+};
+
+constexpr size_t kChecksummedFrom = offsetof(FileHeader, imageSize);
+
+// Sixteen 64-bit lanes, each mixed by steps that lose nothing, two lanes to a vector
+// register: fast enough to check a whole dictionary file each time it opens.
+std::uint64_t Checksum(std::span<const std::byte> bytes) {
+  using Lanes = std::uint64_t __attribute__((vector_size(16)));
+  constexpr size_t kBlock = 8 * sizeof(Lanes);
+  Lanes lanes[8];
+  for (int v = 0; v < 8; ++v) lanes[v] = Lanes{2u * v + 1, 2u * v + 2};
+  size_t i = 0;
+  for (; i + kBlock <= bytes.size(); i += kBlock) {
+    Lanes block[8];
+    std::memcpy(block, bytes.data() + i, kBlock);
+    for (int v = 0; v < 8; ++v) {
+      lanes[v] += block[v];
+      lanes[v] ^= lanes[v] >> 29;
+      lanes[v] += lanes[v] << 7;
+    }
+  }
+  constexpr std::uint64_t kPrime = 0x9E3779B97F4A7C15ULL;
+  std::uint64_t sum = bytes.size();
+  for (int v = 0; v < 8; ++v) {
+    for (int lane = 0; lane < 2; ++lane) sum = std::rotl((sum ^ lanes[v][lane]) * kPrime, 31);
+  }
+  for (; i < bytes.size(); ++i) sum = (sum ^ static_cast<std::uint8_t>(bytes[i])) * kPrime;
+  return sum;
+}
+
+struct Mapping {
+  Mapping(void* start, size_t bytes) : address(start), size(bytes) {}
+  Mapping(const Mapping&) = delete;
+  Mapping& operator=(const Mapping&) = delete;
+  ~Mapping() { munmap(address, size); }
+
+  std::span<const std::byte> Bytes() const {
+    return {static_cast<const std::byte*>(address), size};
+  }
+
+  void* address;
+  size_t size;
+};
+
+// The file mapped read-only; nothing when it cannot be opened or is empty.
+std::shared_ptr<Mapping> MapFile(const std::filesystem::path& path) {
+  const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return nullptr;
+  struct stat status {};
+  void* address = MAP_FAILED;
+  if (fstat(descriptor, &status) == 0 && status.st_size > 0) {
+    address = mmap(nullptr, static_cast<size_t>(status.st_size), PROT_READ,
+                   MAP_PRIVATE | MAP_POPULATE, descriptor, 0);
+  }
+  close(descriptor);
+  if (address == MAP_FAILED) return nullptr;
+  return std::make_shared<Mapping>(address, static_cast<size_t>(status.st_size));
+}
+
+std::uint64_t Nanoseconds(const timespec& time) {
+  return static_cast<std::uint64_t>(time.tv_sec) * 1000000000u +
+         static_cast<std::uint64_t>(time.tv_nsec);
+}
+
+// The dictionary file's identity, size, change times and word counts; its checksum only
+// when `withContent`.
+Fingerprint FingerprintOf(const Dictionary& dictionary, bool withContent) {
+  Fingerprint fingerprint{};
+  struct stat status {};
+  if (stat(dictionary.Path().c_str(), &status) != 0) {
+    throw DictionaryError(dictionary.Path(), "the dictionary file cannot be read");
+  }
+  fingerprint.fileSize = static_cast<std::uint64_t>(status.st_size);
+  fingerprint.device = status.st_dev;
+  fingerprint.inode = status.st_ino;
+  fingerprint.changedNs = Nanoseconds(status.st_ctim);
+  fingerprint.modifiedNs = Nanoseconds(status.st_mtim);
+  for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
+    fingerprint.counts[length] = dictionary.RecordCount(length);
+  }
+  if (!withContent) return fingerprint;
+  const auto file = MapFile(dictionary.Path());
+  if (!file) throw DictionaryError(dictionary.Path(), "the dictionary file cannot be read");
+  const std::span<const std::byte> bytes = file->Bytes();
+  fingerprint.fileChecksum = Checksum(bytes);
+  if (bytes.size() > 19) {
+    fingerprint.formatNumbers =
+        static_cast<std::uint32_t>(bytes[18]) << 8 | static_cast<std::uint32_t>(bytes[19]);
+  }
+  return fingerprint;
+}
+
+// One length's sections as they are built.
+struct TableParts {
+  std::vector<IndexedWord> words;
+  std::u32string readings;
+  std::vector<std::int32_t> postings;
+  std::vector<LetterRange> ranges;
+  std::vector<std::uint32_t> rangeStarts;
+  std::string texts;
+};
+
+std::uint32_t Keep(std::string& texts, std::string_view text) {
+  const auto offset = static_cast<std::uint32_t>(texts.size());
+  texts += text;
+  return offset;
+}
+
+// The words of each letter at `position`, each range in stored order.
+void IndexPosition(TableParts& table, int length, int position) {
+  const auto count = static_cast<std::int32_t>(table.words.size());
+  auto letterAt = [&](std::int32_t k) { return table.readings[(k - 1) * length + position - 1]; };
+  std::map<char32_t, std::int32_t> counts;
+  for (std::int32_t k = 1; k <= count; ++k) ++counts[letterAt(k)];
+  table.rangeStarts.push_back(static_cast<std::uint32_t>(table.ranges.size()));
+  std::map<char32_t, std::int32_t> next;
+  auto first = static_cast<std::int32_t>(table.postings.size());
+  for (const auto& [letter, words] : counts) {
+    table.ranges.push_back({letter, first, words});
+    next[letter] = first;
+    first += words;
+  }
+  table.postings.resize(first);
+  for (std::int32_t k = 1; k <= count; ++k) table.postings[next[letterAt(k)]++] = k;
+}
+
+TableParts BuildTable(const Dictionary& dictionary, int length) {
+  TableParts table;
+  dictionary.ScanStoredWords(length, [&](int, const StoredWord& word) {
+    const std::uint32_t qst = Keep(table.texts, word.Qst);
+    const std::uint32_t ast = Keep(table.texts, word.Ast);
+    table.words.push_back({word.ID, word.CN, word.BN, word.QN, word.AN, word.SN, qst,
+                           static_cast<std::uint32_t>(word.Qst.size()), ast,
+                           static_cast<std::uint32_t>(word.Ast.size())});
+    table.readings += word.Yst;
+  });
+  for (int position = 1; position <= length; ++position) IndexPosition(table, length, position);
+  table.rangeStarts.push_back(static_cast<std::uint32_t>(table.ranges.size()));
+  return table;
+}
+
+class ImageWriter {
+ public:
+  ImageWriter() : bytes_(sizeof(FileHeader)) {}
+
+  template <typename T>
+  std::uint64_t Append(const T* data, size_t count) {
+    bytes_.resize((bytes_.size() + 7) / 8 * 8);
+    const std::uint64_t offset = bytes_.size();
+    const auto* first = reinterpret_cast<const std::byte*>(data);
+    bytes_.insert(bytes_.end(), first, first + count * sizeof(T));
+    return offset;
+  }
+  std::vector<std::byte>& Bytes() { return bytes_; }
+
+ private:
+  std::vector<std::byte> bytes_;
+};
+
+TableHeader AppendTable(ImageWriter& image, const TableParts& table, int length) {
+  TableHeader header{};
+  header.length = length;
+  header.count = static_cast<std::int32_t>(table.words.size());
+  header.words = image.Append(table.words.data(), table.words.size());
+  header.readings = image.Append(table.readings.data(), table.readings.size());
+  header.postings = image.Append(table.postings.data(), table.postings.size());
+  header.ranges = image.Append(table.ranges.data(), table.ranges.size());
+  header.rangeCount = table.ranges.size();
+  header.rangeStarts = image.Append(table.rangeStarts.data(), table.rangeStarts.size());
+  header.texts = image.Append(table.texts.data(), table.texts.size());
+  header.textSize = table.texts.size();
+  return header;
+}
+
+// Checks that a section of `count` items lies inside the image, aligned for its items.
+template <typename T>
+const T* Section(std::span<const std::byte> bytes, std::uint64_t offset, std::uint64_t count) {
+  if (offset % alignof(T) != 0 || offset > bytes.size() ||
+      count > (bytes.size() - offset) / sizeof(T)) {
+    return nullptr;
+  }
+  return reinterpret_cast<const T*>(bytes.data() + offset);
+}
+
+// Empty when every number of the table points inside it, else what is wrong.
+std::string CheckTable(const IndexedTable& table, std::uint64_t postingCount,
+                       std::uint64_t rangeCount) {
+  const std::string where = "the table of " + std::to_string(table.length) + "-letter words ";
+  if (table.rangeStarts[0] != 0 || table.rangeStarts[table.length] != rangeCount) {
+    return where + "has damaged letter ranges";
+  }
+  for (int p = 0; p < table.length; ++p) {
+    if (table.rangeStarts[p] > table.rangeStarts[p + 1]) return where + "has damaged letter ranges";
+    for (auto r = table.rangeStarts[p]; r < table.rangeStarts[p + 1]; ++r) {
+      const LetterRange& range = table.ranges[r];
+      const bool sorted = r == table.rangeStarts[p] || table.ranges[r - 1].letter < range.letter;
+      if (!sorted || range.first < 0 || range.count < 0 ||
+          static_cast<std::uint64_t>(range.first) + range.count > postingCount) {
+        return where + "has damaged letter ranges";
+      }
+    }
+  }
+  for (std::uint64_t i = 0; i < postingCount; ++i) {
+    if (table.postings[i] < 1 || table.postings[i] > table.count)
+      return where + "has damaged word numbers";
+  }
+  for (int k = 0; k < table.count; ++k) {
+    const IndexedWord& word = table.words[k];
+    if (std::uint64_t{word.QstOffset} + word.QstSize > table.texts.size() ||
+        std::uint64_t{word.AstOffset} + word.AstSize > table.texts.size()) {
+      return where + "has damaged texts";
+    }
+  }
+  return "";
+}
+
+}  // namespace
+
+const LetterRange* IndexedTable::Find(int position, char32_t letter) const {
+  const LetterRange* first = ranges + rangeStarts[position - 1];
+  const LetterRange* last = ranges + rangeStarts[position];
+  const LetterRange* found = std::lower_bound(
+      first, last, letter, [](const LetterRange& range, char32_t l) { return range.letter < l; });
+  return found != last && found->letter == letter ? found : nullptr;
+}
+
+WordIndexImage::WordIndexImage(std::shared_ptr<const void> owner, std::span<const std::byte> bytes)
+    : owner_(std::move(owner)), bytes_(bytes) {}
+
+WordIndexImage WordIndexImage::Build(const Dictionary& dictionary) {
+  ImageWriter image;
+  FileHeader header{};
+  std::memcpy(header.magic, kMagic, sizeof kMagic);
+  header.version = kVersion;
+  header.byteOrder = kByteOrderMark;
+  header.fingerprint = FingerprintOf(dictionary, true);
+  for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
+    header.tables[length] = AppendTable(image, BuildTable(dictionary, length), length);
+  }
+  auto bytes = std::make_shared<std::vector<std::byte>>(std::move(image.Bytes()));
+  header.imageSize = bytes->size();
+  std::memcpy(bytes->data(), &header, sizeof header);
+  header.checksum = Checksum(std::span(*bytes).subspan(kChecksummedFrom));
+  std::memcpy(bytes->data(), &header, sizeof header);
+  WordIndexImage built(bytes, *bytes);
+  const std::string problem = built.Attach();
+  if (!problem.empty()) throw DictionaryError(dictionary.Path(), "word index: " + problem);
+  return built;
+}
+
+std::optional<WordIndexImage> WordIndexImage::Map(const Dictionary& dictionary,
+                                                  std::string& problem) {
+  const auto mapping = MapFile(WordIndexPathOf(dictionary.Path()));
+  if (!mapping) return std::nullopt;
+  WordIndexImage mapped(mapping, mapping->Bytes());
+  problem = mapped.Attach();
+  if (problem.empty()) {
+    FileHeader header;
+    std::memcpy(&header, mapped.bytes_.data(), sizeof header);
+    const Fingerprint made = header.fingerprint;
+    Fingerprint now = FingerprintOf(dictionary, false);
+    if (made.SameFileUnchanged(now)) {
+      now.fileChecksum = made.fileChecksum;
+      now.formatNumbers = made.formatNumbers;
+    } else {
+      now = FingerprintOf(dictionary, true);
+    }
+    if (now.formatNumbers == (kWalMode << 8 | kWalMode)) {
+      problem = "the dictionary is in WAL mode, whose changes an index cannot tell";
+    } else if (!made.SameContent(now)) {
+      problem = "it was made from other word tables";
+    }
+  }
+  if (!problem.empty()) return std::nullopt;
+  return mapped;
+}
+
+std::string WordIndexImage::Attach() {
+  FileHeader header;
+  if (bytes_.size() < sizeof header) return "it is too short";
+  std::memcpy(&header, bytes_.data(), sizeof header);
+  if (std::memcmp(header.magic, kMagic, sizeof kMagic) != 0) return "it is not a word index";
+  if (header.version != kVersion || header.byteOrder != kByteOrderMark) {
+    return "it was made by another version";
+  }
+  if (header.imageSize != bytes_.size() ||
+      header.checksum != Checksum(bytes_.subspan(kChecksummedFrom))) {
+    return "it is damaged (its checksum does not match)";
+  }
+  for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
+    const TableHeader& parts = header.tables[length];
+    IndexedTable& table = tables_[length];
+    const std::uint64_t letters = static_cast<std::uint64_t>(parts.count) * length;
+    table.length = length;
+    table.count = parts.count;
+    table.words = Section<IndexedWord>(bytes_, parts.words, parts.count);
+    table.readings = Section<char32_t>(bytes_, parts.readings, letters);
+    table.postings = Section<std::int32_t>(bytes_, parts.postings, letters);
+    table.ranges = Section<LetterRange>(bytes_, parts.ranges, parts.rangeCount);
+    table.rangeStarts = Section<std::uint32_t>(bytes_, parts.rangeStarts, length + 1);
+    const char* texts = Section<char>(bytes_, parts.texts, parts.textSize);
+    if (parts.length != length || parts.count < 0 || !table.words || !table.readings ||
+        !table.postings || !table.ranges || !table.rangeStarts || !texts) {
+      return "the table of " + std::to_string(length) + "-letter words lies outside the file";
+    }
+    table.texts = std::string_view(texts, parts.textSize);
+    std::string problem = CheckTable(table, letters, parts.rangeCount);
+    if (!problem.empty()) return problem;
+  }
+  return "";
+}
+
+void WordIndexImage::Write(const std::filesystem::path& path) const {
+  const std::filesystem::path working = path.string() + "." + std::to_string(getpid()) + ".part";
+  try {
+    CreateFileWith(working, {reinterpret_cast<const char*>(bytes_.data()), bytes_.size()});
+    ReplaceFile(working, path);
+  } catch (...) {
+    std::error_code ignored;
+    std::filesystem::remove(working, ignored);
+    throw;
+  }
+}
+
+std::filesystem::path WordIndexPathOf(const std::filesystem::path& dictionary) {
+  return std::filesystem::path(dictionary).replace_extension(".wdx");
+}
+
+WordIndexImage OpenWordIndex(const Dictionary& dictionary, std::string& note) {
+  std::string problem;
+  if (auto mapped = WordIndexImage::Map(dictionary, problem)) return std::move(*mapped);
+  WordIndexImage built = WordIndexImage::Build(dictionary);
+  const std::filesystem::path file = WordIndexPathOf(dictionary.Path());
+  if (!problem.empty()) note = file.string() + " was not used: " + problem + ". ";
+  try {
+    built.Write(file);
+    if (!problem.empty()) note += "It was made again from the dictionary.";
+  } catch (const std::exception& error) {
+    note += std::string(error.what()) + "; the word index was made in memory for this run.";
+  }
+  return built;
+}
+
+void WriteWordIndexFile(const std::filesystem::path& dictionary) {
+  WordIndexImage::Build(Dictionary(dictionary)).Write(WordIndexPathOf(dictionary));
+}
+
+}  // namespace crossword

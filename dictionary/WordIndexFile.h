@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "common/GridModel.h"
+
+// The word index file (.wdx) beside a dictionary: every word of its tables laid out as the
+// fill reads them, with the words of each letter at each position. It is mapped into
+// memory, not parsed, so a run starts at once; it is used only while it matches the word
+// tables it was made from, and made again otherwise.
+namespace crossword {
+
+class Dictionary;
+
+struct IndexedWord {
+  std::int32_t ID, CN, BN, QN, AN, SN;
+  std::uint32_t QstOffset, QstSize, AstOffset, AstSize;  // UTF-8, in the table's texts
+};
+
+// The words with `letter` at one position: postings[first .. first + count), stored order.
+struct LetterRange {
+  std::uint32_t letter;
+  std::int32_t first, count;
+};
+
+// One length's words in stored order; word k is at k - 1.
+struct IndexedTable {
+  int length = 0;
+  int count = 0;
+  const IndexedWord* words = nullptr;
+  const char32_t* readings = nullptr;  // word k's reading at (k - 1) * length
+  const std::int32_t* postings = nullptr;
+  const LetterRange* ranges = nullptr;         // by position, each sorted by letter
+  const std::uint32_t* rangeStarts = nullptr;  // position p's ranges from rangeStarts[p - 1]
+  std::string_view texts;
+
+  std::u32string_view Reading(int k) const {
+    return {readings + static_cast<size_t>(k - 1) * length, static_cast<size_t>(length)};
+  }
+  std::string_view Text(std::uint32_t offset, std::uint32_t size) const {
+    return texts.substr(offset, size);
+  }
+  // The words with `letter` at `position` (1..length); nullptr when there are none.
+  const LetterRange* Find(int position, char32_t letter) const;
+};
+
+class WordIndexImage {
+ public:
+  // From the dictionary's word tables, in memory.
+  static WordIndexImage Build(const Dictionary& dictionary);
+  // The index file of the dictionary, mapped. Nothing when there is none; nothing with
+  // `problem` set when it was made from other word tables or is damaged.
+  static std::optional<WordIndexImage> Map(const Dictionary& dictionary, std::string& problem);
+
+  // Writes the image to `path` through a working file, replacing an older one.
+  void Write(const std::filesystem::path& path) const;
+  const IndexedTable& Table(int length) const { return tables_.at(length); }
+
+ private:
+  WordIndexImage(std::shared_ptr<const void> owner, std::span<const std::byte> bytes);
+  // Empty when the image holds together, else what is wrong.
+  std::string Attach();
+
+  std::shared_ptr<const void> owner_;  // the bytes: a vector or a mapping
+  std::span<const std::byte> bytes_;
+  std::array<IndexedTable, AnswerLenMax + 1> tables_{};
+};
+
+// "NAME.lxd" -> "NAME.wdx", beside it.
+std::filesystem::path WordIndexPathOf(const std::filesystem::path& dictionary);
+
+// The dictionary's index: its file when that fits the word tables, else made from them and
+// written beside it. `note` tells of a file that did not fit or could not be written.
+WordIndexImage OpenWordIndex(const Dictionary& dictionary, std::string& note);
+
+// Writes the index file of the dictionary at `dictionary`, once its tables are complete.
+void WriteWordIndexFile(const std::filesystem::path& dictionary);
+
+}  // namespace crossword

@@ -1,0 +1,314 @@
+#include "generator/engine/ThoroughSearch.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+
+namespace crossword {
+
+namespace {
+
+constexpr int kPumpEvery = 64;     // candidates tried between two pumps
+constexpr int kPassOnBelow = 256;  // a slot with fewer live candidates narrows its crossings
+constexpr double kJitter = 1.0;    // how far a restart may move a candidate's score
+
+bool Intersects(const WordBits& a, const WordBits& b) {
+  for (size_t w = 0; w < a.size(); ++w) {
+    if ((a[w] & b[w]) != 0) return true;
+  }
+  return false;
+}
+
+int CountBoth(const WordBits& a, const WordBits& b) {
+  int count = 0;
+  for (size_t w = 0; w < a.size(); ++w) count += std::popcount(a[w] & b[w]);
+  return count;
+}
+
+WordBits AllOf(int count) {
+  WordBits bits((count + 63) / 64, ~std::uint64_t{0});
+  if (count % 64 != 0) bits.back() = (std::uint64_t{1} << (count % 64)) - 1;
+  return bits;
+}
+
+int CountOf(const WordBits& bits) {
+  int count = 0;
+  for (std::uint64_t word : bits) count += std::popcount(word);
+  return count;
+}
+
+// The first set bit at or after `from` and before `end`; `end` when none.
+int NextSet(const WordBits& bits, int from, int end) {
+  while (from < end) {
+    const std::uint64_t rest = bits[from / 64] >> (from % 64);
+    if (rest != 0) return std::min(end, from + std::countr_zero(rest));
+    from = (from / 64 + 1) * 64;
+  }
+  return end;
+}
+
+}  // namespace
+
+CandidatePool::CandidatePool(int length, std::vector<int> words, std::u32string letters)
+    : length_(length), words_(std::move(words)), letters_(std::move(letters)), withLetter_(length) {
+  const size_t size = (words_.size() + 63) / 64;
+  for (int i = 0; i < Size(); ++i) {
+    for (int p = 0; p < length_; ++p) {
+      WordBits& bits = withLetter_[p][Letter(i, p)];
+      if (bits.empty()) bits.resize(size);
+      bits[i / 64] |= std::uint64_t{1} << (i % 64);
+    }
+  }
+}
+
+const WordBits* CandidatePool::WithLetter(int position, char32_t letter) const {
+  const auto& byLetter = withLetter_[position];
+  const auto found = byLetter.find(letter);
+  return found == byLetter.end() ? nullptr : &found->second;
+}
+
+ThoroughSearch::ThoroughSearch(std::vector<SearchSlot> slots, RandomSource& random, Rules rules)
+    : slots_(std::move(slots)), random_(random), rules_(std::move(rules)) {}
+
+ThoroughSearch::Result ThoroughSearch::Run(long bound, bool vary) {
+  Reset();
+  bound_ = bound;
+  jitter_ = vary;
+  switch (Descend(0)) {
+    case Step::Found:
+      return Result::Filled;
+    case Step::Bound:
+      return Result::BoundReached;
+    default:
+      return Result::NoFill;
+  }
+}
+
+// Every slot open with all its candidates, each looked at from a new random place.
+void ThoroughSearch::Reset() {
+  const size_t n = slots_.size();
+  tried_ = 0;
+  chosen_.assign(n, kOpen);
+  depthOf_.assign(n, -1);
+  start_.resize(n);
+  live_.resize(n);
+  liveCount_.resize(n);
+  prunedBy_.assign(n, {});
+  conflicts_.assign(n, std::vector<char>(n, 0));
+  trailSize_ = 0;
+  for (size_t s = 0; s < n; ++s) {
+    const int size = slots_[s].pool->Size();
+    start_[s] = size > 0 ? random_.Draw(0, size) : 0;
+    live_[s] = AllOf(size);
+    liveCount_[s] = size;
+  }
+}
+
+// The open slot with the fewest live candidates; of those, the one crossing most slots.
+int ThoroughSearch::ChooseSlot() const {
+  int best = -1;
+  for (int s = 0; s < static_cast<int>(slots_.size()); ++s) {
+    if (chosen_[s] != kOpen) continue;
+    if (best < 0 || liveCount_[s] < liveCount_[best] ||
+        (liveCount_[s] == liveCount_[best] &&
+         slots_[s].crossings.size() > slots_[best].crossings.size())) {
+      best = s;
+    }
+  }
+  return best;
+}
+
+// Tries the chosen slot's candidates, the most promising first. When none is left, the
+// failure goes back to the deepest slot among those that narrowed this one or blocked its
+// candidates: the slots between had no part in it.
+ThoroughSearch::Step ThoroughSearch::Descend(int depth) {
+  const int s = ChooseSlot();
+  if (s < 0) return Step::Found;
+  depthOf_[s] = depth;
+  std::fill(conflicts_[s].begin(), conflicts_[s].end(), 0);
+  for (const Choice& choice : OrderCandidates(s)) {
+    const Step step = Try(s, choice.i, depth);
+    if (step == Step::Back) depthOf_[s] = -1;
+    if (step != Step::Next) return step;
+  }
+  jumpSet_ = conflicts_[s];
+  AddConflicts(jumpSet_, prunedBy_[s], s);
+  jumpTarget_ = DeepestOf(jumpSet_);
+  depthOf_[s] = -1;
+  return Step::Back;
+}
+
+// Each live candidate scores the logarithms of the words it leaves its open crossings,
+// summed: the best first, equal scores from the slot's random start. A candidate that
+// leaves a crossing nothing is not tried; what narrowed that crossing is to blame.
+std::vector<ThoroughSearch::Choice> ThoroughSearch::OrderCandidates(int s) {
+  const SearchSlot& slot = slots_[s];
+  const CandidatePool& pool = *slot.pool;
+  std::vector<std::unordered_map<char32_t, int>> left(slot.crossings.size());
+  auto leftWith = [&](size_t c, char32_t letter) {
+    const SlotCrossing& crossing = slot.crossings[c];
+    const auto [found, fresh] = left[c].try_emplace(letter, 0);
+    if (fresh) {
+      const WordBits* with = slots_[crossing.slot].pool->WithLetter(crossing.crossPosition, letter);
+      found->second = with ? CountBoth(live_[crossing.slot], *with) : 0;
+    }
+    return found->second;
+  };
+  std::vector<Choice> choices;
+  const int size = pool.Size();
+  for (const auto& [from, end] : {std::pair(start_[s], size), std::pair(0, start_[s])}) {
+    for (int i = NextSet(live_[s], from, end); i < end; i = NextSet(live_[s], i + 1, end)) {
+      double score = jitter_ ? random_.Next() * kJitter : 0;
+      int emptied = -1;
+      for (size_t c = 0; c < slot.crossings.size() && emptied < 0; ++c) {
+        const SlotCrossing& crossing = slot.crossings[c];
+        if (chosen_[crossing.slot] != kOpen) continue;
+        const int n = leftWith(c, pool.Letter(i, crossing.ownPosition));
+        if (n == 0) emptied = crossing.slot;
+        score += std::log(static_cast<double>(n));
+      }
+      if (emptied >= 0) {
+        AddConflicts(conflicts_[s], prunedBy_[emptied], s);
+      } else {
+        choices.push_back({score, i});
+      }
+    }
+  }
+  std::stable_sort(choices.begin(), choices.end(),
+                   [](const Choice& a, const Choice& b) { return a.score > b.score; });
+  return choices;
+}
+
+ThoroughSearch::Step ThoroughSearch::Try(int s, int i, int depth) {
+  if (++tried_ > bound_) return Step::Bound;
+  if (tried_ % kPumpEvery == 0) rules_.pump();
+  const int blocker = rules_.excludedBy(s, i, chosen_);
+  if (blocker >= 0) {
+    conflicts_[s][blocker] = 1;
+    return Step::Next;
+  }
+  const size_t mark = trailSize_;
+  chosen_[s] = i;
+  const int emptied = Propagate(s);
+  if (emptied >= 0) {
+    AddConflicts(conflicts_[s], prunedBy_[emptied], s);
+    Undo(mark);
+    chosen_[s] = kOpen;
+    return Step::Next;
+  }
+  rules_.placed(s, i);
+  const Step step = Descend(depth + 1);
+  if (step == Step::Found || step == Step::Bound) return step;
+  Undo(mark);
+  chosen_[s] = kOpen;
+  if (jumpTarget_ != s) return Step::Back;
+  for (size_t t = 0; t < jumpSet_.size(); ++t) {
+    if (jumpSet_[t] && static_cast<int>(t) != s) conflicts_[s][t] = 1;
+  }
+  return Step::Next;
+}
+
+// Passes the placement in slot s on: each crossing keeps only the candidates that agree
+// with it, and a crossing left with few candidates passes its own narrowing on. Returns a
+// slot left without any candidate, else -1.
+int ThoroughSearch::Propagate(int s) {
+  queue_.assign(1, s);
+  while (!queue_.empty()) {
+    const int u = queue_.back();
+    queue_.pop_back();
+    for (const SlotCrossing& crossing : slots_[u].crossings) {
+      if (chosen_[crossing.slot] != kOpen) continue;
+      const int emptied = NarrowFrom(u, crossing);
+      if (emptied >= 0) return emptied;
+    }
+  }
+  return -1;
+}
+
+// Keeps in the crossing slot the candidates whose letter in the shared cell some live
+// candidate of u has there. A slot with many candidates almost always allows every
+// letter, so it is not asked.
+int ThoroughSearch::NarrowFrom(int u, const SlotCrossing& crossing) {
+  const CandidatePool& from = *slots_[u].pool;
+  letters_.clear();
+  if (chosen_[u] != kOpen) {
+    letters_ += from.Letter(chosen_[u], crossing.ownPosition);
+  } else if (liveCount_[u] <= kPassOnBelow) {
+    for (const auto& [letter, with] : from.ByLetter(crossing.ownPosition)) {
+      if (Intersects(live_[u], with)) letters_ += letter;
+    }
+  } else {
+    return -1;
+  }
+  // The candidates to drop are those with a letter u does not allow: usually few letters.
+  const int t = crossing.slot;
+  const auto& byLetter = slots_[t].pool->ByLetter(crossing.crossPosition);
+  keep_.assign(live_[t].size(), ~std::uint64_t{0});
+  bool drops = false;
+  for (const auto& [letter, with] : byLetter) {
+    if (letters_.find(letter) != std::u32string::npos) continue;
+    for (size_t w = 0; w < keep_.size(); ++w) keep_[w] &= ~with[w];
+    drops = true;
+  }
+  if (!drops || !Narrow(t, keep_, u)) return -1;
+  if (liveCount_[t] == 0) return t;
+  if (liveCount_[t] <= kPassOnBelow && std::find(queue_.begin(), queue_.end(), t) == queue_.end()) {
+    queue_.push_back(t);
+  }
+  return -1;
+}
+
+// Keeps only the candidates of slot t in `keep`, remembering what it had and the placed
+// slots the narrowing rests on: u itself when placed, else what narrowed u. False when
+// nothing changed.
+bool ThoroughSearch::Narrow(int t, const WordBits& keep, int u) {
+  WordBits& live = live_[t];
+  bool changed = false;
+  for (size_t w = 0; w < live.size() && !changed; ++w) changed = (live[w] & ~keep[w]) != 0;
+  if (!changed) return false;
+  if (trailSize_ == trail_.size()) trail_.emplace_back();
+  TrailEntry& entry = trail_[trailSize_++];
+  entry.slot = t;
+  entry.live = live;
+  entry.liveCount = liveCount_[t];
+  entry.prunedBySize = prunedBy_[t].size();
+  for (size_t w = 0; w < live.size(); ++w) live[w] &= keep[w];
+  liveCount_[t] = CountOf(live);
+  auto blame = [&](int placed) {
+    auto& by = prunedBy_[t];
+    if (std::find(by.begin(), by.end(), placed) == by.end()) by.push_back(placed);
+  };
+  if (chosen_[u] != kOpen) {
+    blame(u);
+  } else {
+    for (size_t k = 0; k < prunedBy_[u].size(); ++k) blame(prunedBy_[u][k]);
+  }
+  return true;
+}
+
+void ThoroughSearch::Undo(size_t mark) {
+  while (trailSize_ > mark) {
+    TrailEntry& entry = trail_[--trailSize_];
+    std::swap(live_[entry.slot], entry.live);
+    liveCount_[entry.slot] = entry.liveCount;
+    prunedBy_[entry.slot].resize(entry.prunedBySize);
+  }
+}
+
+void ThoroughSearch::AddConflicts(std::vector<char>& into, const std::vector<int>& slots,
+                                  int except) {
+  for (int t : slots) {
+    if (t != except) into[t] = 1;
+  }
+}
+
+// The slot placed last among the set; -1 for an empty set, which nothing placed caused.
+int ThoroughSearch::DeepestOf(const std::vector<char>& set) const {
+  int deepest = -1;
+  for (size_t t = 0; t < set.size(); ++t) {
+    if (set[t] && (deepest < 0 || depthOf_[t] > depthOf_[deepest])) deepest = static_cast<int>(t);
+  }
+  return deepest;
+}
+
+}  // namespace crossword

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "common/RandomSource.h"
+
+// The thorough fill: a complete backtracking search over the slots of one grid. Each slot
+// draws from a pool of candidate words; every placement narrows the crossing slots through
+// per-position letter bit sets, and a failure jumps straight back to the slot that caused
+// it. Attempts are bounded so that a caller can restart with a larger bound.
+namespace crossword {
+
+using WordBits = std::vector<std::uint64_t>;  // bit i: candidate i of a pool
+
+// The words one or more slots may take, in the order to try them, with the candidates
+// holding each letter at each position.
+class CandidatePool {
+ public:
+  // `letters` holds candidate i's letters at i * length.
+  CandidatePool(int length, std::vector<int> words, std::u32string letters);
+
+  int Length() const { return length_; }
+  int Size() const { return static_cast<int>(words_.size()); }
+  int Word(int i) const { return words_[i]; }
+  char32_t Letter(int i, int position) const { return letters_[i * length_ + position]; }
+  // The candidates with `letter` at `position` (from 0); nullptr when there are none.
+  const WordBits* WithLetter(int position, char32_t letter) const;
+  // Every letter at `position` with its candidates.
+  const std::unordered_map<char32_t, WordBits>& ByLetter(int position) const {
+    return withLetter_[position];
+  }
+
+ private:
+  int length_;
+  std::vector<int> words_;
+  std::u32string letters_;
+  std::vector<std::unordered_map<char32_t, WordBits>> withLetter_;  // by position
+};
+
+// A cell two slots share: position `ownPosition` of this slot is `crossPosition` of `slot`.
+struct SlotCrossing {
+  int ownPosition;
+  int slot;
+  int crossPosition;
+};
+
+struct SearchSlot {
+  const CandidatePool* pool;
+  std::vector<SlotCrossing> crossings;
+};
+
+class ThoroughSearch {
+ public:
+  enum class Result { Filled, NoFill, BoundReached };
+
+  struct Rules {
+    // The slot whose placed word keeps candidate `i` out of `slot`, or -1; `chosen` holds
+    // each slot's candidate, kOpen for a slot not placed.
+    std::function<int(int slot, int i, const std::vector<int>& chosen)> excludedBy;
+    // Candidate `i` was placed in `slot`; called before the search goes deeper.
+    std::function<void(int slot, int i)> placed;
+    // Called now and then, to let a stop through.
+    std::function<void()> pump;
+  };
+
+  ThoroughSearch(std::vector<SearchSlot> slots, RandomSource& random, Rules rules);
+
+  // One attempt from the empty grid, giving up after `bound` candidates tried. Filled:
+  // Chosen() holds each slot's candidate. NoFill: the grid has no fill at all. `vary`
+  // shuffles candidates of about equal promise, so that a restart takes another path.
+  Result Run(long bound, bool vary);
+  const std::vector<int>& Chosen() const { return chosen_; }
+  // The candidate number a slot is not yet placed with.
+  static constexpr int kOpen = -1;
+
+ private:
+  enum class Step { Next, Found, Back, Bound };
+  struct TrailEntry {
+    int slot;
+    WordBits live;
+    int liveCount;
+    size_t prunedBySize;
+  };
+  struct Choice {
+    double score;
+    int i;
+  };
+
+  void Reset();
+  int ChooseSlot() const;
+  Step Descend(int depth);
+  std::vector<Choice> OrderCandidates(int s);
+  Step Try(int s, int i, int depth);
+  int Propagate(int s);
+  int NarrowFrom(int u, const SlotCrossing& crossing);
+  bool Narrow(int t, const WordBits& keep, int u);
+  void Undo(size_t mark);
+  void AddConflicts(std::vector<char>& into, const std::vector<int>& slots, int except);
+  int DeepestOf(const std::vector<char>& set) const;
+
+  std::vector<SearchSlot> slots_;
+  RandomSource& random_;
+  Rules rules_;
+  long tried_ = 0;
+  long bound_ = 0;
+  bool jitter_ = false;                       // later attempts vary the order of equal choices
+  std::vector<int> chosen_;                   // per slot: its candidate, or kOpen
+  std::vector<int> depthOf_;                  // per slot: its depth while placed, else -1
+  std::vector<int> start_;                    // per slot: the candidate to try first
+  std::vector<WordBits> live_;                // per slot: candidates still possible
+  std::vector<int> liveCount_;                // per slot: how many
+  std::vector<std::vector<int>> prunedBy_;    // per slot: placed slots its narrowing rests on
+  std::vector<std::vector<char>> conflicts_;  // per slot: slots to blame for its failures
+  std::vector<TrailEntry> trail_;             // narrowings to undo, the newest last
+  size_t trailSize_ = 0;                      // entries of trail_ in use
+  std::vector<char> jumpSet_;                 // the failure passed back to jumpTarget_
+  int jumpTarget_ = -1;
+  std::vector<int> queue_;  // slots whose narrowing is still to pass on
+  WordBits keep_;           // scratch for NarrowFrom
+  std::u32string letters_;  // scratch for NarrowFrom
+};
+
+}  // namespace crossword

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "tests/generator/GeneratorTestKit.h"
+#include "tests/support/GridText.h"
+
+namespace crossword {
+namespace {
+
+using testing::EveryShortWord;
+using testing::GeneratorSetup;
+using testing::Word;
+
+struct ThoroughCase {
+  const char* name;
+  std::vector<std::string> grid;
+  std::vector<WordRecord> words;  // EveryShortWord when empty
+  int result;
+  const char* reason;  // for FillNoFill
+};
+
+std::vector<ThoroughCase> Cases() {
+  return {
+      {"OpenSquare", {"...", "...", "..."}, {}, FillFilled, ""},
+      {"EmbeddedLettersKept", {".ア.", "...", "..ウ"}, {}, FillFilled, ""},
+      {"Lattice", {".....", ".#.#.", ".....", ".#.#.", "....."}, {}, FillFilled, ""},
+      {"LetterNoWordHas",
+       {"...", ".エ.", "..."},
+       {},
+       FillNoFill,
+       "slot 2 (across from column 1, row 2, 3 letters) has no candidate"},
+      // Two slots and one word: only the rule against a word used twice forbids it.
+      {"OneWordForTwoSlots",
+       {"...", "###", "..."},
+       {Word(1, "アイウ")},
+       FillNoFill,
+       "no combination of the candidates fits"},
+      // Each slot has words, but the crossing letters of the across words never agree.
+      {"CrossingsNeverAgree",
+       {"..", ".."},
+       {Word(1, "アイ"), Word(2, "ウエ"), Word(3, "オカ"), Word(4, "キク")},
+       FillNoFill,
+       "no combination of the candidates fits"},
+  };
+}
+
+void PrintTo(const ThoroughCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class ThoroughFill : public ::testing::TestWithParam<ThoroughCase> {};
+
+// A filled grid holds a word of the dictionary in every slot, its cells agree with every
+// crossing, embedded letters stay, and no word is used twice.
+void ExpectSoundFill(const Generator& generator, const std::vector<std::string>& rows) {
+  std::set<int> used;
+  for (const GeneratorSlot& slot : generator.CrossWord) {
+    EXPECT_EQ(slot.FlagFixed, 1);
+    EXPECT_TRUE(used.insert(slot.Word.ID).second) << "word " << slot.Word.ID << " twice";
+    for (int i = 1; i <= slot.AnswerLen; ++i) {
+      EXPECT_EQ(generator.CrossMas(slot.CellX(i), slot.CellY(i)).DispWChr, slot.Word.Yst[i - 1]);
+    }
+  }
+  const CrossMasMarks base = testing::MarksFromRows(rows);
+  for (int y = 1; y <= base.MasMaxY(); ++y) {
+    for (int x = 1; x <= base.MasMaxX(); ++x) {
+      if (base(x, y) != BlankMark) {
+        EXPECT_EQ(generator.CrossMas(x, y).DispWChr, base(x, y));
+      }
+    }
+  }
+}
+
+TEST_P(ThoroughFill, FillsOrProvesThatNoFillExists) {
+  const ThoroughCase& c = GetParam();
+  GeneratorSetup setup;
+  setup.WriteWords(c.words.empty() ? EveryShortWord() : c.words);
+  setup.WriteGrids({c.grid});
+  setup.Load();
+  EXPECT_EQ(setup.generator.FillStageThorough(), c.result);
+  if (c.result == FillFilled) ExpectSoundFill(setup.generator, c.grid);
+  EXPECT_EQ(setup.generator.NoFillReason(), c.reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(Grids, ThoroughFill, ::testing::ValuesIn(Cases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The same seed and files give the same fill; the pools and the order come from the run's
+// random numbers only.
+TEST(ThoroughFillOrder, SameSeedSameFill) {
+  std::vector<std::u32string> fills;
+  for (int run = 0; run < 2; ++run) {
+    GeneratorSetup setup;
+    setup.WriteWords(EveryShortWord());
+    setup.WriteGrids({{"....", "....", "....", "...."}});
+    setup.Load();
+    setup.generator.Rnd.Reseed(7);
+    ASSERT_EQ(setup.generator.FillStageThorough(), FillFilled);
+    std::u32string cells;
+    for (const GeneratorSlot& slot : setup.generator.CrossWord) cells += slot.Word.Yst;
+    fills.push_back(cells);
+  }
+  EXPECT_EQ(fills[0], fills[1]);
+}
+
+}  // namespace
+}  // namespace crossword

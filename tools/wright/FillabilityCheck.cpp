@@ -1,0 +1,107 @@
+#include "tools/wright/FillabilityCheck.h"
+
+#include <chrono>
+#include <iomanip>
+#include <iostream>
+
+#include "common/FileNames.h"
+#include "common/WordSlots.h"
+#include "dictionary/Dictionary.h"
+#include "generator/engine/Generator.h"
+#include "tools/wright/Command.h"
+
+namespace crossword::wright {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Stops the search at the time limit; the engine's messages go to stderr.
+class TimedObserver : public GeneratorObserver {
+ public:
+  explicit TimedObserver(double seconds)
+      : deadline_(Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                     std::chrono::duration<double>(seconds))) {}
+
+  void Attach(Generator& generator) { generator_ = &generator; }
+  void PumpEvents(double) override {
+    if (Clock::now() >= deadline_) generator_->RequestStop();
+  }
+  MessageAnswer ShowMessage(int number, const CatalogueMessage& message) override {
+    std::cerr << "wright: message " << number << ": " << message.Title << '\n';
+    return AnswerOk;
+  }
+  void EndProgram() override {}
+
+ private:
+  Generator* generator_ = nullptr;
+  Clock::time_point deadline_;
+};
+
+void OpenDictionary(Generator& generator, const FillabilityOptions& options) {
+  const std::filesystem::path path(options.dictionary);
+  generator.DicPath = FolderOf(path);
+  generator.DicFileName = path.filename().string();
+  const Dictionary dictionary(path);
+  std::string note;
+  generator.DicDb.emplace(OpenWordIndex(dictionary, note));
+  if (!note.empty()) std::cerr << "wright: " << note << '\n';
+  QuestionSelection selection;
+  LoadQuestionSelection(selection, generator.DicPath, generator.DicFileName, 0);
+  if (!options.rank.empty()) selection.SelectDifficultRank(std::stoi(options.rank));
+  generator.TakeSelection(selection);
+}
+
+// Returns the number of slots without any word.
+int PrintSlotCounts(Generator& generator) {
+  const std::vector<int> counts = generator.CountSlotCandidates();
+  std::cout << "Words that fit each slot (rank " << generator.DifficultRank << "):\n";
+  int empty = 0;
+  for (int s = 1; s <= generator.QuesNmbMax(); ++s) {
+    const GeneratorSlot& slot = generator.Slot(s);
+    std::cout << "  slot " << std::setw(3) << s
+              << (slot.FlagHorV == FlagAcross ? " across" : " down  ") << " (" << slot.x << ","
+              << slot.y << ") " << std::setw(2) << slot.AnswerLen << " cells: " << counts[s - 1];
+    if (counts[s - 1] == 0) {
+      std::cout << "  <- no word fits";
+      ++empty;
+    }
+    std::cout << '\n';
+  }
+  return empty;
+}
+
+}  // namespace
+
+bool ReportFillability(const CrossMasMarks& marks, const FillabilityOptions& options) {
+  TimedObserver observer(options.timeLimit);
+  Generator generator(observer, FolderOf(std::filesystem::path(options.dictionary)));
+  observer.Attach(generator);
+  OpenDictionary(generator, options);
+  generator.TakeStagePattern({marks, NumberWordSlots(marks)});
+  if (PrintSlotCounts(generator) > 0) {
+    std::cout << "No fill exists: a slot has no word\n";
+    return false;
+  }
+  generator.RestartMax = RestartMaxLimit;
+  const auto start = Clock::now();
+  int result = FillFailed;
+  try {
+    result = generator.FillStageThorough();
+  } catch (const RunEnded&) {
+    // the time limit
+  }
+  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  std::cout << std::fixed << std::setprecision(3);
+  if (result == FillFilled) {
+    std::cout << "A fill exists: the thorough search filled the grid in " << seconds << " s\n";
+  } else if (result == FillNoFill) {
+    std::cout << "No fill exists: " << generator.NoFillReason() << " (proved in " << seconds
+              << " s)\n";
+  } else {
+    std::cout << "No fill found within " << options.timeLimit << " s\n";
+  }
+  return result == FillFilled;
+}
+
+}  // namespace crossword::wright
