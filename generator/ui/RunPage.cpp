@@ -14,11 +14,13 @@ namespace {
 constexpr int kSpeedMax = 100;        // hundredths of a second per candidate shown
 constexpr int kValueWidth = 48;       // room for four digits
 constexpr int kNumberBarHeight = 60;  // room for a trough between the arrows
+constexpr int kLimitBarHeight = 44;   // three limits and the search choice share the panel
 constexpr int kLeftColumnWidth = 310;
 
-QScrollBar* MakeNumberBar(QWidget* parent, const QString& name, int maximum, int largeStep) {
+QScrollBar* MakeNumberBar(QWidget* parent, const QString& name, int maximum, int largeStep,
+                          int height = kNumberBarHeight) {
   QScrollBar* bar = MakeScrollBar(parent, Qt::Vertical, name, 1, maximum, largeStep);
-  bar->setFixedHeight(kNumberBarHeight);
+  bar->setFixedHeight(height);
   bar->setFocusPolicy(Qt::WheelFocus);  // arrows and Page Up/Down once clicked
   return bar;
 }
@@ -114,9 +116,9 @@ QLayout* RunPage::MakeSpeed() {
 void RunPage::MakeInfoData() {
   fraInfoData = MakeGroupFrame(this);
   fraInfoData->setObjectName("fraInfoData");
-  vsbRestartMax = MakeNumberBar(fraInfoData, "vsbRestartMax", RestartMaxLimit, 10);
-  vsbRetryMax = MakeNumberBar(fraInfoData, "vsbRetryMax", RestartMaxLimit, 10);
-  vsbHistoryMax = MakeNumberBar(fraInfoData, "vsbHistoryMax", HistoryMaxLimit, 10);
+  vsbRestartMax = MakeNumberBar(fraInfoData, "vsbRestartMax", RestartMaxLimit, 10, kLimitBarHeight);
+  vsbRetryMax = MakeNumberBar(fraInfoData, "vsbRetryMax", RestartMaxLimit, 10, kLimitBarHeight);
+  vsbHistoryMax = MakeNumberBar(fraInfoData, "vsbHistoryMax", HistoryMaxLimit, 10, kLimitBarHeight);
   lblRestartMax = MakeNumberLabel(fraInfoData, "lblRestartMax", QString());
   lblRetryMax = MakeNumberLabel(fraInfoData, "lblRetryMax", QString());
   lblHistoryMax = MakeNumberLabel(fraInfoData, "lblHistoryMax", QString());
@@ -125,6 +127,7 @@ void RunPage::MakeInfoData() {
   lblHistory = MakeNumberLabel(fraInfoData, "lblHistory", "-");
 
   auto* grid = new QGridLayout(fraInfoData);
+  grid->setVerticalSpacing(2);
   const std::array<std::array<QWidget*, 4>, 3> rows = {{
       {MakeLabel(fraInfoData, "Restart"), lblRestart, lblRestartMax, vsbRestartMax},
       {MakeLabel(fraInfoData, "Retry"), lblRetry, lblRetryMax, vsbRetryMax},
