@@ -191,8 +191,6 @@ class Generator {
   int CrossingPositionAt(const GeneratorSlot& slot, int position) const;
   std::u32string Snapshot() const;
   void PutBackBaseLetters(bool blanksToo);
-  std::vector<std::u32string> PuzzleStageLines(int k, int F) const;
-  void AddHints(int W, std::vector<std::u32string>& lines) const;
   void AppendPuzzleLines(const std::vector<std::u32string>& lines, bool create);
 
   GeneratorObserver& observer_;
