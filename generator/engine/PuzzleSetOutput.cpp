@@ -1,5 +1,3 @@
-#include <stdexcept>
-
 #include "common/FileNames.h"
 #include "common/FileOps.h"
 #include "common/QuestionNumbers.h"
@@ -21,11 +19,29 @@ PuzzleHint HintOf(int number, const WordRecord& word) {
   return hint;
 }
 
-// The filled grid as the puzzle file holds it, its questions numbered from 1 and the down
-// ones from F.
+// Calls visit(x, y, cell) row by row.
+template <typename Mas, typename Visit>
+void ForEachCell(Mas& mas, Visit visit) {
+  for (int y = 1; y <= mas.MasMaxY(); ++y) {
+    for (int x = 1; x <= mas.MasMaxX(); ++x) visit(x, y, mas(x, y));
+  }
+}
+
+// Every slot's hint in question number order, from the numbers its first cell holds.
+std::vector<PuzzleHint> NumberedHints(const Generator& generator) {
+  std::vector<PuzzleHint> hints(generator.QuesNmbMax());
+  ForEachCell(generator.CrossMas, [&](int, int, const GeneratorCell& cell) {
+    if (cell.QuesNmbH != 0)
+      hints.at(cell.QuesNmbH - 1) = HintOf(cell.QuesNmbH, generator.Slot(cell.WordNmbH).Word);
+    if (cell.QuesNmbV != 0)
+      hints.at(cell.QuesNmbV - 1) = HintOf(cell.QuesNmbV, generator.Slot(cell.WordNmbV).Word);
+  });
+  return hints;
+}
+
+// The filled grid as the puzzle file holds it; the down questions are numbered from F.
 PuzzleStage FilledStage(const Generator& generator, int F) {
-  const GeneratorMas& mas = generator.CrossMas;
-  const int X = mas.MasMaxX(), Y = mas.MasMaxY();
+  const int X = generator.CrossMas.MasMaxX(), Y = generator.CrossMas.MasMaxY();
   PuzzleStage stage;
   stage.DifficultRank = generator.DifficultRank;
   stage.FirstDownNumber = F;
@@ -33,31 +49,16 @@ PuzzleStage FilledStage(const Generator& generator, int F) {
   stage.Answers = CrossMasMarks(X, Y);
   stage.QuesNmbH = MasArray<int>(X, Y);
   stage.QuesNmbV = MasArray<int>(X, Y);
-  std::vector<PuzzleHint> hints(generator.QuesNmbMax());
-  for (int y = 1; y <= Y; ++y) {
-    for (int x = 1; x <= X; ++x) {
-      const GeneratorCell& cell = mas(x, y);
-      stage.CellKinds(x, y) = CellKindOf(cell.PosH != 0, cell.PosV != 0);
-      stage.Answers(x, y) = cell.DispWChr;
-      stage.QuesNmbH(x, y) = cell.QuesNmbH;
-      stage.QuesNmbV(x, y) = cell.QuesNmbV;
-      if (cell.QuesNmbH != 0)
-        hints.at(cell.QuesNmbH - 1) = HintOf(cell.QuesNmbH, generator.Slot(cell.WordNmbH).Word);
-      if (cell.QuesNmbV != 0)
-        hints.at(cell.QuesNmbV - 1) = HintOf(cell.QuesNmbV, generator.Slot(cell.WordNmbV).Word);
-    }
-  }
+  ForEachCell(generator.CrossMas, [&](int x, int y, const GeneratorCell& cell) {
+    stage.CellKinds(x, y) = CellKindOf(cell.PosH != 0, cell.PosV != 0);
+    stage.Answers(x, y) = cell.DispWChr;
+    stage.QuesNmbH(x, y) = cell.QuesNmbH;
+    stage.QuesNmbV(x, y) = cell.QuesNmbV;
+  });
+  const std::vector<PuzzleHint> hints = NumberedHints(generator);
   stage.Across.assign(hints.begin(), hints.begin() + (F - 1));
   stage.Down.assign(hints.begin() + (F - 1), hints.end());
   return stage;
-}
-
-// Calls visit(x, y, cell) row by row.
-template <typename Visit>
-void ForEachCell(GeneratorMas& mas, Visit visit) {
-  for (int y = 1; y <= mas.MasMaxY(); ++y) {
-    for (int x = 1; x <= mas.MasMaxX(); ++x) visit(x, y, mas(x, y));
-  }
 }
 
 }  // namespace
