@@ -1,3 +1,4 @@
+#include "dictionary/QuestionSelection.h"
 #include "generator/engine/Generator.h"
 
 namespace crossword {
@@ -17,40 +18,19 @@ WordQuery Generator::MakeQueryFilter(const std::u32string& pattern, int length) 
   return query;
 }
 
-// A word may be asked when its category is on and its list is not off. Numbers beyond
-// the index file's tables belong to nothing the user could select.
 bool Generator::IsAdmitted(int CN, int BN) const {
-  const bool categoryKnown = CN >= 0 && CN < static_cast<int>(CategoryOn.size());
-  const bool listKnown = BN >= 0 && BN < static_cast<int>(ListOn.size());
-  return categoryKnown && listKnown && CategoryOn[CN] == 1 && ListOn[BN] != 0;
+  return SelectionAdmits(CategoryOn, ListOn, CN, BN);
 }
 
+// Every admitted word with the slot's letters, in stored order, however many there are:
+// the shuffle works on all of them.
 int Generator::FetchCandidates(int slot) {
-  const GeneratorSlot& s = Slot(slot);
-  const WordQuery filter = MakeQueryFilter(s.Pattern, s.AnswerLen);
-  return filter.IsEmpty() ? FetchAllCandidates(slot) : FetchMatchingCandidates(slot, filter);
-}
-
-// Every candidate is kept, however many there are: the shuffle works on all of them.
-int Generator::FetchAllCandidates(int slot) {
-  candidateLength_ = Slot(slot).AnswerLen;
-  Candidate.clear();
-  const int N = DicDb->RecordCount(candidateLength_);
-  for (int k = 1; k <= N; ++k) AddIfAdmitted(candidateLength_, k);
-  return static_cast<int>(Candidate.size());
-}
-
-int Generator::FetchMatchingCandidates(int slot, const WordQuery& filter) {
-  candidateLength_ = Slot(slot).AnswerLen;
-  Candidate.clear();
-  for (int k : DicDb->FindAll(candidateLength_, filter)) AddIfAdmitted(candidateLength_, k);
-  return static_cast<int>(Candidate.size());
-}
-
-void Generator::AddIfAdmitted(int length, int k) {
   LetEventsRun();
-  const auto [CN, BN] = DicDb->ClassOf(length, k);
-  if (IsAdmitted(CN, BN)) Candidate.push_back(k);
+  const GeneratorSlot& s = Slot(slot);
+  candidateLength_ = s.AnswerLen;
+  Candidate = patternMatches_.Candidates(
+      *DicDb, s.AnswerLen, s.Pattern, MakeQueryFilter(s.Pattern, s.AnswerLen), CategoryOn, ListOn);
+  return static_cast<int>(Candidate.size());
 }
 
 const WordRecord& Generator::CandidateRecord(int i) {

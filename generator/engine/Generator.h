@@ -11,6 +11,7 @@
 #include "common/GridSettingsFile.h"
 #include "common/RandomSource.h"
 #include "dictionary/WordQuery.h"
+#include "generator/engine/PatternMatches.h"
 #include "generator/engine/GeneratorGrid.h"
 #include "generator/engine/GeneratorObserver.h"
 #include "generator/engine/ThoroughSearch.h"
@@ -135,7 +136,7 @@ class Generator {
   bool IsExcluded(const WordRecord& candidate) const;
   int PickFreeCandidate(int n);
   int PickCrossedCandidate(int s, int n, int k);
-  bool CheckCrossings(const WordRecord& candidate, int k);
+  bool CheckCrossings(std::u32string_view reading, int k);
   void PlaceWord(int s, const WordRecord& word);
   void PushHistory();
   bool FindRepeat();
@@ -154,8 +155,6 @@ class Generator {
   static WordQuery MakeQueryFilter(const std::u32string& pattern, int length);
   bool IsAdmitted(int CN, int BN) const;
   int FetchCandidates(int slot);
-  int FetchAllCandidates(int slot);
-  int FetchMatchingCandidates(int slot, const WordQuery& filter);
   // Candidate i, 1..n; valid until the next call.
   const WordRecord& CandidateRecord(int i);
 
@@ -182,7 +181,6 @@ class Generator {
   std::vector<SearchSlot> MakeSearchSlots(std::map<std::u32string, CandidatePool>& pools);
   CandidatePool MakeCandidatePool(int s);
   void PlaceSearchResult(const std::vector<SearchSlot>& slots, const std::vector<int>& chosen);
-  void AddIfAdmitted(int length, int k);
   void LetEventsRun(double seconds = 0);
   void Show(GeneratorLabel label, const std::string& text) { observer_.ShowLabel(label, text); }
   std::u32string SlotLetters(const GeneratorSlot& slot) const;
@@ -198,6 +196,7 @@ class Generator {
   bool stopRequested_ = false;
   int candidateLength_ = 0;     // answer length of the words in Candidate
   WordRecord candidateRecord_;  // the candidate read last, its strings reused
+  PatternMatches patternMatches_;  // in DicDb
   int puzzleLinesWritten_ = 0;  // to name the line of a field that cannot be written
   std::string noFillReason_;    // set when FillStageThorough proves there is no fill
 };

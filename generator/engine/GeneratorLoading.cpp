@@ -66,6 +66,7 @@ int Generator::LoadGridSettings(bool chosenByUser) {
   DicPath = location.DicPath;
   DicFileName = location.DicFileName;
   DicDb = std::move(words);
+  patternMatches_.Forget();
   EmbedChrFlag = embedChrFlag;
   AnswerLang = DetectAnswerLang(dictionary);
   stagePatterns_.reset();
