@@ -70,7 +70,7 @@ void Prepare(Generator& generator, const std::string& gridFile, int rank = 0) {
   if (generator.LoadGridSettings(false) == 0) throw std::runtime_error("no dictionary");
   QuestionSelection selection;
   selection.MakeIdxFileName(generator.DicPath, generator.DicFileName);
-  selection.LoadIndex(generator.DicPath, ReadMasSizePattern(gridFile));
+  selection.LoadIndex(generator.DicPath, GridSettingsFile(gridFile).ReadMasSizePattern());
   if (rank > 0) selection.SelectDifficultRank(rank);
   generator.TakeSelection(selection);
 }

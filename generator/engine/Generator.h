@@ -174,7 +174,7 @@ class Generator {
   int FillStageAttempts();
   void WriteFilledStage(int stage, int S);
   bool IsLastPattern(int pattern);
-  const GridStagePatterns& StagePatterns();
+  const GridSettingsFile& StagePatterns();
   int FillSlots();
   bool FillOneSlot(int s);
   std::string DescribeSlot(int s) const;
@@ -189,12 +189,10 @@ class Generator {
   int CrossingPositionAt(const GeneratorSlot& slot, int position) const;
   std::u32string Snapshot() const;
   void PutBackBaseLetters(bool blanksToo);
-  std::vector<std::u32string> PuzzleStageLines(int k, int F) const;
-  void AddHints(int W, std::vector<std::u32string>& lines) const;
   void AppendPuzzleLines(const std::vector<std::u32string>& lines, bool create);
 
   GeneratorObserver& observer_;
-  std::optional<GridStagePatterns> stagePatterns_;  // the grid file's stages, read once
+  std::optional<GridSettingsFile> stagePatterns_;  // the grid file, read once per run
   bool stopRequested_ = false;
   int candidateLength_ = 0;     // answer length of the words in Candidate
   WordRecord candidateRecord_;  // the candidate read last, its strings reused
