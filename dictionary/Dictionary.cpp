@@ -61,19 +61,20 @@ std::int64_t SingleNumber(const SqliteDatabase& db, const std::string& sql) {
   return statement.Integer(0);
 }
 
-// The number of words, after making sure that positions 1..count are the stored order.
+// The number of words: positions 1..count are the stored order, the rowids from 1 on.
+// Counting the rows would read the whole table at every open; a row missing between the
+// first and the last is reported when it is read, and no word index is made past it.
 int CountStoredWords(const SqliteDatabase& db, int length) {
   const std::string table = TableName(length);
-  const std::int64_t count = SingleNumber(db, "SELECT count(*) FROM " + table);
-  if (count == 0) return 0;
-  const std::int64_t first = SingleNumber(db, "SELECT min(rowid) FROM " + table);
-  const std::int64_t last = SingleNumber(db, "SELECT max(rowid) FROM " + table);
-  if (first != 1 || last != count || count > std::numeric_limits<int>::max()) {
+  const std::int64_t first = SingleNumber(db, "SELECT ifnull(min(rowid), 1) FROM " + table);
+  const std::int64_t last = SingleNumber(db, "SELECT ifnull(max(rowid), 0) FROM " + table);
+  if (first != 1 || last > std::numeric_limits<int>::max()) {
+    const std::int64_t count = SingleNumber(db, "SELECT count(*) FROM " + table);
     throw DictionaryError(db.Path(), "the words of table \"" + table + "\" are not numbered 1.." +
                                          std::to_string(count) + " in stored order (rowid " +
                                          std::to_string(first) + ".." + std::to_string(last) + ")");
   }
-  return static_cast<int>(count);
+  return static_cast<int>(last);
 }
 
 void CheckLength(int length) {

@@ -166,6 +166,18 @@ TEST_F(ForeignFile, AWrongValueIsNamedWhenItsWordIsRead) {
   EXPECT_THROW(dictionary.ClassOf(2, 1), DictionaryError);
   EXPECT_NE(problemOf(2).find("field \"Yst\" has 3 letters"), std::string::npos);
   EXPECT_NE(problemOf(3).find("field \"Qst\" does not hold text"), std::string::npos);
+  // A gap between the first and the last word shows when the missing word is read.
+  ExecuteSql(path, "DELETE FROM L2 WHERE rowid = 2");
+  const Dictionary withGap(path);
+  EXPECT_EQ(withGap.RecordCount(2), 3);
+  try {
+    withGap.Record(2, 2);
+    ADD_FAILURE() << "read a missing word";
+  } catch (const DictionaryError& error) {
+    EXPECT_NE(std::string(error.what()).find("word 2 of table \"L2\" is missing"),
+              std::string::npos)
+        << error.what();
+  }
 }
 
 }  // namespace
