@@ -122,19 +122,11 @@ StageSize GridDesigner::DrawMasSize(int pattern, const std::string& widthText,
   return {width, height};
 }
 
-void GridDesigner::SetStageView() {
-  View.ViewPosMaxX = MasMaxX() >= 11 ? MasMaxX() - 10 : 1;
-  View.ViewPosMaxY = MasMaxY() >= 10 ? MasMaxY() - 9 : 1;
-  View.ViewPosX = 1;
-  View.ViewPosY = 1;
-  View.ViewMode = (View.ViewPosMaxX > 1 ? 1 : 0) + (View.ViewPosMaxY > 1 ? 2 : 0);
-}
-
 // A grid of this size with every cell open, on a fresh board.
 void GridDesigner::MakeNewGrid(StageSize size) {
   CrossMas = CrossMasMarks(size.MasMaxX, size.MasMaxY, BlankMark);
   SaveWChr = CrossMas;
-  SetStageView();
+  View.SetUp(MasMaxX(), MasMaxY());
   observer_.LoadBoard(MasMaxX(), MasMaxY(), View);
   SetNowBarNmb(0);
 }

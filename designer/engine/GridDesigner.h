@@ -72,7 +72,7 @@ class GridDesigner {
   CrossMasMarks CrossMas;      // DispWChr of every cell: a wall or an open cell
   CrossMasMarks SaveWChr;      // every mark at the last accepted automatic placement step
   WordStatistics WordCount;    // QuesNmbMax, WordLenMax and WordLenNmb at the last count
-  StageView View;              // the part of the grid the board window shows
+  StageViewModel View;            // the part of the grid the board window shows
   int NowBarNmb = 0;           // the wall count shown
   bool StageFromFile = false;  // the grid is a stage read from a file and not yet counted
 
@@ -116,7 +116,6 @@ class GridDesigner {
   // A click on cell label k (row by row from 1): wall to open or open to wall.
   void ToggleCell(int k);
   void ShowMasBar();
-  void SetStageView();
   // Leaving page 2: true when page 3 may follow.
   bool CheckLeavePage2();
 

@@ -21,20 +21,6 @@ const CatalogueMessage kMasSizeMessage{"チェック：マス目の数",
                                        MessageIcon::Exclamation,
                                        AnswerOk};
 
-// A move label's step: 1 first, 2 previous, 3 next, 4 last.
-int MovedViewPos(int position, int last, int kind) {
-  switch (kind) {
-    case 1:
-      return 1;
-    case 2:
-      return position > 1 ? position - 1 : position;
-    case 3:
-      return position < last ? position + 1 : position;
-    default:
-      return last;
-  }
-}
-
 std::string PathOf(const ChosenFile& file) {
   return file.fullPath.toStdString();
 }
@@ -226,15 +212,13 @@ void DesignerShell::lblCell_Click(int x, int y) {
 }
 
 void DesignerShell::lblCrossStageMoveH_Click(int kind) {
-  StageView& view = designer_.View;
-  view.ViewPosX = MovedViewPos(view.ViewPosX, view.ViewPosMaxX, kind);
-  view_.ShowViewOrigin(view);
+  designer_.View.MoveStageViewH(kind);
+  view_.ShowViewOrigin(designer_.View);
 }
 
 void DesignerShell::lblCrossStageMoveV_Click(int kind) {
-  StageView& view = designer_.View;
-  view.ViewPosY = MovedViewPos(view.ViewPosY, view.ViewPosMaxY, kind);
-  view_.ShowViewOrigin(view);
+  designer_.View.MoveStageViewV(kind);
+  view_.ShowViewOrigin(designer_.View);
 }
 
 void DesignerShell::cmdInitAuto_Click(int index) {

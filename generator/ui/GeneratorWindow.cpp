@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "common/RunCaptions.h"
 #include "common/ui/FormGeometry.h"
 #include "generator/ui/PageParts.h"
 
@@ -125,7 +126,7 @@ void GeneratorWindow::cmdBack3_Click() {
   }
   page3_->lblInfoMaking->setText("作成情報");
   page3_->picQues->hide();
-  page3_->cmdNext->setText("実行");
+  page3_->cmdNext->setText(RunCaptionReady);
 }
 
 void GeneratorWindow::cmdInfoData_Click() {

@@ -75,7 +75,7 @@ TEST_F(GridDesignerTest, ARefusedSizeLeavesTheGridAsItWas) {
 }
 
 TEST_F(GridDesignerTest, TheBoardWindowScrollsOnlyWhereTheGridIsLarger) {
-  const std::vector<std::tuple<int, int, StageView>> cases = {
+  const std::vector<std::tuple<int, int, StageViewModel>> cases = {
       {12, 12, {2, 3, 1, 1, 3}}, {11, 10, {1, 1, 1, 1, 0}}, {13, 9, {3, 1, 1, 1, 1}},
       {5, 12, {1, 3, 1, 1, 2}},  {10, 9, {1, 1, 1, 1, 0}},
   };
