@@ -66,6 +66,7 @@ void Generator::WriteFilledStage(int stage, int S) {
   if (stage == 1) WritePuzzleHeader(S);
   WritePuzzleStage(stage);
   Show(GeneratorLabel::lblInfoMaking, "◆終了");
+  observer_.StageFinished(stage);
 }
 
 // The last pattern by number, or the one after which the patterns start over: a file
