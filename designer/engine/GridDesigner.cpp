@@ -85,7 +85,7 @@ void GridDesigner::UseDictionary(const std::string& path, const WordCounts& coun
 
 void GridDesigner::ChooseDictionary(const std::string& path, const WordCounts& counts) {
   UseDictionary(path, counts);
-  Ask(11);
+  Ask(DesignerMsg::GridFileFollows);
 }
 
 void GridDesigner::ChooseMakeFile(const std::string& path) {
@@ -181,7 +181,7 @@ bool GridDesigner::CheckLeavePage2() {
     Show(DesignerLabel::lblWordNmbMax, std::to_string(WordCount.QuesNmbMax));
   }
   if (MasMaxX() < MasSizeSmallMin || MasMaxY() < MasSizeSmallMin) NewMasSize();
-  return MasMaxX() * MasMaxY() <= MasCellsWarnMax || Ask(21) == AnswerYes;
+  return MasMaxX() * MasMaxY() <= MasCellsWarnMax || Ask(DesignerMsg::ManyCells) == AnswerYes;
 }
 
 void GridDesigner::CountWords() {
@@ -189,24 +189,24 @@ void GridDesigner::CountWords() {
 }
 
 int GridDesigner::CheckMasBar() {
-  if (FindBarPair(CrossMas) && Ask(1) != AnswerYes) return 1;
+  if (FindBarPair(CrossMas) && Ask(DesignerMsg::WallsSideBySide) != AnswerYes) return 1;
   const std::vector<MasPosition> cutOff = FindCutOffCells(CrossMas);
   if (cutOff.empty()) return 0;
   observer_.MarkCutOffCells(cutOff);
-  const MessageAnswer answer = Ask(2);
+  const MessageAnswer answer = Ask(DesignerMsg::CellsCutOff);
   observer_.MarkCutOffCells({});
   return answer == AnswerYes ? 0 : 1;
 }
 
 bool GridDesigner::CheckLeavePage3() {
   if (NowBarNmb == 0) {
-    if (Ask(6) != AnswerYes) return false;
+    if (Ask(DesignerMsg::NoWalls) != AnswerYes) return false;
     CountWords();
   } else if (CheckMasBar() == 1) {
     return false;
   }
   if (WordCount.WordLenMax > AnswerLenMax) {
-    Ask(7);
+    Ask(DesignerMsg::WordTooLong);
     return false;
   }
   return true;
@@ -234,7 +234,7 @@ void GridDesigner::ChooseReadFile(const std::string& path) {
   Show(DesignerLabel::lblReadFileName2, ReadFileDir);
   const int stages = CountReadableStages(path);
   if (stages == 0 || !TryLoadStage(path, 1)) {
-    Ask(4);
+    Ask(DesignerMsg::GridFileUnusable);
     ReadFileName = "不明(*.gst)";
     Show(DesignerLabel::lblReadFileName1, ReadFileName);
     return;
@@ -248,7 +248,7 @@ void GridDesigner::ChooseReadFile(const std::string& path) {
 void GridDesigner::ChangeStage(int n) {
   if (n == CrossStageNmb) return;
   if (!TryLoadStage(ReadFileDir + ReadFileName, n)) {
-    Ask(4);
+    Ask(DesignerMsg::GridFileUnusable);
     return;
   }
   CrossStageNmb = n;

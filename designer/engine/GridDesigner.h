@@ -9,6 +9,7 @@
 #include "common/ProgramFolders.h"
 #include "common/RandomSource.h"
 #include "common/WordSlots.h"
+#include "designer/engine/DesignerMessages.h"
 #include "designer/engine/DesignerObserver.h"
 #include "dictionary/Dictionary.h"
 
@@ -72,7 +73,7 @@ class GridDesigner {
   CrossMasMarks CrossMas;      // DispWChr of every cell: a wall or an open cell
   CrossMasMarks SaveWChr;      // every mark at the last accepted automatic placement step
   WordStatistics WordCount;    // QuesNmbMax, WordLenMax and WordLenNmb at the last count
-  StageViewModel View;            // the part of the grid the board window shows
+  StageViewModel View;         // the part of the grid the board window shows
   int NowBarNmb = 0;           // the wall count shown
   bool StageFromFile = false;  // the grid is a stage read from a file and not yet counted
 

@@ -42,10 +42,10 @@ bool DesignerShell::FormLoad() {
     const auto writable = [this] {
       return FileExists(DicFile()) == 1 && CheckHDD(designer_.MakeFileDir) == 1;
     };
-    if (!AskForDictionary(99, writable)) return false;
+    if (!AskForDictionary(DesignerMsg::FolderNotWritable, writable)) return false;
     TakeDictionary(DicFile(), false);
   }
-  if (!AskForDictionary(9, [this] { return dictionaryTaken_; })) return false;
+  if (!AskForDictionary(DesignerMsg::DictionaryMissing, [this] { return dictionaryTaken_; })) return false;
   designer_.PresetReadFile();
   return true;
 }
@@ -103,7 +103,7 @@ void DesignerShell::ShowStageSelector() {
 }
 
 void DesignerShell::lblHelp_Click() {
-  designer_.Ask(10001);
+  designer_.Ask(DesignerMsg::Help);
 }
 
 void DesignerShell::ShowPage(int page) {
@@ -147,7 +147,7 @@ void DesignerShell::cmdNextModeAuto_Click() {
 // The full-auto mode makes its own grids: the view is hidden and pages 2 and 3 skipped.
 void DesignerShell::LeavePage1() {
   if (designer_.DicWordNmb[AnswerLenMin] == 0) {
-    designer_.Ask(8);
+    designer_.Ask(DesignerMsg::NoDictionaryChosen);
     return;
   }
   const bool fullAuto = designer_.MakeMode == MakeModeFullAuto;
@@ -179,7 +179,7 @@ void DesignerShell::RunPage4() {
   const Outcome outcome = Attempt([&] { made = designer_.RunMakeFile(); });
   if (outcome == Outcome::Ended) return;
   view_.ShowAutoSettings(designer_.Auto);
-  if (outcome == Outcome::Done) designer_.Ask(made == 1 ? 1001 : 10);
+  if (outcome == Outcome::Done) designer_.Ask(made == 1 ? DesignerMsg::GridFileMade : DesignerMsg::NothingMade);
   const bool complete = outcome == Outcome::Done && made == 1;
   ShowRunButton(complete ? RunCaptionDone : RunCaptionFailed, !complete);
 }

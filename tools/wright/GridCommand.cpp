@@ -232,8 +232,8 @@ void MakeStagesAuto(const GridOptions& options) {
     throw std::runtime_error(StopText(view.stageMaking - 1, options.out));
   }
   if (made == 0) {
-    throw std::runtime_error(
-        FailureText(DesignerMessage(10, {}), view.stageMaking - 1, options.out));
+    throw std::runtime_error(FailureText(DesignerMessage(DesignerMsg::NothingMade, {}),
+                                         view.stageMaking - 1, options.out));
   }
   std::cout << "Wrote " << options.out << ": " << view.StageNmbAuto << " stages\n";
 }
