@@ -86,11 +86,11 @@ bool FillWithinLimits(Generator& generator, int pattern, long& attempts) {
   generator.LoadStagePattern(pattern);
   if (generator.Search == FillSearch::Thorough) {
     ++attempts;
-    return generator.FillStageThorough() == FillFilled;
+    return generator.FillStageThorough() == FillResult::Filled;
   }
   for (int restart = 0;; ++restart) {
     ++attempts;
-    if (generator.FillStage() == FillFilled) return true;
+    if (generator.FillStage() == FillResult::Filled) return true;
     if (restart >= generator.RestartMax) return false;
     generator.RestoreBaseGrid();
   }

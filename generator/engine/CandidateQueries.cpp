@@ -17,14 +17,6 @@ WordQuery Generator::MakeQueryFilter(const std::u32string& pattern, int length) 
   return query;
 }
 
-// A word may be asked when its category is on and its list is not off. Numbers beyond
-// the index file's tables belong to nothing the user could select.
-bool Generator::IsAdmitted(int CN, int BN) const {
-  const bool categoryKnown = CN >= 0 && CN < static_cast<int>(CategoryOn.size());
-  const bool listKnown = BN >= 0 && BN < static_cast<int>(ListOn.size());
-  return categoryKnown && listKnown && CategoryOn[CN] == 1 && ListOn[BN] != 0;
-}
-
 int Generator::FetchCandidates(int slot) {
   const GeneratorSlot& s = Slot(slot);
   const WordQuery filter = MakeQueryFilter(s.Pattern, s.AnswerLen);

@@ -106,7 +106,7 @@ void GeneratorWindow::RunGeneration() {
   if (outcome == RunOutcome::Stopped) {
     EndProgram();
   } else if (outcome == RunOutcome::Completed) {
-    engine_.ShowMessage(1001);
+    engine_.ShowMessage(GeneratorMsg::PuzzleFileMade);
     page3_->cmdNext->setText(RunCaptionDone);
   } else if (outcome == RunOutcome::GivenUp) {
     page3_->cmdNext->setText(RunCaptionFailed);

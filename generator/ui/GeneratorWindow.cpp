@@ -90,7 +90,7 @@ void GeneratorWindow::MakeTitleAndCorner() {
   lblEnd = MakeCornerLabel(this, "終了", "lblEnd");
   lblEnd->move(FormWidth - PageRightMargin - lblEnd->width(), CornerLabelTop);
   lblHelp->move(lblEnd->x() - 24 - lblHelp->width(), CornerLabelTop);
-  connect(lblHelp, &ClickLabel::clicked, this, [this] { engine_.ShowMessage(10001); });
+  connect(lblHelp, &ClickLabel::clicked, this, [this] { engine_.ShowMessage(GeneratorMsg::Help); });
   connect(lblEnd, &ClickLabel::clicked, this, &QWidget::close);
 }
 
@@ -198,7 +198,7 @@ void GeneratorWindow::EndProgram() {
   if (ended_) return;
   ended_ = true;
   tmrInfoMaking->stop();
-  engine_.DicDb.reset();
+  engine_.CloseDictionary();
   hide();
   emit ProgramEnded();
 }

@@ -36,8 +36,7 @@ class CandidateFetch : public ::testing::Test {
     setup_.WriteWords(words);
     setup_.WriteGrids({{"..", "#."}});
     setup_.Load();
-    setup_.generator.CategoryOn = {0, 1, 0};
-    setup_.generator.ListOn = {1, 1, 0};
+    setup_.generator.TakeSelection({{0, 1, 0}, {1, 1, 0}, 0});
     setup_.generator.RefreshPatterns();
   }
 

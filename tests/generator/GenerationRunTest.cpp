@@ -88,7 +88,7 @@ TEST_F(GenerationRun, AStrayStageMarkDoesNotKeepStageOneGoingForEver) {
   Load({kUnfillable, kUnfillable}, 1);
   AppendToFile(setup_.folder / "grid.gst", ";#5\r\n");
   ASSERT_EQ(generator_.LoadGridSettings(false), 1);
-  EXPECT_EQ(generator_.StagePatternNmbMax, 5);
+  EXPECT_EQ(generator_.Loaded().StagePatternNmbMax, 5);
   EXPECT_EQ(generator_.RunGeneration(), RunOutcome::GivenUp);
 }
 
@@ -150,7 +150,7 @@ TEST(GridSettingsLoading, AMissingFolderFallsBackToTheDictionaryBesideTheGridFil
   setup.WriteGrids({kRing}, "C:\\Lexset\\");
   ASSERT_EQ(setup.generator.LoadGridSettings(false), 1);
   EXPECT_EQ(setup.generator.DicPath, setup.generator.MakeDir);
-  EXPECT_EQ(setup.generator.AnswerLang, 1);
+  EXPECT_EQ(setup.generator.Loaded().AnswerLang, AnswerJapanese);
 }
 
 // A grid file that cannot be used, or whose dictionary cannot, changes nothing: the
@@ -173,7 +173,7 @@ TEST(GridSettingsLoading, AFileThatCannotBeUsedLeavesTheEarlierOneInUse) {
     EXPECT_EQ(generator.MakeDir, dir);
     EXPECT_EQ(generator.DicFileName, "dic.lxd");
     EXPECT_EQ(generator.PlayFile, "grid.pzs");
-    ASSERT_TRUE(generator.DicDb.has_value());
+    ASSERT_TRUE(generator.Loaded().DicDb.has_value());
   }
   generator.MakingNmbMax = 1;
   EXPECT_EQ(generator.RunGeneration(), RunOutcome::Completed);

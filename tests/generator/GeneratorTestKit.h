@@ -50,8 +50,9 @@ class GeneratorSetup {
   void WriteWords(const std::vector<WordRecord>& words);
   // Writes "grid.gst" naming the dictionary in `dicFolder`, this folder by default.
   void WriteGrids(const std::vector<std::vector<std::string>>& grids, std::string dicFolder = "");
-  // Loads the grid file and its first stage; selects categories 1..3 and lists 1..2.
-  void Load();
+  // Loads the grid file and its first stage; selects categories 1..3 and lists 1..2 at
+  // this rank.
+  void Load(int DifficultRank = 0);
   // Loads one grid straight into the generator, as a run would.
   void Take(const std::vector<std::string>& rows);
 
