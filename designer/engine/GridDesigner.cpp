@@ -41,10 +41,9 @@ int CountReadableStages(const std::string& path) {
 }  // namespace
 
 GridDesigner::GridDesigner(DesignerObserver& observer, const ProgramFolders& folders)
-    : DicPath(folders.FolderHolding(DicFileName)),
-      MakeFileName(BaseName(DicFileName) + kGridExtension),
-      observer_(observer),
-      folders_(folders) {
+    : observer_(observer), folders_(folders) {
+  DicPath = folders.FolderHolding(DicFileName);
+  MakeFileName = BaseName(DicFileName) + kGridExtension;
   MakeFileDir = GridFolderFor(DicPath);
 }
 

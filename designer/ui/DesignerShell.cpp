@@ -45,7 +45,8 @@ bool DesignerShell::FormLoad() {
     if (!AskForDictionary(DesignerMsg::FolderNotWritable, writable)) return false;
     TakeDictionary(DicFile(), false);
   }
-  if (!AskForDictionary(DesignerMsg::DictionaryMissing, [this] { return dictionaryTaken_; })) return false;
+  if (!AskForDictionary(DesignerMsg::DictionaryMissing, [this] { return dictionaryTaken_; }))
+    return false;
   designer_.PresetReadFile();
   return true;
 }
@@ -99,7 +100,8 @@ void DesignerShell::vsbCrossStageNmb_Change(int value) {
 }
 
 void DesignerShell::ShowStageSelector() {
-  view_.ShowStageSelector(designer_.CrossStageNmbMax, designer_.CrossStageNmb);
+  view_.ShowStageSelector(designer_.ReadFile().CrossStageNmbMax,
+                          designer_.ReadFile().CrossStageNmb);
 }
 
 void DesignerShell::lblHelp_Click() {
@@ -179,7 +181,8 @@ void DesignerShell::RunPage4() {
   const Outcome outcome = Attempt([&] { made = designer_.RunMakeFile(); });
   if (outcome == Outcome::Ended) return;
   view_.ShowAutoSettings(designer_.Auto);
-  if (outcome == Outcome::Done) designer_.Ask(made == 1 ? DesignerMsg::GridFileMade : DesignerMsg::NothingMade);
+  if (outcome == Outcome::Done)
+    designer_.Ask(made == 1 ? DesignerMsg::GridFileMade : DesignerMsg::NothingMade);
   const bool complete = outcome == Outcome::Done && made == 1;
   ShowRunButton(complete ? RunCaptionDone : RunCaptionFailed, !complete);
 }

@@ -138,7 +138,7 @@ void frmEdit::ConnectOptions() {
 }
 
 void frmEdit::optMakeMode_Click(int index) {
-  shell_.Designer().MakeMode = index;
+  shell_.Designer().MakeMode = static_cast<MakeModeOption>(index);
   c_.cmdNextModeAuto->setEnabled(index == MakeModeFullAuto);
 }
 
