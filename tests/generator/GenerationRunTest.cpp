@@ -67,6 +67,7 @@ TEST_F(GenerationRun, AFailedPatternPassesTheStageToTheNextOne) {
   Load({kRing, kUnfillable, kExample}, 5);
   EXPECT_EQ(generator_.RunGeneration(), RunOutcome::Completed);
   EXPECT_EQ(StageSizes(), (std::vector<std::u32string>{U"3,3", U"5,5", U"3,3", U"5,5", U"3,3"}));
+  EXPECT_EQ(observer_.stagesFinished, (std::vector<int>{1, 2, 3, 4, 5}));  // not the failures
 }
 
 TEST_F(GenerationRun, StageOneFailingOnItsLastPatternGivesUp) {

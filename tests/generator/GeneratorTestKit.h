@@ -18,6 +18,7 @@ class RecordingObserver : public GeneratorObserver {
     labels.emplace_back(label, text);
   }
   void BuildGridView(const GeneratorMas&) override { ++gridViewsBuilt; }
+  void StageFinished(int stage) override { stagesFinished.push_back(stage); }
   void ShowCandidate(const GeneratorSlot&, std::u32string_view Yst) override {
     candidatesShown.emplace_back(Yst);
   }
@@ -36,6 +37,7 @@ class RecordingObserver : public GeneratorObserver {
   std::vector<std::pair<GeneratorLabel, std::string>> labels;
   std::vector<std::u32string> candidatesShown;
   std::vector<std::string> messageTitles;
+  std::vector<int> stagesFinished;
   std::function<void()> onPump;
   int gridViewsBuilt = 0;
   int programEnds = 0;
