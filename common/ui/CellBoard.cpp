@@ -47,9 +47,9 @@ QSize CellBoard::sizeHint() const {
 QPoint CellBoard::BoardOrigin() const {
   // Centred along an axis the grid fits; scrolled to the view origin along one it does not.
   const int left = width_ <= StageViewColumns ? (StageViewColumns - width_) * cellWidth_ / 2
-                                          : -(viewX_ - 1) * cellWidth_;
-  const int top =
-      height_ <= StageViewRows ? (StageViewRows - height_) * cellHeight_ / 2 : -(viewY_ - 1) * cellHeight_;
+                                              : -(viewX_ - 1) * cellWidth_;
+  const int top = height_ <= StageViewRows ? (StageViewRows - height_) * cellHeight_ / 2
+                                           : -(viewY_ - 1) * cellHeight_;
   return {left, top};
 }
 

@@ -31,8 +31,8 @@ inline QPoint GridViewOrigin() {
 // The move labels stand centred below the grid view (across) and left of it (down).
 inline QRect MoveLabelGeometryH(int kind) {
   const int left = GridViewLeft + (StageViewColumns * Width1Cell - 4 * MoveLabelSize) / 2;
-  return {left + (kind - 1) * MoveLabelSize, GridViewTop + StageViewRows * Height1Cell + 6, MoveLabelSize,
-          MoveLabelSize};
+  return {left + (kind - 1) * MoveLabelSize, GridViewTop + StageViewRows * Height1Cell + 6,
+          MoveLabelSize, MoveLabelSize};
 }
 
 inline QRect MoveLabelGeometryV(int kind) {

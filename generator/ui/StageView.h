@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "common/GridModel.h"
+#include "common/StageViewModel.h"
 #include "common/ui/CellBoard.h"
 #include "common/ui/ClickLabel.h"
-#include "common/StageViewModel.h"
 
 // The stage view of the run page (picQues): the cells of the stage being filled, the
 // labels that move the view over a large grid, and the switch between letters and "？".
