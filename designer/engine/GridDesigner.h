@@ -17,17 +17,19 @@
 // the grid settings file. Everything shown on screen goes through a DesignerObserver.
 // The parts are bases so that the operations read the state by the names it has always
 // had; the grid settings file page 2 reads changes only through ChooseReadFile and
-// ChangeStage.
+// ChangeStage, and the placement's own marks only through the placement.
 namespace crossword {
 
 class GridDesigner : public DesignerFiles,
                      public EditedGrid,
-                     public WallPlacement,
+                     private WallPlacement,
                      public MakeFileRun,
                      private ReadGridFile {
  public:
   // The default dictionary lies in the program folder or, installed, in the shared one.
   GridDesigner(DesignerObserver& observer, const ProgramFolders& folders);
+
+  using WallPlacement::MasBarPattern;
 
   RandomSource Random;  // every draw of sizes, walls and placement kinds
 
