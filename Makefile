@@ -6,6 +6,13 @@ CMAKE_FLAGS += -DCROSSWORD_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 else
 BUILD_DIR ?= build
 endif
+# WERROR=1 makes every compiler warning an error, as CI builds.
+ifeq ($(WERROR),1)
+WERROR_FLAG = -DCROSSWORD_WERROR=ON
+else
+WERROR_FLAG = -DCROSSWORD_WERROR=OFF
+endif
+CMAKE_FLAGS += $(WERROR_FLAG)
 
 FUZZ_RUNS ?= 100000
 
@@ -30,7 +37,7 @@ package: build
 
 # Every libFuzzer target for FUZZ_RUNS inputs (clang, its own build folder).
 fuzz: deps
-	scripts/fuzz build-fuzz $(FUZZ_RUNS)
+	scripts/fuzz build-fuzz $(FUZZ_RUNS) $(WERROR_FLAG)
 
 clean:
 	rm -rf $(BUILD_DIR)

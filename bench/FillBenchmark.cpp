@@ -70,7 +70,7 @@ void Prepare(Generator& generator, const std::string& gridFile, int rank = 0) {
   if (generator.LoadGridSettings(false) == 0) throw std::runtime_error("no dictionary");
   QuestionSelection selection;
   selection.MakeIdxFileName(generator.DicPath, generator.DicFileName);
-  selection.LoadIndex(generator.DicPath, ReadMasSizePattern(gridFile));
+  selection.LoadIndex(generator.DicPath, GridSettingsFile(gridFile).ReadMasSizePattern());
   if (rank > 0) selection.SelectDifficultRank(rank);
   generator.TakeSelection(selection);
 }
@@ -81,19 +81,24 @@ double PeakMegabytes() {
   return usage.ru_maxrss / 1024.0;
 }
 
-// Attempts as a run makes them, at most RestartMax + 1; true when the stage was filled.
-bool FillWithinLimits(Generator& generator, int pattern, long& attempts) {
+// Attempts as a run makes them, at most RestartMax + 1: Filled, Failed, or NoFill when
+// the thorough search proved there is none.
+FillResult FillWithLimits(Generator& generator, int pattern, long& attempts) {
   generator.LoadStagePattern(pattern);
   if (generator.Search == FillSearch::Thorough) {
     ++attempts;
-    return generator.FillStageThorough() == FillResult::Filled;
+    return generator.FillStageThorough();
   }
   for (int restart = 0;; ++restart) {
     ++attempts;
-    if (generator.FillStage() == FillResult::Filled) return true;
-    if (restart >= generator.RestartMax) return false;
+    if (generator.FillStage() == FillResult::Filled) return FillResult::Filled;
+    if (restart >= generator.RestartMax) return FillResult::Failed;
     generator.RestoreBaseGrid();
   }
+}
+
+bool FillWithinLimits(Generator& generator, int pattern, long& attempts) {
+  return FillWithLimits(generator, pattern, attempts) == FillResult::Filled;
 }
 
 void FillStage(benchmark::State& state, int sizePattern) {
@@ -159,7 +164,7 @@ void FillSuccess(benchmark::State& state, const std::string& dictionary) {
   const int rank = static_cast<int>(state.range(0));
   const bool thorough = state.range(1) == 1;
   constexpr int kFiles = 4, kStagesPerFile = 50;
-  long filled = 0, attempts = 0, missed = 0, exactAttempts = 0;
+  long filled = 0, withoutFill = 0, attempts = 0, missed = 0, exactAttempts = 0;
   for (auto _ : state) {
     for (int file = 1; file <= kFiles; ++file) {
       const std::string grids = FullAutoGridFile(kMedium, kStagesPerFile, file, dictionary);
@@ -172,8 +177,10 @@ void FillSuccess(benchmark::State& state, const std::string& dictionary) {
         generator.RestartMax = kThoroughRestarts;
       }
       for (int pattern = 1; pattern <= kStagesPerFile; ++pattern) {
-        const bool done = FillWithinLimits(generator, pattern, attempts);
+        const FillResult result = FillWithLimits(generator, pattern, attempts);
+        const bool done = result == FillResult::Filled;
         filled += done ? 1 : 0;
+        withoutFill += result == FillResult::NoFill ? 1 : 0;
         // Grids the exact search fills that the thorough one does not.
         if (thorough && !done && FillWithinLimits(exact, pattern, exactAttempts)) ++missed;
       }
@@ -181,7 +188,10 @@ void FillSuccess(benchmark::State& state, const std::string& dictionary) {
   }
   state.counters["filled_percent"] = 100.0 * filled / (kFiles * kStagesPerFile);
   state.counters["attempts_per_grid"] = static_cast<double>(attempts) / (kFiles * kStagesPerFile);
-  if (thorough) state.counters["missed_that_exact_fills"] = static_cast<double>(missed);
+  if (thorough) {
+    state.counters["missed_that_exact_fills"] = static_cast<double>(missed);
+    state.counters["proved_without_fill"] = static_cast<double>(withoutFill);
+  }
 }
 BENCHMARK_CAPTURE(FillSuccess, japanese, kDictionaryName)
     ->ArgsProduct({{1, 2, 3, 4, 5}, {0, 1}})

@@ -246,45 +246,41 @@ std::vector<CrossWordSlot> GridSettingsWriter::WriteGridStage(int n,
   return grid.CrossWord;
 }
 
-int ReadStageCount(const std::filesystem::path& path) {
-  const GridFileText text(path);
-  int count = 0;
-  for (size_t i = 0; i < text.LineCount(); ++i) {
-    if (text.StartsLikeMark(i)) count = LeadingDigitsValue(text.Line(i, "").substr(2));
-  }
-  return count;
+GridSettingsFile::GridSettingsFile(const std::filesystem::path& path)
+    : text_(std::make_unique<GridFileText>(path)) {}
+
+GridSettingsFile::~GridSettingsFile() = default;
+
+DicLocation GridSettingsFile::ReadDicLocation() const {
+  return {ToUtf8(text_->Line(1, "the dictionary folder")),
+          ToUtf8(text_->Line(3, "the dictionary file name"))};
 }
 
-DicLocation ReadDicLocation(const std::filesystem::path& path) {
-  const GridFileText text(path);
-  return {ToUtf8(text.Line(1, "the dictionary folder")),
-          ToUtf8(text.Line(3, "the dictionary file name"))};
+int GridSettingsFile::ReadEmbedChrFlag() const {
+  return text_->HeaderNumber(5, "the embedded-character flag 0 or 1") != 0 ? 1 : 0;
 }
 
-int ReadEmbedChrFlag(const std::filesystem::path& path) {
-  const int flag = GridFileText(path).HeaderNumber(5, "the embedded-character flag 0 or 1");
-  return flag != 0 ? 1 : 0;
-}
-
-int ReadMasSizePattern(const std::filesystem::path& path) {
-  const GridFileText text(path);
-  const int pattern = text.HeaderNumber(7, "the size pattern 0 to 5");
+int GridSettingsFile::ReadMasSizePattern() const {
+  const int pattern = text_->HeaderNumber(7, "the size pattern 0 to 5");
   if (pattern < 0 || pattern > 5) {
-    text.Fail(7, "expected the size pattern 0 to 5, found " + std::to_string(pattern));
+    text_->Fail(7, "expected the size pattern 0 to 5, found " + std::to_string(pattern));
   }
   return pattern;
 }
 
-GridStagePatterns::GridStagePatterns(const std::filesystem::path& path)
-    : text_(std::make_unique<GridFileText>(path)) {}
+int GridSettingsFile::ReadStageCount() const {
+  int count = 0;
+  for (size_t i = 0; i < text_->LineCount(); ++i) {
+    if (text_->StartsLikeMark(i)) count = LeadingDigitsValue(text_->Line(i, "").substr(2));
+  }
+  return count;
+}
 
-GridStagePatterns::~GridStagePatterns() = default;
-
-int GridStagePatterns::Next(int previous) const {
+int GridSettingsFile::NextStagePattern(int previous) const {
   return text_->FindFirstMark(previous + 1) ? previous + 1 : 1;
 }
 
-CrossGrid GridStagePatterns::Load(int n) const {
+CrossGrid GridSettingsFile::LoadStagePattern(int n) const {
   const auto mark = text_->FindFirstMark(n);
   if (!mark) {
     text_->FailFile("the file has no stage " + std::to_string(n) + " (no line \";#" +
@@ -296,35 +292,18 @@ CrossGrid GridStagePatterns::Load(int n) const {
   return grid;
 }
 
-int NextStagePattern(const std::filesystem::path& path, int previous) {
-  return GridStagePatterns(path).Next(previous);
-}
-
-CrossGrid LoadStagePattern(const std::filesystem::path& path, int n) {
-  return GridStagePatterns(path).Load(n);
-}
-
-int CountStages(const std::filesystem::path& path) {
-  const GridFileText text(path);
+int GridSettingsFile::CountStages() const {
   int expected = 1;
-  for (size_t i = 0; i < text.LineCount(); ++i) {
-    if (text.IsMark(i, expected)) ++expected;
+  for (size_t i = 0; i < text_->LineCount(); ++i) {
+    if (text_->IsMark(i, expected)) ++expected;
   }
   return expected - 1;
 }
 
-std::optional<StageSize> ReadStageSize(const std::filesystem::path& path, int n) {
-  const GridFileText text(path);
-  const auto mark = text.FindMarkInSequence(n);
+std::optional<CrossMasMarks> GridSettingsFile::ReadStageCells(int n) const {
+  const auto mark = text_->FindMarkInSequence(n);
   if (!mark) return std::nullopt;
-  return text.ReadSize(*mark);
-}
-
-std::optional<CrossMasMarks> ReadStageCells(const std::filesystem::path& path, int n) {
-  const GridFileText text(path);
-  const auto mark = text.FindMarkInSequence(n);
-  if (!mark) return std::nullopt;
-  CrossMasMarks marks = text.ReadCells(*mark, text.ReadSize(*mark), true);
+  CrossMasMarks marks = text_->ReadCells(*mark, text_->ReadSize(*mark), true);
   for (int y = 1; y <= marks.MasMaxY(); ++y) {
     for (int x = 1; x <= marks.MasMaxX(); ++x) {
       if (!IsWall(marks(x, y))) marks(x, y) = BlankMark;

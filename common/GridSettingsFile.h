@@ -50,40 +50,44 @@ struct DicLocation {
   std::string DicFileName;
 };
 
-// The generator's readers. Each reads the file anew; a file too short or malformed for
-// what a reader needs is a FileError naming the line.
-int ReadStageCount(const std::filesystem::path& path);  // number after the last stage mark
-DicLocation ReadDicLocation(const std::filesystem::path& path);
-int ReadEmbedChrFlag(const std::filesystem::path& path);
-int ReadMasSizePattern(const std::filesystem::path& path);
-// The pattern after `previous`, or 1 when the file has no stage of that number.
-int NextStagePattern(const std::filesystem::path& path, int previous);
-// Stage n's cells and slots, checked against each other.
-CrossGrid LoadStagePattern(const std::filesystem::path& path, int n);
-
 class GridFileText;
 
-// The two readers above on a file read once: a run loads stage after stage from it.
-class GridStagePatterns {
- public:
-  explicit GridStagePatterns(const std::filesystem::path& path);
-  ~GridStagePatterns();
-  int Next(int previous) const;
-  CrossGrid Load(int n) const;
-
- private:
-  std::unique_ptr<GridFileText> text_;
-};
-
-// The designer's readers: stages count only while their marks follow one another.
+// A grid's width and height.
 struct StageSize {
   int MasMaxX = 0;
   int MasMaxY = 0;
 };
-int CountStages(const std::filesystem::path& path);
-std::optional<StageSize> ReadStageSize(const std::filesystem::path& path, int n);
-// Stage n's walls and open cells; letters of their own become open cells, and so do
-// cells missing from a short row. Nothing when the file has no stage n.
-std::optional<CrossMasMarks> ReadStageCells(const std::filesystem::path& path, int n);
+
+// A grid settings file read once. Each value is checked when it is taken, so a reader
+// meets only the problems of what it reads; a problem is a FileError naming the line.
+// The generator and the designer find and read a stage by their own rules.
+class GridSettingsFile {
+ public:
+  // Reads the file; a FileError when it cannot be read or is not code page 932 text.
+  explicit GridSettingsFile(const std::filesystem::path& path);
+  ~GridSettingsFile();
+
+  // --- The header ---
+  DicLocation ReadDicLocation() const;
+  int ReadEmbedChrFlag() const;  // 0 or 1
+  int ReadMasSizePattern() const;
+
+  // --- The generator's rules: stage n is the first line that is its mark; its rows must be
+  // complete and its slots fit the grid. ---
+  int ReadStageCount() const;  // the number after the last line that starts like a mark
+  // The pattern after `previous`, or 1 when the file has no stage of that number.
+  int NextStagePattern(int previous) const;
+  // Stage n's cells and slots, checked against each other.
+  CrossGrid LoadStagePattern(int n) const;
+
+  // --- The designer's rules: stages count only while their marks follow one another. ---
+  int CountStages() const;
+  // Stage n's walls and open cells; letters of their own become open cells, and so do
+  // cells missing from a short row. Nothing when the file has no stage n.
+  std::optional<CrossMasMarks> ReadStageCells(int n) const;
+
+ private:
+  std::unique_ptr<GridFileText> text_;
+};
 
 }  // namespace crossword

@@ -1,13 +1,11 @@
 #include "dictionary/Dictionary.h"
 
-#include <algorithm>
 #include <cctype>
 #include <limits>
 #include <stdexcept>
 #include <unordered_map>
 
 #include "common/TextCodec.h"
-#include "dictionary/LetterIndex.h"
 #include "dictionary/SqliteDatabase.h"
 #include "dictionary/WordTables.h"
 
@@ -85,32 +83,6 @@ void CheckLength(int length) {
   }
 }
 
-void CheckPositions(int length, const WordQuery& query) {
-  for (const auto& [position, letter] : query.Letters) {
-    if (position < 1 || position > length) {
-      throw std::out_of_range("letter position " + std::to_string(position) + " of a " +
-                              std::to_string(length) + "-letter word");
-    }
-  }
-}
-
-// Ascending lists of stored positions, the shortest first.
-using PositionLists = std::vector<const std::vector<int>*>;
-
-// The first position above `after` that every list holds; nothing when none.
-std::optional<int> FirstCommonAfter(const PositionLists& lists, int after) {
-  const std::vector<int>& shortest = *lists.front();
-  for (auto k = std::upper_bound(shortest.begin(), shortest.end(), after); k != shortest.end();
-       ++k) {
-    if (std::all_of(lists.begin() + 1, lists.end(), [&](const std::vector<int>* list) {
-          return std::binary_search(list->begin(), list->end(), *k);
-        })) {
-      return *k;
-    }
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 struct Dictionary::Store {
@@ -122,7 +94,7 @@ struct Dictionary::Store {
     SqliteStatement classOf;
   };
 
-  // A statement of the given text, prepared on first use and kept for later finds.
+  // A statement of the given text, prepared on first use and kept for later scans.
   SqliteStatement& Query(const std::string& sql) {
     auto found = queries.find(sql);
     if (found == queries.end()) found = queries.emplace(sql, db.Prepare(sql)).first;
@@ -156,73 +128,9 @@ struct Dictionary::Store {
     return result;
   }
 
-  // The stored positions of the words with `letter` at `position`, read once from the
-  // letter's index and kept: the fill asks for the same few letters again and again.
-  // Each letter is a bound parameter, never query text.
-  const std::vector<int>& WithLetter(int length, int position, char32_t letter) {
-    const std::uint64_t key = static_cast<std::uint64_t>(length) << 40 |
-                              static_cast<std::uint64_t>(position) << 32 | letter;
-    auto found = lettered.find(key);
-    if (found == lettered.end()) {
-      found = lettered.emplace(key, ReadWithLetter(length, position, letter)).first;
-    }
-    return found->second;
-  }
-
-  std::vector<int> ReadWithLetter(int length, int position, char32_t letter) {
-    if (!hasLetterIndex) {
-      SqliteStatement& read = Query("SELECT rowid FROM " + TableName(length) + " WHERE " +
-                                    YFieldName(position) + " = ?1 ORDER BY rowid");
-      read.Bind(1, ToUtf8(letter));
-      return Positions(read);
-    }
-    SqliteStatement& read = Query(SelectLetterPositionsSql());
-    read.Bind(1, length).Bind(2, position).Bind(3, ToUtf8(letter));
-    if (!read.Step()) return {};
-    auto positions = PositionsFromBlob(read.Blob(0));
-    read.Reset();
-    if (!positions || (!positions->empty() && positions->back() > tables[length].count)) {
-      throw DictionaryError(db.Path(), "the letter index entry of " + DescribeCharacter(letter) +
-                                           " at position " + std::to_string(position) +
-                                           " of table \"" + TableName(length) + "\" is damaged");
-    }
-    return std::move(*positions);
-  }
-
-  std::vector<int> WithReading(int length, const std::u32string& Yst) {
-    SqliteStatement& read =
-        Query("SELECT rowid FROM " + TableName(length) + " WHERE Yst = ?1 ORDER BY rowid");
-    read.Bind(1, ToUtf8(Yst));
-    return Positions(read);
-  }
-
-  // The lists a word must be in to match a query with letters; `reading` keeps the list of
-  // a whole reading, which is asked once and not kept.
-  PositionLists ListsOf(int length, const WordQuery& query, std::vector<int>& reading) {
-    PositionLists lists;
-    if (!query.Yst.empty()) {
-      reading = WithReading(length, query.Yst);
-      lists.push_back(&reading);
-    }
-    for (const auto& [position, letter] : query.Letters) {
-      lists.push_back(&WithLetter(length, position, letter));
-    }
-    std::sort(lists.begin(), lists.end(),
-              [](const auto* a, const auto* b) { return a->size() < b->size(); });
-    return lists;
-  }
-
-  static std::vector<int> Positions(SqliteStatement& read) {
-    std::vector<int> positions;
-    while (read.Step()) positions.push_back(static_cast<int>(read.Integer(0)));
-    return positions;
-  }
-
   SqliteDatabase db;
-  bool hasLetterIndex = false;  // finds read the letter index, else the letter fields
   std::array<Table, AnswerLenMax + 1> tables;
-  std::unordered_map<std::string, SqliteStatement> queries;      // by their text
-  std::unordered_map<std::uint64_t, std::vector<int>> lettered;  // by length, position, letter
+  std::unordered_map<std::string, SqliteStatement> queries;  // by their text
 };
 
 namespace {
@@ -312,7 +220,6 @@ Dictionary::Dictionary(const std::filesystem::path& path) {
     throw DictionaryError(path, "the dictionary file does not exist");
   }
   store_ = std::make_unique<Store>(path);
-  store_->hasLetterIndex = store_->db.HasTable(LetterIndexTable);
   for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
     CheckFields(store_->db, length);
     Store::Table& table = store_->tables[length];
@@ -364,36 +271,6 @@ void Dictionary::ScanStoredWords(int length,
     const int k = static_cast<int>(scan.Integer(0));
     visit(k, RowReader(scan, Path(), length, k).Stored(1, reading));
   }
-}
-
-std::vector<int> Dictionary::FindAll(int length, const WordQuery& query) const {
-  const int count = RecordCount(length);
-  CheckPositions(length, query);
-  std::vector<int> found;
-  if (query.IsEmpty()) {
-    for (int k = 1; k <= count; ++k) found.push_back(k);
-    return found;
-  }
-  std::vector<int> reading;
-  const PositionLists lists = store_->ListsOf(length, query, reading);
-  for (auto k = FirstCommonAfter(lists, 0); k; k = FirstCommonAfter(lists, *k)) found.push_back(*k);
-  return found;
-}
-
-std::optional<int> Dictionary::FindFirst(int length, const WordQuery& query) const {
-  return FindNext(length, query, 0);
-}
-
-std::optional<int> Dictionary::FindNext(int length, const WordQuery& query, int after) const {
-  const int count = RecordCount(length);
-  CheckPositions(length, query);
-  if (query.IsEmpty()) return after < count ? std::optional<int>(after + 1) : std::nullopt;
-  std::vector<int> reading;
-  return FirstCommonAfter(store_->ListsOf(length, query, reading), after);
-}
-
-bool Dictionary::HasMatch(int length, const WordQuery& query) const {
-  return FindFirst(length, query).has_value();
 }
 
 Dictionary OpenDictionary(const std::string& DicPath, const std::string& DicFileName) {

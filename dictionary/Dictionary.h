@@ -4,13 +4,11 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/FileError.h"
 #include "common/GridModel.h"
-#include "dictionary/WordQuery.h"
 #include "dictionary/WordRecord.h"
 
 // The word dictionary (.lxd): an SQLite database with one table per answer length,
@@ -49,13 +47,6 @@ class Dictionary {
   // The same without decoding the texts: the quick way to read a whole table.
   void ScanStoredWords(int length,
                        const std::function<void(int k, const StoredWord&)>& visit) const;
-  // The stored positions k of every word matching the query, in stored order.
-  std::vector<int> FindAll(int length, const WordQuery& query) const;
-  // The first matching word, and the next one after position `after`; nothing when none.
-  std::optional<int> FindFirst(int length, const WordQuery& query) const;
-  std::optional<int> FindNext(int length, const WordQuery& query, int after) const;
-  // Whether any word of this length matches (an empty query: whether the table has words).
-  bool HasMatch(int length, const WordQuery& query) const;
 
  private:
   struct Store;

@@ -2,7 +2,6 @@
 
 #include <limits>
 #include <optional>
-#include <set>
 #include <unordered_map>
 
 #include "common/FileError.h"
@@ -12,7 +11,6 @@
 #include "common/TextFile.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/IndexFile.h"
-#include "dictionary/LetterIndex.h"
 #include "dictionary/SqliteDatabase.h"
 #include "dictionary/WordTables.h"
 
@@ -66,7 +64,6 @@ std::optional<ClassNumbers> CheckIndexFile(const std::filesystem::path& dictiona
 // What the check gathers from all tables.
 struct Gathered {
   std::unordered_map<std::int64_t, std::string> ids;  // ID -> the word that has it
-  LetterPositions letters;                            // as the letter fields give them
 };
 
 // Checks the rows of one table, every field of every word.
@@ -166,16 +163,6 @@ class TableCheck {
     }
   }
 
-  // The finds compare single letters with the letter fields, so only those can match.
-  void GatherLetters() {
-    for (int k = 1; k <= length_; ++k) {
-      const std::u32string& field = values_[YFieldName(k)].Text;
-      if (field.size() == 1) {
-        gathered_.letters[{length_, k, field[0]}].push_back(static_cast<int>(k_));
-      }
-    }
-  }
-
   void CheckNumbers() {
     const std::int64_t id = values_["ID"].Number;
     const std::string here = TableName(length_) + " word " + std::to_string(k_);
@@ -196,7 +183,6 @@ class TableCheck {
 
   void CheckWord() {
     CheckReading();
-    GatherLetters();
     for (const char* field : {"Yst", "Qst", "Ast"}) CheckText(field);
     CheckNumbers();
   }
@@ -209,41 +195,6 @@ class TableCheck {
   std::int64_t k_ = 0;                             // the word being checked
   std::unordered_map<std::string, Value> values_;  // its fields by name
 };
-
-std::string DescribeLetterEntry(const std::tuple<int, int, char32_t>& key) {
-  const auto& [length, position, letter] = key;
-  return "the letter index entry of " + DescribeCharacter(letter) + " at position " +
-         std::to_string(position) + " of table L" + std::to_string(length);
-}
-
-// The letter index must list exactly the words the letter fields give.
-void CheckLetterIndex(const SqliteDatabase& db, const LetterPositions& expected,
-                      std::vector<std::string>& problems) {
-  if (!db.HasTable(LetterIndexTable)) return;
-  std::set<std::tuple<int, int, char32_t>> seen;
-  SqliteStatement rows = db.Prepare(SelectLetterIndexSql());
-  while (rows.Step()) {
-    std::u32string letter;
-    try {
-      letter = FromUtf8(rows.Text(2).value_or(""));
-    } catch (const TextEncodingError&) {
-    }
-    const std::tuple key(static_cast<int>(rows.Integer(0)), static_cast<int>(rows.Integer(1)),
-                         letter.size() == 1 ? letter[0] : U'\0');
-    const auto found = expected.find(key);
-    if (found == expected.end() || PositionsFromBlob(rows.Blob(3)) != found->second) {
-      problems.push_back(db.Path().string() + ": " + DescribeLetterEntry(key) +
-                         " does not agree with the letter fields");
-    }
-    seen.insert(key);
-  }
-  for (const auto& entry : expected) {
-    if (!seen.contains(entry.first)) {
-      problems.push_back(db.Path().string() + ": " + DescribeLetterEntry(entry.first) +
-                         " is missing");
-    }
-  }
-}
 
 }  // namespace
 
@@ -260,7 +211,6 @@ std::vector<std::string> CheckDictionary(const std::filesystem::path& path) {
   for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
     TableCheck(path, length, numbers, gathered, problems).Run(db);
   }
-  CheckLetterIndex(db, gathered.letters, problems);
   return problems;
 }
 

@@ -5,7 +5,6 @@
 #include "common/TextFile.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/IndexFile.h"
-#include "dictionary/LetterIndex.h"
 #include "dictionary/SqliteDatabase.h"
 #include "dictionary/WordIndexFile.h"
 #include "dictionary/WordTables.h"
@@ -23,17 +22,6 @@ std::string CreateTableSql(int length) {
     separator = ", ";
   }
   return sql + ") STRICT";
-}
-
-// Indexes are made after the rows are in: much faster than keeping them up to date.
-std::string CreateIndexesSql(int length) {
-  const std::string table = TableName(length);
-  std::string sql = "CREATE INDEX " + table + "_Yst ON " + table + " (Yst);";
-  for (int k = 1; k <= length; ++k) {
-    const std::string field = YFieldName(k);
-    sql += "CREATE INDEX " + table + "_" + field + " ON " + table + " (" + field + ");";
-  }
-  return sql;
 }
 
 std::string InsertSql(int length) {
@@ -64,17 +52,6 @@ void CheckReadingLength(const std::filesystem::path& path, const WordRecord& wor
   }
 }
 
-void WriteLetterIndex(const SqliteDatabase& db, const LetterPositions& letters) {
-  db.Execute(CreateLetterIndexSql());
-  SqliteStatement insert = db.Prepare(InsertLetterPositionsSql());
-  for (const auto& [key, positions] : letters) {
-    const auto& [length, position, letter] = key;
-    insert.Bind(1, length).Bind(2, position).Bind(3, ToUtf8(letter));
-    insert.BindBlob(4, PositionsBlob(positions));
-    insert.Run();
-  }
-}
-
 void FillDatabase(const SqliteDatabase& db, const std::vector<WordRecord>& words) {
   // The file is new and replaces nothing until it is complete, so no journal is needed.
   db.Execute("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; BEGIN");
@@ -83,22 +60,10 @@ void FillDatabase(const SqliteDatabase& db, const std::vector<WordRecord>& words
     db.Execute(CreateTableSql(length));
     inserts[length] = db.Prepare(InsertSql(length));
   }
-  LetterPositions letters;
-  std::array<int, AnswerLenMax + 1> stored{};  // words written to each table so far
   for (const WordRecord& word : words) {
-    const auto length = static_cast<int>(word.Yst.size());
-    InsertWord(inserts[length], word);
-    ++stored[length];
-    for (int position = 1; position <= length; ++position) {
-      letters[{length, position, word.Yst[position - 1]}].push_back(stored[length]);
-    }
+    InsertWord(inserts[static_cast<int>(word.Yst.size())], word);
   }
-  WriteLetterIndex(db, letters);
-  for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
-    db.Execute(CreateIndexesSql(length));
-  }
-  // Statistics let the query planner pick the more selective letter index.
-  db.Execute("COMMIT; ANALYZE");
+  db.Execute("COMMIT");
 }
 
 }  // namespace

@@ -146,9 +146,11 @@ void QuestionSelection::CollectDifficultRank() {
   DifficultRank_ = selectedOption_ <= DifficultRankMax ? selectedOption_ : 0;
 }
 
-bool QuestionSelection::Admits(int CN, int BN) const {
-  return CN >= 0 && CN <= CategoryCount() && BN >= 0 && BN <= ListCount() && CategoryOn_[CN] == 1 &&
-         ListOn_[BN] != 0;
+bool SelectionAdmits(const std::vector<int>& categoryOn, const std::vector<int>& listOn, int CN,
+                     int BN) {
+  const bool categoryKnown = CN >= 0 && CN < static_cast<int>(categoryOn.size());
+  const bool listKnown = BN >= 0 && BN < static_cast<int>(listOn.size());
+  return categoryKnown && listKnown && categoryOn[CN] == 1 && listOn[BN] != 0;
 }
 
 std::vector<std::string> QuestionSelection::Problems() const {

@@ -18,6 +18,11 @@ struct CheckBox {
 // The difficulty rank options 1..6: ranks 1..5, and 6 for boxes set by hand.
 constexpr int RankOptionByHand = 6;
 
+// Whether a selection asks a word of category CN and list BN: its category on, its list
+// not off. A number beyond the tables belongs to nothing the user could select.
+bool SelectionAdmits(const std::vector<int>& categoryOn, const std::vector<int>& listOn, int CN,
+                     int BN);
+
 class QuestionSelection {
  public:
   // Sets IdxFileName for the dictionary; 1 when that file exists beside it, else 0.
@@ -59,9 +64,8 @@ class QuestionSelection {
   // Both sections' problems from the last load, "file:line: what is wrong".
   std::vector<std::string> Problems() const;
 
-  // Whether the collected selection asks a word of category CN and list BN. A number
-  // outside the tables is never asked.
-  bool Admits(int CN, int BN) const;
+  // Whether the collected selection asks a word of category CN and list BN.
+  bool Admits(int CN, int BN) const { return SelectionAdmits(CategoryOn_, ListOn_, CN, BN); }
 
   const std::vector<int>& CategoryOn() const { return CategoryOn_; }
   const std::vector<int>& ListOn() const { return ListOn_; }

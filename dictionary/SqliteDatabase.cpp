@@ -62,13 +62,6 @@ SqliteStatement& SqliteStatement::Bind(int index, std::string_view text) {
   return *this;
 }
 
-SqliteStatement& SqliteStatement::BindBlob(int index, std::string_view bytes) {
-  const int code = sqlite3_bind_blob(handle_.get(), index, bytes.data(),
-                                     static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
-  if (code != SQLITE_OK) ThrowSqliteError(path_, db_, code);
-  return *this;
-}
-
 bool SqliteStatement::Step() {
   const int code = sqlite3_step(handle_.get());
   if (code == SQLITE_ROW) return true;
@@ -94,12 +87,6 @@ std::optional<std::string_view> SqliteStatement::Text(int column) const {
   return std::string_view(text, sqlite3_column_bytes(handle_.get(), column));
 }
 
-std::string_view SqliteStatement::Blob(int column) const {
-  const auto* bytes = static_cast<const char*>(sqlite3_column_blob(handle_.get(), column));
-  return bytes == nullptr ? std::string_view()
-                          : std::string_view(bytes, sqlite3_column_bytes(handle_.get(), column));
-}
-
 SqliteDatabase::SqliteDatabase(const std::filesystem::path& path, Mode mode) : path_(path) {
   const bool readOnly = mode == Mode::ReadOnly;
   const int flags = readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI
@@ -110,12 +97,6 @@ SqliteDatabase::SqliteDatabase(const std::filesystem::path& path, Mode mode) : p
   handle_.reset(raw);
   if (code != SQLITE_OK) ThrowSqliteError(path_, raw, code);
   sqlite3_extended_result_codes(raw, 1);
-}
-
-bool SqliteDatabase::HasTable(const std::string& name) const {
-  SqliteStatement find = Prepare("SELECT 1 FROM sqlite_schema WHERE type = 'table' AND name = ?1");
-  find.Bind(1, name);
-  return find.Step();
 }
 
 void SqliteDatabase::Execute(const std::string& sql) const {

@@ -20,7 +20,6 @@ class SqliteStatement {
 
   SqliteStatement& Bind(int index, std::int64_t value);
   SqliteStatement& Bind(int index, std::string_view text);
-  SqliteStatement& BindBlob(int index, std::string_view bytes);
   // Steps once; false when there is no (further) row. Reset clears the bindings' effects.
   bool Step();
   void Reset();
@@ -31,7 +30,6 @@ class SqliteStatement {
   std::int64_t Integer(int column) const { return sqlite3_column_int64(handle_.get(), column); }
   // The text of a column; nothing for NULL.
   std::optional<std::string_view> Text(int column) const;
-  std::string_view Blob(int column) const;
 
  private:
   struct Finalizer {
@@ -49,7 +47,6 @@ class SqliteDatabase {
 
   SqliteStatement Prepare(std::string_view sql) const { return {handle_.get(), path_, sql}; }
   void Execute(const std::string& sql) const;
-  bool HasTable(const std::string& name) const;
   const std::filesystem::path& Path() const { return path_; }
 
  private:

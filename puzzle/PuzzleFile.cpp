@@ -8,6 +8,7 @@
 #include "common/TextCodec.h"
 #include "common/TextFile.h"
 #include "common/WordSlots.h"
+#include "puzzle/PuzzleFileWriter.h"
 
 namespace crossword {
 
@@ -52,10 +53,6 @@ std::optional<int> PrintFormNumber(std::u32string_view text) {
   return PlainNumber(text.substr(1, text.size() - 2));
 }
 
-int DigitCount(int number) {
-  return static_cast<int>(std::to_string(number).size());
-}
-
 // Walks the file line by line; every problem names the line it was found on.
 class PuzzleReader {
  public:
@@ -64,15 +61,12 @@ class PuzzleReader {
 
   PuzzleSet Read() {
     PuzzleSet set;
-    Expect(U";解答言語 =0:英語 =1:日本語");
+    Expect(AnswerLangLine);
     set.AnswerLang = NumberIn(Next("the answer language"), 0, 1, "the answer language 0 or 1");
-    Expect(U";ステージ数(#1～max99)");
+    Expect(StageCountLine);
     const int stages =
         NumberIn(Next("the number of stages"), 1, kStagesMax, "the number of stages 1 to 99");
-    Expect(
-        U";解答状況のら列(#1～ステージ数) =0:未完成 "
-        U"=1:完成済み　※ＣＤ－ＲＯＭに対処するため別ファイル(*.log)"
-        U"になりました。このためここでの設定は無効ですが、このままにしておいてください。");
+    Expect(SolveStatusLine);
     ReadStatusLine(stages);
     Expect(U"");
     for (int k = 1; k <= stages; ++k) set.Stages.push_back(ReadStage(k));
@@ -94,7 +88,7 @@ class PuzzleReader {
     return lines_[next_++];
   }
 
-  void Expect(const std::u32string& text) {
+  void Expect(std::u32string_view text) {
     const std::u32string& line = Next(text.empty() ? "an empty line" : Quoted(text));
     if (line != text) {
       FailHere("expected " + (text.empty() ? std::string("an empty line") : Quoted(text)) +
@@ -132,14 +126,14 @@ class PuzzleReader {
   }
 
   PuzzleStage ReadStage(int k) {
-    Expect(U";#" + DecimalText(k));
-    Expect(U";行数　文字幅");
+    Expect(StageMarkLine(k));
+    Expect(StageSizeLine);
     const auto size = NumberFields(2, "the rows and columns of the stage");
     const int height = size[0], width = size[1];
     if (width < 1 || width > kSizeMax || height < 1 || height > kSizeMax) {
       FailHere("a stage has 1 to 99 rows and columns");
     }
-    Expect(U";レベル(0,1～5)　出題単語数(1～)　縦の質問番号のトップ(2～)");
+    Expect(StageLevelLine);
     const auto level =
         NumberFields(3, "the level, the number of questions and the first down number");
     if (level[0] > 5) FailHere("the level is 0 to 5, found " + std::to_string(level[0]));
@@ -148,25 +142,25 @@ class PuzzleReader {
     PuzzleStage stage;
     stage.DifficultRank = level[0];
     stage.FirstDownNumber = level[2];
-    Expect(U";マス目の並びかた 1:壁 2:横 3:縦 4:クロス");
+    Expect(CellKindsLine);
     stage.CellKinds = ReadCellKinds(width, height);
-    Expect(U";解答");
+    Expect(AnswersLine);
     stage.FirstAnswerLine = next_;
     stage.Answers = ReadAnswers(width, height);
-    const int digits = DigitCount(level[1]);
-    Expect(U";質問番号(横)1～");
+    const int digits = NumberWidth(level[1]);
+    Expect(AcrossNumbersLine);
     stage.QuesNmbH = ReadQuestionNumbers(width, height, digits);
-    Expect(U";(縦)横に続けて通しの番号～");
+    Expect(DownNumbersLine);
     stage.QuesNmbV = ReadQuestionNumbers(width, height, digits);
     CheckGrid(stage, level[1], levelLine);
-    Expect(U";ヒント(質問番号順)");
+    Expect(HintsLine);
     ReadHints(stage, digits);
     Expect(U"");
     return stage;
   }
 
-  MasArray<int> ReadCellKinds(int width, int height) {
-    MasArray<int> kinds(width, height);
+  MasArray<CellKind> ReadCellKinds(int width, int height) {
+    MasArray<CellKind> kinds(width, height);
     for (int row = 0; row <= height + 1; ++row) {
       const auto codes = NumberFields(width + 2, "a line of the cell-kind map");
       for (int column = 0; column <= width + 1; ++column) {
@@ -177,7 +171,7 @@ class PuzzleReader {
                    std::to_string(column + 1) +
                    (frame ? " of the frame; the frame is all 1" : "; codes are 1 to 4"));
         }
-        if (!frame) kinds(column, row) = code;
+        if (!frame) kinds(column, row) = static_cast<CellKind>(code);
       }
     }
     return kinds;
@@ -221,11 +215,8 @@ class PuzzleReader {
     const WordPositions positions = MarkWordPos(stage.Answers);
     for (int y = 1; y <= stage.MasMaxY(); ++y) {
       for (int x = 1; x <= stage.MasMaxX(); ++x) {
-        const bool across = positions.WordPosH(x, y) != 0, down = positions.WordPosV(x, y) != 0;
-        const int kind = across && down ? KindCross
-                         : across       ? KindAcross
-                         : down         ? KindDown
-                                        : KindWall;
+        const CellKind kind =
+            CellKindOf(positions.WordPosH(x, y) != 0, positions.WordPosV(x, y) != 0);
         if (stage.CellKinds(x, y) != kind) {
           throw FileError(path_, "the cell-kind map does not fit the answers at column " +
                                      std::to_string(x) + ", row " + std::to_string(y));

@@ -7,12 +7,17 @@
 #include "common/GridModel.h"
 
 // A puzzle set file (.pzs) as the player reads it: the answer language, then per stage
-// the grid, its question numbers and the hints. The reader accepts exactly what the
-// generator writes and reports anything else with the file and line.
+// the grid, its question numbers and the hints. The reader accepts exactly what
+// puzzle/PuzzleFileWriter.h writes and reports anything else with the file and line.
 namespace crossword {
 
 // What a cell of the cell-kind map is part of.
 enum CellKind : int { KindWall = 1, KindAcross = 2, KindDown = 3, KindCross = 4 };
+
+// The kind of a cell that is in an across slot or not, and in a down slot or not.
+constexpr CellKind CellKindOf(bool across, bool down) {
+  return across && down ? KindCross : across ? KindAcross : down ? KindDown : KindWall;
+}
 
 struct PuzzleHint {
   int Number = 0;      // question number
@@ -28,7 +33,7 @@ struct PuzzleHint {
 struct PuzzleStage {
   int DifficultRank = 0;           // 0 (chosen by hand) or 1..5
   int FirstDownNumber = 0;         // question number of the first down hint
-  MasArray<int> CellKinds;         // CellKind of each cell, without the wall frame
+  MasArray<CellKind> CellKinds;    // each cell's kind, without the wall frame
   CrossMasMarks Answers;           // the filled grid: walls and letters
   MasArray<int> QuesNmbH;          // across question number starting at a cell, or 0
   MasArray<int> QuesNmbV;          // down question number starting at a cell, or 0

@@ -30,14 +30,6 @@ int ParseMasSize(const std::string& text, const char* what) {
   return *value;
 }
 
-int CountReadableStages(const std::string& path) {
-  try {
-    return CountStages(path);
-  } catch (const FileError&) {
-    return 0;
-  }
-}
-
 }  // namespace
 
 GridDesigner::GridDesigner(DesignerObserver& observer, const ProgramFolders& folders)
@@ -211,12 +203,16 @@ bool GridDesigner::CheckLeavePage3() {
   return true;
 }
 
-// Both reads come before any change, so a file that fails to read leaves the grid shown.
 bool GridDesigner::LoadStage(const std::string& path, int n) {
-  const auto size = ReadStageSize(path, n);
-  if (!size) return false;
-  const auto cells = ReadStageCells(path, n);
-  MakeNewGrid(*size);
+  return LoadStage(GridSettingsFile(path), n);
+}
+
+// The stage is read before anything changes, so a stage that fails to read leaves the
+// grid shown.
+bool GridDesigner::LoadStage(const GridSettingsFile& file, int n) {
+  const auto cells = file.ReadStageCells(n);
+  if (!cells) return false;
+  MakeNewGrid({cells->MasMaxX(), cells->MasMaxY()});
   CrossMas = *cells;
   ShowMasBar();
   StageFromFile = true;
@@ -231,8 +227,8 @@ void GridDesigner::ChooseReadFile(const std::string& path) {
   ReadFileDir = FolderOf(path);
   Show(DesignerLabel::lblReadFileName1, ReadFileName);
   Show(DesignerLabel::lblReadFileName2, ReadFileDir);
-  const int stages = CountReadableStages(path);
-  if (stages == 0 || !TryLoadStage(path, 1)) {
+  const int stages = LoadFirstStage(path);
+  if (stages == 0) {
     Ask(DesignerMsg::GridFileUnusable);
     ReadFileName = "不明(*.gst)";
     Show(DesignerLabel::lblReadFileName1, ReadFileName);
@@ -242,6 +238,18 @@ void GridDesigner::ChooseReadFile(const std::string& path) {
   CrossStageNmb = 1;
   Show(DesignerLabel::lblCrossStageNmbMax, std::to_string(stages));
   Show(DesignerLabel::lblCrossStageNmb, "1");
+}
+
+// The file's stage count once its stage 1 has loaded; 0 when the file or that stage
+// cannot be read.
+int GridDesigner::LoadFirstStage(const std::string& path) {
+  try {
+    const GridSettingsFile file(path);
+    const int stages = file.CountStages();
+    return stages > 0 && LoadStage(file, 1) ? stages : 0;
+  } catch (const FileError&) {
+    return 0;
+  }
 }
 
 void GridDesigner::ChangeStage(int n) {

@@ -109,6 +109,8 @@ class GridDesigner : public DesignerFiles,
   bool WriteStagesAuto(GridSettingsWriter& writer);
   bool RetryLayout(bool ok, int StageNmbAuto);
   bool TryLoadStage(const std::string& path, int n);
+  bool LoadStage(const GridSettingsFile& file, int n);
+  int LoadFirstStage(const std::string& path);
 
   std::string GridFolderFor(const std::string& dicPath) const;
 

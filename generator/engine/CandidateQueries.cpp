@@ -17,32 +17,15 @@ WordQuery Generator::MakeQueryFilter(const std::u32string& pattern, int length) 
   return query;
 }
 
+// Every admitted word with the slot's letters, in stored order, however many there are:
+// the shuffle works on all of them.
 int Generator::FetchCandidates(int slot) {
-  const GeneratorSlot& s = Slot(slot);
-  const WordQuery filter = MakeQueryFilter(s.Pattern, s.AnswerLen);
-  return filter.IsEmpty() ? FetchAllCandidates(slot) : FetchMatchingCandidates(slot, filter);
-}
-
-// Every candidate is kept, however many there are: the shuffle works on all of them.
-int Generator::FetchAllCandidates(int slot) {
-  candidateLength_ = Slot(slot).AnswerLen;
-  Candidate.clear();
-  const int N = DicDb->RecordCount(candidateLength_);
-  for (int k = 1; k <= N; ++k) AddIfAdmitted(candidateLength_, k);
-  return static_cast<int>(Candidate.size());
-}
-
-int Generator::FetchMatchingCandidates(int slot, const WordQuery& filter) {
-  candidateLength_ = Slot(slot).AnswerLen;
-  Candidate.clear();
-  for (int k : DicDb->FindAll(candidateLength_, filter)) AddIfAdmitted(candidateLength_, k);
-  return static_cast<int>(Candidate.size());
-}
-
-void Generator::AddIfAdmitted(int length, int k) {
   LetEventsRun();
-  const auto [CN, BN] = DicDb->ClassOf(length, k);
-  if (IsAdmitted(CN, BN)) Candidate.push_back(k);
+  const GeneratorSlot& s = Slot(slot);
+  candidateLength_ = s.AnswerLen;
+  Candidate = patternMatches_.Candidates(
+      *DicDb, s.AnswerLen, s.Pattern, MakeQueryFilter(s.Pattern, s.AnswerLen), CategoryOn, ListOn);
+  return static_cast<int>(Candidate.size());
 }
 
 const WordRecord& Generator::CandidateRecord(int i) {

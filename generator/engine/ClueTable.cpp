@@ -9,7 +9,7 @@
 #include "common/NumberText.h"
 #include "common/TextCodec.h"
 #include "common/TextFile.h"
-#include "generator/engine/PuzzleLines.h"
+#include "puzzle/PuzzleFileWriter.h"
 
 namespace crossword {
 

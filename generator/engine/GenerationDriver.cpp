@@ -27,7 +27,7 @@ bool Generator::MakeStages() {
   for (int stage = 1; stage <= S; ++stage) {
     Show(GeneratorLabel::lblInfoMaking, "■思案中");
     Show(GeneratorLabel::lblNowMakingNmb, std::to_string(stage));
-    pattern = StagePatterns().Next(pattern);
+    pattern = StagePatterns().NextStagePattern(pattern);
     LoadStagePattern(pattern);
     observer_.BuildGridView(CrossMas);
     const FillResult result =
@@ -74,17 +74,17 @@ void Generator::WriteFilledStage(int stage, int S) {
 // whose marks skip a number must not cycle through stage 1 for ever.
 bool Generator::IsLastPattern(int pattern) {
   return StagePatternNmbMax <= 1 || pattern == StagePatternNmbMax ||
-         StagePatterns().Next(pattern) == 1;
+         StagePatterns().NextStagePattern(pattern) == 1;
 }
 
 // The grid file is read once per run, not once per stage.
-const GridStagePatterns& Generator::StagePatterns() {
+const GridSettingsFile& Generator::StagePatterns() {
   if (!stagePatterns_) stagePatterns_.emplace(GridFile());
   return *stagePatterns_;
 }
 
 void Generator::LoadStagePattern(int n) {
-  const CrossGrid grid = StagePatterns().Load(n);
+  const CrossGrid grid = StagePatterns().LoadStagePattern(n);
   if (grid.CrossWord.empty()) {
     throw FileError(GridFile(), "grid " + std::to_string(n) + " has no word slot to fill");
   }

@@ -15,6 +15,7 @@
 #include "generator/engine/GeneratorMessages.h"
 #include "generator/engine/GeneratorObserver.h"
 #include "generator/engine/LoadedGridSettings.h"
+#include "generator/engine/PatternMatches.h"
 #include "generator/engine/PuzzleSetFiles.h"
 #include "generator/engine/RunSettings.h"
 #include "generator/engine/ThoroughSearch.h"
@@ -106,7 +107,7 @@ class Generator : public PuzzleSetFiles,
   bool IsExcluded(const WordRecord& candidate) const;
   int PickFreeCandidate(int n);
   int PickCrossedCandidate(int s, int n, int k);
-  bool CheckCrossings(const WordRecord& candidate, int k);
+  bool CheckCrossings(std::u32string_view reading, int k);
   void PlaceWord(int s, const WordRecord& word);
   void PushHistory();
   bool FindRepeat();
@@ -125,8 +126,6 @@ class Generator : public PuzzleSetFiles,
   static WordQuery MakeQueryFilter(const std::u32string& pattern, int length);
   using WordSelection::IsAdmitted;
   int FetchCandidates(int slot);
-  int FetchAllCandidates(int slot);
-  int FetchMatchingCandidates(int slot, const WordQuery& filter);
   // Candidate i, 1..n; valid until the next call.
   const WordRecord& CandidateRecord(int i);
 
@@ -146,14 +145,13 @@ class Generator : public PuzzleSetFiles,
   FillResult FillStageAttempts();
   void WriteFilledStage(int stage, int S);
   bool IsLastPattern(int pattern);
-  const GridStagePatterns& StagePatterns();
+  const GridSettingsFile& StagePatterns();
   int FillSlots();
   bool FillOneSlot(int s);
   std::string DescribeSlot(int s) const;
   std::vector<SearchSlot> MakeSearchSlots(std::map<std::u32string, CandidatePool>& pools);
   CandidatePool MakeCandidatePool(int s);
   void PlaceSearchResult(const std::vector<SearchSlot>& slots, const std::vector<int>& chosen);
-  void AddIfAdmitted(int length, int k);
   void LetEventsRun(double seconds = 0);
   void Show(GeneratorLabel label, const std::string& text) { observer_.ShowLabel(label, text); }
   std::u32string SlotLetters(const GeneratorSlot& slot) const;
@@ -162,17 +160,16 @@ class Generator : public PuzzleSetFiles,
   int CrossingPositionAt(const GeneratorSlot& slot, int position) const;
   std::u32string Snapshot() const;
   void PutBackBaseLetters(bool blanksToo);
-  std::vector<std::u32string> PuzzleStageLines(int k, int F) const;
-  void AddHints(int W, std::vector<std::u32string>& lines) const;
   void AppendPuzzleLines(const std::vector<std::u32string>& lines, bool create);
 
   GeneratorObserver& observer_;
-  std::optional<GridStagePatterns> stagePatterns_;  // the grid file's stages, read once
+  std::optional<GridSettingsFile> stagePatterns_;  // the grid file, read once per run
   bool stopRequested_ = false;
-  int candidateLength_ = 0;     // answer length of the words in Candidate
-  WordRecord candidateRecord_;  // the candidate read last, its strings reused
-  int puzzleLinesWritten_ = 0;  // to name the line of a field that cannot be written
-  std::string noFillReason_;    // set when FillStageThorough proves there is no fill
+  int candidateLength_ = 0;        // answer length of the words in Candidate
+  WordRecord candidateRecord_;     // the candidate read last, its strings reused
+  PatternMatches patternMatches_;  // in DicDb
+  int puzzleLinesWritten_ = 0;     // to name the line of a field that cannot be written
+  std::string noFillReason_;       // set when FillStageThorough proves there is no fill
 };
 
 }  // namespace crossword

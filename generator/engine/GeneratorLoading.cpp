@@ -39,11 +39,12 @@ std::filesystem::path Generator::GridFile() const {
 // earlier grid file and dictionary in place.
 int Generator::LoadGridSettings(bool chosenByUser) {
   const std::filesystem::path grid = GridFile();
-  const int stages = ReadStageCount(grid);
+  const GridSettingsFile file(grid);
+  const int stages = file.ReadStageCount();
   if (stages < 1) {
     throw FileError(grid, "the file holds no grid (no line \";#1\"); make one with Gridwright");
   }
-  DicLocation location = ReadDicLocation(grid);
+  DicLocation location = file.ReadDicLocation();
   // A grid file made on another machine names a folder that does not exist here.
   if (!FileExists(location.DicPath + location.DicFileName) &&
       FileExists(MakeDir + location.DicFileName)) {
@@ -56,7 +57,7 @@ int Generator::LoadGridSettings(bool chosenByUser) {
     observer_.EndProgram();
     return 0;
   }
-  const bool embedChrFlag = ReadEmbedChrFlag(grid) != 0;
+  const bool embedChrFlag = file.ReadEmbedChrFlag() != 0;
   const Dictionary dictionary(location.DicPath + location.DicFileName);
   std::string note;
   WordIndex words(OpenWordIndex(dictionary, note));
@@ -65,6 +66,7 @@ int Generator::LoadGridSettings(bool chosenByUser) {
   DicPath = location.DicPath;
   DicFileName = location.DicFileName;
   DicDb = std::move(words);
+  patternMatches_.Forget();
   EmbedChrFlag = embedChrFlag;
   AnswerLang = static_cast<AnswerLanguage>(DetectAnswerLang(dictionary));
   stagePatterns_.reset();

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "common/TextFile.h"
-#include "generator/engine/PuzzleLines.h"
+#include "puzzle/PuzzleFileWriter.h"
 
 namespace crossword {
 
@@ -25,6 +25,18 @@ auto HintIn(Stage& stage, int number) -> decltype(&stage.Across.front()) {
 
 WordRecord HintWord(const PuzzleHint& hint) {
   return {hint.ID, hint.Yst, hint.Qst, hint.Ast, hint.CN, hint.BN, hint.QN, hint.AN, hint.SN};
+}
+
+void SetHintWord(PuzzleHint& hint, const WordRecord& word) {
+  hint.Qst = word.Qst;
+  hint.Ast = word.Ast;
+  hint.Yst = word.Yst;
+  hint.ID = word.ID;
+  hint.CN = word.CN;
+  hint.BN = word.BN;
+  hint.QN = word.QN;
+  hint.AN = word.AN;
+  hint.SN = word.SN;
 }
 
 PuzzleSetEdit::PuzzleSetEdit(const std::filesystem::path& path)
@@ -68,22 +80,16 @@ void PuzzleSetEdit::PlaceWord(int k, int number, const WordRecord& word) {
     for (int x = 1; x <= stage.MasMaxX(); ++x) row += stage.Answers(x, y);
     lines_[stage.FirstAnswerLine + y - 1] = FieldText(row);
   }
-  hint.Qst = FieldText(word.Qst);
-  hint.Ast = FieldText(word.Ast);
-  hint.Yst = word.Yst;
-  hint.ID = word.ID;
-  hint.CN = word.CN;
-  hint.BN = word.BN;
-  hint.QN = word.QN;
-  hint.AN = word.AN;
-  hint.SN = word.SN;
+  SetHintWord(hint, word);
+  hint.Qst = FieldText(hint.Qst);
+  hint.Ast = FieldText(hint.Ast);
   WriteHintLine(k, hint);
 }
 
 void PuzzleSetEdit::WriteHintLine(int k, const PuzzleHint& hint) {
   const PuzzleStage& stage = set_.Stages[k - 1];
-  lines_[hint.Line] = HintLine(hint.Number, NumberWidth(stage.QuesNmbMax()), HintWord(hint),
-                               hint.Slot.FlagHorV == FlagDown);
+  lines_[hint.Line] =
+      HintLine(hint, NumberWidth(stage.QuesNmbMax()), hint.Slot.FlagHorV == FlagDown);
 }
 
 void PuzzleSetEdit::Save(const std::filesystem::path& path) const {

@@ -14,6 +14,8 @@ namespace crossword {
 
 // The word a hint holds, with every field of its line.
 WordRecord HintWord(const PuzzleHint& hint);
+// Gives the hint every field of `word`, its texts as they stand.
+void SetHintWord(PuzzleHint& hint, const WordRecord& word);
 
 class PuzzleSetEdit {
  public:

@@ -197,25 +197,28 @@ int Generator::PickFreeCandidate(int n) {
   return 0;
 }
 
+// The crossings are asked before the exclusions: both are fixed for the slot, so the
+// candidate chosen is the same, and most candidates fail on a crossing letter without
+// their clue being read.
 int Generator::PickCrossedCandidate(int s, int n, int k) {
   LetterCache.assign(k, LetterCacheEntry());
   for (int i = 1; i <= n; ++i) {
     LetEventsRun();
-    const WordRecord& candidate = CandidateRecord(i);
-    observer_.ShowCandidate(Slot(s), candidate.Yst);
+    const std::u32string_view reading = DicDb->Reading(candidateLength_, Candidate.at(i - 1));
+    observer_.ShowCandidate(Slot(s), reading);
     if (ShowSpeed > 0) LetEventsRun(ShowSpeed);
-    if (!IsExcluded(candidate) && CheckCrossings(candidate, k)) return i;
+    if (CheckCrossings(reading, k) && !IsExcluded(CandidateRecord(i))) return i;
   }
   return 0;
 }
 
 // Whether every open crossing keeps some word of its length with the candidate's letter
 // in it. Category, list and exclusions are not asked here: a quick necessary test.
-bool Generator::CheckCrossings(const WordRecord& candidate, int k) {
+bool Generator::CheckCrossings(std::u32string_view reading, int k) {
   for (int m = 1; m <= k; ++m) {
     const CrossingEntry& crossing = Crossing[m - 1];
     LetterCacheEntry& cache = LetterCache[m - 1];
-    const char32_t ch = candidate.Yst[crossing.OwnPos - 1];
+    const char32_t ch = reading[crossing.OwnPos - 1];
     if (Contains(cache.BadChr, ch)) return false;
     if (Contains(cache.GoodChr, ch)) continue;
     std::u32string pattern = crossing.CrossPattern;

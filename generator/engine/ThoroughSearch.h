@@ -97,6 +97,7 @@ class ThoroughSearch {
   Step Try(int s, int i, int depth);
   int Propagate(int s);
   int NarrowFrom(int u, const SlotCrossing& crossing);
+  bool KeepOnly(const CandidatePool& pool, int position);
   bool Narrow(int t, const WordBits& keep, int u);
   void Undo(size_t mark);
   void AddConflicts(std::vector<char>& into, const std::vector<int>& slots, int except);

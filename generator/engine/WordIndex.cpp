@@ -7,21 +7,6 @@
 
 namespace crossword {
 
-namespace {
-
-using Letters = std::vector<std::pair<int, char32_t>>;
-
-// A whole reading asked for is a letter asked at every position.
-Letters LettersOf(const WordQuery& query) {
-  Letters letters = query.Letters;
-  for (size_t i = 0; i < query.Yst.size(); ++i) {
-    letters.emplace_back(static_cast<int>(i) + 1, query.Yst[i]);
-  }
-  return letters;
-}
-
-}  // namespace
-
 const IndexedTable& WordIndex::TableOf(int length) const {
   if (length < AnswerLenMin || length > AnswerLenMax) {
     throw std::out_of_range("no words of " + std::to_string(length) + " letters");
@@ -55,36 +40,30 @@ void WordIndex::ReadRecord(int length, int k, WordRecord& word) const {
   word.SN = stored.SN;
 }
 
-// Walks the shortest range of words with one of the asked letters and keeps those with
-// all of them.
-template <typename Visit>
-void WordIndex::ForEachMatch(int length, const WordQuery& query, Visit visit) const {
+std::span<const std::int32_t> WordIndex::Postings(int length, const WordQuery& query) const {
   const IndexedTable& table = TableOf(length);
-  const Letters letters = LettersOf(query);
-  if (!query.Yst.empty() && static_cast<int>(query.Yst.size()) != length) return;
-  if (letters.empty()) {
-    for (int k = 1; k <= RecordCount(length) && visit(k); ++k) {
-    }
-    return;
+  if (!query.Yst.empty() && static_cast<int>(query.Yst.size()) != length) return {};
+  const LetterRange* rarest = nullptr;
+  auto ask = [&](int position, char32_t letter) {
+    const LetterRange* found =
+        position >= 1 && position <= length ? table.Find(position, letter) : nullptr;
+    if (found && rarest && found->count >= rarest->count) return true;
+    rarest = found;
+    return found != nullptr;
+  };
+  for (const auto& [position, letter] : query.Letters) {
+    if (!ask(position, letter)) return {};
   }
-  const int* first = nullptr;
-  int size = 0;
-  for (const auto& [position, letter] : letters) {
-    if (position < 1 || position > length) return;
-    const LetterRange* found = table.Find(position, letter);
-    if (!found) return;
-    if (!first || found->count < size) {
-      first = &table.postings[found->first];
-      size = found->count;
-    }
+  for (size_t i = 0; i < query.Yst.size(); ++i) {
+    if (!ask(static_cast<int>(i) + 1, query.Yst[i])) return {};
   }
-  for (const int* k = first; k != first + size; ++k) {
-    const char32_t* reading = table.Reading(*k).data();
-    const bool matches = std::all_of(letters.begin(), letters.end(), [&](const auto& asked) {
-      return reading[asked.first - 1] == asked.second;
-    });
-    if (matches && !visit(*k)) return;
-  }
+  return {&table.postings[rarest->first], static_cast<size_t>(rarest->count)};
+}
+
+bool WordIndex::Matches(std::u32string_view reading, const WordQuery& query) {
+  return (query.Yst.empty() || reading == query.Yst) &&
+         std::all_of(query.Letters.begin(), query.Letters.end(),
+                     [&](const auto& asked) { return reading[asked.first - 1] == asked.second; });
 }
 
 std::vector<int> WordIndex::FindAll(int length, const WordQuery& query) const {

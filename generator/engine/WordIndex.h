@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -31,14 +33,36 @@ class WordIndex {
   }
   std::vector<int> FindAll(int length, const WordQuery& query) const;
   bool HasMatch(int length, const WordQuery& query) const;
-
- private:
-  const IndexedTable& TableOf(int length) const;
   // Calls visit(k) for each matching word in stored order until it returns false.
   template <typename Visit>
   void ForEachMatch(int length, const WordQuery& query, Visit visit) const;
 
+ private:
+  const IndexedTable& TableOf(int length) const;
+  // The words to walk for `query`: those of the rarest letter it asks; an empty range when
+  // no word can match. Each word walked still has to be checked.
+  std::span<const std::int32_t> Postings(int length, const WordQuery& query) const;
+  static bool Matches(std::u32string_view reading, const WordQuery& query);
+
   WordIndexImage image_;
 };
+
+// Walks the shortest list of words with one of the asked letters and keeps those with all
+// of them.
+template <typename Visit>
+void WordIndex::ForEachMatch(int length, const WordQuery& query, Visit visit) const {
+  const IndexedTable& table = TableOf(length);
+  if (query.IsEmpty()) {
+    for (int k = 1; k <= table.count && visit(k); ++k) {
+    }
+    return;
+  }
+  // The words of the one letter asked are all matches: their readings need no look.
+  const bool oneLetter = query.Yst.empty() && query.Letters.size() == 1;
+  for (const int k : Postings(length, query)) {
+    const bool matches = oneLetter || Matches(table.Reading(k), query);
+    if (matches && !visit(k)) return;
+  }
+}
 
 }  // namespace crossword

@@ -45,8 +45,13 @@ int RankSelections::EasiestRank(int CN, int BN) const {
 }
 
 SlotSwap::SlotSwap(const PuzzleStage& stage, const PuzzleHint& hint, const Dictionary& dictionary,
-                   const RankSelections& ranks, int rank)
-    : stage_(stage), hint_(hint), dictionary_(dictionary), ranks_(ranks), rank_(rank) {
+                   const WordIndex& words, const RankSelections& ranks, int rank)
+    : stage_(stage),
+      hint_(hint),
+      dictionary_(dictionary),
+      words_(words),
+      ranks_(ranks),
+      rank_(rank) {
   for (int i = 1; i <= hint.Slot.AnswerLen; ++i) {
     const int x = hint.Slot.CellX(i), y = hint.Slot.CellY(i);
     pattern_ += stage.CellKinds(x, y) == KindCross ? stage.Answers(x, y) : BlankMark;
@@ -56,8 +61,8 @@ SlotSwap::SlotSwap(const PuzzleStage& stage, const PuzzleHint& hint, const Dicti
 std::vector<SwapCandidate> SlotSwap::Candidates() const {
   const int length = hint_.Slot.AnswerLen;
   std::vector<SwapCandidate> candidates;
-  for (int k : dictionary_.FindAll(length, Generator::MakeQueryFilter(pattern_, length))) {
-    WordRecord word = dictionary_.Record(length, k);
+  for (int k : words_.FindAll(length, Generator::MakeQueryFilter(pattern_, length))) {
+    WordRecord word = words_.Record(length, k);
     if (word.ID == hint_.ID || !IsAdmitted(word) || ExcludingHint(word) != nullptr) continue;
     const int easiest = ranks_.EasiestRank(word.CN, word.BN);
     candidates.push_back({std::move(word), easiest});
@@ -112,8 +117,8 @@ std::string SlotSwap::WhyNot(const std::u32string& reading) const {
     }
   }
   std::vector<WordRecord> words;
-  for (int k : dictionary_.FindAll(length, WordQuery{reading, {}})) {
-    WordRecord found = dictionary_.Record(length, k);
+  for (int k : words_.FindAll(length, WordQuery{reading, {}})) {
+    WordRecord found = words_.Record(length, k);
     if (found.ID != hint_.ID) words.push_back(std::move(found));
   }
   if (words.empty()) {

@@ -7,6 +7,7 @@
 
 #include "dictionary/Dictionary.h"
 #include "dictionary/QuestionSelection.h"
+#include "generator/engine/WordIndex.h"
 #include "puzzle/PuzzleFile.h"
 
 // Another word for one question of a finished stage: one that keeps every crossing letter
@@ -43,9 +44,10 @@ class SwapRefused : public std::runtime_error {
 
 class SlotSwap {
  public:
-  // The question `hint` of `stage`, with words from `dictionary` that rank `rank` asks.
+  // The question `hint` of `stage`, with words of `dictionary`, searched in its index
+  // `words`, that rank `rank` asks.
   SlotSwap(const PuzzleStage& stage, const PuzzleHint& hint, const Dictionary& dictionary,
-           const RankSelections& ranks, int rank);
+           const WordIndex& words, const RankSelections& ranks, int rank);
 
   // The slot's crossing letters in place, BlankMark on cells no other answer crosses.
   const std::u32string& Pattern() const { return pattern_; }
@@ -65,6 +67,7 @@ class SlotSwap {
   const PuzzleStage& stage_;
   const PuzzleHint& hint_;
   const Dictionary& dictionary_;
+  const WordIndex& words_;
   const RankSelections& ranks_;
   int rank_;
   std::u32string pattern_;

@@ -90,7 +90,8 @@ void GeneratorWindow::LoadSelection() {
         "辞書と同じフォルダに索引ファイルがありません。分類とリストの選択は前のままです。");
     return;
   }
-  selection_.LoadIndex(engine_.DicPath, ReadMasSizePattern(engine_.MakeDir + engine_.MakeFile));
+  selection_.LoadIndex(engine_.DicPath,
+                       GridSettingsFile(engine_.MakeDir + engine_.MakeFile).ReadMasSizePattern());
   page4_->BuildTable(selection_.CategoryTable());
   page5_->BuildTable(selection_.ListTable());
   ShowSelection();

@@ -31,50 +31,53 @@ class GridSettingsReader : public ::testing::Test {
 
 TEST_F(GridSettingsReader, HeaderReadersTakeTheLinesByPosition) {
   const auto path = File(kHeader + Stage(";#1"));
-  EXPECT_EQ(ReadDicLocation(path).DicPath, "/dic/");
-  EXPECT_EQ(ReadDicLocation(path).DicFileName, "標準日本語辞書.lxd");
-  EXPECT_EQ(ReadEmbedChrFlag(path), 1);
-  EXPECT_EQ(ReadMasSizePattern(path), 3);
+  const GridSettingsFile file(path);
+  EXPECT_EQ(file.ReadDicLocation().DicPath, "/dic/");
+  EXPECT_EQ(file.ReadDicLocation().DicFileName, "標準日本語辞書.lxd");
+  EXPECT_EQ(file.ReadEmbedChrFlag(), 1);
+  EXPECT_EQ(file.ReadMasSizePattern(), 3);
 }
 
 TEST_F(GridSettingsReader, TheTwoProgramsCountStagesTheirOwnWay) {
   // Stages 1 to 3 and a stray ";#5": the designer counts 3, the generator 5.
   const auto stray =
       File(kHeader + Stage(";#1") + Stage(";#2") + Stage(";#3") + Cp932Lines({";#5"}));
-  EXPECT_EQ(CountStages(stray), 3);
-  EXPECT_EQ(ReadStageCount(stray), 5);
+  EXPECT_EQ(GridSettingsFile(stray).CountStages(), 3);
+  EXPECT_EQ(GridSettingsFile(stray).ReadStageCount(), 5);
 
   // Marks 1, 2, 4: stage 4 is never offered by the designer.
   const auto gap = File(kHeader + Stage(";#1") + Stage(";#2") + Stage(";#4"));
-  EXPECT_EQ(CountStages(gap), 2);
-  EXPECT_FALSE(ReadStageSize(gap, 3));
-  EXPECT_FALSE(ReadStageCells(gap, 4));
+  EXPECT_EQ(GridSettingsFile(gap).CountStages(), 2);
+  EXPECT_FALSE(GridSettingsFile(gap).ReadStageCells(3));
+  EXPECT_FALSE(GridSettingsFile(gap).ReadStageCells(4));
 
   const auto none = File(kHeader);
-  EXPECT_EQ(CountStages(none), 0);
-  EXPECT_EQ(ReadStageCount(none), 0);
+  EXPECT_EQ(GridSettingsFile(none).CountStages(), 0);
+  EXPECT_EQ(GridSettingsFile(none).ReadStageCount(), 0);
 }
 
 TEST_F(GridSettingsReader, TwelveStagesCountTwelveForTheGenerator) {
   std::string bytes = kHeader;
   for (int n = 1; n <= 12; ++n) bytes += Stage(";#" + std::to_string(n));
   const auto path = File(bytes);
-  EXPECT_EQ(ReadStageCount(path), 12);
-  EXPECT_EQ(CountStages(path), 12);
-  EXPECT_EQ(NextStagePattern(path, 11), 12);
-  EXPECT_EQ(NextStagePattern(path, 12), 1);  // cycles back
+  const GridSettingsFile file(path);
+  EXPECT_EQ(file.ReadStageCount(), 12);
+  EXPECT_EQ(file.CountStages(), 12);
+  EXPECT_EQ(file.NextStagePattern(11), 12);
+  EXPECT_EQ(file.NextStagePattern(12), 1);  // cycles back
 }
 
 TEST_F(GridSettingsReader, StageMarksMatchWholeLinesOnly) {
   const auto path = File(kHeader + Stage(";#01") + Stage(" ;#1"));
-  EXPECT_EQ(CountStages(path), 0);
-  EXPECT_THROW(LoadStagePattern(path, 1), FileError);
-  EXPECT_EQ(NextStagePattern(path, 0), 1);
+  const GridSettingsFile file(path);
+  EXPECT_EQ(file.CountStages(), 0);
+  EXPECT_THROW(file.LoadStagePattern(1), FileError);
+  EXPECT_EQ(file.NextStagePattern(0), 1);
 }
 
 TEST_F(GridSettingsReader, TheDesignerTurnsLettersAndMissingCellsIntoOpenCells) {
   const auto path = File(kHeader + Stage(";#1", "ア　"));
-  const auto cells = ReadStageCells(path, 1);
+  const auto cells = GridSettingsFile(path).ReadStageCells(1);
   ASSERT_TRUE(cells);
   EXPECT_EQ((*cells)(1, 1), BlankMark);
   EXPECT_EQ((*cells)(3, 1), BlankMark);
@@ -83,13 +86,13 @@ TEST_F(GridSettingsReader, TheDesignerTurnsLettersAndMissingCellsIntoOpenCells) 
 
 TEST_F(GridSettingsReader, TheGeneratorKeepsLettersButRefusesAShortRow) {
   const auto letters = File(kHeader + Stage(";#1", "アイ　"));
-  const CrossGrid grid = LoadStagePattern(letters, 1);
+  const CrossGrid grid = GridSettingsFile(letters).LoadStagePattern(1);
   EXPECT_EQ(grid.CrossMas(1, 1), U'ア');
   EXPECT_EQ(grid.CrossWord[3], (CrossWordSlot{2, 3, 1, 3}));
 
   const auto shortRow = File(kHeader + Stage(";#1", "　　"));
   try {
-    LoadStagePattern(shortRow, 1);
+    GridSettingsFile(shortRow).LoadStagePattern(1);
     FAIL() << "no error";
   } catch (const FileError& error) {
     EXPECT_EQ(error.LineNumber(), 14);
@@ -100,7 +103,7 @@ TEST_F(GridSettingsReader, SlotNumbersMaySpreadOverLinesAndKeepTheirBlanks) {
   const auto path = File(
       kHeader + Cp932Lines({";#1", ";MasMaxX,MasMaxY", "2,2", ";CrossMas", "　　", "　　",
                             ";QuesNmbMax", "2", ";CrossWord", " 1 , 1 , 1", " 2 ", "2,2,1,2", ""}));
-  const auto slots = LoadStagePattern(path, 1).CrossWord;
+  const auto slots = GridSettingsFile(path).LoadStagePattern(1).CrossWord;
   ASSERT_EQ(slots.size(), 2u);
   EXPECT_EQ(slots[0], (CrossWordSlot{1, 1, 1, 2}));
   EXPECT_EQ(slots[1], (CrossWordSlot{2, 2, 1, 2}));
@@ -116,22 +119,22 @@ TEST_F(GridSettingsReader, AFileCutAtAnyLineIsReportedNotMisread) {
     const int lines = static_cast<int>(std::count(whole.begin(), whole.begin() + end + 2, '\n'));
     SCOPED_TRACE("cut after line " + std::to_string(lines));
     if (lines < 4) {
-      EXPECT_THROW(ReadDicLocation(path), FileError);
+      EXPECT_THROW(GridSettingsFile(path).ReadDicLocation(), FileError);
     }
     if (lines < 8) {
-      EXPECT_THROW(ReadMasSizePattern(path), FileError);
+      EXPECT_THROW(GridSettingsFile(path).ReadMasSizePattern(), FileError);
     }
     if (lines >= 10 && lines < 27) {
-      EXPECT_THROW(LoadStagePattern(path, 1), FileError);
+      EXPECT_THROW(GridSettingsFile(path).LoadStagePattern(1), FileError);
     }
     if (lines >= 27) {
-      EXPECT_EQ(LoadStagePattern(path, 1).CrossWord.size(), 6u);
+      EXPECT_EQ(GridSettingsFile(path).LoadStagePattern(1).CrossWord.size(), 6u);
     }
     if (lines >= 10 && lines < 12) {
-      EXPECT_THROW(ReadStageSize(path, 1), FileError);
+      EXPECT_THROW(GridSettingsFile(path).ReadStageCells(1), FileError);
     }
     if (lines >= 18) {
-      EXPECT_TRUE(ReadStageCells(path, 1));
+      EXPECT_TRUE(GridSettingsFile(path).ReadStageCells(1));
     }
   }
 }
@@ -158,9 +161,9 @@ TEST_F(GridSettingsReader, MalformedNumbersAreNamedWithTheirLine) {
     const auto path = File(c.bytes);
     try {
       if (c.line == 6) {
-        ReadEmbedChrFlag(path);
+        GridSettingsFile(path).ReadEmbedChrFlag();
       } else {
-        LoadStagePattern(path, 1);
+        GridSettingsFile(path).LoadStagePattern(1);
       }
       ADD_FAILURE() << "no error for line " << c.line;
     } catch (const FileError& error) {
@@ -176,14 +179,14 @@ TEST_F(GridSettingsReader, SlotsThatDoNotFitTheGridAreRefused) {
   for (const auto& slot : badSlots) {
     const auto path = File(kHeader + Cp932Lines({";#1", ";S", "3,3", ";C", "　　　", "　■　",
                                                  "　　　", ";Q", "1", ";W", slot, ""}));
-    EXPECT_THROW(LoadStagePattern(path, 1), FileError) << slot;
+    EXPECT_THROW(GridSettingsFile(path).LoadStagePattern(1), FileError) << slot;
   }
 }
 
 TEST_F(GridSettingsReader, AUtf8FileIsRefusedWithAClearMessage) {
   const auto path = File(";DicPath\r\n/d/\r\n;DicFileName\r\n標準日本語辞書.lxd\r\n");
-  EXPECT_THROW(ReadDicLocation(path), FileError);
-  EXPECT_THROW(CountStages(path), FileError);
+  EXPECT_THROW(GridSettingsFile(path).ReadDicLocation(), FileError);
+  EXPECT_THROW(GridSettingsFile(path).CountStages(), FileError);
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ TEST(GridSettingsWriter, WritesSeveralStagesInOrderAndRefusesAGap) {
   EXPECT_THROW(writer.WriteGridStage(3, ExampleGrid()), std::logic_error);
   writer.WriteGridStage(2, ExampleGrid());
   writer.Commit();
-  EXPECT_EQ(CountStages(folder / "three.gst"), 2);
+  EXPECT_EQ(GridSettingsFile(folder / "three.gst").CountStages(), 2);
 }
 
 TEST(GridSettingsWriter, RefusesASlotLongerThanTwelve) {
@@ -98,24 +98,20 @@ TEST(GridSettingsWriter, WrittenFileReadsBackTheSameThroughEveryReader) {
   const auto secondSlots = writer.WriteGridStage(2, second);
   writer.Commit();
 
-  EXPECT_EQ(ReadStageCount(path), 2);
-  EXPECT_EQ(CountStages(path), 2);
-  const DicLocation location = ReadDicLocation(path);
+  const GridSettingsFile file(path);
+  EXPECT_EQ(file.ReadStageCount(), 2);
+  EXPECT_EQ(file.CountStages(), 2);
+  const DicLocation location = file.ReadDicLocation();
   EXPECT_EQ(location.DicPath, header.DicPath);
   EXPECT_EQ(location.DicFileName, header.DicFileName);
-  EXPECT_EQ(ReadEmbedChrFlag(path), 1);
-  EXPECT_EQ(ReadMasSizePattern(path), 2);
+  EXPECT_EQ(file.ReadEmbedChrFlag(), 1);
+  EXPECT_EQ(file.ReadMasSizePattern(), 2);
 
-  const CrossGrid loaded = LoadStagePattern(path, 1);
+  const CrossGrid loaded = file.LoadStagePattern(1);
   EXPECT_EQ(loaded.CrossMas, first);
   EXPECT_EQ(loaded.CrossWord, firstSlots);
-  EXPECT_EQ(LoadStagePattern(path, 2).CrossWord, secondSlots);
-
-  const auto size = ReadStageSize(path, 2);
-  ASSERT_TRUE(size);
-  EXPECT_EQ(size->MasMaxX, 6);
-  EXPECT_EQ(size->MasMaxY, 3);
-  EXPECT_EQ(ReadStageCells(path, 2), second);
+  EXPECT_EQ(file.LoadStagePattern(2).CrossWord, secondSlots);
+  EXPECT_EQ(file.ReadStageCells(2), second);
 }
 
 }  // namespace

@@ -30,8 +30,9 @@ class MakeFileRunTest : public ::testing::Test {
   }
   std::vector<CrossGrid> ReadBack() const {
     std::vector<CrossGrid> stages;
-    for (int n = 1; n <= CountStages(GridFile()); ++n) {
-      stages.push_back(LoadStagePattern(GridFile(), n));
+    const GridSettingsFile file(GridFile());
+    for (int n = 1; n <= file.CountStages(); ++n) {
+      stages.push_back(file.LoadStagePattern(n));
     }
     return stages;
   }
@@ -54,8 +55,8 @@ TEST_F(MakeFileRunTest, TheDefaultsMakeTwentySmallStagesThatPassEveryCheck) {
   EXPECT_EQ(recorder.Caption(DesignerLabel::lblNowMakingStageNmbAuto), "20");
   EXPECT_FALSE(recorder.stageLabels);
   EXPECT_EQ(recorder.progress, (std::vector<std::pair<int, bool>>{{4, true}, {4, false}}));
-  EXPECT_EQ(ReadMasSizePattern(GridFile()), 1);
-  EXPECT_EQ(ReadDicLocation(GridFile()).DicFileName, "words.lxd");
+  EXPECT_EQ(GridSettingsFile(GridFile()).ReadMasSizePattern(), 1);
+  EXPECT_EQ(GridSettingsFile(GridFile()).ReadDicLocation().DicFileName, "words.lxd");
   const auto stages = ReadBack();
   ASSERT_EQ(stages.size(), 20u);
   for (size_t i = 0; i < stages.size(); ++i) {
@@ -108,7 +109,7 @@ TEST_F(MakeFileRunTest, TheFirstStageHasAsManyRunsAsStagesAndAFailureWritesNothi
 TEST_F(MakeFileRunTest, LaterStagesHaveOneRunFewerAndTheStagesMadeStay) {
   AskStages(5);
   EXPECT_EQ(RunsFromStage2WithoutWords(), 4);
-  EXPECT_EQ(CountStages(GridFile()), 1);
+  EXPECT_EQ(GridSettingsFile(GridFile()).CountStages(), 1);
 }
 
 // A stop arrives while a stage's layout is made: the stages before it are whole and kept
@@ -134,8 +135,8 @@ TEST_F(MakeFileRunTest, AStoppedRunKeepsItsFinishedStages) {
     }
     const auto stages = ReadBack();
     EXPECT_EQ(stages.size(), static_cast<size_t>(stoppedAt - 1));
-    EXPECT_EQ(ReadStageCount(GridFile()), stoppedAt - 1);
-    EXPECT_EQ(ReadMasSizePattern(GridFile()), 1);
+    EXPECT_EQ(GridSettingsFile(GridFile()).ReadStageCount(), stoppedAt - 1);
+    EXPECT_EQ(GridSettingsFile(GridFile()).ReadMasSizePattern(), 1);
     EXPECT_EQ(testing::ReadBytes(GridFile()).find("killed"), std::string::npos);
   }
 }
@@ -153,11 +154,11 @@ TEST_F(MakeFileRunTest, TheHeaderNamesTheAutoSizePatternOnlyInTheFullAutoMode) {
   designer.Auto.MasSizePatternAuto = 4;
   designer.Auto.MakeStageNmbAuto = 1;
   ASSERT_EQ(designer.RunMakeFile(), 1);
-  EXPECT_EQ(ReadMasSizePattern(GridFile()), 4);
+  EXPECT_EQ(GridSettingsFile(GridFile()).ReadMasSizePattern(), 4);
   designer.MakeMode = MakeModeCustom;
   designer.CrossMas = testing::MarksFromRows({"....#", ".#.#.", ".....", ".#.#.", "#...."});
   ASSERT_EQ(designer.RunMakeFile(), 1);
-  EXPECT_EQ(ReadMasSizePattern(GridFile()), 0);
+  EXPECT_EQ(GridSettingsFile(GridFile()).ReadMasSizePattern(), 0);
   const auto stages = ReadBack();
   ASSERT_EQ(stages.size(), 1u);
   EXPECT_EQ(stages[0].CrossMas, designer.CrossMas);
@@ -167,7 +168,7 @@ TEST_F(MakeFileRunTest, TheHeaderNamesTheAutoSizePatternOnlyInTheFullAutoMode) {
 TEST_F(MakeFileRunTest, ACustomStageCountAndItsReset) {
   AskStages(37);
   ASSERT_EQ(designer.RunMakeFile(), 1);
-  EXPECT_EQ(CountStages(GridFile()), 37);
+  EXPECT_EQ(GridSettingsFile(GridFile()).CountStages(), 37);
   designer.Auto.InitAuto(2);
   EXPECT_EQ(designer.Auto.CrossStageNmbAuto, 25);
   EXPECT_EQ(designer.Auto.StageNmbAuto(), 20);

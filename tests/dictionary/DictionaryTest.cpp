@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include "common/FileNames.h"
 #include "dictionary/Dictionary.h"
@@ -14,10 +13,6 @@ using testing::ExecuteSql;
 using testing::ReadBytes;
 using testing::TempFolder;
 using testing::Word;
-
-WordQuery Letters(std::vector<std::pair<int, char32_t>> letters) {
-  return {U"", std::move(letters)};
-}
 
 class DictionaryStore : public ::testing::Test {
  protected:
@@ -56,113 +51,6 @@ TEST_F(DictionaryStore, RefusesPositionsAndLengthsOutsideItsTables) {
   EXPECT_THROW(dictionary.Record(3, 1), std::out_of_range);  // an empty table
   EXPECT_THROW(dictionary.RecordCount(1), std::out_of_range);
   EXPECT_THROW(dictionary.RecordCount(13), std::out_of_range);
-}
-
-TEST_F(DictionaryStore, FindsKnownLettersInStoredOrder) {
-  const Dictionary dictionary(
-      Write({Word(1, U"アイウ"), Word(2, U"アカウ"), Word(3, U"イイウ"), Word(4, U"アイエ")}));
-  const WordQuery firstAndLast = Letters({{1, U'ア'}, {3, U'ウ'}});
-  EXPECT_EQ(dictionary.FindAll(3, firstAndLast), (std::vector<int>{1, 2}));
-  EXPECT_EQ(dictionary.FindFirst(3, firstAndLast), 1);
-  EXPECT_EQ(dictionary.FindNext(3, firstAndLast, 1), 2);
-  EXPECT_EQ(dictionary.FindNext(3, firstAndLast, 2), std::nullopt);
-  EXPECT_TRUE(dictionary.HasMatch(3, firstAndLast));
-  EXPECT_FALSE(dictionary.HasMatch(3, Letters({{2, U'カ'}, {3, U'エ'}})));
-  EXPECT_EQ(dictionary.FindAll(3, Letters({{2, U'イ'}})), (std::vector<int>{1, 3, 4}));
-}
-
-TEST_F(DictionaryStore, AnEmptyQueryWalksTheWholeTable) {
-  const Dictionary dictionary(Write({Word(1, U"アイウ"), Word(2, U"アカウ")}));
-  EXPECT_EQ(dictionary.FindAll(3, {}), (std::vector<int>{1, 2}));
-  EXPECT_EQ(dictionary.FindNext(3, {}, 1), 2);
-  EXPECT_EQ(dictionary.FindNext(3, {}, 2), std::nullopt);
-  EXPECT_TRUE(dictionary.HasMatch(3, {}));
-  EXPECT_FALSE(dictionary.HasMatch(4, {}));
-  EXPECT_EQ(dictionary.FindFirst(4, {}), std::nullopt);
-}
-
-TEST_F(DictionaryStore, AWholeReadingIsFoundByItsText) {
-  const Dictionary dictionary(Write({Word(1, U"カサ"), Word(2, U"カミ"), Word(3, U"カサ")}));
-  EXPECT_EQ(dictionary.FindAll(2, {U"カサ", {}}), (std::vector<int>{1, 3}));
-  EXPECT_FALSE(dictionary.HasMatch(2, {U"カ", {}}));
-}
-
-TEST_F(DictionaryStore, QuotesAndWildcardsAreLettersLikeAnyOther) {
-  const Dictionary dictionary(
-      Write({Word(1, U"ア'"), Word(2, U"ア%"), Word(3, U"ア_"), Word(4, U"アイ")}));
-  EXPECT_EQ(dictionary.FindAll(2, Letters({{2, U'\''}})), (std::vector<int>{1}));
-  EXPECT_EQ(dictionary.FindAll(2, Letters({{2, U'%'}})), (std::vector<int>{2}));
-  EXPECT_EQ(dictionary.FindAll(2, Letters({{2, U'_'}})), (std::vector<int>{3}));
-  EXPECT_EQ(dictionary.FindAll(2, {U"ア'", {}}), (std::vector<int>{1}));
-  EXPECT_FALSE(dictionary.HasMatch(2, {U"' OR '1'='1", {}}));
-}
-
-TEST_F(DictionaryStore, WithoutItsLetterIndexADictionaryFindsTheSameWords) {
-  const std::vector<WordRecord> words = {Word(1, U"アイウ"), Word(2, U"カイウ"), Word(3, U"アイエ"),
-                                         Word(4, U"アキウ"), Word(5, U"ア'ウ")};
-  const WordQuery queries[] = {Letters({{1, U'ア'}, {3, U'ウ'}}),
-                               Letters({{2, U'イ'}}),
-                               Letters({{2, U'\''}}),
-                               {U"アイエ", {{1, U'ア'}}},
-                               Letters({{1, U'ン'}})};
-  const auto path = Write(words);
-  std::vector<std::vector<int>> indexed;
-  for (const WordQuery& query : queries) indexed.push_back(Dictionary(path).FindAll(3, query));
-  EXPECT_EQ(indexed[0], (std::vector<int>{1, 4, 5}));
-  ExecuteSql(path, "DROP TABLE LetterIndex");
-  const Dictionary plain(path);
-  for (size_t i = 0; i < std::size(queries); ++i) {
-    EXPECT_EQ(plain.FindAll(3, queries[i]), indexed[i]) << i;
-  }
-}
-
-TEST_F(DictionaryStore, ADamagedLetterIndexEntryIsNamedWhenUsed) {
-  const auto path = Write({Word(1, U"アイ"), Word(2, U"アカ")});
-  ExecuteSql(path, "UPDATE LetterIndex SET Positions = x'020000000100' WHERE Position = 1");
-  const Dictionary dictionary(path);
-  try {
-    dictionary.HasMatch(2, Letters({{1, U'ア'}}));
-    FAIL() << "no error";
-  } catch (const DictionaryError& error) {
-    EXPECT_NE(std::string(error.what()).find("letter index entry of 'ア' (U+30A2) at position 1"),
-              std::string::npos)
-        << error.what();
-  }
-}
-
-TEST_F(DictionaryStore, LetterFieldsReachTwelveAndNoFurtherThanTheWord) {
-  const Dictionary dictionary(
-      Write({Word(1, U"アイウエオカキクケコサシ"), Word(2, U"アイウエオカキクケコサス"),
-             Word(3, U"アイウエオ")}));
-  EXPECT_EQ(dictionary.FindAll(12, Letters({{1, U'ア'}, {12, U'ス'}})), (std::vector<int>{2}));
-  EXPECT_TRUE(dictionary.HasMatch(5, Letters({{5, U'オ'}})));
-  EXPECT_THROW(dictionary.HasMatch(4, Letters({{5, U'オ'}})), std::out_of_range);
-  EXPECT_THROW(dictionary.FindFirst(4, Letters({{0, U'オ'}})), std::out_of_range);
-}
-
-TEST_F(DictionaryStore, EveryLetterFieldAndTheReadingHaveAnIndex) {
-  const auto path = Write({Word(1, U"アイ")});
-  sqlite3* db = nullptr;
-  sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-  sqlite3_stmt* statement = nullptr;
-  ASSERT_EQ(sqlite3_prepare_v2(db,
-                               "SELECT 1 FROM pragma_index_list(?1) AS list, "
-                               "pragma_index_info(list.name) AS info WHERE info.name = ?2",
-                               -1, &statement, nullptr),
-            SQLITE_OK);
-  for (int length = 2; length <= 12; ++length) {
-    const std::string table = "L" + std::to_string(length);
-    std::vector<std::string> fields = {"Yst"};
-    for (int k = 1; k <= length; ++k) fields.push_back("Y" + std::to_string(k));
-    for (const std::string& field : fields) {
-      sqlite3_reset(statement);
-      sqlite3_bind_text(statement, 1, table.c_str(), -1, SQLITE_TRANSIENT);
-      sqlite3_bind_text(statement, 2, field.c_str(), -1, SQLITE_TRANSIENT);
-      EXPECT_EQ(sqlite3_step(statement), SQLITE_ROW) << table << "." << field;
-    }
-  }
-  sqlite3_finalize(statement);
-  sqlite3_close(db);
 }
 
 TEST_F(DictionaryStore, AFailedWriteLeavesTheOlderFileAsItWas) {
@@ -247,8 +135,7 @@ TEST_F(ForeignFile, EachStructuralFaultIsNamed) {
   const auto empty = folder_.Write("empty.lxd", "");
   EXPECT_NE(OpeningError(empty).find("\"L2\""), std::string::npos);
   EXPECT_NE(ErrorAfter("DROP TABLE L7").find("no table \"L7\""), std::string::npos);
-  EXPECT_NE(ErrorAfter("DROP INDEX L4_Y3; ALTER TABLE L4 DROP COLUMN Y3")
-                .find("table \"L4\" has no field \"Y3\""),
+  EXPECT_NE(ErrorAfter("ALTER TABLE L4 DROP COLUMN Y3").find("table \"L4\" has no field \"Y3\""),
             std::string::npos);
   const std::string retyped = ErrorAfter(
       "DROP TABLE L5; CREATE TABLE L5 (ID INTEGER, Yst TEXT, Y1 TEXT, Y2 TEXT, Y3 TEXT, Y4 TEXT,"

@@ -1,5 +1,6 @@
 // Every reader of grid settings files on any bytes: a FileError is the only way to fail.
 #include <algorithm>
+#include <optional>
 
 #include "common/FileError.h"
 #include "common/GridSettingsFile.h"
@@ -14,20 +15,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const FileError&) {
     }
   };
+  std::optional<GridSettingsFile> file;
+  attempt([&] { file.emplace(path); });
+  if (!file) return 0;
   int lastMark = 0;
-  attempt([&] { lastMark = ReadStageCount(path); });
-  attempt([&] { ReadDicLocation(path); });
-  attempt([&] { ReadEmbedChrFlag(path); });
-  attempt([&] { ReadMasSizePattern(path); });
-  int stages = 0;
-  attempt([&] { stages = CountStages(path); });
+  attempt([&] { lastMark = file->ReadStageCount(); });
+  attempt([&] { file->ReadDicLocation(); });
+  attempt([&] { file->ReadEmbedChrFlag(); });
+  attempt([&] { file->ReadMasSizePattern(); });
+  const int stages = file->CountStages();
   // The stage after the last one takes the "no such stage" paths; later ones would take
   // them again and only slow the run down.
   for (int n = 1; n <= std::min(std::max(stages, lastMark), 2) + 1; ++n) {
-    attempt([&] { ReadStageSize(path, n); });
-    attempt([&] { ReadStageCells(path, n); });
-    attempt([&] { LoadStagePattern(path, n); });
-    attempt([&] { NextStagePattern(path, n); });
+    attempt([&] { file->ReadStageCells(n); });
+    attempt([&] { file->LoadStagePattern(n); });
+    attempt([&] { file->NextStagePattern(n); });
   }
   return 0;
 }

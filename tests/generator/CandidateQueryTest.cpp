@@ -51,6 +51,16 @@ TEST_F(CandidateFetch, AnEmptySlotTakesEveryAdmittedWordInStoredOrder) {
   EXPECT_EQ(generator_.CandidateRecord(kAdmitted + 1).ID, 20005);
 }
 
+// Candidates are kept per pattern: a selection changed in between must still be followed.
+TEST_F(CandidateFetch, ASelectionChangedBetweenFetchesIsFollowed) {
+  ASSERT_EQ(generator_.FetchCandidates(1), kAdmitted + 1);
+  generator_.TakeSelection({{0, 1, 1}, {1, 1, 0}, 0});
+  EXPECT_EQ(generator_.FetchCandidates(1), kAdmitted + 2);
+  generator_.TakeSelection({{0, 1, 1}, {1, 0, 0}, 0});
+  EXPECT_EQ(generator_.FetchCandidates(1), kAdmitted + 1);
+  EXPECT_EQ(generator_.CandidateRecord(kAdmitted + 1).ID, 20001);
+}
+
 TEST_F(CandidateFetch, KnownLettersAreSearchedAsValues) {
   generator_.CrossMas(2, 1).DispWChr = U'\'';
   generator_.RefreshPatterns();

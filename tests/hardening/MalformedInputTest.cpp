@@ -20,11 +20,12 @@ namespace fs = std::filesystem;
 
 // What the generator reads of a grid settings file before and during a run.
 void ReadLikeTheGenerator(const fs::path& path) {
-  ReadStageCount(path);
-  ReadDicLocation(path);
-  ReadEmbedChrFlag(path);
-  ReadMasSizePattern(path);
-  LoadStagePattern(path, NextStagePattern(path, 0));
+  const GridSettingsFile file(path);
+  file.ReadStageCount();
+  file.ReadDicLocation();
+  file.ReadEmbedChrFlag();
+  file.ReadMasSizePattern();
+  file.LoadStagePattern(file.NextStagePattern(0));
 }
 
 // The generator reads an index file when it opens the dictionary beside it.

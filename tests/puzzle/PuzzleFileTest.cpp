@@ -4,7 +4,9 @@
 
 #include "common/FileError.h"
 #include "common/TextCodec.h"
+#include "common/TextFile.h"
 #include "puzzle/PuzzleFile.h"
+#include "puzzle/PuzzleFileWriter.h"
 #include "tests/support/TempFolder.h"
 
 namespace crossword {
@@ -104,6 +106,22 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) {
       return "Line" + std::to_string(info.param.line) + "_" + std::to_string(info.index);
     });
+
+// Whatever the reader takes in, the writer gives back to the byte: both follow one format.
+TEST(PuzzleFile, ReadAndWrittenAgainToTheByte) {
+  for (const char* name :
+       {"filled5x5.pzs", "stored/expected/large-rank5.pzs",
+        "stored/expected/english-medium-rank1.pzs", "stored/expected/embedded-letters.pzs"}) {
+    const PuzzleSet set = ReadPuzzleFile(TestData(name));
+    const int S = static_cast<int>(set.Stages.size());
+    std::vector<std::u32string> lines = PuzzleHeaderLines(set.AnswerLang, S);
+    for (int k = 1; k <= S; ++k) {
+      const auto stage = PuzzleStageLines(k, set.Stages[k - 1]);
+      lines.insert(lines.end(), stage.begin(), stage.end());
+    }
+    EXPECT_EQ(EncodeTextLines(name, lines), ReadBytes(TestData(name))) << name;
+  }
+}
 
 TEST(PuzzleFile, RefusesAGridSettingsFile) {
   EXPECT_THROW(ReadPuzzleFile(TestData("example5x5.gst")), FileError);

@@ -266,7 +266,7 @@ class GridwrightWizardTest : public QObject {
       QCOMPARE(app.messages.FirstLines(), std::vector<std::string>{kMade});
       QCOMPARE(app.Find<QPushButton>("cmdNext(4)")->text(), QString("完了"));
       QVERIFY(!app.Find<QCheckBox>("chkNotRandomize")->isEnabled());
-      QCOMPARE(CountStages(GridFile(app)), 20);
+      QCOMPARE(GridSettingsFile(GridFile(app)).CountStages(), 20);
       if (start == 1) first = ReadBytes(GridFile(app));
     }
     QCOMPARE(ReadBytes(GridFile(app)), first);
@@ -328,7 +328,7 @@ class GridwrightWizardTest : public QObject {
       app.Click("cmdNext(4)");
       QCOMPARE(ended.count(), 1);
       const auto file = app.folder / "標準日本語辞書.gst";
-      QCOMPARE(CountStages(file), 2);
+      QCOMPARE(GridSettingsFile(file).CountStages(), 2);
       QVERIFY(!std::filesystem::exists(file.string() + ".part"));
     }
   }
@@ -361,11 +361,12 @@ class GridwrightWizardTest : public QObject {
     app.Click("cmdNext(4)");
 
     // Both boxes clear: one 9 x 9 grid is written as every stage.
-    QCOMPARE(CountStages(GridFile(app)), 3);
-    const CrossGrid stage1 = LoadStagePattern(GridFile(app), 1);
+    const GridSettingsFile file(GridFile(app));
+    QCOMPARE(file.CountStages(), 3);
+    const CrossGrid stage1 = file.LoadStagePattern(1);
     QCOMPARE(stage1.CrossMas.MasMaxX(), 9);
-    QVERIFY(LoadStagePattern(GridFile(app), 3).CrossMas == stage1.CrossMas);
-    QCOMPARE(ReadMasSizePattern(GridFile(app)), 5);
+    QVERIFY(file.LoadStagePattern(3).CrossMas == stage1.CrossMas);
+    QCOMPARE(file.ReadMasSizePattern(), 5);
 
     app.Click("cmdBack(4)");  // disabled after a complete run
     QCOMPARE(app.form->ShownPage(), 4);

@@ -174,8 +174,9 @@ bool ChoosesByHand(const FillOptions& options) {
 
 void SelectQuestions(Generator& generator, const FillOptions& options) {
   QuestionSelection selection;
-  LoadQuestionSelection(selection, generator.DicPath, generator.DicFileName,
-                        ReadMasSizePattern(generator.MakeDir + generator.MakeFile));
+  LoadQuestionSelection(
+      selection, generator.DicPath, generator.DicFileName,
+      GridSettingsFile(generator.MakeDir + generator.MakeFile).ReadMasSizePattern());
   const std::string idx = generator.DicPath + selection.IdxFileName();
   if (ChoosesByHand(options)) {
     selection.SelectDifficultRank(RankOptionByHand);

@@ -128,9 +128,12 @@ void Swap(const SwapOptions& options) {
   const PuzzleStage& stage = set.Set().Stages[options.stage - 1];
   const int rank = RankOf(options, stage);
   const Dictionary dictionary(options.dictionary);
+  std::string note;
+  const WordIndex words(OpenWordIndex(dictionary, note));
+  if (!note.empty()) std::cerr << "wright: " << note << '\n';
   const RankSelections ranks(options.dictionary);
   for (const auto& problem : ranks.Problems()) std::cerr << "wright: warning: " << problem << '\n';
-  const SlotSwap swap(stage, *hint, dictionary, ranks, rank);
+  const SlotSwap swap(stage, *hint, dictionary, words, ranks, rank);
   if (options.to.empty()) {
     ListCandidates(swap, *hint, options, rank);
   } else {

@@ -240,7 +240,7 @@ void MakeStagesAuto(const GridOptions& options) {
 
 // Whether the dictionary the file names holds ten words per slot of every length.
 void ReportWordCounts(const std::string& gridPath, GridDesigner& designer) {
-  const DicLocation location = ReadDicLocation(gridPath);
+  const DicLocation location = GridSettingsFile(gridPath).ReadDicLocation();
   const std::string path = location.DicPath + location.DicFileName;
   if (!FileExists(path)) {
     std::cout << "The dictionary " << path << " is not here: its word counts were not checked\n";
@@ -256,9 +256,9 @@ void ReadStage(const GridOptions& options) {
   TerminalDesignerView view;
   GridDesigner designer(view, FolderOf(options.read));
   if (!designer.LoadStage(options.read, options.stage)) {
-    throw std::runtime_error(options.read + " holds " + std::to_string(CountStages(options.read)) +
-                             " stages (as Gridwright counts them); there is no stage " +
-                             std::to_string(options.stage));
+    throw std::runtime_error(
+        options.read + " holds " + std::to_string(GridSettingsFile(options.read).CountStages()) +
+        " stages (as Gridwright counts them); there is no stage " + std::to_string(options.stage));
   }
   designer.CountWords();
   std::cout << "Stage " << options.stage << " of " << options.read << ": " << designer.MasMaxX()
@@ -277,16 +277,17 @@ std::string DescribeSizePattern(int pattern) {
 }
 
 void PrintInfo(const std::string& path) {
-  const DicLocation location = ReadDicLocation(path);
-  const int stages = CountStages(path);
+  const GridSettingsFile file(path);
+  const DicLocation location = file.ReadDicLocation();
+  const int stages = file.CountStages();
   std::cout << "Grid settings file: " << path << '\n'
             << "Dictionary:         " << location.DicPath << location.DicFileName << '\n'
-            << "Embedded letters:   " << (ReadEmbedChrFlag(path) ? "yes" : "no") << '\n'
-            << "Size pattern:       " << DescribeSizePattern(ReadMasSizePattern(path)) << '\n'
+            << "Embedded letters:   " << (file.ReadEmbedChrFlag() ? "yes" : "no") << '\n'
+            << "Size pattern:       " << DescribeSizePattern(file.ReadMasSizePattern()) << '\n'
             << "Stages:             " << stages << " (as Gridwright counts them), "
-            << ReadStageCount(path) << " (as Cluewright counts them)\n";
+            << file.ReadStageCount() << " (as Cluewright counts them)\n";
   for (int n = 1; n <= stages; ++n) {
-    const CrossGrid grid = LoadStagePattern(path, n);
+    const CrossGrid grid = file.LoadStagePattern(n);
     std::cout << "Stage " << n << ": " << grid.CrossMas.MasMaxX() << " x "
               << grid.CrossMas.MasMaxY() << " cells, " << CountWalls(grid.CrossMas) << " walls, "
               << grid.CrossWord.size() << " word slots\n";

@@ -1,0 +1,129 @@
+#include "common/FileNames.h"
+#include "common/FileOps.h"
+#include "common/QuestionNumbers.h"
+#include "common/TextFile.h"
+#include "generator/engine/Generator.h"
+#include "generator/engine/PuzzleSetEdit.h"
+#include "puzzle/PuzzleFileWriter.h"
+
+namespace crossword {
+
+namespace {
+
+constexpr char kWorkFileName[] = "Puzset.$$$";
+
+PuzzleHint HintOf(int number, const WordRecord& word) {
+  PuzzleHint hint;
+  hint.Number = number;
+  SetHintWord(hint, word);
+  return hint;
+}
+
+// Calls visit(x, y, cell) row by row.
+template <typename Mas, typename Visit>
+void ForEachCell(Mas& mas, Visit visit) {
+  for (int y = 1; y <= mas.MasMaxY(); ++y) {
+    for (int x = 1; x <= mas.MasMaxX(); ++x) visit(x, y, mas(x, y));
+  }
+}
+
+// Every slot's hint in question number order, from the numbers its first cell holds.
+std::vector<PuzzleHint> NumberedHints(const Generator& generator) {
+  std::vector<PuzzleHint> hints(generator.QuesNmbMax());
+  ForEachCell(generator.CrossMas, [&](int, int, const GeneratorCell& cell) {
+    if (cell.QuesNmbH != 0)
+      hints.at(cell.QuesNmbH - 1) = HintOf(cell.QuesNmbH, generator.Slot(cell.WordNmbH).Word);
+    if (cell.QuesNmbV != 0)
+      hints.at(cell.QuesNmbV - 1) = HintOf(cell.QuesNmbV, generator.Slot(cell.WordNmbV).Word);
+  });
+  return hints;
+}
+
+// The filled grid as the puzzle file holds it; the down questions are numbered from F.
+PuzzleStage FilledStage(const Generator& generator, int F) {
+  const int X = generator.CrossMas.MasMaxX(), Y = generator.CrossMas.MasMaxY();
+  PuzzleStage stage;
+  stage.DifficultRank = generator.Selection().DifficultRank;
+  stage.FirstDownNumber = F;
+  stage.CellKinds = MasArray<CellKind>(X, Y);
+  stage.Answers = CrossMasMarks(X, Y);
+  stage.QuesNmbH = MasArray<int>(X, Y);
+  stage.QuesNmbV = MasArray<int>(X, Y);
+  ForEachCell(generator.CrossMas, [&](int x, int y, const GeneratorCell& cell) {
+    stage.CellKinds(x, y) = CellKindOf(cell.PosH != 0, cell.PosV != 0);
+    stage.Answers(x, y) = cell.DispWChr;
+    stage.QuesNmbH(x, y) = cell.QuesNmbH;
+    stage.QuesNmbV(x, y) = cell.QuesNmbV;
+  });
+  const std::vector<PuzzleHint> hints = NumberedHints(generator);
+  stage.Across.assign(hints.begin(), hints.begin() + (F - 1));
+  stage.Down.assign(hints.begin() + (F - 1), hints.end());
+  return stage;
+}
+
+}  // namespace
+
+std::filesystem::path Generator::WorkFile() const {
+  return PlayDir + kWorkFileName;
+}
+
+std::filesystem::path Generator::PuzzleFile() const {
+  return PlayDir + PlayFile;
+}
+
+// The player's solve-status file: the puzzle file's name up to its first "." and "log".
+std::filesystem::path Generator::LogFile() const {
+  const size_t dot = PlayFile.find('.');
+  return PlayDir + (dot == std::string::npos ? "" : PlayFile.substr(0, dot + 1)) + "log";
+}
+
+void Generator::WritePuzzleHeader(int S) {
+  AppendPuzzleLines(PuzzleHeaderLines(AnswerLang, S), true);
+}
+
+void Generator::WritePuzzleStage(int k) {
+  const int F = NumberQuestions();
+  AppendPuzzleLines(PuzzleStageLines(k, FilledStage(*this, F)), false);
+}
+
+// Numbers shared by both directions, across first; returns the first down number.
+int Generator::NumberQuestions() {
+  MasArray<int> PosH(CrossMas.MasMaxX(), CrossMas.MasMaxY());
+  MasArray<int> PosV(CrossMas.MasMaxX(), CrossMas.MasMaxY());
+  ForEachCell(CrossMas, [&](int x, int y, GeneratorCell& cell) {
+    PosH(x, y) = cell.PosH;
+    PosV(x, y) = cell.PosV;
+  });
+  const QuestionNumbers numbers = crossword::NumberQuestions(PosH, PosV);
+  ForEachCell(CrossMas, [&](int x, int y, GeneratorCell& cell) {
+    cell.QuesNmbH = numbers.QuesNmbH(x, y);
+    cell.QuesNmbV = numbers.QuesNmbV(x, y);
+  });
+  return numbers.FirstDownNumber;
+}
+
+// Each write opens the working file, writes whole lines and closes it again; a failure
+// names the file and leaves the puzzle file of an earlier run as it was.
+void Generator::AppendPuzzleLines(const std::vector<std::u32string>& lines, bool create) {
+  if (create) puzzleLinesWritten_ = 0;
+  const std::string bytes = EncodeTextLines(PuzzleFile(), lines, puzzleLinesWritten_);
+  if (create) {
+    CreateFileWith(WorkFile(), bytes);
+  } else {
+    AppendToFile(WorkFile(), bytes);
+  }
+  puzzleLinesWritten_ += static_cast<int>(lines.size());
+}
+
+// The old solve status goes first, then the working file takes the puzzle file's place in
+// one rename: an older puzzle file survives any failure, and the working file with it.
+void Generator::FinishPuzzleFile() {
+  if (FileExists(LogFile())) DeleteFile(LogFile());
+  ReplaceFile(WorkFile(), PuzzleFile());
+}
+
+void Generator::DeleteWorkFile() {
+  if (FileExists(WorkFile())) DeleteFile(WorkFile());
+}
+
+}  // namespace crossword
