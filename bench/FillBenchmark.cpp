@@ -81,9 +81,9 @@ double PeakMegabytes() {
   return usage.ru_maxrss / 1024.0;
 }
 
-// Attempts as a run makes them, at most RestartMax + 1: FillFilled, FillFailed, or
-// FillNoFill when the thorough search proved there is none.
-int FillWithLimits(Generator& generator, int pattern, long& attempts) {
+// Attempts as a run makes them, at most RestartMax + 1: Filled, Failed, or NoFill when
+// the thorough search proved there is none.
+FillResult FillWithLimits(Generator& generator, int pattern, long& attempts) {
   generator.LoadStagePattern(pattern);
   if (generator.Search == FillSearch::Thorough) {
     ++attempts;
@@ -91,14 +91,14 @@ int FillWithLimits(Generator& generator, int pattern, long& attempts) {
   }
   for (int restart = 0;; ++restart) {
     ++attempts;
-    if (generator.FillStage() == FillFilled) return FillFilled;
-    if (restart >= generator.RestartMax) return FillFailed;
+    if (generator.FillStage() == FillResult::Filled) return FillResult::Filled;
+    if (restart >= generator.RestartMax) return FillResult::Failed;
     generator.RestoreBaseGrid();
   }
 }
 
 bool FillWithinLimits(Generator& generator, int pattern, long& attempts) {
-  return FillWithLimits(generator, pattern, attempts) == FillFilled;
+  return FillWithLimits(generator, pattern, attempts) == FillResult::Filled;
 }
 
 void FillStage(benchmark::State& state, int sizePattern) {
@@ -177,10 +177,10 @@ void FillSuccess(benchmark::State& state, const std::string& dictionary) {
         generator.RestartMax = kThoroughRestarts;
       }
       for (int pattern = 1; pattern <= kStagesPerFile; ++pattern) {
-        const int result = FillWithLimits(generator, pattern, attempts);
-        const bool done = result == FillFilled;
+        const FillResult result = FillWithLimits(generator, pattern, attempts);
+        const bool done = result == FillResult::Filled;
         filled += done ? 1 : 0;
-        withoutFill += result == FillNoFill ? 1 : 0;
+        withoutFill += result == FillResult::NoFill ? 1 : 0;
         // Grids the exact search fills that the thorough one does not.
         if (thorough && !done && FillWithinLimits(exact, pattern, exactAttempts)) ++missed;
       }

@@ -41,15 +41,15 @@ void CellBoard::SetViewOrigin(int viewX, int viewY) {
 }
 
 QSize CellBoard::sizeHint() const {
-  return {kViewColumns * cellWidth_ + 1, kViewRows * cellHeight_ + 1};
+  return {StageViewColumns * cellWidth_ + 1, StageViewRows * cellHeight_ + 1};
 }
 
 QPoint CellBoard::BoardOrigin() const {
   // Centred along an axis the grid fits; scrolled to the view origin along one it does not.
-  const int left = width_ <= kViewColumns ? (kViewColumns - width_) * cellWidth_ / 2
-                                          : -(viewX_ - 1) * cellWidth_;
-  const int top =
-      height_ <= kViewRows ? (kViewRows - height_) * cellHeight_ / 2 : -(viewY_ - 1) * cellHeight_;
+  const int left = width_ <= StageViewColumns ? (StageViewColumns - width_) * cellWidth_ / 2
+                                              : -(viewX_ - 1) * cellWidth_;
+  const int top = height_ <= StageViewRows ? (StageViewRows - height_) * cellHeight_ / 2
+                                           : -(viewY_ - 1) * cellHeight_;
   return {left, top};
 }
 

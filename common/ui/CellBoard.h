@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "common/StageViewModel.h"
+
 // The grid view both windows show: a window of at most 11 columns by 10 rows of cells.
 // A smaller grid is centred in it; a larger one shows the part from the view origin on.
 // The board paints the cells itself rather than holding a widget per cell.
@@ -19,9 +21,6 @@ class CellBoard : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kViewColumns = 11;
-  static constexpr int kViewRows = 10;
-
   explicit CellBoard(QWidget* parent = nullptr);
 
   void SetCellSize(int width, int height);  // Width1Cell, Height1Cell

@@ -56,14 +56,14 @@ CatalogueMessage WallWarning(const char* first, const char* example,
 // The dictionary's messages and the help box.
 CatalogueMessage DictionaryMessage(int number) {
   switch (number) {
-    case 8:
+    case DesignerMsg::NoDictionaryChosen:
       return Warning(kDictionaryTitle, {"クロスワード辞書が指定されていません", "",
                                         "辞書(*.lxd)を指定してください。"});
-    case 9:
+    case DesignerMsg::DictionaryMissing:
       return Choice(kDictionaryTitle,
                     {"クロスワード辞書が見つかりません。", "", "辞書(*.lxd)を指定してください。",
                      "", kOkChooses, kCancelEnds});
-    case 99:
+    case DesignerMsg::FolderNotWritable:
       return Choice(
           "チェック：ＨＤＤにあるクロスワード用辞書フォルダの指定",
           {"辞書ファイルがＣＤ－ＲＯＭ上にあると Wordwright を使えません", "",
@@ -71,7 +71,7 @@ CatalogueMessage DictionaryMessage(int number) {
            "（標準日本語辞書.Idx と 標準日本語辞書.Lxd のこと）",
            "が、ハードディスク上に必要です。", "",
            "ハードディスクにコピーした辞書を指定してください。", "", kOkChooses, kCancelEnds});
-    case 10001:
+    case DesignerMsg::Help:
       return Help({"グリッドライト　バージョン３．０４", "", "Gridwright 開発チーム",
                    std::string(35, '-')});
     default:
@@ -82,26 +82,26 @@ CatalogueMessage DictionaryMessage(int number) {
 // The messages that name no value, apart from the dictionary's and the help box.
 CatalogueMessage GridCheckMessage(int number) {
   switch (number) {
-    case 1:
+    case DesignerMsg::WallsSideBySide:
       return WallWarning("いくつかの壁が縦や横に連続しています。", "例：左上が横に連続している",
                          {"■■□", "□□□", "■□■"});
-    case 2:
+    case DesignerMsg::CellsCutOff:
       return WallWarning("いくつかのマス目が壁に囲まれて孤立しています。",
                          "例：右上と左下が完全に分かれている", {"■□□", "□■□", "□□■"});
-    case 5:
+    case DesignerMsg::NoLayoutFound:
       return Warning("チェック：クロスワード辞書の単語数か　マス目の大きさ",
                      {"壁（黒マス）の配置に" + Blanked(MakeMasBarAttempts) + " 回挑戦しました。",
                       "", "しかしあまり条件のよい配置ができませんでした。", kTooManyCells,
                       "マス数を小さくするか、対応できる辞書を用意してください。"});
-    case 6:
+    case DesignerMsg::NoWalls:
       return Question(kWallTitle, {"壁（黒マス）が設定されていません。", "", kUsualNote,
                                    kIgnoreQuestion, "", kYesGoesOn});
-    case 7:
+    case DesignerMsg::WordTooLong:
       return Warning("チェック：出題単語の文字の長さ",
                      {"辞書には" + Blanked(AnswerLenMax) + "文字の単語までしか登録されていません",
                       "", "この長さをこてた単語が設定されています。",
                       "壁を追加するかマス数を小さくするなどして、単語の長さを調節してください。"});
-    case 10:
+    case DesignerMsg::NothingMade:
       return Warning("チェック：クロスワード辞書の単語数　または　マス目の大きさ",
                      {"すべての設定で壁（黒マス）の配置に挑戦しました。", "",
                       "しかし条件のよい配置がひとつもできませんでした。", kTooManyCells, "",
@@ -116,18 +116,18 @@ CatalogueMessage GridCheckMessage(int number) {
 
 CatalogueMessage DesignerMessage(int number, const DesignerMessageValues& values) {
   switch (number) {
-    case 4:
+    case DesignerMsg::GridFileUnusable:
       return Warning(
           "エラー！：マス設定ファイルの内容が規則通りではありません",
           {"このマス設定ファイル(" + values.ReadFileName + ")ではクロスワードが作れません。", "",
            "別のマス設定ファイルを指定するか、新規にマス設定ファイルを作ってください。"});
-    case 11:
+    case DesignerMsg::GridFileFollows:
       return Warning("ご注意：マス設定ファイルの変更",
                      {"辞書(" + values.DicFileName + ")の指定にともない",
                       "マス設定ファイル名(" + values.MakeFileName + ")も変更されました。", "",
                       "別のファイル名やフォルダに変更したいときは",
                       "[マス設定ファイル名の変更]ボタンで指定してください"});
-    case 21:
+    case DesignerMsg::ManyCells:
       return Question(
           "警告：マス目の数が多すぎます",
           {"マス目の総計が " + std::to_string(values.MasMaxX * values.MasMaxY) +
@@ -140,7 +140,7 @@ CatalogueMessage DesignerMessage(int number, const DesignerMessageValues& values
            "さらに、パソコンそのものが誤動作することもあります（スタックエリアの減少による）。",
            "なるべく、マスの大きさを 20x20、つまり 合計400 までにすることを、強くおすすめします。",
            "", "警告を無視して次に進みますか？", kYesGoesOn});
-    case 1001:
+    case DesignerMsg::GridFileMade:
       return Warning("作成完了", {"マス設定ファイル(" + values.MakeFileName + ")が生成されました。",
                                   "", "Cluewrightを起動して、このファイルを読み込み",
                                   "クロスワードを自動生成してください。", ""});

@@ -6,6 +6,7 @@
 
 #include "common/GridModel.h"
 #include "common/Message.h"
+#include "common/StageViewModel.h"
 #include "designer/engine/GridChecks.h"
 
 // What the designer shows while it works. The window draws it with widgets; wright and
@@ -33,17 +34,6 @@ enum class DesignerLabel {
   lblNowMakingStageNmbAuto,  // the stage it is making
 };
 
-// Which part of a large grid the board window shows: it holds 11 columns and 10 rows.
-struct StageView {
-  int ViewPosMaxX = 1;  // the last column the window may start at
-  int ViewPosMaxY = 1;  // the last row the window may start at
-  int ViewPosX = 1;     // the column the window starts at
-  int ViewPosY = 1;     // the row the window starts at
-  int ViewMode = 0;     // 0 the grid fits, 1 scrolls across, 2 scrolls down, 3 both
-
-  bool operator==(const StageView&) const = default;
-};
-
 // Thrown out of PumpEvents when the author stops a long run (or ends the program during
 // it): a full-auto run keeps the stages it has written, then passes the stop on.
 class RunStopped : public std::exception {
@@ -57,7 +47,7 @@ class DesignerObserver {
 
   virtual void SetCaption(DesignerLabel /*label*/, const std::string& /*caption*/) {}
   // A fresh board of open cells for a grid of a new size.
-  virtual void LoadBoard(int /*MasMaxX*/, int /*MasMaxY*/, const StageView& /*view*/) {}
+  virtual void LoadBoard(int /*MasMaxX*/, int /*MasMaxY*/, const StageViewModel& /*view*/) {}
   // The board shows these walls and open cells.
   virtual void ShowBoard(const CrossMasMarks& /*CrossMas*/) {}
   // Open cells cut off from the rest, marked while the warning about them is shown; an

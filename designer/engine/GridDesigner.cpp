@@ -33,10 +33,9 @@ int ParseMasSize(const std::string& text, const char* what) {
 }  // namespace
 
 GridDesigner::GridDesigner(DesignerObserver& observer, const ProgramFolders& folders)
-    : DicPath(folders.FolderHolding(DicFileName)),
-      MakeFileName(BaseName(DicFileName) + kGridExtension),
-      observer_(observer),
-      folders_(folders) {
+    : observer_(observer), folders_(folders) {
+  DicPath = folders.FolderHolding(DicFileName);
+  MakeFileName = BaseName(DicFileName) + kGridExtension;
   MakeFileDir = GridFolderFor(DicPath);
 }
 
@@ -77,7 +76,7 @@ void GridDesigner::UseDictionary(const std::string& path, const WordCounts& coun
 
 void GridDesigner::ChooseDictionary(const std::string& path, const WordCounts& counts) {
   UseDictionary(path, counts);
-  Ask(11);
+  Ask(DesignerMsg::GridFileFollows);
 }
 
 void GridDesigner::ChooseMakeFile(const std::string& path) {
@@ -114,19 +113,11 @@ StageSize GridDesigner::DrawMasSize(int pattern, const std::string& widthText,
   return {width, height};
 }
 
-void GridDesigner::SetStageView() {
-  View.ViewPosMaxX = MasMaxX() >= 11 ? MasMaxX() - 10 : 1;
-  View.ViewPosMaxY = MasMaxY() >= 10 ? MasMaxY() - 9 : 1;
-  View.ViewPosX = 1;
-  View.ViewPosY = 1;
-  View.ViewMode = (View.ViewPosMaxX > 1 ? 1 : 0) + (View.ViewPosMaxY > 1 ? 2 : 0);
-}
-
 // A grid of this size with every cell open, on a fresh board.
 void GridDesigner::MakeNewGrid(StageSize size) {
   CrossMas = CrossMasMarks(size.MasMaxX, size.MasMaxY, BlankMark);
   SaveWChr = CrossMas;
-  SetStageView();
+  View.SetUp(MasMaxX(), MasMaxY());
   observer_.LoadBoard(MasMaxX(), MasMaxY(), View);
   SetNowBarNmb(0);
 }
@@ -181,7 +172,7 @@ bool GridDesigner::CheckLeavePage2() {
     Show(DesignerLabel::lblWordNmbMax, std::to_string(WordCount.QuesNmbMax));
   }
   if (MasMaxX() < MasSizeSmallMin || MasMaxY() < MasSizeSmallMin) NewMasSize();
-  return MasMaxX() * MasMaxY() <= MasCellsWarnMax || Ask(21) == AnswerYes;
+  return MasMaxX() * MasMaxY() <= MasCellsWarnMax || Ask(DesignerMsg::ManyCells) == AnswerYes;
 }
 
 void GridDesigner::CountWords() {
@@ -189,24 +180,24 @@ void GridDesigner::CountWords() {
 }
 
 int GridDesigner::CheckMasBar() {
-  if (FindBarPair(CrossMas) && Ask(1) != AnswerYes) return 1;
+  if (FindBarPair(CrossMas) && Ask(DesignerMsg::WallsSideBySide) != AnswerYes) return 1;
   const std::vector<MasPosition> cutOff = FindCutOffCells(CrossMas);
   if (cutOff.empty()) return 0;
   observer_.MarkCutOffCells(cutOff);
-  const MessageAnswer answer = Ask(2);
+  const MessageAnswer answer = Ask(DesignerMsg::CellsCutOff);
   observer_.MarkCutOffCells({});
   return answer == AnswerYes ? 0 : 1;
 }
 
 bool GridDesigner::CheckLeavePage3() {
   if (NowBarNmb == 0) {
-    if (Ask(6) != AnswerYes) return false;
+    if (Ask(DesignerMsg::NoWalls) != AnswerYes) return false;
     CountWords();
   } else if (CheckMasBar() == 1) {
     return false;
   }
   if (WordCount.WordLenMax > AnswerLenMax) {
-    Ask(7);
+    Ask(DesignerMsg::WordTooLong);
     return false;
   }
   return true;
@@ -238,7 +229,7 @@ void GridDesigner::ChooseReadFile(const std::string& path) {
   Show(DesignerLabel::lblReadFileName2, ReadFileDir);
   const int stages = LoadFirstStage(path);
   if (stages == 0) {
-    Ask(4);
+    Ask(DesignerMsg::GridFileUnusable);
     ReadFileName = "不明(*.gst)";
     Show(DesignerLabel::lblReadFileName1, ReadFileName);
     return;
@@ -264,7 +255,7 @@ int GridDesigner::LoadFirstStage(const std::string& path) {
 void GridDesigner::ChangeStage(int n) {
   if (n == CrossStageNmb) return;
   if (!TryLoadStage(ReadFileDir + ReadFileName, n)) {
-    Ask(4);
+    Ask(DesignerMsg::GridFileUnusable);
     return;
   }
   CrossStageNmb = n;

@@ -1,98 +1,39 @@
 #pragma once
 
-#include <array>
-#include <stdexcept>
 #include <string>
 
-#include "common/GridModel.h"
 #include "common/GridSettingsFile.h"
 #include "common/ProgramFolders.h"
 #include "common/RandomSource.h"
-#include "common/WordSlots.h"
+#include "designer/engine/DesignerFiles.h"
+#include "designer/engine/DesignerMessages.h"
 #include "designer/engine/DesignerObserver.h"
-#include "dictionary/Dictionary.h"
+#include "designer/engine/EditedGrid.h"
+#include "designer/engine/MakeFileRun.h"
+#include "designer/engine/WallPlacement.h"
 
 // Gridwright's state and operations: the dictionary and file names, the current grid with
 // its walls, checks and slot counts, the automatic wall placement and the run that writes
 // the grid settings file. Everything shown on screen goes through a DesignerObserver.
+// The parts are bases so that the operations read the state by the names it has always
+// had; the grid settings file page 2 reads changes only through ChooseReadFile and
+// ChangeStage, and the placement's own marks only through the placement.
 namespace crossword {
 
-constexpr int MakeMasBarAttempts = 10;  // attempts of one automatic placement run
-constexpr int WordsPerSlotMin = 10;     // dictionary words a slot of each length needs
-constexpr int MasSizeSmallMin = 5;      // page 2 replaces a narrower or lower grid
-constexpr int MasCellsWarnMax = 400;    // page 2 warns about more cells
-
-// Modes of page 1 (optMakeMode).
-constexpr int MakeModeFullAuto = 1;
-constexpr int MakeModeCustom = 2;
-
-// Size patterns of DrawMasSize (optMasSizePattern).
-constexpr int MasSizePatternCustom = 5;
-
-// Wall placement kinds (optMasBarPattern); the option "either" draws one of the two.
-constexpr int MasBarPatternKind = 1;
-constexpr int MasBarRandomKind = 2;
-constexpr int MasBarEitherOption = 3;
-
-// A size typed for the custom pattern that makes no grid.
-class MasSizeError : public std::invalid_argument {
- public:
-  using std::invalid_argument::invalid_argument;
-};
-
-// The settings of the full-auto mode, from its two detail pages.
-struct AutoSettings {
-  int MasSizePatternAuto = 1;                              // size pattern 1..5
-  std::array<std::string, 2> MasSizeCustomAuto{"9", "9"};  // typed width and height
-  bool ResetMasSize = true;                                // a new size for every stage
-  int MasBarPatternAuto = MasBarPatternKind;               // wall placement option 1..3
-  bool ResetMasBarPattern = true;                          // new walls for every stage
-  int MakeStageNmbAuto = 3;    // stage count option: 1, 10, 20 stages, 4 the custom count
-  int CrossStageNmbAuto = 25;  // the custom stage count, 1..99
-
-  // The stages of a run: 1, 10, 20 or the custom count (1 when no option is chosen).
-  int StageNmbAuto() const;
-  // Back to the first detail page's defaults (index 1) or the second's (index 2).
-  void InitAuto(int index);
-};
-
-class GridDesigner {
+class GridDesigner : public DesignerFiles,
+                     public EditedGrid,
+                     private WallPlacement,
+                     public MakeFileRun,
+                     private ReadGridFile {
  public:
   // The default dictionary lies in the program folder or, installed, in the shared one.
   GridDesigner(DesignerObserver& observer, const ProgramFolders& folders);
 
-  // Dictionary and grid settings file
-  std::string DicFileName = kDefaultDictionaryName;  // dictionary file name
-  std::string DicPath;                               // dictionary folder, ending with "/"
-  std::string MakeFileName;                          // grid settings file to write
-  std::string MakeFileDir;                           // its folder, ending with "/"
-  WordCounts DicWordNmb{};                           // dictionary words of each length 2..12
-
-  // The current grid
-  CrossMasMarks CrossMas;      // DispWChr of every cell: a wall or an open cell
-  CrossMasMarks SaveWChr;      // every mark at the last accepted automatic placement step
-  WordStatistics WordCount;    // QuesNmbMax, WordLenMax and WordLenNmb at the last count
-  StageView View;              // the part of the grid the board window shows
-  int NowBarNmb = 0;           // the wall count shown
-  bool StageFromFile = false;  // the grid is a stage read from a file and not yet counted
-
-  // Choices on the pages
-  int MakeMode = MakeModeFullAuto;                     // page 1: full-auto or custom
-  int MasSizePattern = 2;                              // page 2: size pattern 1..5
-  std::array<std::string, 2> MasSizeCustom{"9", "9"};  // page 2: typed width and height
-  int MasBarPattern = MasBarPatternKind;               // page 3: wall placement option 1..3
-  AutoSettings Auto;                                   // the full-auto detail pages
-
-  // The grid settings file page 2 reads
-  std::string ReadFileName = "(未)?.gst";  // its name
-  std::string ReadFileDir;                 // its folder, ending with "/"
-  int CrossStageNmbMax = 1;                // its number of stages
-  int CrossStageNmb = 1;                   // the stage shown
+  using WallPlacement::MasBarPattern;
 
   RandomSource Random;  // every draw of sizes, walls and placement kinds
 
-  int MasMaxX() const { return CrossMas.MasMaxX(); }
-  int MasMaxY() const { return CrossMas.MasMaxY(); }
+  const ReadGridFile& ReadFile() const { return *this; }
 
   // Shows catalogue message `number` with the values it names; returns the answer.
   MessageAnswer Ask(int number);
@@ -116,7 +57,6 @@ class GridDesigner {
   // A click on cell label k (row by row from 1): wall to open or open to wall.
   void ToggleCell(int k);
   void ShowMasBar();
-  void SetStageView();
   // Leaving page 2: true when page 3 may follow.
   bool CheckLeavePage2();
 

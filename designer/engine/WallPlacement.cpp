@@ -43,7 +43,7 @@ void GridDesigner::SetMasBar() {
   ClearMasBar();
   const int kind = DrawKind(MasBarPattern);
   const bool made = MakeMasBar(kind);
-  if (!made) Ask(5);
+  if (!made) Ask(DesignerMsg::NoLayoutFound);
   ShowMasBar();
   // A failed run leaves a grid without walls whose slots were never counted.
   if (!made) WordCount = WordStatistics{};

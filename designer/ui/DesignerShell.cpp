@@ -21,20 +21,6 @@ const CatalogueMessage kMasSizeMessage{"チェック：マス目の数",
                                        MessageIcon::Exclamation,
                                        AnswerOk};
 
-// A move label's step: 1 first, 2 previous, 3 next, 4 last.
-int MovedViewPos(int position, int last, int kind) {
-  switch (kind) {
-    case 1:
-      return 1;
-    case 2:
-      return position > 1 ? position - 1 : position;
-    case 3:
-      return position < last ? position + 1 : position;
-    default:
-      return last;
-  }
-}
-
 std::string PathOf(const ChosenFile& file) {
   return file.fullPath.toStdString();
 }
@@ -56,10 +42,11 @@ bool DesignerShell::FormLoad() {
     const auto writable = [this] {
       return FileExists(DicFile()) == 1 && CheckHDD(designer_.MakeFileDir) == 1;
     };
-    if (!AskForDictionary(99, writable)) return false;
+    if (!AskForDictionary(DesignerMsg::FolderNotWritable, writable)) return false;
     TakeDictionary(DicFile(), false);
   }
-  if (!AskForDictionary(9, [this] { return dictionaryTaken_; })) return false;
+  if (!AskForDictionary(DesignerMsg::DictionaryMissing, [this] { return dictionaryTaken_; }))
+    return false;
   designer_.PresetReadFile();
   return true;
 }
@@ -113,11 +100,12 @@ void DesignerShell::vsbCrossStageNmb_Change(int value) {
 }
 
 void DesignerShell::ShowStageSelector() {
-  view_.ShowStageSelector(designer_.CrossStageNmbMax, designer_.CrossStageNmb);
+  view_.ShowStageSelector(designer_.ReadFile().CrossStageNmbMax,
+                          designer_.ReadFile().CrossStageNmb);
 }
 
 void DesignerShell::lblHelp_Click() {
-  designer_.Ask(10001);
+  designer_.Ask(DesignerMsg::Help);
 }
 
 void DesignerShell::ShowPage(int page) {
@@ -161,7 +149,7 @@ void DesignerShell::cmdNextModeAuto_Click() {
 // The full-auto mode makes its own grids: the view is hidden and pages 2 and 3 skipped.
 void DesignerShell::LeavePage1() {
   if (designer_.DicWordNmb[AnswerLenMin] == 0) {
-    designer_.Ask(8);
+    designer_.Ask(DesignerMsg::NoDictionaryChosen);
     return;
   }
   const bool fullAuto = designer_.MakeMode == MakeModeFullAuto;
@@ -193,7 +181,8 @@ void DesignerShell::RunPage4() {
   const Outcome outcome = Attempt([&] { made = designer_.RunMakeFile(); });
   if (outcome == Outcome::Ended) return;
   view_.ShowAutoSettings(designer_.Auto);
-  if (outcome == Outcome::Done) designer_.Ask(made == 1 ? 1001 : 10);
+  if (outcome == Outcome::Done)
+    designer_.Ask(made == 1 ? DesignerMsg::GridFileMade : DesignerMsg::NothingMade);
   const bool complete = outcome == Outcome::Done && made == 1;
   ShowRunButton(complete ? RunCaptionDone : RunCaptionFailed, !complete);
 }
@@ -226,15 +215,13 @@ void DesignerShell::lblCell_Click(int x, int y) {
 }
 
 void DesignerShell::lblCrossStageMoveH_Click(int kind) {
-  StageView& view = designer_.View;
-  view.ViewPosX = MovedViewPos(view.ViewPosX, view.ViewPosMaxX, kind);
-  view_.ShowViewOrigin(view);
+  designer_.View.MoveStageViewH(kind);
+  view_.ShowViewOrigin(designer_.View);
 }
 
 void DesignerShell::lblCrossStageMoveV_Click(int kind) {
-  StageView& view = designer_.View;
-  view.ViewPosY = MovedViewPos(view.ViewPosY, view.ViewPosMaxY, kind);
-  view_.ShowViewOrigin(view);
+  designer_.View.MoveStageViewV(kind);
+  view_.ShowViewOrigin(designer_.View);
 }
 
 void DesignerShell::cmdInitAuto_Click(int index) {

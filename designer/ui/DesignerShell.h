@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "common/RunCaptions.h"
 #include "common/ui/Dialogs.h"
 #include "designer/engine/GridDesigner.h"
 
@@ -19,7 +20,7 @@ class ShellView : public DesignerObserver {
   // The page-4 run button's caption and whether "もどる" beside it may be pressed.
   virtual void ShowRunButton(const std::string& caption, bool backEnabled) = 0;
   virtual void ShowGridView(bool shown) = 0;
-  virtual void ShowViewOrigin(const StageView& view) = 0;
+  virtual void ShowViewOrigin(const StageViewModel& view) = 0;
   // The stage selector of page 2 ranges over 1..count and stands at `stage`.
   virtual void ShowStageSelector(int count, int stage) = 0;
   virtual void ShowAutoSettings(const AutoSettings& settings) = 0;
@@ -27,12 +28,6 @@ class ShellView : public DesignerObserver {
   virtual void DisableNotRandomize() = 0;
   virtual void EndProgram() = 0;
 };
-
-// The page-4 run button's captions.
-inline constexpr char RunCaptionReady[] = "実行";
-inline constexpr char RunCaptionRunning[] = "中止";
-inline constexpr char RunCaptionDone[] = "完了";
-inline constexpr char RunCaptionFailed[] = "終了";
 
 class DesignerShell {
  public:

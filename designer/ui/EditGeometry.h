@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 
+#include "common/StageViewModel.h"
 #include "common/ui/FormGeometry.h"
 
 // Where the form's parts stand, in pixels of the 774 x 592 window.
@@ -10,8 +11,8 @@ namespace crossword::ui {
 
 constexpr int PageWidth = 340;
 
-// One cell of the grid view (the template cell's size) and the view's free area of
-// 11 columns by 10 rows, left of the pages.
+// One cell of the grid view (the template cell's size) and the top left corner of the
+// view's free area, left of the pages.
 constexpr int Width1Cell = 30;
 constexpr int Height1Cell = 30;
 constexpr int GridViewLeft = 40;
@@ -29,13 +30,13 @@ inline QPoint GridViewOrigin() {
 
 // The move labels stand centred below the grid view (across) and left of it (down).
 inline QRect MoveLabelGeometryH(int kind) {
-  const int left = GridViewLeft + (11 * Width1Cell - 4 * MoveLabelSize) / 2;
-  return {left + (kind - 1) * MoveLabelSize, GridViewTop + 10 * Height1Cell + 6, MoveLabelSize,
-          MoveLabelSize};
+  const int left = GridViewLeft + (StageViewColumns * Width1Cell - 4 * MoveLabelSize) / 2;
+  return {left + (kind - 1) * MoveLabelSize, GridViewTop + StageViewRows * Height1Cell + 6,
+          MoveLabelSize, MoveLabelSize};
 }
 
 inline QRect MoveLabelGeometryV(int kind) {
-  const int top = GridViewTop + (10 * Height1Cell - 4 * MoveLabelSize) / 2;
+  const int top = GridViewTop + (StageViewRows * Height1Cell - 4 * MoveLabelSize) / 2;
   return {GridViewLeft - MoveLabelSize - 4, top + (kind - 1) * MoveLabelSize, MoveLabelSize,
           MoveLabelSize};
 }

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "common/RunCaptions.h"
 #include "common/ui/PathLabel.h"
 #include "designer/ui/EditControls.h"
 #include "designer/ui/EditGeometry.h"
@@ -275,7 +276,7 @@ void BuildPage4(EditControls& c, QWidget* form) {
     label->hide();
   }
   layout->addLayout(ProgressRow(c, 4));
-  AddPageButtons(c, 4, layout, "もどる", "実行");
+  AddPageButtons(c, 4, layout, "もどる", RunCaptionReady);
 }
 
 QCheckBox* ResetBox(const QString& name) {

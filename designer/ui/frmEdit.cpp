@@ -138,7 +138,7 @@ void frmEdit::ConnectOptions() {
 }
 
 void frmEdit::optMakeMode_Click(int index) {
-  shell_.Designer().MakeMode = index;
+  shell_.Designer().MakeMode = static_cast<MakeModeOption>(index);
   c_.cmdNextModeAuto->setEnabled(index == MakeModeFullAuto);
 }
 
@@ -209,20 +209,18 @@ void frmEdit::SetCaption(DesignerLabel label, const std::string& caption) {
   LabelOf(label)->setText(Q(caption));
 }
 
-void frmEdit::LoadBoard(int MasMaxX, int MasMaxY, const StageView& view) {
+void frmEdit::LoadBoard(int MasMaxX, int MasMaxY, const StageViewModel& view) {
   c_.picCrossBase->SetGridSize(MasMaxX, MasMaxY);
   ShowViewOrigin(view);
   ShowMoveLabels(view);
 }
 
 // Only the directions the grid overflows the view in can be moved along.
-void frmEdit::ShowMoveLabels(const StageView& view) {
+void frmEdit::ShowMoveLabels(const StageViewModel& view) {
   const bool board = c_.picCrossBase->isVisibleTo(this);
-  const bool across = view.ViewMode == 1 || view.ViewMode == 3;
-  const bool down = view.ViewMode == 2 || view.ViewMode == 3;
   for (int kind = 1; kind <= 4; ++kind) {
-    c_.lblCrossStageMoveH[kind]->setVisible(board && across);
-    c_.lblCrossStageMoveV[kind]->setVisible(board && down);
+    c_.lblCrossStageMoveH[kind]->setVisible(board && view.ScrollsAcross());
+    c_.lblCrossStageMoveV[kind]->setVisible(board && view.ScrollsDown());
   }
 }
 
@@ -314,8 +312,8 @@ void frmEdit::ShowGridView(bool shown) {
   ShowMoveLabels(shell_.Designer().View);
 }
 
-void frmEdit::ShowViewOrigin(const StageView& view) {
-  c_.picCrossBase->SetViewOrigin(view.ViewPosX, view.ViewPosY);
+void frmEdit::ShowViewOrigin(const StageViewModel& view) {
+  c_.picCrossBase->SetViewOrigin(view.ViewX, view.ViewY);
 }
 
 // Set without the change signals: the selector only follows the stage already loaded and

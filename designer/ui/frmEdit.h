@@ -39,7 +39,7 @@ class frmEdit : public QWidget, private ShellView {
   void ConnectGrid();
   void ConnectAutoSettings();
   void ConnectOptions();
-  void ShowMoveLabels(const StageView& view);
+  void ShowMoveLabels(const StageViewModel& view);
   QLabel* LabelOf(DesignerLabel label) const;
 
   void optMakeMode_Click(int index);
@@ -49,7 +49,7 @@ class frmEdit : public QWidget, private ShellView {
 
   // DesignerObserver
   void SetCaption(DesignerLabel label, const std::string& caption) override;
-  void LoadBoard(int MasMaxX, int MasMaxY, const StageView& view) override;
+  void LoadBoard(int MasMaxX, int MasMaxY, const StageViewModel& view) override;
   void ShowBoard(const CrossMasMarks& CrossMas) override;
   void MarkCutOffCells(const std::vector<MasPosition>& cells) override;
   MessageAnswer ShowMessage(int number, const CatalogueMessage& message) override;
@@ -62,7 +62,7 @@ class frmEdit : public QWidget, private ShellView {
   void ShowPage(int page) override;
   void ShowRunButton(const std::string& caption, bool backEnabled) override;
   void ShowGridView(bool shown) override;
-  void ShowViewOrigin(const StageView& view) override;
+  void ShowViewOrigin(const StageViewModel& view) override;
   void ShowStageSelector(int count, int stage) override;
   void ShowAutoSettings(const AutoSettings& settings) override;
   void DisableNotRandomize() override;

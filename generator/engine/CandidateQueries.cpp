@@ -1,4 +1,3 @@
-#include "dictionary/QuestionSelection.h"
 #include "generator/engine/Generator.h"
 
 namespace crossword {
@@ -16,10 +15,6 @@ WordQuery Generator::MakeQueryFilter(const std::u32string& pattern, int length) 
     if (pattern[i - 1] != BlankMark) query.Letters.emplace_back(i, pattern[i - 1]);
   }
   return query;
-}
-
-bool Generator::IsAdmitted(int CN, int BN) const {
-  return SelectionAdmits(CategoryOn, ListOn, CN, BN);
 }
 
 // Every admitted word with the slot's letters, in stored order, however many there are:

@@ -30,17 +30,18 @@ bool Generator::MakeStages() {
     pattern = StagePatterns().NextStagePattern(pattern);
     LoadStagePattern(pattern);
     observer_.BuildGridView(CrossMas);
-    const int result = unfillable.contains(pattern) ? FillNoFill : FillStageAttempts();
-    if (result == FillFilled) {
+    const FillResult result =
+        unfillable.contains(pattern) ? FillResult::NoFill : FillStageAttempts();
+    if (result == FillResult::Filled) {
       WriteFilledStage(stage, S);
       continue;
     }
-    if (result == FillNoFill && unfillable.insert(pattern).second) {
+    if (result == FillResult::NoFill && unfillable.insert(pattern).second) {
       observer_.ShowNote("grid " + std::to_string(pattern) + " has no fill: " + noFillReason_);
     }
     if (stage == 1 && IsLastPattern(pattern)) {
       Show(GeneratorLabel::lblInfoMaking, "▲未完成");
-      ShowMessage(10);
+      ShowMessage(GeneratorMsg::NothingMade);
       return false;
     }
     --stage;
@@ -51,12 +52,12 @@ bool Generator::MakeStages() {
 
 // One pattern gets at most RestartMax + 1 attempts, each from the clean grid; the thorough
 // search restarts by itself.
-int Generator::FillStageAttempts() {
+FillResult Generator::FillStageAttempts() {
   if (Search == FillSearch::Thorough) return FillStageThorough();
   for (int restart = 0;; ++restart) {
     Show(GeneratorLabel::lblRestart, std::to_string(restart));
-    const int result = FillStage();
-    if (result == FillFilled || restart >= RestartMax) return result;
+    const FillResult result = FillStage();
+    if (result == FillResult::Filled || restart >= RestartMax) return result;
     RestoreBaseGrid();
   }
 }
@@ -66,6 +67,7 @@ void Generator::WriteFilledStage(int stage, int S) {
   if (stage == 1) WritePuzzleHeader(S);
   WritePuzzleStage(stage);
   Show(GeneratorLabel::lblInfoMaking, "◆終了");
+  observer_.StageFinished(stage);
 }
 
 // The last pattern by number, or the one after which the patterns start over: a file

@@ -11,26 +11,20 @@
 #include "common/GridSettingsFile.h"
 #include "common/RandomSource.h"
 #include "dictionary/WordQuery.h"
-#include "generator/engine/PatternMatches.h"
-#include "generator/engine/GeneratorGrid.h"
+#include "generator/engine/FillState.h"
+#include "generator/engine/GeneratorMessages.h"
 #include "generator/engine/GeneratorObserver.h"
+#include "generator/engine/LoadedGridSettings.h"
+#include "generator/engine/PatternMatches.h"
+#include "generator/engine/PuzzleSetFiles.h"
+#include "generator/engine/RunSettings.h"
 #include "generator/engine/ThoroughSearch.h"
-#include "generator/engine/WordIndex.h"
+#include "generator/engine/WordSelection.h"
 
 // Cluewright's engine: from a grid settings file and a dictionary to a puzzle set.
 namespace crossword {
 
 class QuestionSelection;
-
-constexpr int FillFilled = 11;  // FillStage: every slot holds a confirmed word
-constexpr int FillFailed = 10;  // FillStage: the attempt was given up
-constexpr int FillNoFill = 12;  // FillStageThorough: no fill of the grid exists
-
-// The fill search a run uses: the exact one unless the user asks for the thorough one.
-enum class FillSearch { Exact, Thorough };
-
-constexpr int RestartMaxLimit = 9999;  // the largest RestartMax and RetryMax
-constexpr int HistoryMaxLimit = 999;   // the largest HistoryMax
 
 // How a run ended.
 enum class RunOutcome {
@@ -52,53 +46,25 @@ struct RunEnded {
 bool ExcludedBy(const WordRecord& candidate, const WordRecord& placed,
                 const std::vector<int>& ListOn);
 
-// The generator's state for the life of the program, and its operations.
-class Generator {
+// The generator's state for the life of the program, and its operations. Its parts: the
+// files of the puzzle set and the run page's settings, which the window and wright set;
+// the fill search's state, which the tests drive; and what the grid settings file said
+// and the words asked, which only loading and TakeSelection change. The parts are bases
+// so that the search reads its state by the names it has always used.
+class Generator : public PuzzleSetFiles,
+                  public RunSettings,
+                  public FillState,
+                  private LoadedGridSettings,
+                  private WordSelection {
  public:
   Generator(GeneratorObserver& observer, const std::string& programFolder);
 
-  // --- Files ---
-  std::string MakeDir;      // folder of the grid settings file, ending with "/"
-  std::string MakeFile;     // grid settings file name
-  std::string DicPath;      // folder of the dictionary, ending with "/"
-  std::string DicFileName;  // dictionary file name
-  std::string PlayDir;      // folder of the puzzle file, ending with "/"
-  std::string PlayFile;     // puzzle file name
-
-  // --- What the grid settings file and the dictionary say ---
-  int StagePatternNmbMax = 0;      // number after the grid file's last stage mark
-  int EmbedChrFlag = 0;            // 1 when the grids hold letters fixed in advance
-  int AnswerLang = 1;              // 0 English answers, 1 Japanese
-  std::optional<WordIndex> DicDb;  // the dictionary's words, read into memory when it opens
-
-  // --- Run settings ---
-  int RestartMax = 50;    // restarts allowed per grid pattern
-  int RetryMax = 25;      // repairs allowed within one fill attempt
-  int MakingNmbMax = 10;  // stages to make
-  double ShowSpeed = 0;   // seconds to pause after showing each candidate
-  FillSearch Search = FillSearch::Exact;
   RandomSource Rnd;       // the run's random numbers; fixed start until reseeded
   ElapsedTime StartTime;  // started when a run begins
 
-  // --- Selection, by number: 1 = asked; ListOn -1 = one word of the list per grid ---
-  std::vector<int> CategoryOn;  // indexed by category number 0..CategoryCount
-  std::vector<int> ListOn;      // indexed by list number 0..ListCount
-  int DifficultRank = 0;        // 1..5, or 0 for a selection made by hand
+  const LoadedGridSettings& Loaded() const { return *this; }
+  const WordSelection& Selection() const { return *this; }
 
-  // --- The grid being filled ---
-  GeneratorMas CrossMas;                 // the cells, (x, y) from 1
-  std::vector<GeneratorSlot> CrossWord;  // the word slots in slot order, Slot(1) first
-
-  // --- Fill search ---
-  std::vector<int> Candidate;                 // stored positions of the admitted words
-  std::vector<CrossingEntry> Crossing;        // open crossings of the slot being filled
-  std::vector<LetterCacheEntry> LetterCache;  // one per Crossing entry
-  std::vector<std::u32string> History;        // 0: the stage's start; 1..: failures, newest first
-
-  int QuesNmbMax() const { return static_cast<int>(CrossWord.size()); }
-  GeneratorSlot& Slot(int i) { return CrossWord.at(i - 1); }
-  const GeneratorSlot& Slot(int i) const { return CrossWord.at(i - 1); }
-  int HistoryMax() const { return static_cast<int>(History.size()) - 1; }
   // Resizes the history to 0..limit, keeping the entries that still fit.
   void SetHistoryMax(int limit);  // 1..HistoryMaxLimit
 
@@ -109,10 +75,15 @@ class Generator {
   // Reads the grid settings file MakeDir + MakeFile and opens its dictionary. Returns 0
   // when the dictionary is missing (message 5 shown, the program ends), else 1.
   int LoadGridSettings(bool chosenByUser);
+  // Fills from these words, for a grid checked without a grid settings file.
+  void UseWordIndex(WordIndex words) { DicDb = std::move(words); }
+  // Lets go of the dictionary's words when the program ends.
+  void CloseDictionary() { DicDb.reset(); }
   // A grid settings file chosen by the user: loads it and names the puzzle file after it.
   int ChooseGridFile(const std::filesystem::path& chosen);
   // The categories, lists and rank the boxes of `selection` ask for, as a run needs them.
   void TakeSelection(QuestionSelection& selection);
+  void TakeSelection(const WordSelection& selection);
   // A puzzle file name chosen by the user; the extension is always ".pzs".
   void ChoosePuzzleFile(const std::filesystem::path& chosen);
   MessageAnswer ShowMessage(int selector);
@@ -126,7 +97,7 @@ class Generator {
   void RestoreBaseGrid();
 
   // --- Slot fill search ---
-  int FillStage();
+  FillResult FillStage();
   void PlaceFirstWord();
   void WriteSlotWord(int s);
   void RefreshPatterns();
@@ -144,16 +115,16 @@ class Generator {
 
   // --- Thorough fill search ---
   // Fills the loaded grid with a complete search, restarting at most RestartMax times.
-  // FillNoFill when the search proved that the grid has no fill; the note says why.
-  int FillStageThorough();
+  // NoFill when the search proved that the grid has no fill; the note says why.
+  FillResult FillStageThorough();
   // Per slot, from Slot(1): the admitted words its embedded letters leave it.
   std::vector<int> CountSlotCandidates();
-  // Why the grid cannot be filled, after FillStageThorough gave FillNoFill.
+  // Why the grid cannot be filled, after FillStageThorough gave NoFill.
   const std::string& NoFillReason() const { return noFillReason_; }
 
   // --- Candidate queries ---
   static WordQuery MakeQueryFilter(const std::u32string& pattern, int length);
-  bool IsAdmitted(int CN, int BN) const;
+  using WordSelection::IsAdmitted;
   int FetchCandidates(int slot);
   // Candidate i, 1..n; valid until the next call.
   const WordRecord& CandidateRecord(int i);
@@ -171,7 +142,7 @@ class Generator {
  private:
   std::filesystem::path GridFile() const;
   bool MakeStages();
-  int FillStageAttempts();
+  FillResult FillStageAttempts();
   void WriteFilledStage(int stage, int S);
   bool IsLastPattern(int pattern);
   const GridSettingsFile& StagePatterns();
@@ -194,11 +165,11 @@ class Generator {
   GeneratorObserver& observer_;
   std::optional<GridSettingsFile> stagePatterns_;  // the grid file, read once per run
   bool stopRequested_ = false;
-  int candidateLength_ = 0;     // answer length of the words in Candidate
-  WordRecord candidateRecord_;  // the candidate read last, its strings reused
+  int candidateLength_ = 0;        // answer length of the words in Candidate
+  WordRecord candidateRecord_;     // the candidate read last, its strings reused
   PatternMatches patternMatches_;  // in DicDb
-  int puzzleLinesWritten_ = 0;  // to name the line of a field that cannot be written
-  std::string noFillReason_;    // set when FillStageThorough proves there is no fill
+  int puzzleLinesWritten_ = 0;     // to name the line of a field that cannot be written
+  std::string noFillReason_;       // set when FillStageThorough proves there is no fill
 };
 
 }  // namespace crossword

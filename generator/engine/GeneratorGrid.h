@@ -21,7 +21,7 @@ struct GeneratorCell {
 
 struct GeneratorSlot : CrossWordSlot {
   int KnownCnt = 0;        // cells holding a letter when the slot was last looked at
-  int FlagFixed = 0;       // 1 when the slot holds a confirmed dictionary word
+  bool FlagFixed = false;  // the slot holds a confirmed dictionary word
   std::u32string Pattern;  // the slot's letters, BlankMark where empty
   WordRecord Word;         // the placed word's fields; Word.ID = 0 means no word
 };

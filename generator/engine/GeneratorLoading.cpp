@@ -17,12 +17,12 @@ constexpr int kHistoryMaxAtStart = 50;
 }  // namespace
 
 Generator::Generator(GeneratorObserver& observer, const std::string& programFolder)
-    : MakeDir(AsFolder(programFolder)),
-      MakeFile(kDefaultGridFile),
-      PlayDir(MakeDir),
-      PlayFile(BaseName(MakeFile) + ".pzs"),
-      History(kHistoryMaxAtStart + 1),
-      observer_(observer) {}
+    : observer_(observer) {
+  MakeDir = PlayDir = AsFolder(programFolder);
+  MakeFile = kDefaultGridFile;
+  PlayFile = BaseName(MakeFile) + ".pzs";
+  History.resize(kHistoryMaxAtStart + 1);
+}
 
 void Generator::SetHistoryMax(int limit) {
   if (limit < 1 || limit > HistoryMaxLimit) {
@@ -53,11 +53,11 @@ int Generator::LoadGridSettings(bool chosenByUser) {
   if (!FileExists(location.DicPath + location.DicFileName)) {
     DicPath = location.DicPath;
     DicFileName = location.DicFileName;
-    ShowMessage(5);
+    ShowMessage(GeneratorMsg::DictionaryMissing);
     observer_.EndProgram();
     return 0;
   }
-  const int embedChrFlag = file.ReadEmbedChrFlag();
+  const bool embedChrFlag = file.ReadEmbedChrFlag() != 0;
   const Dictionary dictionary(location.DicPath + location.DicFileName);
   std::string note;
   WordIndex words(OpenWordIndex(dictionary, note));
@@ -68,11 +68,11 @@ int Generator::LoadGridSettings(bool chosenByUser) {
   DicDb = std::move(words);
   patternMatches_.Forget();
   EmbedChrFlag = embedChrFlag;
-  AnswerLang = DetectAnswerLang(dictionary);
+  AnswerLang = static_cast<AnswerLanguage>(DetectAnswerLang(dictionary));
   stagePatterns_.reset();
   PlayFile = BaseName(MakeFile) + ".pzs";
   PlayDir = MakeDir;
-  if (chosenByUser) ShowMessage(11);
+  if (chosenByUser) ShowMessage(GeneratorMsg::PuzzleFileRenamed);
   return 1;
 }
 
@@ -93,9 +93,11 @@ void Generator::TakeSelection(QuestionSelection& selection) {
   selection.CollectCategoryOn();
   selection.CollectListOn();
   selection.CollectDifficultRank();
-  CategoryOn = selection.CategoryOn();
-  ListOn = selection.ListOn();
-  DifficultRank = selection.DifficultRank();
+  TakeSelection({selection.CategoryOn(), selection.ListOn(), selection.DifficultRank()});
+}
+
+void Generator::TakeSelection(const WordSelection& selection) {
+  static_cast<WordSelection&>(*this) = selection;
 }
 
 void Generator::ChoosePuzzleFile(const std::filesystem::path& chosen) {

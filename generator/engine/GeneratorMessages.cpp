@@ -78,19 +78,19 @@ CatalogueMessage Help() {
 
 CatalogueMessage GeneratorMessage(int selector, const MessageValues& values) {
   switch (selector) {
-    case 5:
+    case GeneratorMsg::DictionaryMissing:
       return DictionaryMissing(values);
-    case 9:
+    case GeneratorMsg::GridFileMissing:
       return GridFileMissing();
-    case 10:
+    case GeneratorMsg::NothingMade:
       return NothingMade(values);
-    case 11:
+    case GeneratorMsg::PuzzleFileRenamed:
       return PuzzleFileRenamed();
-    case 101:
+    case GeneratorMsg::NoAdmissibleWord:
       return NoAdmissibleWord();
-    case 1001:
+    case GeneratorMsg::PuzzleFileMade:
       return PuzzleFileMade(values);
-    case 10001:
+    case GeneratorMsg::Help:
       return Help();
   }
   throw std::invalid_argument("Cluewright has no message " + std::to_string(selector));

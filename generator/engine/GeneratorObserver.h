@@ -28,6 +28,8 @@ class GeneratorObserver {
   // A new stage was loaded: rebuild the cell view for its size.
   virtual void BuildGridView(const GeneratorMas& /*CrossMas*/) {}
   virtual void ShowGrid(const GeneratorMas& /*CrossMas*/) {}
+  // Stage `stage` is filled and written to the working file.
+  virtual void StageFinished(int /*stage*/) {}
   // A candidate's letters are about to be tried in the slot.
   virtual void ShowCandidate(const GeneratorSlot& /*slot*/, std::u32string_view /*Yst*/) {}
   // Lets pending user events run, for `seconds` when above 0. A stop button handled

@@ -43,7 +43,7 @@ std::vector<PuzzleHint> NumberedHints(const Generator& generator) {
 PuzzleStage FilledStage(const Generator& generator, int F) {
   const int X = generator.CrossMas.MasMaxX(), Y = generator.CrossMas.MasMaxY();
   PuzzleStage stage;
-  stage.DifficultRank = generator.DifficultRank;
+  stage.DifficultRank = generator.Selection().DifficultRank;
   stage.FirstDownNumber = F;
   stage.CellKinds = MasArray<CellKind>(X, Y);
   stage.Answers = CrossMasMarks(X, Y);

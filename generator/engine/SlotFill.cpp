@@ -20,8 +20,8 @@ bool Occurs(std::u32string_view text, std::u32string_view in) {
 
 }  // namespace
 
-int Generator::FillStage() {
-  if (EmbedChrFlag == 0) {
+FillResult Generator::FillStage() {
+  if (!EmbedChrFlag) {
     PlaceFirstWord();
     WriteSlotWord(1);
   }
@@ -30,10 +30,10 @@ int Generator::FillStage() {
     observer_.ShowGrid(CrossMas);
     RefreshPatterns();
     const int s = FillSlots();
-    if (s == 0) return FillFilled;
-    if (retry >= RetryMax) return FillFailed;
+    if (s == 0) return FillResult::Filled;
+    if (retry >= RetryMax) return FillResult::Failed;
     PushHistory();
-    if (FindRepeat()) return FillFailed;
+    if (FindRepeat()) return FillResult::Failed;
     ClearCrossingWords(s);
   }
 }
@@ -76,7 +76,7 @@ void Generator::PlaceFirstWord() {
       return;
     }
   }
-  ShowMessage(101);
+  ShowMessage(GeneratorMsg::NoAdmissibleWord);
   throw RunEnded{RunOutcome::ProgramEnded};
 }
 
@@ -109,10 +109,10 @@ void Generator::RefreshPatterns() {
     ReadSlotLetters(slot, letters);
     const bool complete = !Contains(letters, BlankMark);
     if (complete && slot.Word.ID > 0) {
-      slot.FlagFixed = 1;
+      slot.FlagFixed = true;
       continue;
     }
-    slot.FlagFixed = 0;
+    slot.FlagFixed = false;
     slot.Pattern = letters;
     if (!complete) slot.Word.ID = 0;
     slot.Word.CN = slot.Word.BN = slot.Word.QN = slot.Word.AN = slot.Word.SN = 0;
@@ -125,7 +125,7 @@ int Generator::ChooseSlot() {
   int best = 0;
   for (int i = 1; i <= QuesNmbMax(); ++i) {
     GeneratorSlot& slot = Slot(i);
-    if (slot.FlagFixed != 0) continue;
+    if (slot.FlagFixed) continue;
     ReadSlotLetters(slot, slot.Pattern);
     const int blanks =
         static_cast<int>(std::count(slot.Pattern.begin(), slot.Pattern.end(), BlankMark));
@@ -134,7 +134,7 @@ int Generator::ChooseSlot() {
     best = std::max(best, slot.KnownCnt);
   }
   for (int i = 1; i <= QuesNmbMax(); ++i) {
-    if (Slot(i).FlagFixed == 0 && Slot(i).KnownCnt == best) return i;
+    if (!Slot(i).FlagFixed && Slot(i).KnownCnt == best) return i;
   }
   return 0;
 }
@@ -185,7 +185,7 @@ bool ExcludedBy(const WordRecord& candidate, const WordRecord& placed,
 
 bool Generator::IsExcluded(const WordRecord& candidate) const {
   return std::any_of(CrossWord.begin(), CrossWord.end(), [&](const GeneratorSlot& t) {
-    return t.FlagFixed == 1 && ExcludedBy(candidate, t.Word, ListOn);
+    return t.FlagFixed && ExcludedBy(candidate, t.Word, ListOn);
   });
 }
 
@@ -234,7 +234,7 @@ bool Generator::CheckCrossings(std::u32string_view reading, int k) {
 
 void Generator::PlaceWord(int s, const WordRecord& word) {
   GeneratorSlot& slot = Slot(s);
-  slot.FlagFixed = 1;
+  slot.FlagFixed = true;
   slot.Pattern = word.Yst;
   slot.Word = word;
 }

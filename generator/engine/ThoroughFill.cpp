@@ -14,7 +14,7 @@ long NextBound(long bound) {
 
 }  // namespace
 
-int Generator::FillStageThorough() {
+FillResult Generator::FillStageThorough() {
   noFillReason_.clear();
   RefreshPatterns();
   std::map<std::u32string, CandidatePool> pools;
@@ -22,7 +22,7 @@ int Generator::FillStageThorough() {
   for (size_t s = 0; s < slots.size(); ++s) {
     if (slots[s].pool->Size() == 0) {
       noFillReason_ = DescribeSlot(static_cast<int>(s) + 1) + " has no candidate";
-      return FillNoFill;
+      return FillResult::NoFill;
     }
   }
   std::vector<WordRecord> placed(slots.size());
@@ -49,12 +49,12 @@ int Generator::FillStageThorough() {
     switch (search.Run(bound, restart > 0)) {
       case ThoroughSearch::Result::Filled:
         PlaceSearchResult(slots, search.Chosen());
-        return FillFilled;
+        return FillResult::Filled;
       case ThoroughSearch::Result::NoFill:
         noFillReason_ = "no combination of the candidates fits";
-        return FillNoFill;
+        return FillResult::NoFill;
       case ThoroughSearch::Result::BoundReached:
-        if (restart >= RestartMax) return FillFailed;
+        if (restart >= RestartMax) return FillResult::Failed;
         bound = NextBound(bound);
     }
   }

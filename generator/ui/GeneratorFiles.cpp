@@ -22,7 +22,7 @@ bool GeneratorWindow::StartUp() {
     LoadGridFile([this] { return engine_.LoadGridSettings(false); });
   }
   while (!gridLoaded_ && !ended_) {
-    if (engine_.ShowMessage(9) == AnswerCancel) {
+    if (engine_.ShowMessage(GeneratorMsg::GridFileMissing) == AnswerCancel) {
       EndProgram();
     } else {
       cmdMakeFile_Click();
@@ -75,7 +75,7 @@ void GeneratorWindow::ShowFileNames() {
   page1_->lblMakeFile[1]->setText(Text(engine_.MakeFile));
   page1_->lblMakeFile[2]->setText(Text(engine_.MakeDir));
   page1_->lblMakeFile[3]->setText(Text(engine_.DicFileName));
-  page1_->lblStagePatternNmbMax->setText(QString::number(engine_.StagePatternNmbMax));
+  page1_->lblStagePatternNmbMax->setText(QString::number(engine_.Loaded().StagePatternNmbMax));
   page1_->lblPlayFile[1]->setText(Text(engine_.PlayFile));
   page1_->lblPlayFile[2]->setText(Text(engine_.PlayDir));
   page3_->lblInfoMakeFileName->setText(Text(engine_.PlayFile));

@@ -2,18 +2,10 @@
 #include <QSignalBlocker>
 
 #include "common/Clock.h"
+#include "common/RunCaptions.h"
 #include "generator/ui/GeneratorWindow.h"
 
 namespace crossword::ui {
-
-namespace {
-
-constexpr char kReady[] = "実行";
-constexpr char kRunning[] = "中止";
-constexpr char kDone[] = "完了";
-constexpr char kFailed[] = "終了";
-
-}  // namespace
 
 void GeneratorWindow::ConnectRunSettings() {
   connect(page3_->vsbRestartMax, &QScrollBar::valueChanged, this, [this](int value) {
@@ -71,7 +63,7 @@ void GeneratorWindow::tmrInfoMaking_Timer(long elapsedSeconds) {
 // Any caption but "実行" ends the program: during a run at its next event point, after
 // one at once. Both take the working file with them.
 void GeneratorWindow::cmdNext3_Click() {
-  if (page3_->cmdNext->text() != kReady) {
+  if (page3_->cmdNext->text() != RunCaptionReady) {
     if (running_) {
       StopRun();
     } else {
@@ -79,7 +71,7 @@ void GeneratorWindow::cmdNext3_Click() {
     }
     return;
   }
-  page3_->cmdNext->setText(kRunning);
+  page3_->cmdNext->setText(RunCaptionRunning);
   page3_->cmdBack->setEnabled(false);
   // The seed is chosen once per program start, at the first run.
   if (page1_->chkNotRandomize->isEnabled()) {
@@ -114,10 +106,10 @@ void GeneratorWindow::RunGeneration() {
   if (outcome == RunOutcome::Stopped) {
     EndProgram();
   } else if (outcome == RunOutcome::Completed) {
-    engine_.ShowMessage(1001);
-    page3_->cmdNext->setText(kDone);
+    engine_.ShowMessage(GeneratorMsg::PuzzleFileMade);
+    page3_->cmdNext->setText(RunCaptionDone);
   } else if (outcome == RunOutcome::GivenUp) {
-    page3_->cmdNext->setText(kFailed);
+    page3_->cmdNext->setText(RunCaptionFailed);
     page3_->vsbCrossStageNmb->setEnabled(true);
     page3_->cmdBack->setEnabled(true);
   }

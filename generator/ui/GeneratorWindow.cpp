@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "common/RunCaptions.h"
 #include "common/ui/FormGeometry.h"
 #include "generator/ui/PageParts.h"
 
@@ -89,7 +90,7 @@ void GeneratorWindow::MakeTitleAndCorner() {
   lblEnd = MakeCornerLabel(this, "終了", "lblEnd");
   lblEnd->move(FormWidth - PageRightMargin - lblEnd->width(), CornerLabelTop);
   lblHelp->move(lblEnd->x() - 24 - lblHelp->width(), CornerLabelTop);
-  connect(lblHelp, &ClickLabel::clicked, this, [this] { engine_.ShowMessage(10001); });
+  connect(lblHelp, &ClickLabel::clicked, this, [this] { engine_.ShowMessage(GeneratorMsg::Help); });
   connect(lblEnd, &ClickLabel::clicked, this, &QWidget::close);
 }
 
@@ -125,7 +126,7 @@ void GeneratorWindow::cmdBack3_Click() {
   }
   page3_->lblInfoMaking->setText("作成情報");
   page3_->picQues->hide();
-  page3_->cmdNext->setText("実行");
+  page3_->cmdNext->setText(RunCaptionReady);
 }
 
 void GeneratorWindow::cmdInfoData_Click() {
@@ -197,7 +198,7 @@ void GeneratorWindow::EndProgram() {
   if (ended_) return;
   ended_ = true;
   tmrInfoMaking->stop();
-  engine_.DicDb.reset();
+  engine_.CloseDictionary();
   hide();
   emit ProgramEnded();
 }

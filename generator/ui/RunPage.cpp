@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "common/RunCaptions.h"
 #include "generator/engine/Generator.h"
 #include "generator/ui/PageParts.h"
 
@@ -37,7 +38,7 @@ QLabel* MakeNumberLabel(QWidget* parent, const QString& name, const QString& tex
 RunPage::RunPage(QWidget* parent) : QFrame(parent) {
   setObjectName(ControlName("fraPage", 3));
   cmdBack = MakeButton(this, "もどる", ControlName("cmdBack", 3));
-  cmdNext = MakeButton(this, "実行", ControlName("cmdNext", 3));
+  cmdNext = MakeButton(this, RunCaptionReady, ControlName("cmdNext", 3));
   cmdInfoData = MakeButton(this, "作業限度値の表示と設定", "cmdInfoData");
   MakeInfoData();
   picQues = new StageView(this);

@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "common/GridModel.h"
+#include "common/StageViewModel.h"
 #include "common/ui/CellBoard.h"
 #include "common/ui/ClickLabel.h"
-#include "generator/ui/StageViewPosition.h"
 
 // The stage view of the run page (picQues): the cells of the stage being filled, the
 // labels that move the view over a large grid, and the switch between letters and "？".
@@ -28,7 +28,7 @@ class StageView : public QFrame {
   // A candidate's letters in its slot, brought into sight, whatever the display mode.
   void ShowCandidate(const CrossWordSlot& slot, std::u32string_view Yst);
 
-  const StageViewPosition& Position() const { return position_; }
+  const StageViewModel& Position() const { return position_; }
   int DispChrOn() const { return DispChrOn_; }
 
   CellBoard* picCrossBase;
@@ -42,7 +42,7 @@ class StageView : public QFrame {
   void ShowViewPosition();
   void ShowCell(int x, int y, char32_t DispWChr, bool asItIs);
 
-  StageViewPosition position_;
+  StageViewModel position_;
   CrossMasMarks marks_;  // the grid last shown, to redraw it in the other mode
   int DispChrOn_ = 0;    // 0 simple display ("？"), 1 the letters
 };

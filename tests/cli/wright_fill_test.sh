@@ -24,6 +24,10 @@ check "fixed seed repeats the file to the byte" cmp -s "$work/grid.pzs" "$work/a
 
 "$wright" fill --grid "$work/grid.gst" --seed 7 --stages 5 --out "$work/seven.pzs" > /dev/null 2>&1
 check "another seed makes other puzzles" test $? -eq 0 -a -n "$(cmp "$work/grid.pzs" "$work/seven.pzs")"
+for seed in 1.5 1e3 -1 99999999999999999999; do
+  "$wright" fill --grid "$work/grid.gst" --seed "$seed" --out "$work/bad-seed.pzs" > /dev/null 2>&1
+  check "seed $seed refused" test $? -ne 0 -a ! -e "$work/bad-seed.pzs"
+done
 
 printf 'older' > "$work/keep.pzs"
 "$wright" fill --grid "$work/grid.gst" --stages 99 --give-up-after 0.001 --out "$work/keep.pzs" \

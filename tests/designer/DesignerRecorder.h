@@ -34,7 +34,7 @@ class DesignerRecorder : public DesignerObserver {
     captions[label] = caption;
     if (onCaption) onCaption(label, caption);
   }
-  void LoadBoard(int, int, const StageView&) override { ++boardsLoaded; }
+  void LoadBoard(int, int, const StageViewModel&) override { ++boardsLoaded; }
   void ShowBoard(const CrossMasMarks& CrossMas) override { board = CrossMas; }
   void MarkCutOffCells(const std::vector<MasPosition>& cells) override { marked = cells; }
   MessageAnswer ShowMessage(int number, const CatalogueMessage& message) override {

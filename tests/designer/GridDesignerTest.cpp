@@ -75,7 +75,7 @@ TEST_F(GridDesignerTest, ARefusedSizeLeavesTheGridAsItWas) {
 }
 
 TEST_F(GridDesignerTest, TheBoardWindowScrollsOnlyWhereTheGridIsLarger) {
-  const std::vector<std::tuple<int, int, StageView>> cases = {
+  const std::vector<std::tuple<int, int, StageViewModel>> cases = {
       {12, 12, {2, 3, 1, 1, 3}}, {11, 10, {1, 1, 1, 1, 0}}, {13, 9, {3, 1, 1, 1, 1}},
       {5, 12, {1, 3, 1, 1, 2}},  {10, 9, {1, 1, 1, 1, 0}},
   };
@@ -201,11 +201,11 @@ TEST_F(GridDesignerTest, TheGridFileFollowsTheDictionaryButKeepsItsOwnExtension)
 
 TEST_F(GridDesignerTest, TheFileToWriteIsOfferedForReadingOnlyWhenItExists) {
   designer.PresetReadFile();
-  EXPECT_EQ(designer.ReadFileName, "(未)?.gst");
+  EXPECT_EQ(designer.ReadFile().ReadFileName, "(未)?.gst");
   folder.Write("標準日本語辞書.gst", "");
   designer.PresetReadFile();
-  EXPECT_EQ(designer.ReadFileName, "標準日本語辞書.gst");
-  EXPECT_EQ(designer.ReadFileDir, designer.MakeFileDir);
+  EXPECT_EQ(designer.ReadFile().ReadFileName, "標準日本語辞書.gst");
+  EXPECT_EQ(designer.ReadFile().ReadFileDir, designer.MakeFileDir);
 }
 
 TEST(CheckHDD, AWritableFolderPassesAndKeepsNoProbe) {
@@ -255,7 +255,7 @@ TEST_F(StageReadingTest, AFileWithoutStagesIsNamedAndLeavesTheGridShown) {
   EXPECT_EQ(recorder.messages, (std::vector<int>{4}));
   EXPECT_EQ(recorder.shown[0].Lines[0],
             "このマス設定ファイル(empty.gst)ではクロスワードが作れません。");
-  EXPECT_EQ(designer.ReadFileName, "不明(*.gst)");
+  EXPECT_EQ(designer.ReadFile().ReadFileName, "不明(*.gst)");
   EXPECT_EQ(designer.MasMaxX(), 6);
 }
 
@@ -274,10 +274,10 @@ TEST_F(StageReadingTest, BytesOutsideTheCodePageMatterOnlyInLinesRead) {
   // Stage 2's row cannot be read: message 4, and the stage shown stays with its number.
   designer.ChangeStage(2);
   EXPECT_EQ(recorder.messages, (std::vector<int>{4}));
-  EXPECT_EQ(designer.CrossStageNmb, 1);
+  EXPECT_EQ(designer.ReadFile().CrossStageNmb, 1);
   EXPECT_EQ(recorder.Caption(Label::lblCrossStageNmb), "1");
   EXPECT_EQ(designer.CrossMas, MarksFromRows({"#."}));
-  EXPECT_EQ(designer.ReadFileName, "skipped.gst");
+  EXPECT_EQ(designer.ReadFile().ReadFileName, "skipped.gst");
 }
 
 // A file that cannot be read, or whose first stage cannot, is message 4 and "不明(*.gst)";
@@ -299,9 +299,9 @@ TEST_F(StageReadingTest, AFileThatCannotBeReadChangesNothingShown) {
     EXPECT_EQ(recorder.messages, (std::vector<int>{4}));
     EXPECT_EQ(recorder.shown.back().Lines[0],
               "このマス設定ファイル(" + name + ")ではクロスワードが作れません。");
-    EXPECT_EQ(designer.ReadFileName, "不明(*.gst)");
+    EXPECT_EQ(designer.ReadFile().ReadFileName, "不明(*.gst)");
     EXPECT_EQ(designer.CrossMas, MarksFromRows({"....", "...."}));
-    EXPECT_EQ(designer.CrossStageNmbMax, 2);
+    EXPECT_EQ(designer.ReadFile().CrossStageNmbMax, 2);
     EXPECT_EQ(recorder.Caption(Label::lblCrossStageNmbMax), "2");
     EXPECT_EQ(recorder.Caption(Label::lblCrossStageNmb), "1");
     EXPECT_EQ(recorder.Caption(Label::lblMasSize1), "4");

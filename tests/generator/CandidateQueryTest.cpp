@@ -36,8 +36,7 @@ class CandidateFetch : public ::testing::Test {
     setup_.WriteWords(words);
     setup_.WriteGrids({{"..", "#."}});
     setup_.Load();
-    setup_.generator.CategoryOn = {0, 1, 0};
-    setup_.generator.ListOn = {1, 1, 0};
+    setup_.generator.TakeSelection({{0, 1, 0}, {1, 1, 0}, 0});
     setup_.generator.RefreshPatterns();
   }
 
@@ -55,9 +54,9 @@ TEST_F(CandidateFetch, AnEmptySlotTakesEveryAdmittedWordInStoredOrder) {
 // Candidates are kept per pattern: a selection changed in between must still be followed.
 TEST_F(CandidateFetch, ASelectionChangedBetweenFetchesIsFollowed) {
   ASSERT_EQ(generator_.FetchCandidates(1), kAdmitted + 1);
-  generator_.CategoryOn = {0, 1, 1};
+  generator_.TakeSelection({{0, 1, 1}, {1, 1, 0}, 0});
   EXPECT_EQ(generator_.FetchCandidates(1), kAdmitted + 2);
-  generator_.ListOn = {1, 0, 0};
+  generator_.TakeSelection({{0, 1, 1}, {1, 0, 0}, 0});
   EXPECT_EQ(generator_.FetchCandidates(1), kAdmitted + 1);
   EXPECT_EQ(generator_.CandidateRecord(kAdmitted + 1).ID, 20001);
 }

@@ -67,6 +67,7 @@ TEST_F(GenerationRun, AFailedPatternPassesTheStageToTheNextOne) {
   Load({kRing, kUnfillable, kExample}, 5);
   EXPECT_EQ(generator_.RunGeneration(), RunOutcome::Completed);
   EXPECT_EQ(StageSizes(), (std::vector<std::u32string>{U"3,3", U"5,5", U"3,3", U"5,5", U"3,3"}));
+  EXPECT_EQ(observer_.stagesFinished, (std::vector<int>{1, 2, 3, 4, 5}));  // not the failures
 }
 
 TEST_F(GenerationRun, StageOneFailingOnItsLastPatternGivesUp) {
@@ -88,7 +89,7 @@ TEST_F(GenerationRun, AStrayStageMarkDoesNotKeepStageOneGoingForEver) {
   Load({kUnfillable, kUnfillable}, 1);
   AppendToFile(setup_.folder / "grid.gst", ";#5\r\n");
   ASSERT_EQ(generator_.LoadGridSettings(false), 1);
-  EXPECT_EQ(generator_.StagePatternNmbMax, 5);
+  EXPECT_EQ(generator_.Loaded().StagePatternNmbMax, 5);
   EXPECT_EQ(generator_.RunGeneration(), RunOutcome::GivenUp);
 }
 
@@ -150,7 +151,7 @@ TEST(GridSettingsLoading, AMissingFolderFallsBackToTheDictionaryBesideTheGridFil
   setup.WriteGrids({kRing}, "C:\\Lexset\\");
   ASSERT_EQ(setup.generator.LoadGridSettings(false), 1);
   EXPECT_EQ(setup.generator.DicPath, setup.generator.MakeDir);
-  EXPECT_EQ(setup.generator.AnswerLang, 1);
+  EXPECT_EQ(setup.generator.Loaded().AnswerLang, AnswerJapanese);
 }
 
 // A grid file that cannot be used, or whose dictionary cannot, changes nothing: the
@@ -173,7 +174,7 @@ TEST(GridSettingsLoading, AFileThatCannotBeUsedLeavesTheEarlierOneInUse) {
     EXPECT_EQ(generator.MakeDir, dir);
     EXPECT_EQ(generator.DicFileName, "dic.lxd");
     EXPECT_EQ(generator.PlayFile, "grid.pzs");
-    ASSERT_TRUE(generator.DicDb.has_value());
+    ASSERT_TRUE(generator.Loaded().DicDb.has_value());
   }
   generator.MakingNmbMax = 1;
   EXPECT_EQ(generator.RunGeneration(), RunOutcome::Completed);

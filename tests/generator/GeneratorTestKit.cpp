@@ -33,10 +33,9 @@ void GeneratorSetup::WriteGrids(const std::vector<std::vector<std::string>>& gri
   generator.MakeFile = "grid.gst";
 }
 
-void GeneratorSetup::Load() {
+void GeneratorSetup::Load(int DifficultRank) {
   ASSERT_EQ(generator.LoadGridSettings(false), 1);
-  generator.CategoryOn = {0, 1, 1, 1};
-  generator.ListOn = {1, 1, 1};
+  generator.TakeSelection({{0, 1, 1, 1}, {1, 1, 1}, DifficultRank});
   generator.LoadStagePattern(1);
 }
 

@@ -18,6 +18,7 @@ class RecordingObserver : public GeneratorObserver {
     labels.emplace_back(label, text);
   }
   void BuildGridView(const GeneratorMas&) override { ++gridViewsBuilt; }
+  void StageFinished(int stage) override { stagesFinished.push_back(stage); }
   void ShowCandidate(const GeneratorSlot&, std::u32string_view Yst) override {
     candidatesShown.emplace_back(Yst);
   }
@@ -36,6 +37,7 @@ class RecordingObserver : public GeneratorObserver {
   std::vector<std::pair<GeneratorLabel, std::string>> labels;
   std::vector<std::u32string> candidatesShown;
   std::vector<std::string> messageTitles;
+  std::vector<int> stagesFinished;
   std::function<void()> onPump;
   int gridViewsBuilt = 0;
   int programEnds = 0;
@@ -50,8 +52,9 @@ class GeneratorSetup {
   void WriteWords(const std::vector<WordRecord>& words);
   // Writes "grid.gst" naming the dictionary in `dicFolder`, this folder by default.
   void WriteGrids(const std::vector<std::vector<std::string>>& grids, std::string dicFolder = "");
-  // Loads the grid file and its first stage; selects categories 1..3 and lists 1..2.
-  void Load();
+  // Loads the grid file and its first stage; selects categories 1..3 and lists 1..2 at
+  // this rank.
+  void Load(int DifficultRank = 0);
   // Loads one grid straight into the generator, as a run would.
   void Take(const std::vector<std::string>& rows);
 

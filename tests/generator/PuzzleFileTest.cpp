@@ -28,7 +28,7 @@ TEST(PuzzleFileFormat, AStageWithoutDownSlotsToTheByte) {
   generator.PlaceWord(2, Word(7, "ウイア"));
   generator.WriteSlotWord(1);
   generator.WriteSlotWord(2);
-  generator.DifficultRank = 2;
+  generator.TakeSelection({{}, {}, 2});
   generator.WritePuzzleHeader(1);
   generator.WritePuzzleStage(1);
   EXPECT_EQ(
@@ -293,9 +293,8 @@ std::string MakePuzzleSet(int rank) {
   setup.WriteGrids({{"....#", ".#.#.", ".....", ".#.#.", "#...."},
                     {".....", ".....", ".....", ".....", "....."},
                     {"...", ".#.", "..."}});
-  setup.Load();
+  setup.Load(rank);
   setup.generator.MakingNmbMax = 4;
-  setup.generator.DifficultRank = rank;
   EXPECT_EQ(setup.generator.RunGeneration(), RunOutcome::Completed);
   return ReadBytes(setup.generator.PuzzleFile());
 }

@@ -30,7 +30,7 @@ TEST(SlotChoice, TiesGoToTheLowerSlotAndACompleteSlotWinsAtOnce) {
   EXPECT_EQ(generator.ChooseSlot(), 4);
   EXPECT_EQ(generator.Slot(4).Pattern, U"イウア");
 
-  for (auto& slot : generator.CrossWord) slot.FlagFixed = 1;
+  for (auto& slot : generator.CrossWord) slot.FlagFixed = true;
   EXPECT_EQ(generator.ChooseSlot(), 0);
 }
 
@@ -54,13 +54,13 @@ TEST(SlotChoice, RefreshPatternsTakesTheWordFromASlotThatLostALetter) {
   SetCell(generator, 1, 2, U'エ');
   SetCell(generator, 1, 3, U'オ');  // slot 3 complete through its crossings only
   generator.RefreshPatterns();
-  EXPECT_EQ(generator.Slot(1).FlagFixed, 1);
-  EXPECT_EQ(generator.Slot(3).FlagFixed, 0);
+  EXPECT_TRUE(generator.Slot(1).FlagFixed);
+  EXPECT_FALSE(generator.Slot(3).FlagFixed);
   EXPECT_EQ(generator.Slot(3).Pattern, U"アエオ");
 
   SetCell(generator, 2, 1, BlankMark);
   generator.RefreshPatterns();
-  EXPECT_EQ(generator.Slot(1).FlagFixed, 0);
+  EXPECT_FALSE(generator.Slot(1).FlagFixed);
   EXPECT_EQ(generator.Slot(1).Word.ID, 0);
   EXPECT_EQ(generator.Slot(1).Word.BN, 0);
 }
@@ -69,7 +69,7 @@ TEST(SlotChoice, ExclusionRulesLookAtConfirmedSlotsOnly) {
   GeneratorSetup setup;
   Generator& generator = setup.generator;
   setup.Take(kRing);
-  generator.ListOn = {1, 1, -1};
+  generator.TakeSelection({{}, {1, 1, -1}, 0});
   WordRecord placed = Word(1, "アイウ", 1, 2, 0, 0);
   placed.Qst = U"答5 を含む問い";
   generator.PlaceWord(1, placed);
@@ -83,7 +83,7 @@ TEST(SlotChoice, ExclusionRulesLookAtConfirmedSlotsOnly) {
   echo.Qst = U"答1 の問い";
   EXPECT_TRUE(generator.IsExcluded(echo));
 
-  generator.Slot(1).FlagFixed = 0;
+  generator.Slot(1).FlagFixed = false;
   EXPECT_FALSE(generator.IsExcluded(Word(1, "アイウ")));
 }
 
@@ -139,15 +139,15 @@ class EmbeddedGrid : public ::testing::Test {
 
 TEST_F(EmbeddedGrid, EachSlotNeedsTheWordOfItsOwnLetters) {
   Load({Word(1, "ウエ"), Word(2, "アイ"), Word(3, "イエ"), Word(4, "アウ"), Word(5, "アア")});
-  ASSERT_EQ(generator_.EmbedChrFlag, 1);
-  EXPECT_EQ(generator_.FillStage(), FillFilled);
+  ASSERT_TRUE(generator_.Loaded().EmbedChrFlag);
+  EXPECT_EQ(generator_.FillStage(), FillResult::Filled);
   EXPECT_EQ(generator_.Slot(1).Word.ID, 2);  // across row 1
   EXPECT_EQ(generator_.Slot(4).Word.ID, 3);  // down column 2
 }
 
 TEST_F(EmbeddedGrid, ARepeatedFailureEndsTheAttempt) {
   Load({Word(1, "ウエ"), Word(2, "アイ"), Word(4, "アウ")});
-  EXPECT_EQ(generator_.FillStage(), FillFailed);
+  EXPECT_EQ(generator_.FillStage(), FillResult::Failed);
   // The repair restores the same letters, so the second failure repeats the first.
   EXPECT_EQ(setup_.observer.TextsOf(GeneratorLabel::lblRetry),
             (std::vector<std::string>{"0", "1"}));
@@ -158,7 +158,7 @@ TEST_F(EmbeddedGrid, ReachingRetryMaxEndsWithoutAnotherSnapshot) {
   Load({Word(1, "ウエ")});
   generator_.RetryMax = 1;
   generator_.SetHistoryMax(3);
-  EXPECT_EQ(generator_.FillStage(), FillFailed);
+  EXPECT_EQ(generator_.FillStage(), FillResult::Failed);
   EXPECT_FALSE(generator_.History[1].empty());
   EXPECT_TRUE(generator_.History[2].empty());
 }
@@ -167,7 +167,7 @@ TEST_F(EmbeddedGrid, WithHistoryMaxOneOnlyRetryMaxEndsTheRepairs) {
   Load({Word(1, "ウエ")});
   generator_.RetryMax = 3;
   generator_.SetHistoryMax(1);
-  EXPECT_EQ(generator_.FillStage(), FillFailed);
+  EXPECT_EQ(generator_.FillStage(), FillResult::Failed);
   EXPECT_EQ(setup_.observer.TextsOf(GeneratorLabel::lblRetry).size(), 4u);
   EXPECT_TRUE(setup_.observer.TextsOf(GeneratorLabel::lblHistory).empty());
 }
@@ -193,7 +193,7 @@ TEST(FirstWord, NoAdmissibleWordEndsTheProgram) {
   setup.WriteWords({Word(1, "アイ", 2), Word(2, "アイウ")});
   setup.WriteGrids({{"..", "#."}, {"....", "#..."}});
   setup.Load();
-  setup.generator.CategoryOn = {0, 1, 0};
+  setup.generator.TakeSelection({{0, 1, 0}, {1, 1, 1}, 0});
   setup.generator.LoadStagePattern(1);  // only a word of a category not asked
   EXPECT_THROW(setup.generator.PlaceFirstWord(), RunEnded);
   setup.generator.LoadStagePattern(2);  // no word of length 4 at all

@@ -16,31 +16,31 @@ struct ThoroughCase {
   const char* name;
   std::vector<std::string> grid;
   std::vector<WordRecord> words;  // EveryShortWord when empty
-  int result;
-  const char* reason;  // for FillNoFill
+  FillResult result;
+  const char* reason;  // for FillResult::NoFill
 };
 
 std::vector<ThoroughCase> Cases() {
   return {
-      {"OpenSquare", {"...", "...", "..."}, {}, FillFilled, ""},
-      {"EmbeddedLettersKept", {".ア.", "...", "..ウ"}, {}, FillFilled, ""},
-      {"Lattice", {".....", ".#.#.", ".....", ".#.#.", "....."}, {}, FillFilled, ""},
+      {"OpenSquare", {"...", "...", "..."}, {}, FillResult::Filled, ""},
+      {"EmbeddedLettersKept", {".ア.", "...", "..ウ"}, {}, FillResult::Filled, ""},
+      {"Lattice", {".....", ".#.#.", ".....", ".#.#.", "....."}, {}, FillResult::Filled, ""},
       {"LetterNoWordHas",
        {"...", ".エ.", "..."},
        {},
-       FillNoFill,
+       FillResult::NoFill,
        "slot 2 (across from column 1, row 2, 3 letters) has no candidate"},
       // Two slots and one word: only the rule against a word used twice forbids it.
       {"OneWordForTwoSlots",
        {"...", "###", "..."},
        {Word(1, "アイウ")},
-       FillNoFill,
+       FillResult::NoFill,
        "no combination of the candidates fits"},
       // Each slot has words, but the crossing letters of the across words never agree.
       {"CrossingsNeverAgree",
        {"..", ".."},
        {Word(1, "アイ"), Word(2, "ウエ"), Word(3, "オカ"), Word(4, "キク")},
-       FillNoFill,
+       FillResult::NoFill,
        "no combination of the candidates fits"},
   };
 }
@@ -56,7 +56,7 @@ class ThoroughFill : public ::testing::TestWithParam<ThoroughCase> {};
 void ExpectSoundFill(const Generator& generator, const std::vector<std::string>& rows) {
   std::set<int> used;
   for (const GeneratorSlot& slot : generator.CrossWord) {
-    EXPECT_EQ(slot.FlagFixed, 1);
+    EXPECT_TRUE(slot.FlagFixed);
     EXPECT_TRUE(used.insert(slot.Word.ID).second) << "word " << slot.Word.ID << " twice";
     for (int i = 1; i <= slot.AnswerLen; ++i) {
       EXPECT_EQ(generator.CrossMas(slot.CellX(i), slot.CellY(i)).DispWChr, slot.Word.Yst[i - 1]);
@@ -79,7 +79,7 @@ TEST_P(ThoroughFill, FillsOrProvesThatNoFillExists) {
   setup.WriteGrids({c.grid});
   setup.Load();
   EXPECT_EQ(setup.generator.FillStageThorough(), c.result);
-  if (c.result == FillFilled) ExpectSoundFill(setup.generator, c.grid);
+  if (c.result == FillResult::Filled) ExpectSoundFill(setup.generator, c.grid);
   EXPECT_EQ(setup.generator.NoFillReason(), c.reason);
 }
 
@@ -96,7 +96,7 @@ TEST(ThoroughFillOrder, SameSeedSameFill) {
     setup.WriteGrids({{"....", "....", "....", "...."}});
     setup.Load();
     setup.generator.Rnd.Reseed(7);
-    ASSERT_EQ(setup.generator.FillStageThorough(), FillFilled);
+    ASSERT_EQ(setup.generator.FillStageThorough(), FillResult::Filled);
     std::u32string cells;
     for (const GeneratorSlot& slot : setup.generator.CrossWord) cells += slot.Word.Yst;
     fills.push_back(cells);

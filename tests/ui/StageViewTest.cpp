@@ -6,8 +6,8 @@ using crossword::CrossMasMarks;
 using crossword::CrossWordSlot;
 using crossword::FlagAcross;
 using crossword::FlagDown;
+using crossword::StageViewModel;
 using crossword::ui::StageView;
-using crossword::ui::StageViewPosition;
 
 namespace {
 
@@ -15,8 +15,8 @@ CrossMasMarks Marks(int width, int height) {
   return CrossMasMarks(width, height, crossword::BlankMark);
 }
 
-StageViewPosition PositionFor(int width, int height, int viewX = 1, int viewY = 1) {
-  StageViewPosition position;
+StageViewModel PositionFor(int width, int height, int viewX = 1, int viewY = 1) {
+  StageViewModel position;
   position.SetUp(width, height);
   position.ViewX = viewX;
   position.ViewY = viewY;
@@ -47,7 +47,7 @@ class StageViewTest : public QObject {
     QFETCH(int, viewMaxX);
     QFETCH(int, viewMaxY);
     QFETCH(int, dispMode);
-    StageViewPosition position = PositionFor(30, 30, 7, 7);
+    StageViewModel position = PositionFor(30, 30, 7, 7);
     position.SetUp(width, height);
     QCOMPARE(position.ViewMaxX, viewMaxX);
     QCOMPARE(position.ViewMaxY, viewMaxY);
@@ -135,7 +135,7 @@ class StageViewTest : public QObject {
     QFETCH(int, length);
     QFETCH(int, newViewX);
     QFETCH(int, newViewY);
-    StageViewPosition position = PositionFor(width, height, viewX, viewY);
+    StageViewModel position = PositionFor(width, height, viewX, viewY);
     position.ScrollToSlot(CrossWordSlot{flag, x, y, length});
     QCOMPARE(position.ViewX, newViewX);
     QCOMPARE(position.ViewY, newViewY);

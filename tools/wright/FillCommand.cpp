@@ -12,6 +12,7 @@
 #include "dictionary/QuestionSelection.h"
 #include "generator/engine/Generator.h"
 #include "tools/wright/Command.h"
+#include "tools/wright/SeedOption.h"
 #include "tools/wright/StopSignals.h"
 
 namespace crossword::wright {
@@ -25,7 +26,7 @@ struct FillOptions {
   std::vector<int> categories;
   std::vector<int> lists;
   int stages = 10;
-  std::string seed;
+  std::string seed;  // empty: from the clock
   int restartMax = 50;
   int retryMax = 25;
   int historyMax = 50;
@@ -55,8 +56,8 @@ class TerminalObserver : public GeneratorObserver {
       restart_ = text;
       if (text != "0") ++restarts_;
     }
-    if (label == GeneratorLabel::lblInfoMaking && text == "◆終了") ++stagesDone_;
   }
+  void StageFinished(int stage) override { stagesDone_ = stage; }
 
   void PumpEvents(double) override {
     if (CaughtStopSignal() != 0) Stop(StopSignalText());
@@ -192,11 +193,7 @@ void ApplySettings(Generator& generator, const FillOptions& options) {
   generator.RetryMax = options.retryMax;
   generator.SetHistoryMax(options.historyMax);
   generator.Search = options.search == "thorough" ? FillSearch::Thorough : FillSearch::Exact;
-  if (options.seed.empty()) {
-    generator.Rnd.ReseedFromClock();
-  } else if (options.seed != "fixed") {
-    generator.Rnd.Reseed(std::stoull(options.seed));
-  }
+  SeedRandom(options.seed, generator.Rnd);
   if (!options.out.empty()) generator.ChoosePuzzleFile(options.out);
 }
 
@@ -277,10 +274,7 @@ void AddFillCommand(CLI::App& app) {
       ->delimiter(',');
   fill->add_option("--stages", options->stages, "Stages to make (default 10)")
       ->check(CLI::Range(1, StageNmbMax));
-  fill->add_option("--seed", options->seed,
-                   "fixed: repeat the same puzzles for the same files and settings; a number: "
-                   "that sequence (default: from the clock)")
-      ->check(CLI::IsMember({"fixed"}) | CLI::NonNegativeNumber);
+  AddSeedOption(*fill, options->seed);
   fill->add_option("--restart-max", options->restartMax, "Restarts per grid pattern (default 50)")
       ->check(CLI::Range(1, RestartMaxLimit));
   fill->add_option("--retry-max", options->retryMax, "Repairs per attempt (default 25)")

@@ -44,7 +44,7 @@ void OpenDictionary(Generator& generator, const FillabilityOptions& options) {
   generator.DicFileName = path.filename().string();
   const Dictionary dictionary(path);
   std::string note;
-  generator.DicDb.emplace(OpenWordIndex(dictionary, note));
+  generator.UseWordIndex(WordIndex(OpenWordIndex(dictionary, note)));
   if (!note.empty()) std::cerr << "wright: " << note << '\n';
   QuestionSelection selection;
   LoadQuestionSelection(selection, generator.DicPath, generator.DicFileName, 0);
@@ -55,7 +55,7 @@ void OpenDictionary(Generator& generator, const FillabilityOptions& options) {
 // Returns the number of slots without any word.
 int PrintSlotCounts(Generator& generator) {
   const std::vector<int> counts = generator.CountSlotCandidates();
-  std::cout << "Words that fit each slot (rank " << generator.DifficultRank << "):\n";
+  std::cout << "Words that fit each slot (rank " << generator.Selection().DifficultRank << "):\n";
   int empty = 0;
   for (int s = 1; s <= generator.QuesNmbMax(); ++s) {
     const GeneratorSlot& slot = generator.Slot(s);
@@ -85,7 +85,7 @@ bool ReportFillability(const CrossMasMarks& marks, const FillabilityOptions& opt
   }
   generator.RestartMax = RestartMaxLimit;
   const auto start = Clock::now();
-  int result = FillFailed;
+  FillResult result = FillResult::Failed;
   try {
     result = generator.FillStageThorough();
   } catch (const RunEnded&) {
@@ -93,15 +93,15 @@ bool ReportFillability(const CrossMasMarks& marks, const FillabilityOptions& opt
   }
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
   std::cout << std::fixed << std::setprecision(3);
-  if (result == FillFilled) {
+  if (result == FillResult::Filled) {
     std::cout << "A fill exists: the thorough search filled the grid in " << seconds << " s\n";
-  } else if (result == FillNoFill) {
+  } else if (result == FillResult::NoFill) {
     std::cout << "No fill exists: " << generator.NoFillReason() << " (proved in " << seconds
               << " s)\n";
   } else {
     std::cout << "No fill found within " << options.timeLimit << " s\n";
   }
-  return result == FillFilled;
+  return result == FillResult::Filled;
 }
 
 }  // namespace crossword::wright

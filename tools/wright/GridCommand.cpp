@@ -15,6 +15,7 @@
 #include "dictionary/Dictionary.h"
 #include "tools/wright/Command.h"
 #include "tools/wright/FillabilityCheck.h"
+#include "tools/wright/SeedOption.h"
 #include "tools/wright/StopSignals.h"
 
 namespace crossword::wright {
@@ -198,15 +199,6 @@ void ApplyAutoOptions(const GridOptions& options, AutoSettings& settings) {
   }
 }
 
-// A fixed seed repeats a run; a number picks another repeatable run; none draws anew.
-void SeedRandom(const std::string& seed, RandomSource& random) {
-  if (seed.empty()) {
-    random.ReseedFromClock();
-  } else if (seed != "fixed") {
-    random.Reseed(std::stoull(seed));
-  }
-}
-
 std::string StagesKeptText(int stagesKept, const std::string& out) {
   return stagesKept > 0 ? std::to_string(stagesKept) + " stages were written to " + out
                         : "Nothing was written.";
@@ -240,8 +232,8 @@ void MakeStagesAuto(const GridOptions& options) {
     throw std::runtime_error(StopText(view.stageMaking - 1, options.out));
   }
   if (made == 0) {
-    throw std::runtime_error(
-        FailureText(DesignerMessage(10, {}), view.stageMaking - 1, options.out));
+    throw std::runtime_error(FailureText(DesignerMessage(DesignerMsg::NothingMade, {}),
+                                         view.stageMaking - 1, options.out));
   }
   std::cout << "Wrote " << options.out << ": " << view.StageNmbAuto << " stages\n";
 }
@@ -329,13 +321,6 @@ const char kGridHelp[] =
     "  wright grid --info GRID.gst\n"
     "  wright grid --read GRID.gst --stage N";
 
-// "fixed" or a whole number of at most 19 digits, which a 64-bit seed always holds.
-std::string CheckSeed(const std::string& seed) {
-  const bool number = !seed.empty() && seed.size() <= 19 &&
-                      seed.find_first_not_of("0123456789") == std::string::npos;
-  return seed == "fixed" || number ? "" : "expected fixed or a whole number, found " + seed;
-}
-
 // The options of the full-auto mode only.
 std::vector<CLI::Option*> AddAutoOptions(CLI::App& grid, GridOptions& options) {
   CLI::Option* keepSize =
@@ -351,8 +336,7 @@ std::vector<CLI::Option*> AddAutoOptions(CLI::App& grid, GridOptions& options) {
           ->check(CLI::IsMember({"pattern", "random", "either"})),
       grid.add_option("--stages", options.stages, "Number of stages, 1 to 99 (default 20)")
           ->check(CLI::Range(1, StageNmbMax)),
-      grid.add_option("--seed", options.seed, "fixed, or a number, to repeat a run")
-          ->check(CLI::Validator(CheckSeed, "fixed|NUMBER")),
+      AddSeedOption(grid, options.seed),
   };
 }
 

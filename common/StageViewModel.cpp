@@ -1,8 +1,8 @@
-#include "generator/ui/StageViewPosition.h"
+#include "common/StageViewModel.h"
 
 #include <algorithm>
 
-namespace crossword::ui {
+namespace crossword {
 
 namespace {
 
@@ -41,33 +41,41 @@ int FollowAcross(int view, int viewMax, int span, int line) {
 
 }  // namespace
 
-void StageViewPosition::SetUp(int MasMaxX, int MasMaxY) {
-  ViewMaxX = std::max(MasMaxX - (kColumns - 1), 1);
-  ViewMaxY = std::max(MasMaxY - (kRows - 1), 1);
+void StageViewModel::SetUp(int MasMaxX, int MasMaxY) {
+  ViewMaxX = std::max(MasMaxX - (StageViewColumns - 1), 1);
+  ViewMaxY = std::max(MasMaxY - (StageViewRows - 1), 1);
   ViewX = ViewY = 1;
   DispMode = (ViewMaxX > 1 ? kScrollsAcross : 0) | (ViewMaxY > 1 ? kScrollsDown : 0);
 }
 
-void StageViewPosition::MoveStageViewH(int i) {
+void StageViewModel::MoveStageViewH(int i) {
   ViewX = Moved(ViewX, ViewMaxX, i);
 }
 
-void StageViewPosition::MoveStageViewV(int i) {
+void StageViewModel::MoveStageViewV(int i) {
   ViewY = Moved(ViewY, ViewMaxY, i);
 }
 
-void StageViewPosition::ScrollToSlot(const CrossWordSlot& slot) {
+bool StageViewModel::ScrollsAcross() const {
+  return (DispMode & kScrollsAcross) != 0;
+}
+
+bool StageViewModel::ScrollsDown() const {
+  return (DispMode & kScrollsDown) != 0;
+}
+
+void StageViewModel::ScrollToSlot(const CrossWordSlot& slot) {
   const bool across = slot.FlagHorV == FlagAcross;
   const int lastX = slot.CellX(slot.AnswerLen);
   const int lastY = slot.CellY(slot.AnswerLen);
-  if (DispMode & kScrollsAcross) {
-    ViewX = across ? FollowAlong(ViewX, ViewMaxX, kColumns, slot.x, lastX)
-                   : FollowAcross(ViewX, ViewMaxX, kColumns, slot.x);
+  if (ScrollsAcross()) {
+    ViewX = across ? FollowAlong(ViewX, ViewMaxX, StageViewColumns, slot.x, lastX)
+                   : FollowAcross(ViewX, ViewMaxX, StageViewColumns, slot.x);
   }
-  if (DispMode & kScrollsDown) {
-    ViewY = across ? FollowAcross(ViewY, ViewMaxY, kRows, slot.y)
-                   : FollowAlong(ViewY, ViewMaxY, kRows, slot.y, lastY);
+  if (ScrollsDown()) {
+    ViewY = across ? FollowAcross(ViewY, ViewMaxY, StageViewRows, slot.y)
+                   : FollowAlong(ViewY, ViewMaxY, StageViewRows, slot.y, lastY);
   }
 }
 
-}  // namespace crossword::ui
+}  // namespace crossword

@@ -2,14 +2,15 @@
 
 #include "common/GridModel.h"
 
-// Which part of a stage the view shows: at most 11 columns and 10 rows from (ViewX, ViewY).
-// A grid larger than that scrolls by the move labels and to the slot being tried.
-namespace crossword::ui {
+// Which part of a stage the board window shows: at most 11 columns and 10 rows from
+// (ViewX, ViewY). A larger grid scrolls by the move labels and, while it is filled, to
+// the slot being tried. Both programs' views keep their position here.
+namespace crossword {
 
-struct StageViewPosition {
-  static constexpr int kColumns = 11;  // columns the view shows
-  static constexpr int kRows = 10;     // rows the view shows
+constexpr int StageViewColumns = 11;  // columns the view shows
+constexpr int StageViewRows = 10;     // rows the view shows
 
+struct StageViewModel {
   int ViewMaxX = 1;  // the last column the view may start at
   int ViewMaxY = 1;  // the last row the view may start at
   int ViewX = 1;     // the first visible column
@@ -23,6 +24,10 @@ struct StageViewPosition {
   void MoveStageViewV(int i);
   // Brings a slot into sight along the axes the grid overflows.
   void ScrollToSlot(const CrossWordSlot& slot);
+  bool ScrollsAcross() const;
+  bool ScrollsDown() const;
+
+  bool operator==(const StageViewModel&) const = default;
 };
 
-}  // namespace crossword::ui
+}  // namespace crossword

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "common/GridModel.h"
+
+// The automatic wall placement of page 3 and of every full-auto stage.
+namespace crossword {
+
+constexpr int MakeMasBarAttempts = 10;  // attempts of one automatic placement run
+constexpr int WordsPerSlotMin = 10;     // dictionary words a slot of each length needs
+
+// Wall placement kinds (optMasBarPattern); the option "either" draws one of the two.
+constexpr int MasBarPatternKind = 1;
+constexpr int MasBarRandomKind = 2;
+constexpr int MasBarEitherOption = 3;
+
+struct WallPlacement {
+  int MasBarPattern = MasBarPatternKind;  // page 3: wall placement option 1..3
+  CrossMasMarks SaveWChr;                 // every mark at the last accepted placement step
+};
+
+}  // namespace crossword

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "generator/engine/GeneratorGrid.h"
+
+// The stage being filled and what the fill search keeps while it works on it.
+namespace crossword {
+
+// How one fill attempt of a stage ended.
+enum class FillResult {
+  Failed = 10,  // the attempt was given up
+  Filled = 11,  // every slot holds a confirmed word
+  NoFill = 12,  // the thorough search proved that the grid has no fill
+};
+
+struct FillState {
+  GeneratorMas CrossMas;                 // the cells, (x, y) from 1
+  std::vector<GeneratorSlot> CrossWord;  // the word slots in slot order, Slot(1) first
+
+  std::vector<int> Candidate;                 // stored positions of the admitted words
+  std::vector<CrossingEntry> Crossing;        // open crossings of the slot being filled
+  std::vector<LetterCacheEntry> LetterCache;  // one per Crossing entry
+  std::vector<std::u32string> History;        // 0: the stage's start; 1..: failures, newest first
+
+  int QuesNmbMax() const { return static_cast<int>(CrossWord.size()); }
+  GeneratorSlot& Slot(int i) { return CrossWord.at(i - 1); }
+  const GeneratorSlot& Slot(int i) const { return CrossWord.at(i - 1); }
+  int HistoryMax() const { return static_cast<int>(History.size()) - 1; }
+};
+
+}  // namespace crossword
