@@ -76,7 +76,10 @@ class Generator : public PuzzleSetFiles,
   // when the dictionary is missing (message 5 shown, the program ends), else 1.
   int LoadGridSettings(bool chosenByUser);
   // Fills from these words, for a grid checked without a grid settings file.
-  void UseWordIndex(WordIndex words) { DicDb = std::move(words); }
+  void UseWordIndex(WordIndex words) {
+    DicDb = std::move(words);
+    patternMatches_.Forget();
+  }
   // Lets go of the dictionary's words when the program ends.
   void CloseDictionary() { DicDb.reset(); }
   // A grid settings file chosen by the user: loads it and names the puzzle file after it.

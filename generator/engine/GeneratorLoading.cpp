@@ -65,8 +65,7 @@ int Generator::LoadGridSettings(bool chosenByUser) {
   StagePatternNmbMax = stages;
   DicPath = location.DicPath;
   DicFileName = location.DicFileName;
-  DicDb = std::move(words);
-  patternMatches_.Forget();
+  UseWordIndex(std::move(words));
   EmbedChrFlag = embedChrFlag;
   AnswerLang = static_cast<AnswerLanguage>(DetectAnswerLang(dictionary));
   stagePatterns_.reset();

@@ -12,7 +12,7 @@ constexpr int kPumpEvery = 64;     // candidates tried between two pumps
 constexpr int kPassOnBelow = 256;  // a slot with fewer live candidates narrows its crossings
 constexpr double kJitter = 1.0;    // how far a restart may move a candidate's score
 
-bool Intersects(const WordBits& a, const WordBits& b) {
+bool Intersects(const WordBits& a, const std::uint64_t* b) {
   for (size_t w = 0; w < a.size(); ++w) {
     if ((a[w] & b[w]) != 0) return true;
   }
@@ -20,7 +20,8 @@ bool Intersects(const WordBits& a, const WordBits& b) {
 }
 
 // Counting bits is most of narrowing: the processor's own instruction where it has one.
-[[gnu::target_clones("popcnt", "default")]] int CountBoth(const WordBits& a, const WordBits& b) {
+[[gnu::target_clones("popcnt", "default")]] int CountBoth(const WordBits& a,
+                                                          const std::uint64_t* b) {
   int count = 0;
   for (size_t w = 0; w < a.size(); ++w) count += std::popcount(a[w] & b[w]);
   return count;
@@ -50,22 +51,51 @@ int NextSet(const WordBits& bits, int from, int end) {
 
 }  // namespace
 
+// Letters are looked up in a table over the pool's range of letters, not hashed: a pool
+// of a long run holds tens of thousands of words.
 CandidatePool::CandidatePool(int length, std::vector<int> words, std::u32string letters)
-    : length_(length), words_(std::move(words)), letters_(std::move(letters)), withLetter_(length) {
-  const size_t size = (words_.size() + 63) / 64;
-  for (int i = 0; i < Size(); ++i) {
-    for (int p = 0; p < length_; ++p) {
-      WordBits& bits = withLetter_[p][Letter(i, p)];
-      if (bits.empty()) bits.resize(size);
-      bits[i / 64] |= std::uint64_t{1} << (i % 64);
-    }
-  }
+    : length_(length),
+      words_(std::move(words)),
+      letters_(std::move(letters)),
+      byLetter_(length),
+      blocks_(length) {
+  if (letters_.empty()) return;
+  const auto [low, high] = std::minmax_element(letters_.begin(), letters_.end());
+  std::vector<int> setOf(*high - *low + 1, -1);  // by letter - *low: its set at a position
+  for (int p = 0; p < length_; ++p) IndexPosition(p, setOf, *low);
 }
 
-const WordBits* CandidatePool::WithLetter(int position, char32_t letter) const {
-  const auto& byLetter = withLetter_[position];
-  const auto found = byLetter.find(letter);
-  return found == byLetter.end() ? nullptr : &found->second;
+// Gives each letter at `position` a bit set and marks its candidates there; `setOf` is
+// all -1 before and after.
+void CandidatePool::IndexPosition(int position, std::vector<int>& setOf, char32_t first) {
+  const size_t bitWords = (words_.size() + 63) / 64;
+  std::vector<char32_t> seen;
+  for (int i = 0; i < Size(); ++i) {
+    int& set = setOf[Letter(i, position) - first];
+    if (set < 0) {
+      set = static_cast<int>(seen.size());
+      seen.push_back(Letter(i, position));
+    }
+  }
+  std::vector<std::uint64_t>& block = blocks_[position];
+  block.assign(bitWords * seen.size(), 0);
+  for (int i = 0; i < Size(); ++i) {
+    block[setOf[Letter(i, position) - first] * bitWords + i / 64] |= std::uint64_t{1} << (i % 64);
+  }
+  for (size_t set = 0; set < seen.size(); ++set) {
+    byLetter_[position].push_back({seen[set], block.data() + set * bitWords});
+    setOf[seen[set] - first] = -1;
+  }
+  std::sort(byLetter_[position].begin(), byLetter_[position].end(),
+            [](const LetterBits& a, const LetterBits& b) { return a.letter < b.letter; });
+}
+
+const std::uint64_t* CandidatePool::WithLetter(int position, char32_t letter) const {
+  const auto& entries = byLetter_[position];
+  const auto found = std::lower_bound(
+      entries.begin(), entries.end(), letter,
+      [](const LetterBits& entry, char32_t wanted) { return entry.letter < wanted; });
+  return found == entries.end() || found->letter != letter ? nullptr : found->bits;
 }
 
 ThoroughSearch::ThoroughSearch(std::vector<SearchSlot> slots, RandomSource& random, Rules rules)
@@ -150,8 +180,9 @@ std::vector<ThoroughSearch::Choice> ThoroughSearch::OrderCandidates(int s) {
     const SlotCrossing& crossing = slot.crossings[c];
     const auto [found, fresh] = left[c].try_emplace(letter, 0);
     if (fresh) {
-      const WordBits* with = slots_[crossing.slot].pool->WithLetter(crossing.crossPosition, letter);
-      found->second = with ? CountBoth(live_[crossing.slot], *with) : 0;
+      const std::uint64_t* with =
+          slots_[crossing.slot].pool->WithLetter(crossing.crossPosition, letter);
+      found->second = with ? CountBoth(live_[crossing.slot], with) : 0;
     }
     return found->second;
   };

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "common/RandomSource.h"
@@ -20,25 +19,36 @@ using WordBits = std::vector<std::uint64_t>;  // bit i: candidate i of a pool
 // holding each letter at each position.
 class CandidatePool {
  public:
+  // The candidates with one letter at one position.
+  struct LetterBits {
+    char32_t letter;
+    const std::uint64_t* bits;
+  };
+
   // `letters` holds candidate i's letters at i * length.
   CandidatePool(int length, std::vector<int> words, std::u32string letters);
+  // The bit sets point into the pool's own storage, which a move keeps.
+  CandidatePool(CandidatePool&&) = default;
+  CandidatePool(const CandidatePool&) = delete;
+  CandidatePool& operator=(const CandidatePool&) = delete;
 
   int Length() const { return length_; }
   int Size() const { return static_cast<int>(words_.size()); }
   int Word(int i) const { return words_[i]; }
   char32_t Letter(int i, int position) const { return letters_[i * length_ + position]; }
   // The candidates with `letter` at `position` (from 0); nullptr when there are none.
-  const WordBits* WithLetter(int position, char32_t letter) const;
-  // Every letter at `position` with its candidates.
-  const std::unordered_map<char32_t, WordBits>& ByLetter(int position) const {
-    return withLetter_[position];
-  }
+  const std::uint64_t* WithLetter(int position, char32_t letter) const;
+  // Every letter at `position` with its candidates, in letter order.
+  const std::vector<LetterBits>& ByLetter(int position) const { return byLetter_[position]; }
 
  private:
+  void IndexPosition(int position, std::vector<int>& setOf, char32_t first);
+
   int length_;
   std::vector<int> words_;
   std::u32string letters_;
-  std::vector<std::unordered_map<char32_t, WordBits>> withLetter_;  // by position
+  std::vector<std::vector<LetterBits>> byLetter_;   // by position
+  std::vector<std::vector<std::uint64_t>> blocks_;  // by position: its letters' bit sets
 };
 
 // A cell two slots share: position `ownPosition` of this slot is `crossPosition` of `slot`.
