@@ -40,7 +40,7 @@ class WordIndex {
  private:
   const IndexedTable& TableOf(int length) const;
   // The words to walk for `query`: those of the rarest letter it asks; an empty range when
-  // no word can match. Each word walked still has to be checked.
+  // no word can match. Each word walked is checked against the other letters asked.
   std::span<const std::int32_t> Postings(int length, const WordQuery& query) const;
   static bool Matches(std::u32string_view reading, const WordQuery& query);
 
