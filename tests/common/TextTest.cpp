@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <random>
+
 #include "common/Clock.h"
 #include "common/FileError.h"
 #include "common/FileNames.h"
+#include "common/MersenneTwister64.h"
 #include "common/NumberText.h"
 #include "common/RandomSource.h"
 #include "common/TextCodec.h"
@@ -177,6 +181,23 @@ TEST(RandomSource, RepeatsFromItsFixedStartAndStaysInRange) {
     ++seen[face - 1];
   }
   for (int count : seen) EXPECT_GT(count, 800);
+}
+
+// Stored runs repeat only while every seed gives std::mt19937_64's numbers: over several
+// renewals of the state, and again after a reseed part way through one.
+TEST(MersenneTwister64, GivesTheStandardNumbersForEverySeed) {
+  const std::optional<std::uint64_t> seeds[] = {std::nullopt, 0, 1, 20061, 0x9E3779B97F4A7C15,
+                                                UINT64_MAX};
+  for (const auto seed : seeds) {
+    SCOPED_TRACE(seed ? std::to_string(*seed) : "default");
+    MersenneTwister64 ours = seed ? MersenneTwister64(*seed) : MersenneTwister64();
+    std::mt19937_64 theirs = seed ? std::mt19937_64(*seed) : std::mt19937_64();
+    for (int i = 0; i < 2000; ++i) ASSERT_EQ(ours(), theirs()) << "draw " << i;
+    const std::uint64_t reseed = ~seed.value_or(0);
+    ours.Seed(reseed);
+    theirs.seed(reseed);
+    for (int i = 0; i < 700; ++i) ASSERT_EQ(ours(), theirs()) << "draw " << i << " after reseed";
+  }
 }
 
 TEST(Clock, ElapsedTextShowsMinutesWithoutLeadingZero) {
