@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
+
+#include "common/MersenneTwister64.h"
 
 namespace crossword {
 
@@ -16,11 +17,11 @@ class RandomSource {
   int Draw(int first, int count) { return static_cast<int>(Next() * count) + first; }
   // Starts a new sequence from the clock (seconds since midnight and finer).
   void ReseedFromClock();
-  void Reseed(std::uint64_t seed) { engine_.seed(seed); }
+  void Reseed(std::uint64_t seed) { engine_.Seed(seed); }
 
  private:
   static constexpr std::uint64_t kInitialSeed = 20061;
-  std::mt19937_64 engine_{kInitialSeed};
+  MersenneTwister64 engine_{kInitialSeed};
 };
 
 }  // namespace crossword
