@@ -1,0 +1,74 @@
+#include "generator/engine/LetterCodes.h"
+
+#include <utility>
+
+namespace crossword {
+
+namespace {
+
+int LettersAt(const IndexedTable& table, int position) {
+  return static_cast<int>(table.rangeStarts[position] - table.rangeStarts[position - 1]);
+}
+
+}  // namespace
+
+const std::uint8_t* LetterCodes::Of(const IndexedTable& table) {
+  const PerLength& length = Coded(table);
+  return length.codes.empty() ? nullptr : length.codes.data();
+}
+
+std::uint8_t LetterCodes::CodeOf(const IndexedTable& table, int position,
+                                 const LetterRange* range) {
+  return static_cast<std::uint8_t>(range - (table.ranges + table.rangeStarts[position - 1]));
+}
+
+bool LetterCodes::Together(const IndexedTable& table, int p, const LetterRange* a, int q,
+                           const LetterRange* b) {
+  if (p > q) {
+    std::swap(p, q);
+    std::swap(a, b);
+  }
+  PerLength& length = Coded(table);
+  if (length.codes.empty()) return true;
+  std::vector<std::uint64_t>& bits = length.pairs[(p - 1) * table.length + q - 1];
+  if (bits.empty()) bits = PairBits(table, length, p, q);
+  const size_t bit = size_t{CodeOf(table, p, a)} * LettersAt(table, q) + CodeOf(table, q, b);
+  return bits[bit / 64] >> (bit % 64) & 1;
+}
+
+// The codes, written from the word lists of each position.
+LetterCodes::PerLength& LetterCodes::Coded(const IndexedTable& table) {
+  PerLength& length = lengths_.at(table.length);
+  if (length.coded) return length;
+  length.coded = true;
+  for (int p = 1; p <= table.length; ++p) {
+    if (LettersAt(table, p) > kCodesMax) return length;
+  }
+  length.codes.assign(static_cast<size_t>(table.count) * table.length, 0);
+  length.pairs.resize(static_cast<size_t>(table.length) * table.length);
+  for (int p = 1; p <= table.length; ++p) {
+    for (int r = 0; r < LettersAt(table, p); ++r) {
+      const LetterRange& range = table.ranges[table.rangeStarts[p - 1] + r];
+      for (int i = range.first; i < range.first + range.count; ++i) {
+        const size_t word = static_cast<size_t>(table.postings[i]) - 1;
+        length.codes[word * table.length + p - 1] = static_cast<std::uint8_t>(r);
+      }
+    }
+  }
+  return length;
+}
+
+// One bit for each two letters at p and q, set when a word has both.
+std::vector<std::uint64_t> LetterCodes::PairBits(const IndexedTable& table, const PerLength& length,
+                                                 int p, int q) {
+  const size_t lettersAtQ = LettersAt(table, q);
+  // A word more than the bits need: a set worked out is never empty.
+  std::vector<std::uint64_t> bits(LettersAt(table, p) * lettersAtQ / 64 + 1);
+  for (size_t at = 0; at < length.codes.size(); at += table.length) {
+    const size_t bit = length.codes[at + p - 1] * lettersAtQ + length.codes[at + q - 1];
+    bits[bit / 64] |= std::uint64_t{1} << (bit % 64);
+  }
+  return bits;
+}
+
+}  // namespace crossword
