@@ -12,9 +12,10 @@ int LettersAt(const IndexedTable& table, int position) {
 
 }  // namespace
 
-const std::uint8_t* LetterCodes::Of(const IndexedTable& table) {
+const std::uint8_t* LetterCodes::At(const IndexedTable& table, int position) {
   const PerLength& length = Coded(table);
-  return length.codes.empty() ? nullptr : length.codes.data();
+  if (length.codes.empty()) return nullptr;
+  return length.codes.data() + static_cast<size_t>(position - 1) * table.count;
 }
 
 std::uint8_t LetterCodes::CodeOf(const IndexedTable& table, int position,
@@ -31,7 +32,7 @@ bool LetterCodes::Together(const IndexedTable& table, int p, const LetterRange* 
   PerLength& length = Coded(table);
   if (length.codes.empty()) return true;
   std::vector<std::uint64_t>& bits = length.pairs[(p - 1) * table.length + q - 1];
-  if (bits.empty()) bits = PairBits(table, length, p, q);
+  if (bits.empty()) bits = PairBits(table, p, q);
   const size_t bit = size_t{CodeOf(table, p, a)} * LettersAt(table, q) + CodeOf(table, q, b);
   return bits[bit / 64] >> (bit % 64) & 1;
 }
@@ -51,7 +52,8 @@ LetterCodes::PerLength& LetterCodes::Coded(const IndexedTable& table) {
       const LetterRange& range = table.ranges[table.rangeStarts[p - 1] + r];
       for (int i = range.first; i < range.first + range.count; ++i) {
         const size_t word = static_cast<size_t>(table.postings[i]) - 1;
-        length.codes[word * table.length + p - 1] = static_cast<std::uint8_t>(r);
+        length.codes[static_cast<size_t>(p - 1) * table.count + word] =
+            static_cast<std::uint8_t>(r);
       }
     }
   }
@@ -59,13 +61,14 @@ LetterCodes::PerLength& LetterCodes::Coded(const IndexedTable& table) {
 }
 
 // One bit for each two letters at p and q, set when a word has both.
-std::vector<std::uint64_t> LetterCodes::PairBits(const IndexedTable& table, const PerLength& length,
-                                                 int p, int q) {
+std::vector<std::uint64_t> LetterCodes::PairBits(const IndexedTable& table, int p, int q) {
+  const std::uint8_t* atP = At(table, p);
+  const std::uint8_t* atQ = At(table, q);
   const size_t lettersAtQ = LettersAt(table, q);
   // A word more than the bits need: a set worked out is never empty.
   std::vector<std::uint64_t> bits(LettersAt(table, p) * lettersAtQ / 64 + 1);
-  for (size_t at = 0; at < length.codes.size(); at += table.length) {
-    const size_t bit = length.codes[at + p - 1] * lettersAtQ + length.codes[at + q - 1];
+  for (int word = 0; word < table.count; ++word) {
+    const size_t bit = atP[word] * lettersAtQ + atQ[word];
     bits[bit / 64] |= std::uint64_t{1} << (bit % 64);
   }
   return bits;

@@ -10,15 +10,15 @@
 namespace crossword {
 
 // Each word's letters as one byte each, a quarter of the readings to read while checking
-// the words of a list, and which letters occur together in a word, for each two positions:
-// that answers a two-letter search without reading a word and rules out most searches of
-// more letters that no word fits. Worked out for a length, and for two positions, when
-// first asked for.
+// the words of a list, stored position by position; and which letters occur together in a
+// word, for each two positions: that answers a two-letter search without reading a word
+// and rules out most searches of more letters that no word fits. Worked out for a length,
+// and for two positions, when first asked for.
 class LetterCodes {
  public:
-  // Word k's letter at position p is at (k - 1) * length + p - 1, as the number of its
-  // range among the ranges at p. Nothing when a position holds too many letters for a byte.
-  const std::uint8_t* Of(const IndexedTable& table);
+  // The letters at `position` of words 1..count, in stored order, each as the number of its
+  // range among the ranges there. Nothing when a position holds too many letters for a byte.
+  const std::uint8_t* At(const IndexedTable& table, int position);
   // The number of `range` among the ranges at `position`.
   static std::uint8_t CodeOf(const IndexedTable& table, int position, const LetterRange* range);
   // Whether some word of `table` has the letter of range `a` at position p and that of
@@ -35,8 +35,7 @@ class LetterCodes {
   static constexpr int kCodesMax = 256;
 
   PerLength& Coded(const IndexedTable& table);
-  static std::vector<std::uint64_t> PairBits(const IndexedTable& table, const PerLength& length,
-                                             int p, int q);
+  std::vector<std::uint64_t> PairBits(const IndexedTable& table, int p, int q);
 
   std::array<PerLength, AnswerLenMax + 1> lengths_;
 };

@@ -68,9 +68,9 @@ WordIndex::Walk WordIndex::PlanWalk(const IndexedTable& table, const AskedRanges
                    static_cast<size_t>(asked[rarest]->count)};
   for (int p = 1; p <= table.length; ++p) {
     if (!asked[p] || p == rarest) continue;
-    walk.others[walk.otherCount++] = {p - 1, LetterCodes::CodeOf(table, p, asked[p])};
+    walk.others[walk.otherCount++] = {codes_.At(table, p), LetterCodes::CodeOf(table, p, asked[p])};
   }
-  if (walk.otherCount > 0) walk.codes = codes_.Of(table);
+  walk.coded = walk.otherCount == 0 || walk.others[0].first != nullptr;
   return walk;
 }
 

@@ -46,8 +46,9 @@ class WordIndex {
   // The words of the rarest letter asked, each kept when it has the other letters asked.
   struct Walk {
     std::span<const std::int32_t> postings;
-    const std::uint8_t* codes = nullptr;  // the table's letter codes; none: read readings
-    std::array<std::pair<int, std::uint8_t>, AnswerLenMax> others;  // (offset, code)
+    bool coded = false;  // else the readings are read
+    // The codes at each other asked position, from word 1, and the code asked there.
+    std::array<std::pair<const std::uint8_t*, std::uint8_t>, AnswerLenMax> others;
     int otherCount = 0;
 
     bool Keeps(const IndexedTable& table, int k, const WordQuery& query) const;
@@ -66,10 +67,9 @@ class WordIndex {
 
 inline bool WordIndex::Walk::Keeps(const IndexedTable& table, int k, const WordQuery& query) const {
   if (otherCount == 0) return true;
-  if (!codes) return Matches(table.Reading(k), query);
-  const std::uint8_t* word = codes + static_cast<size_t>(k - 1) * table.length;
+  if (!coded) return Matches(table.Reading(k), query);
   for (int i = 0; i < otherCount; ++i) {
-    if (word[others[i].first] != others[i].second) return false;
+    if (others[i].first[k - 1] != others[i].second) return false;
   }
   return true;
 }
