@@ -30,9 +30,10 @@ bool DeclaredTypeHolds(const std::string& declared, FieldKind kind) {
   return false;
 }
 
-void CheckFields(const SqliteDatabase& db, int length) {
+// `info` lists a table's fields: "SELECT name, type FROM pragma_table_info(?1)".
+void CheckFields(const SqliteDatabase& db, SqliteStatement& info, int length) {
   const std::string table = TableName(length);
-  SqliteStatement info = db.Prepare("SELECT name, type FROM pragma_table_info(?1)");
+  info.Reset();
   info.Bind(1, table);
   std::unordered_map<std::string, std::string> declared;  // upper-case name -> type
   while (info.Step()) declared[Upper(std::string(*info.Text(0)))] = info.Text(1).value_or("");
@@ -66,8 +67,13 @@ std::int64_t SingleNumber(const SqliteDatabase& db, const std::string& sql) {
 // first and the last is reported when it is read, and no word index is made past it.
 int CountStoredWords(const SqliteDatabase& db, int length) {
   const std::string table = TableName(length);
-  const std::int64_t first = SingleNumber(db, "SELECT ifnull(min(rowid), 1) FROM " + table);
-  const std::int64_t last = SingleNumber(db, "SELECT ifnull(max(rowid), 0) FROM " + table);
+  // Two subqueries: each finds its end of the rowids at once, where min and max together
+  // would scan the table.
+  SqliteStatement ends = db.Prepare("SELECT (SELECT ifnull(min(rowid), 1) FROM " + table +
+                                    "), (SELECT ifnull(max(rowid), 0) FROM " + table + ")");
+  ends.Step();
+  const std::int64_t first = ends.Integer(0);
+  const std::int64_t last = ends.Integer(1);
   if (first != 1 || last > std::numeric_limits<int>::max()) {
     const std::int64_t count = SingleNumber(db, "SELECT count(*) FROM " + table);
     throw DictionaryError(db.Path(), "the words of table \"" + table + "\" are not numbered 1.." +
@@ -91,8 +97,8 @@ struct Dictionary::Store {
 
   struct Table {
     int count = 0;
-    SqliteStatement record;
-    SqliteStatement classOf;
+    SqliteStatement record;   // prepared on the first read
+    SqliteStatement classOf;  // likewise
   };
 
   // A statement of the given text, prepared on first use and kept for later scans.
@@ -111,13 +117,18 @@ struct Dictionary::Store {
   // Reads word k through one of the table's statements; the statement is reset after it, so
   // no read stays open between calls.
   template <typename Read>
-  auto ReadAt(int length, int k, SqliteStatement Table::*statement, Read read) {
+  auto ReadAt(int length, int k, SqliteStatement Table::*statement, const char* columns,
+              Read read) {
     Table& table = TableOf(length);
     if (k < 1 || k > table.count) {
       throw std::out_of_range("word " + std::to_string(k) + " of table " + TableName(length) +
                               ", which holds " + std::to_string(table.count));
     }
     SqliteStatement& positioned = table.*statement;
+    if (!positioned.IsPrepared()) {
+      positioned = db.Prepare(std::string("SELECT ") + columns + " FROM " + TableName(length) +
+                              " WHERE rowid = ?1");
+    }
     positioned.Reset();
     positioned.Bind(1, k);
     if (!positioned.Step()) {
@@ -221,13 +232,10 @@ Dictionary::Dictionary(const std::filesystem::path& path) {
     throw DictionaryError(path, "the dictionary file does not exist");
   }
   store_ = std::make_unique<Store>(path);
+  SqliteStatement info = store_->db.Prepare("SELECT name, type FROM pragma_table_info(?1)");
   for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
-    CheckFields(store_->db, length);
-    Store::Table& table = store_->tables[length];
-    table.count = CountStoredWords(store_->db, length);
-    const std::string from = " FROM " + TableName(length) + " WHERE rowid = ?1";
-    table.record = store_->db.Prepare(std::string("SELECT ") + kRecordColumns + from);
-    table.classOf = store_->db.Prepare("SELECT CN, BN" + from);
+    CheckFields(store_->db, info, length);
+    store_->tables[length].count = CountStoredWords(store_->db, length);
   }
 }
 
@@ -244,16 +252,17 @@ int Dictionary::RecordCount(int length) const {
 }
 
 WordRecord Dictionary::Record(int length, int k) const {
-  return store_->ReadAt(length, k, &Store::Table::record, [&](const SqliteStatement& row) {
-    return RowReader(row, Path(), length, k).Record(0);
-  });
+  return store_->ReadAt(
+      length, k, &Store::Table::record, kRecordColumns,
+      [&](const SqliteStatement& row) { return RowReader(row, Path(), length, k).Record(0); });
 }
 
 std::pair<int, int> Dictionary::ClassOf(int length, int k) const {
-  return store_->ReadAt(length, k, &Store::Table::classOf, [&](const SqliteStatement& row) {
-    const RowReader reader(row, Path(), length, k);
-    return std::pair(reader.Number(0, "CN"), reader.Number(1, "BN"));
-  });
+  return store_->ReadAt(length, k, &Store::Table::classOf, "CN, BN",
+                        [&](const SqliteStatement& row) {
+                          const RowReader reader(row, Path(), length, k);
+                          return std::pair(reader.Number(0, "CN"), reader.Number(1, "BN"));
+                        });
 }
 
 void Dictionary::ScanRecords(int length,

@@ -104,7 +104,8 @@ class Generator : public PuzzleSetFiles,
   void PlaceFirstWord();
   void WriteSlotWord(int s);
   void RefreshPatterns();
-  int ChooseSlot();
+  void RefreshPatternsAround(int s);
+  int ChooseSlot() const;
   void ShuffleCandidates(int n);
   int CollectCrossings(int s);
   bool IsExcluded(const WordRecord& candidate) const;
@@ -159,6 +160,7 @@ class Generator : public PuzzleSetFiles,
   void Show(GeneratorLabel label, const std::string& text) { observer_.ShowLabel(label, text); }
   std::u32string SlotLetters(const GeneratorSlot& slot) const;
   void ReadSlotLetters(const GeneratorSlot& slot, std::u32string& letters) const;
+  void RefreshPattern(GeneratorSlot& slot);
   int CrossingSlotAt(const GeneratorSlot& slot, int position) const;
   int CrossingPositionAt(const GeneratorSlot& slot, int position) const;
   std::u32string Snapshot() const;
@@ -168,11 +170,12 @@ class Generator : public PuzzleSetFiles,
   GeneratorObserver& observer_;
   std::optional<GridSettingsFile> stagePatterns_;  // the grid file, read once per run
   bool stopRequested_ = false;
-  int candidateLength_ = 0;        // answer length of the words in Candidate
-  WordRecord candidateRecord_;     // the candidate read last, its strings reused
-  PatternMatches patternMatches_;  // in DicDb
-  int puzzleLinesWritten_ = 0;     // to name the line of a field that cannot be written
-  std::string noFillReason_;       // set when FillStageThorough proves there is no fill
+  int candidateLength_ = 0;          // answer length of the words in Candidate
+  WordRecord candidateRecord_;       // the candidate read last, its strings reused
+  std::u32string refreshedLetters_;  // the slot letters read last, their storage reused
+  PatternMatches patternMatches_;    // in DicDb
+  int puzzleLinesWritten_ = 0;       // to name the line of a field that cannot be written
+  std::string noFillReason_;         // set when FillStageThorough proves there is no fill
 };
 
 }  // namespace crossword

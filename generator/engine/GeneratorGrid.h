@@ -20,7 +20,7 @@ struct GeneratorCell {
 };
 
 struct GeneratorSlot : CrossWordSlot {
-  int KnownCnt = 0;        // cells holding a letter when the slot was last looked at
+  int KnownCnt = 0;        // cells holding a letter at the last refresh of its pattern
   bool FlagFixed = false;  // the slot holds a confirmed dictionary word
   std::u32string Pattern;  // the slot's letters, BlankMark where empty
   WordRecord Word;         // the placed word's fields; Word.ID = 0 means no word

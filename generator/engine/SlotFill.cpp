@@ -58,7 +58,7 @@ bool Generator::FillOneSlot(int s) {
   PlaceWord(s, CandidateRecord(c));
   WriteSlotWord(s);
   observer_.ShowGrid(CrossMas);
-  RefreshPatterns();
+  RefreshPatternsAround(s);
   return true;
 }
 
@@ -101,36 +101,44 @@ void Generator::ReadSlotLetters(const GeneratorSlot& slot, std::u32string& lette
   }
 }
 
-// Brings every slot in line with its cells: a slot that lost a letter loses its word,
-// and a slot completed only by crossing letters stays unconfirmed.
+// Brings every slot in line with its cells.
 void Generator::RefreshPatterns() {
-  std::u32string letters;
-  for (GeneratorSlot& slot : CrossWord) {
-    ReadSlotLetters(slot, letters);
-    const bool complete = !Contains(letters, BlankMark);
-    if (complete && slot.Word.ID > 0) {
-      slot.FlagFixed = true;
-      continue;
-    }
-    slot.FlagFixed = false;
-    slot.Pattern = letters;
-    if (!complete) slot.Word.ID = 0;
-    slot.Word.CN = slot.Word.BN = slot.Word.QN = slot.Word.AN = slot.Word.SN = 0;
+  for (GeneratorSlot& slot : CrossWord) RefreshPattern(slot);
+}
+
+// After slot s got its word only s and the slots crossing it have new letters.
+void Generator::RefreshPatternsAround(int s) {
+  GeneratorSlot& slot = Slot(s);
+  RefreshPattern(slot);
+  for (int j = 1; j <= slot.AnswerLen; ++j) {
+    if (const int c = CrossingSlotAt(slot, j); c != 0) RefreshPattern(Slot(c));
   }
 }
 
+// A slot that lost a letter loses its word, and a slot completed only by crossing letters
+// stays unconfirmed.
+void Generator::RefreshPattern(GeneratorSlot& slot) {
+  ReadSlotLetters(slot, refreshedLetters_);
+  const auto blanks = std::count(refreshedLetters_.begin(), refreshedLetters_.end(), BlankMark);
+  if (blanks == 0 && slot.Word.ID > 0) {
+    slot.FlagFixed = true;
+    return;
+  }
+  slot.FlagFixed = false;
+  slot.Pattern = refreshedLetters_;
+  slot.KnownCnt = slot.AnswerLen - static_cast<int>(blanks);
+  if (blanks > 0) slot.Word.ID = 0;
+  slot.Word.CN = slot.Word.BN = slot.Word.QN = slot.Word.AN = slot.Word.SN = 0;
+}
+
 // Most constrained first: a complete but unconfirmed slot at once, else the lowest-
-// numbered slot with the most letters.
-int Generator::ChooseSlot() {
+// numbered slot with the most letters. The patterns are those of the last refresh.
+int Generator::ChooseSlot() const {
   int best = 0;
   for (int i = 1; i <= QuesNmbMax(); ++i) {
-    GeneratorSlot& slot = Slot(i);
+    const GeneratorSlot& slot = Slot(i);
     if (slot.FlagFixed) continue;
-    ReadSlotLetters(slot, slot.Pattern);
-    const int blanks =
-        static_cast<int>(std::count(slot.Pattern.begin(), slot.Pattern.end(), BlankMark));
-    if (blanks == 0) return i;
-    slot.KnownCnt = slot.AnswerLen - blanks;
+    if (slot.KnownCnt == slot.AnswerLen) return i;
     best = std::max(best, slot.KnownCnt);
   }
   for (int i = 1; i <= QuesNmbMax(); ++i) {

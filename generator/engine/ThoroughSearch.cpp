@@ -12,13 +12,6 @@ constexpr int kPumpEvery = 64;     // candidates tried between two pumps
 constexpr int kPassOnBelow = 256;  // a slot with fewer live candidates narrows its crossings
 constexpr double kJitter = 1.0;    // how far a restart may move a candidate's score
 
-bool Intersects(const WordBits& a, const std::uint64_t* b) {
-  for (size_t w = 0; w < a.size(); ++w) {
-    if ((a[w] & b[w]) != 0) return true;
-  }
-  return false;
-}
-
 // Counting bits is most of narrowing: the processor's own instruction where it has one.
 [[gnu::target_clones("popcnt", "default")]] int CountBoth(const WordBits& a,
                                                           const std::uint64_t* b) {
@@ -266,8 +259,10 @@ int ThoroughSearch::NarrowFrom(int u, const SlotCrossing& crossing) {
   if (chosen_[u] != kOpen) {
     letters_ += from.Letter(chosen_[u], crossing.ownPosition);
   } else if (liveCount_[u] <= kPassOnBelow) {
-    for (const auto& [letter, with] : from.ByLetter(crossing.ownPosition)) {
-      if (Intersects(live_[u], with)) letters_ += letter;
+    const int size = from.Size();
+    for (int i = NextSet(live_[u], 0, size); i < size; i = NextSet(live_[u], i + 1, size)) {
+      const char32_t letter = from.Letter(i, crossing.ownPosition);
+      if (letters_.find(letter) == std::u32string::npos) letters_ += letter;
     }
   } else {
     return -1;

@@ -40,24 +40,38 @@ void WordIndex::ReadRecord(int length, int k, WordRecord& word) const {
   word.SN = stored.SN;
 }
 
-std::span<const std::int32_t> WordIndex::Postings(int length, const WordQuery& query) const {
-  const IndexedTable& table = TableOf(length);
-  if (!query.Yst.empty() && static_cast<int>(query.Yst.size()) != length) return {};
-  const LetterRange* rarest = nullptr;
+bool WordIndex::Ask(const IndexedTable& table, const WordQuery& query, AskedRanges& asked) {
+  if (!query.Yst.empty() && static_cast<int>(query.Yst.size()) != table.length) return false;
   auto ask = [&](int position, char32_t letter) {
-    const LetterRange* found =
-        position >= 1 && position <= length ? table.Find(position, letter) : nullptr;
-    if (found && rarest && found->count >= rarest->count) return true;
-    rarest = found;
-    return found != nullptr;
+    if (position < 1 || position > table.length) return false;
+    const LetterRange* found = table.Find(position, letter);
+    if (!found || (asked[position] && asked[position] != found)) return false;
+    asked[position] = found;
+    return true;
   };
   for (const auto& [position, letter] : query.Letters) {
-    if (!ask(position, letter)) return {};
+    if (!ask(position, letter)) return false;
   }
   for (size_t i = 0; i < query.Yst.size(); ++i) {
-    if (!ask(static_cast<int>(i) + 1, query.Yst[i])) return {};
+    if (!ask(static_cast<int>(i) + 1, query.Yst[i])) return false;
   }
-  return {&table.postings[rarest->first], static_cast<size_t>(rarest->count)};
+  return true;
+}
+
+WordIndex::Walk WordIndex::PlanWalk(const IndexedTable& table, const AskedRanges& asked) const {
+  int rarest = 0;
+  for (int p = 1; p <= table.length; ++p) {
+    if (asked[p] && (rarest == 0 || asked[p]->count < asked[rarest]->count)) rarest = p;
+  }
+  Walk walk;
+  walk.postings = {&table.postings[asked[rarest]->first],
+                   static_cast<size_t>(asked[rarest]->count)};
+  for (int p = 1; p <= table.length; ++p) {
+    if (!asked[p] || p == rarest) continue;
+    walk.others[walk.otherCount++] = {codes_.At(table, p), LetterCodes::CodeOf(table, p, asked[p])};
+  }
+  walk.coded = walk.otherCount == 0 || walk.others[0].first != nullptr;
+  return walk;
 }
 
 bool WordIndex::Matches(std::u32string_view reading, const WordQuery& query) {
@@ -75,13 +89,25 @@ std::vector<int> WordIndex::FindAll(int length, const WordQuery& query) const {
   return found;
 }
 
+// Two letters that no word has together rule a search out at once; with no more than two
+// letters asked, the pairs are the whole answer.
 bool WordIndex::HasMatch(int length, const WordQuery& query) const {
-  bool found = false;
-  ForEachMatch(length, query, [&](int) {
-    found = true;
-    return false;
-  });
-  return found;
+  const IndexedTable& table = TableOf(length);
+  if (query.IsEmpty()) return table.count > 0;
+  AskedRanges asked{};
+  if (!Ask(table, query, asked)) return false;
+  int letters = 0;
+  for (int p = 1; p <= length; ++p) {
+    if (!asked[p]) continue;
+    ++letters;
+    for (int q = p + 1; q <= length; ++q) {
+      if (asked[q] && !codes_.Together(table, p, asked[p], q, asked[q])) return false;
+    }
+  }
+  if (letters <= 2) return true;
+  const Walk walk = PlanWalk(table, asked);
+  return std::any_of(walk.postings.begin(), walk.postings.end(),
+                     [&](int k) { return walk.Keeps(table, k, query); });
 }
 
 }  // namespace crossword

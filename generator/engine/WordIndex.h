@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -10,6 +11,7 @@
 #include "dictionary/Dictionary.h"
 #include "dictionary/WordIndexFile.h"
 #include "dictionary/WordQuery.h"
+#include "generator/engine/LetterCodes.h"
 
 namespace crossword {
 
@@ -38,14 +40,39 @@ class WordIndex {
   void ForEachMatch(int length, const WordQuery& query, Visit visit) const;
 
  private:
+  // The word list of the letter asked at each position; nullptr where none is asked.
+  using AskedRanges = std::array<const LetterRange*, AnswerLenMax + 1>;
+
+  // The words of the rarest letter asked, each kept when it has the other letters asked.
+  struct Walk {
+    std::span<const std::int32_t> postings;
+    bool coded = false;  // else the readings are read
+    // The codes at each other asked position, from word 1, and the code asked there.
+    std::array<std::pair<const std::uint8_t*, std::uint8_t>, AnswerLenMax> others;
+    int otherCount = 0;
+
+    bool Keeps(const IndexedTable& table, int k, const WordQuery& query) const;
+  };
+
   const IndexedTable& TableOf(int length) const;
-  // The words to walk for `query`: those of the rarest letter it asks; an empty range when
-  // no word can match. Each word walked is checked against the other letters asked.
-  std::span<const std::int32_t> Postings(int length, const WordQuery& query) const;
+  // False when no word can match: a letter that no word has at its position, a position
+  // outside the word, two letters at one position, a whole reading of another length.
+  static bool Ask(const IndexedTable& table, const WordQuery& query, AskedRanges& asked);
+  Walk PlanWalk(const IndexedTable& table, const AskedRanges& asked) const;
   static bool Matches(std::u32string_view reading, const WordQuery& query);
 
   WordIndexImage image_;
+  mutable LetterCodes codes_;  // worked out as searches ask for them
 };
+
+inline bool WordIndex::Walk::Keeps(const IndexedTable& table, int k, const WordQuery& query) const {
+  if (otherCount == 0) return true;
+  if (!coded) return Matches(table.Reading(k), query);
+  for (int i = 0; i < otherCount; ++i) {
+    if (others[i].first[k - 1] != others[i].second) return false;
+  }
+  return true;
+}
 
 // Walks the shortest list of words with one of the asked letters and keeps those with all
 // of them.
@@ -57,11 +84,11 @@ void WordIndex::ForEachMatch(int length, const WordQuery& query, Visit visit) co
     }
     return;
   }
-  // The words of the one letter asked are all matches: their readings need no look.
-  const bool oneLetter = query.Yst.empty() && query.Letters.size() == 1;
-  for (const int k : Postings(length, query)) {
-    const bool matches = oneLetter || Matches(table.Reading(k), query);
-    if (matches && !visit(k)) return;
+  AskedRanges asked{};
+  if (!Ask(table, query, asked)) return;
+  const Walk walk = PlanWalk(table, asked);
+  for (const int k : walk.postings) {
+    if (walk.Keeps(table, k, query) && !visit(k)) return;
   }
 }
 

@@ -38,6 +38,10 @@ TEST(WordIndex, FindsWhatAScanOfTheTablesFindsInStoredOrder) {
   std::vector<WordRecord> words = EveryShortWord();
   words.push_back(testing::Word(900, "ア'イ", 5, 9));
   words.push_back(testing::Word(901, "アイウエオカキクケコサシ", 1, 0));
+  // Every two of エエエ's letters occur together, but no word has all three.
+  for (const char* reading : {"エエオ", "オエエ", "エオエ"}) {
+    words.push_back(testing::Word(static_cast<int>(words.size()) + 1000, reading, 1, 0));
+  }
   WriteDictionary(folder / "dic.lxd", words);
   const Dictionary dictionary(folder / "dic.lxd");
   const WordIndex index(dictionary);
@@ -58,6 +62,12 @@ TEST(WordIndex, FindsWhatAScanOfTheTablesFindsInStoredOrder) {
       {4, {U"", Letters{{5, U'ア'}}}},  // beyond the word
       {4, {U"", Letters{{0, U'ア'}}}},
       {12, {U"", Letters{{1, U'ア'}, {12, U'シ'}}}},
+      {3, {U"", Letters{{1, U'イ'}, {2, U'\''}}}},  // letters that never meet
+      {3, {U"エエエ", {}}},
+      {3, {U"", Letters{{3, U'エ'}, {1, U'エ'}, {2, U'エ'}}}},
+      {3, {U"", Letters{{2, U'ア'}, {2, U'イ'}}}},  // two letters in one cell
+      {3, {U"", Letters{{2, U'ア'}, {2, U'ア'}}}},
+      {3, {U"", Letters{{1, U'エ'}, {3, U'エ'}, {1, U'エ'}}}},
       {6, {}},
   };
   for (const auto& [length, query] : queries) {
