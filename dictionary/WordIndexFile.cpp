@@ -20,7 +20,7 @@ namespace crossword {
 namespace {
 
 constexpr char kMagic[8] = {'W', 'R', 'D', 'I', 'N', 'D', 'E', 'X'};
-constexpr std::uint32_t kVersion = 1;
+constexpr std::uint32_t kVersion = 2;
 constexpr std::uint32_t kByteOrderMark = 0x01020304;
 constexpr std::uint8_t kWalMode = 2;  // SQLite's file format numbers of a WAL database
 
@@ -54,12 +54,23 @@ struct FileHeader {
   char magic[8];
   std::uint32_t version, byteOrder;
   std::uint64_t checksum;   // of everything from imageSize to the end of the file
+  std::int64_t stampedNs;   // the modification time the file was written with
   std::uint64_t imageSize;  // the whole file
   Fingerprint fingerprint;  // of the dictionary the index was made from
   TableHeader tables[AnswerLenMax + 1];
 };
 
 constexpr size_t kChecksummedFrom = offsetof(FileHeader, imageSize);
+
+// Whether the index file still has the modification time it was written with: any later
+// write moves it on, so its checksum need not be worked out at every open.
+bool StampedUnchanged(const std::filesystem::path& path, const FileHeader& header) {
+  struct stat status {};
+  return stat(path.c_str(), &status) == 0 &&
+         static_cast<std::uint64_t>(status.st_size) == header.imageSize &&
+         status.st_mtim.tv_sec == header.stampedNs / 1000000000 &&
+         status.st_mtim.tv_nsec == header.stampedNs % 1000000000;
+}
 
 // Sixteen 64-bit lanes, each mixed by steps that lose nothing, two lanes to a vector
 // register: fast enough to check a whole dictionary file each time it opens.
@@ -302,20 +313,21 @@ WordIndexImage WordIndexImage::Build(const Dictionary& dictionary) {
   header.checksum = Checksum(std::span(*bytes).subspan(kChecksummedFrom));
   std::memcpy(bytes->data(), &header, sizeof header);
   WordIndexImage built(bytes, *bytes);
-  const std::string problem = built.Attach();
+  const std::string problem = built.Attach(false);
   if (!problem.empty()) throw DictionaryError(dictionary.Path(), "word index: " + problem);
   return built;
 }
 
 std::optional<WordIndexImage> WordIndexImage::Map(const Dictionary& dictionary,
                                                   std::string& problem) {
-  const auto mapping = MapFile(WordIndexPathOf(dictionary.Path()));
+  const std::filesystem::path path = WordIndexPathOf(dictionary.Path());
+  const auto mapping = MapFile(path);
   if (!mapping) return std::nullopt;
   WordIndexImage mapped(mapping, mapping->Bytes());
-  problem = mapped.Attach();
+  FileHeader header{};
+  std::memcpy(&header, mapped.bytes_.data(), std::min(sizeof header, mapped.bytes_.size()));
+  problem = mapped.Attach(!StampedUnchanged(path, header));
   if (problem.empty()) {
-    FileHeader header;
-    std::memcpy(&header, mapped.bytes_.data(), sizeof header);
     const Fingerprint made = header.fingerprint;
     Fingerprint now = FingerprintOf(dictionary, false);
     if (made.SameFileUnchanged(now)) {
@@ -334,7 +346,7 @@ std::optional<WordIndexImage> WordIndexImage::Map(const Dictionary& dictionary,
   return mapped;
 }
 
-std::string WordIndexImage::Attach() {
+std::string WordIndexImage::Attach(bool checkSum) {
   FileHeader header;
   if (bytes_.size() < sizeof header) return "it is too short";
   std::memcpy(&header, bytes_.data(), sizeof header);
@@ -343,7 +355,7 @@ std::string WordIndexImage::Attach() {
     return "it was made by another version";
   }
   if (header.imageSize != bytes_.size() ||
-      header.checksum != Checksum(bytes_.subspan(kChecksummedFrom))) {
+      (checkSum && header.checksum != Checksum(bytes_.subspan(kChecksummedFrom)))) {
     return "it is damaged (its checksum does not match)";
   }
   for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
@@ -369,10 +381,20 @@ std::string WordIndexImage::Attach() {
   return "";
 }
 
+// The file gets a modification time of whole seconds, which every file system keeps as it
+// is, and its header names it. Where the time cannot be set, each open checks the sum.
 void WordIndexImage::Write(const std::filesystem::path& path) const {
   const std::filesystem::path working = path.string() + "." + std::to_string(getpid()) + ".part";
+  FileHeader header;
+  std::memcpy(&header, bytes_.data(), sizeof header);
+  const timespec stamp{time(nullptr), 0};
+  header.stampedNs = static_cast<std::int64_t>(stamp.tv_sec) * 1000000000;
+  const auto* rest = reinterpret_cast<const char*>(bytes_.data()) + sizeof header;
   try {
-    CreateFileWith(working, {reinterpret_cast<const char*>(bytes_.data()), bytes_.size()});
+    CreateFileWith(working, {reinterpret_cast<const char*>(&header), sizeof header});
+    AppendToFile(working, {rest, bytes_.size() - sizeof header});
+    const timespec times[2] = {{0, UTIME_OMIT}, stamp};
+    utimensat(AT_FDCWD, working.c_str(), times, 0);
     ReplaceFile(working, path);
   } catch (...) {
     std::error_code ignored;

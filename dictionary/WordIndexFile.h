@@ -65,8 +65,9 @@ class WordIndexImage {
 
  private:
   WordIndexImage(std::shared_ptr<const void> owner, std::span<const std::byte> bytes);
-  // Empty when the image holds together, else what is wrong.
-  std::string Attach();
+  // Empty when the image holds together, else what is wrong; its checksum is worked out
+  // only when `checkSum`.
+  std::string Attach(bool checkSum);
 
   std::shared_ptr<const void> owner_;  // the bytes: a vector or a mapping
   std::span<const std::byte> bytes_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -107,6 +108,13 @@ TEST(WordIndexFile, IsUsedOnlyWhileItFitsTheWordTables) {
       {"deleted", [](const auto& dic) { std::filesystem::remove(WordIndexPathOf(dic)); }, ""},
       {"a byte changed", [](const auto& dic) { ChangeByte(WordIndexPathOf(dic), 5000); },
        "damaged"},
+      {"touched",
+       [](const auto& dic) {
+         const auto index = WordIndexPathOf(dic);
+         std::filesystem::last_write_time(index, std::filesystem::last_write_time(index) +
+                                                     std::chrono::seconds(1));
+       },
+       ""},
       {"cut short",
        [](const auto& dic) {
          const auto index = WordIndexPathOf(dic);
