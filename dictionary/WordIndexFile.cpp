@@ -47,7 +47,8 @@ struct Fingerprint {
 
 struct TableHeader {
   std::int32_t length, count;
-  std::uint64_t words, readings, postings, ranges, rangeCount, rangeStarts, texts, textSize;
+  std::uint64_t words, classes, readings, postings, ranges, rangeCount, rangeStarts, texts,
+      textSize;
 };
 
 struct FileHeader {
@@ -163,6 +164,7 @@ Fingerprint FingerprintOf(const Dictionary& dictionary, bool withContent) {
 // One length's sections as they are built.
 struct TableParts {
   std::vector<IndexedWord> words;
+  std::vector<IndexedClass> classes;
   std::u32string readings;
   std::vector<std::int32_t> postings;
   std::vector<LetterRange> ranges;
@@ -199,7 +201,8 @@ TableParts BuildTable(const Dictionary& dictionary, int length) {
   dictionary.ScanStoredWords(length, [&](int, const StoredWord& word) {
     const std::uint32_t qst = Keep(table.texts, word.Qst);
     const std::uint32_t ast = Keep(table.texts, word.Ast);
-    table.words.push_back({word.ID, word.CN, word.BN, word.QN, word.AN, word.SN, qst,
+    table.classes.push_back({word.CN, word.BN});
+    table.words.push_back({word.ID, word.QN, word.AN, word.SN, qst,
                            static_cast<std::uint32_t>(word.Qst.size()), ast,
                            static_cast<std::uint32_t>(word.Ast.size())});
     table.readings += word.Yst;
@@ -232,6 +235,7 @@ TableHeader AppendTable(ImageWriter& image, const TableParts& table, int length)
   header.length = length;
   header.count = static_cast<std::int32_t>(table.words.size());
   header.words = image.Append(table.words.data(), table.words.size());
+  header.classes = image.Append(table.classes.data(), table.classes.size());
   header.readings = image.Append(table.readings.data(), table.readings.size());
   header.postings = image.Append(table.postings.data(), table.postings.size());
   header.ranges = image.Append(table.ranges.data(), table.ranges.size());
@@ -252,7 +256,8 @@ const T* Section(std::span<const std::byte> bytes, std::uint64_t offset, std::ui
   return reinterpret_cast<const T*>(bytes.data() + offset);
 }
 
-// Empty when every number of the table points inside it, else what is wrong.
+// Empty when every number of the table points inside it, else what is wrong; the texts'
+// places are checked as they are read.
 std::string CheckTable(const IndexedTable& table, std::uint64_t postingCount,
                        std::uint64_t rangeCount) {
   const std::string where = "the table of " + std::to_string(table.length) + "-letter words ";
@@ -273,13 +278,6 @@ std::string CheckTable(const IndexedTable& table, std::uint64_t postingCount,
   for (std::uint64_t i = 0; i < postingCount; ++i) {
     if (table.postings[i] < 1 || table.postings[i] > table.count)
       return where + "has damaged word numbers";
-  }
-  for (int k = 0; k < table.count; ++k) {
-    const IndexedWord& word = table.words[k];
-    if (std::uint64_t{word.QstOffset} + word.QstSize > table.texts.size() ||
-        std::uint64_t{word.AstOffset} + word.AstSize > table.texts.size()) {
-      return where + "has damaged texts";
-    }
   }
   return "";
 }
@@ -365,13 +363,14 @@ std::string WordIndexImage::Attach(bool checkSum) {
     table.length = length;
     table.count = parts.count;
     table.words = Section<IndexedWord>(bytes_, parts.words, parts.count);
+    table.classes = Section<IndexedClass>(bytes_, parts.classes, parts.count);
     table.readings = Section<char32_t>(bytes_, parts.readings, letters);
     table.postings = Section<std::int32_t>(bytes_, parts.postings, letters);
     table.ranges = Section<LetterRange>(bytes_, parts.ranges, parts.rangeCount);
     table.rangeStarts = Section<std::uint32_t>(bytes_, parts.rangeStarts, length + 1);
     const char* texts = Section<char>(bytes_, parts.texts, parts.textSize);
-    if (parts.length != length || parts.count < 0 || !table.words || !table.readings ||
-        !table.postings || !table.ranges || !table.rangeStarts || !texts) {
+    if (parts.length != length || parts.count < 0 || !table.words || !table.classes ||
+        !table.readings || !table.postings || !table.ranges || !table.rangeStarts || !texts) {
       return "the table of " + std::to_string(length) + "-letter words lies outside the file";
     }
     table.texts = std::string_view(texts, parts.textSize);

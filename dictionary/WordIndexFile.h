@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -20,8 +21,13 @@ namespace crossword {
 class Dictionary;
 
 struct IndexedWord {
-  std::int32_t ID, CN, BN, QN, AN, SN;
+  std::int32_t ID, QN, AN, SN;
   std::uint32_t QstOffset, QstSize, AstOffset, AstSize;  // UTF-8, in the table's texts
+};
+
+// What a selection asks of a word, apart: a fill reads it for every word of a length.
+struct IndexedClass {
+  std::int32_t CN, BN;
 };
 
 // The words with `letter` at one position: postings[first .. first + count), stored order.
@@ -35,7 +41,8 @@ struct IndexedTable {
   int length = 0;
   int count = 0;
   const IndexedWord* words = nullptr;
-  const char32_t* readings = nullptr;  // word k's reading at (k - 1) * length
+  const IndexedClass* classes = nullptr;  // word k's at k - 1
+  const char32_t* readings = nullptr;     // word k's reading at (k - 1) * length
   const std::int32_t* postings = nullptr;
   const LetterRange* ranges = nullptr;         // by position, each sorted by letter
   const std::uint32_t* rangeStarts = nullptr;  // position p's ranges from rangeStarts[p - 1]
@@ -44,7 +51,11 @@ struct IndexedTable {
   std::u32string_view Reading(int k) const {
     return {readings + static_cast<size_t>(k - 1) * length, static_cast<size_t>(length)};
   }
+  // Checked when read, not when the file is opened: that would read every word's entry.
   std::string_view Text(std::uint32_t offset, std::uint32_t size) const {
+    if (std::uint64_t{offset} + size > texts.size()) {
+      throw std::out_of_range("the word index is damaged: a text lies outside its table");
+    }
     return texts.substr(offset, size);
   }
   // The words with `letter` at `position` (1..length); nullptr when there are none.

@@ -33,8 +33,8 @@ void WordIndex::ReadRecord(int length, int k, WordRecord& word) const {
   AppendFromUtf8(table.Text(stored.QstOffset, stored.QstSize), word.Qst);
   word.Ast.clear();
   AppendFromUtf8(table.Text(stored.AstOffset, stored.AstSize), word.Ast);
-  word.CN = stored.CN;
-  word.BN = stored.BN;
+  word.CN = table.classes[k - 1].CN;
+  word.BN = table.classes[k - 1].BN;
   word.QN = stored.QN;
   word.AN = stored.AN;
   word.SN = stored.SN;

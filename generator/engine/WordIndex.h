@@ -30,7 +30,7 @@ class WordIndex {
   void ReadRecord(int length, int k, WordRecord& word) const;
   std::u32string_view Reading(int length, int k) const { return TableOf(length).Reading(k); }
   std::pair<int, int> ClassOf(int length, int k) const {
-    const IndexedWord& word = TableOf(length).words[k - 1];
+    const IndexedClass& word = TableOf(length).classes[k - 1];
     return {word.CN, word.BN};
   }
   std::vector<int> FindAll(int length, const WordQuery& query) const;
