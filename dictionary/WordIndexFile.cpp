@@ -113,15 +113,16 @@ struct Mapping {
   size_t size;
 };
 
-// The file mapped read-only; nothing when it cannot be opened or is empty.
+// The file mapped read-only, its pages read as they are first touched: a fill reads only
+// part of an index. Nothing when it cannot be opened or is empty.
 std::shared_ptr<Mapping> MapFile(const std::filesystem::path& path) {
   const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (descriptor < 0) return nullptr;
   struct stat status {};
   void* address = MAP_FAILED;
   if (fstat(descriptor, &status) == 0 && status.st_size > 0) {
-    address = mmap(nullptr, static_cast<size_t>(status.st_size), PROT_READ,
-                   MAP_PRIVATE | MAP_POPULATE, descriptor, 0);
+    address =
+        mmap(nullptr, static_cast<size_t>(status.st_size), PROT_READ, MAP_PRIVATE, descriptor, 0);
   }
   close(descriptor);
   if (address == MAP_FAILED) return nullptr;
