@@ -1,12 +1,14 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "common/LargePageHeap.h"
 #include "common/ProgramFolders.h"
 #include "designer/ui/frmEdit.h"
 
 // Gridwright takes no arguments: its default dictionary lies in the program folder or,
 // installed, in the package's shared one.
 int main(int argc, char* argv[]) {
+  crossword::UseLargePagesForHeap();
   QApplication app(argc, argv);
   crossword::ui::InstallJapaneseQtTexts(app);
   QApplication::setFont(QFont("IPAPGothic", 10));

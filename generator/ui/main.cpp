@@ -1,11 +1,13 @@
 #include <QApplication>
 
+#include "common/LargePageHeap.h"
 #include "common/ProgramFolders.h"
 #include "generator/ui/GeneratorWindow.h"
 
 // Cluewright takes no arguments: its default grid settings file lies in the program folder
 // (installed, the user's data folder).
 int main(int argc, char** argv) {
+  crossword::UseLargePagesForHeap();
   QApplication app(argc, argv);
   crossword::ui::InstallJapaneseQtTexts(app);
   QApplication::setFont(QFont("IPAPGothic", 10));

@@ -1,8 +1,10 @@
 #include <iostream>
 
+#include "common/LargePageHeap.h"
 #include "tools/wright/Command.h"
 
 int main(int argc, char** argv) {
+  crossword::UseLargePagesForHeap();
   CLI::App app{
       "wright: the crossword suite's engines without a window.\n"
       "Design grids, fill them with dictionary words and look at the puzzles made.\n"
