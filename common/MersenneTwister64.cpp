@@ -7,6 +7,8 @@ namespace crossword {
 
 namespace {
 
+constexpr int kWords = MersenneTwister64::kWords;
+constexpr int kCopied = MersenneTwister64::kCopied;
 constexpr int kFar = 156;  // word k is renewed from word k + 156, or k - 156 once that is new
 constexpr int kLanes = 8;  // words renewed in one step
 constexpr std::uint64_t kUpper = ~std::uint64_t{0} << 31;
@@ -26,6 +28,18 @@ using Lanes = std::uint64_t __attribute__((vector_size(kLanes * sizeof(std::uint
   std::memcpy(words + k, &renewed, sizeof renewed);
 }
 
+// All the words, from the state laid out as MersenneTwister64 keeps it. The step over words
+// 152 to 159 reads words 308 to 315: the last four old ones and the copies of the first four
+// new ones.
+[[gnu::target_clones("avx512f", "avx2", "default")]] void RenewAll(std::uint64_t* words) {
+  static_assert(kWords % kLanes == 0 && kFar % kLanes == kCopied);
+  Renew(words, 0, kFar);
+  std::copy_n(words, kCopied, words + kWords);
+  int k = kLanes;
+  for (; k < kWords - kFar + kCopied; k += kLanes) Renew(words, k, k + kFar);
+  for (; k < kWords; k += kLanes) Renew(words, k, k + kFar - kWords);
+}
+
 }  // namespace
 
 void MersenneTwister64::Seed(std::uint64_t seed) {
@@ -36,16 +50,8 @@ void MersenneTwister64::Seed(std::uint64_t seed) {
   next_ = kWords;
 }
 
-// The step over words 152 to 159 reads words 308 to 315: the last four old ones and the
-// copies of the first four new ones.
-[[gnu::target_clones("avx512f", "avx2", "default")]] void MersenneTwister64::Refill() {
-  static_assert(kWords % kLanes == 0 && kFar % kLanes == kCopied);
-  std::uint64_t* words = state_.data();
-  Renew(words, 0, kFar);
-  std::copy_n(words, kCopied, words + kWords);
-  int k = kLanes;
-  for (; k < kWords - kFar + kCopied; k += kLanes) Renew(words, k, k + kFar);
-  for (; k < kWords; k += kLanes) Renew(words, k, k + kFar - kWords);
+void MersenneTwister64::Refill() {
+  RenewAll(state_.data());
   next_ = 0;
 }
 

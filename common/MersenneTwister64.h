@@ -9,6 +9,9 @@ namespace crossword {
 // with the state renewed eight words at a time.
 class MersenneTwister64 {
  public:
+  static constexpr int kWords = 312;  // of state
+  static constexpr int kCopied = 4;   // words kept twice: see state_
+
   explicit MersenneTwister64(std::uint64_t seed = 5489) { Seed(seed); }
 
   void Seed(std::uint64_t seed);
@@ -22,8 +25,6 @@ class MersenneTwister64 {
   }
 
  private:
-  static constexpr int kWords = 312;
-  static constexpr int kCopied = 4;
   void Refill();
 
   // The words, then the first kCopied of them once renewed: the last steps read past the end.
