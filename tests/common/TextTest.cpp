@@ -186,8 +186,8 @@ TEST(RandomSource, RepeatsFromItsFixedStartAndStaysInRange) {
 // Stored runs repeat only while every seed gives std::mt19937_64's numbers: over several
 // renewals of the state, and again after a reseed part way through one.
 TEST(MersenneTwister64, GivesTheStandardNumbersForEverySeed) {
-  const std::optional<std::uint64_t> seeds[] = {std::nullopt, 0, 1, 20061, 0x9E3779B97F4A7C15,
-                                                UINT64_MAX};
+  const std::optional<std::uint64_t> seeds[] = {std::nullopt,       0,         1, 20061,
+                                                0x9E3779B97F4A7C15, UINT64_MAX};
   for (const auto seed : seeds) {
     SCOPED_TRACE(seed ? std::to_string(*seed) : "default");
     MersenneTwister64 ours = seed ? MersenneTwister64(*seed) : MersenneTwister64();

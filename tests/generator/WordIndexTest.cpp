@@ -111,8 +111,8 @@ TEST(WordIndexFile, IsUsedOnlyWhileItFitsTheWordTables) {
       {"touched",
        [](const auto& dic) {
          const auto index = WordIndexPathOf(dic);
-         std::filesystem::last_write_time(index, std::filesystem::last_write_time(index) +
-                                                     std::chrono::seconds(1));
+         std::filesystem::last_write_time(
+             index, std::filesystem::last_write_time(index) + std::chrono::seconds(1));
        },
        ""},
       {"cut short",
