@@ -89,8 +89,8 @@ std::vector<int> WordIndex::FindAll(int length, const WordQuery& query) const {
   return found;
 }
 
-// Two letters that no word has together rule a search out at once; with no more than two
-// letters asked, the pairs are the whole answer.
+// Two letters that no word has together rule a search out at once; with two letters asked,
+// the pair is the whole answer.
 bool WordIndex::HasMatch(int length, const WordQuery& query) const {
   const IndexedTable& table = TableOf(length);
   if (query.IsEmpty()) return table.count > 0;
@@ -104,7 +104,8 @@ bool WordIndex::HasMatch(int length, const WordQuery& query) const {
       if (asked[q] && !codes_.Together(table, p, asked[p], q, asked[q])) return false;
     }
   }
-  if (letters <= 2) return true;
+  // Pairs decide two letters only where the table could be coded.
+  if (letters == 1 || (letters == 2 && codes_.At(table, 1) != nullptr)) return true;
   const Walk walk = PlanWalk(table, asked);
   return std::any_of(walk.postings.begin(), walk.postings.end(),
                      [&](int k) { return walk.Keeps(table, k, query); });

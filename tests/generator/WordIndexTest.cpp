@@ -39,6 +39,11 @@ TEST(WordIndex, FindsWhatAScanOfTheTablesFindsInStoredOrder) {
   std::vector<WordRecord> words = EveryShortWord();
   words.push_back(testing::Word(900, "ア'イ", 5, 9));
   words.push_back(testing::Word(901, "アイウエオカキクケコサシ", 1, 0));
+  // More letters at a position than a byte can code: those words are searched by reading.
+  for (char32_t letter = U'一'; letter < U'一' + 300; ++letter) {
+    words.push_back(testing::Word(static_cast<int>(words.size()) + 2000,
+                                  ToUtf8(std::u32string{letter, U'ア'}), 1, 0));
+  }
   // Every two of エエエ's letters occur together, but no word has all three.
   for (const char* reading : {"エエオ", "オエエ", "エオエ"}) {
     words.push_back(testing::Word(static_cast<int>(words.size()) + 1000, reading, 1, 0));
@@ -69,6 +74,9 @@ TEST(WordIndex, FindsWhatAScanOfTheTablesFindsInStoredOrder) {
       {3, {U"", Letters{{2, U'ア'}, {2, U'イ'}}}},  // two letters in one cell
       {3, {U"", Letters{{2, U'ア'}, {2, U'ア'}}}},
       {3, {U"", Letters{{1, U'エ'}, {3, U'エ'}, {1, U'エ'}}}},
+      {2, {U"", Letters{{1, U'一'}, {2, U'イ'}}}},
+      {2, {U"", Letters{{2, U'ア'}, {1, U'丁'}}}},
+      {2, {U"一ア", {}}},
       {6, {}},
   };
   for (const auto& [length, query] : queries) {
