@@ -95,12 +95,6 @@ void CheckLength(int length) {
 struct Dictionary::Store {
   explicit Store(const std::filesystem::path& file) : db(file, SqliteDatabase::Mode::ReadOnly) {}
 
-  struct Table {
-    int count = 0;
-    SqliteStatement record;   // prepared on the first read
-    SqliteStatement classOf;  // likewise
-  };
-
   // A statement of the given text, prepared on first use and kept for later scans.
   SqliteStatement& Query(const std::string& sql) {
     auto found = queries.find(sql);
@@ -109,27 +103,22 @@ struct Dictionary::Store {
     return found->second;
   }
 
-  Table& TableOf(int length) {
+  int CountOf(int length) {
     CheckLength(length);
-    return tables[length];
+    return counts[length];
   }
 
-  // Reads word k through one of the table's statements; the statement is reset after it, so
+  // Reads columns of word k through a statement Query keeps; the statement is reset after it, so
   // no read stays open between calls.
   template <typename Read>
-  auto ReadAt(int length, int k, SqliteStatement Table::*statement, const char* columns,
-              Read read) {
-    Table& table = TableOf(length);
-    if (k < 1 || k > table.count) {
+  auto ReadAt(int length, int k, const char* columns, Read read) {
+    const int count = CountOf(length);
+    if (k < 1 || k > count) {
       throw std::out_of_range("word " + std::to_string(k) + " of table " + TableName(length) +
-                              ", which holds " + std::to_string(table.count));
+                              ", which holds " + std::to_string(count));
     }
-    SqliteStatement& positioned = table.*statement;
-    if (!positioned.IsPrepared()) {
-      positioned = db.Prepare(std::string("SELECT ") + columns + " FROM " + TableName(length) +
-                              " WHERE rowid = ?1");
-    }
-    positioned.Reset();
+    SqliteStatement& positioned = Query(std::string("SELECT ") + columns + " FROM " +
+                                        TableName(length) + " WHERE rowid = ?1");
     positioned.Bind(1, k);
     if (!positioned.Step()) {
       throw DictionaryError(db.Path(), "word " + std::to_string(k) + " of table \"" +
@@ -141,7 +130,7 @@ struct Dictionary::Store {
   }
 
   SqliteDatabase db;
-  std::array<Table, AnswerLenMax + 1> tables;
+  std::array<int, AnswerLenMax + 1> counts{};                // words per table
   std::unordered_map<std::string, SqliteStatement> queries;  // by their text
 };
 
@@ -235,7 +224,7 @@ Dictionary::Dictionary(const std::filesystem::path& path) {
   SqliteStatement info = store_->db.Prepare("SELECT name, type FROM pragma_table_info(?1)");
   for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
     CheckFields(store_->db, info, length);
-    store_->tables[length].count = CountStoredWords(store_->db, length);
+    store_->counts[length] = CountStoredWords(store_->db, length);
   }
 }
 
@@ -248,21 +237,20 @@ const std::filesystem::path& Dictionary::Path() const {
 }
 
 int Dictionary::RecordCount(int length) const {
-  return store_->TableOf(length).count;
+  return store_->CountOf(length);
 }
 
 WordRecord Dictionary::Record(int length, int k) const {
-  return store_->ReadAt(
-      length, k, &Store::Table::record, kRecordColumns,
-      [&](const SqliteStatement& row) { return RowReader(row, Path(), length, k).Record(0); });
+  return store_->ReadAt(length, k, kRecordColumns, [&](const SqliteStatement& row) {
+    return RowReader(row, Path(), length, k).Record(0);
+  });
 }
 
 std::pair<int, int> Dictionary::ClassOf(int length, int k) const {
-  return store_->ReadAt(length, k, &Store::Table::classOf, "CN, BN",
-                        [&](const SqliteStatement& row) {
-                          const RowReader reader(row, Path(), length, k);
-                          return std::pair(reader.Number(0, "CN"), reader.Number(1, "BN"));
-                        });
+  return store_->ReadAt(length, k, "CN, BN", [&](const SqliteStatement& row) {
+    const RowReader reader(row, Path(), length, k);
+    return std::pair(reader.Number(0, "CN"), reader.Number(1, "BN"));
+  });
 }
 
 void Dictionary::ScanRecords(int length,

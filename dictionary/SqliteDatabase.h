@@ -18,8 +18,6 @@ class SqliteStatement {
   SqliteStatement() = default;
   SqliteStatement(sqlite3* db, const std::filesystem::path& path, std::string_view sql);
 
-  bool IsPrepared() const { return handle_ != nullptr; }
-
   SqliteStatement& Bind(int index, std::int64_t value);
   SqliteStatement& Bind(int index, std::string_view text);
   // Steps once; false when there is no (further) row. Reset clears the bindings' effects.
