@@ -11,6 +11,10 @@ long SecondsSinceMidnight() {
   return local.tm_hour * 3600L + local.tm_min * 60L + local.tm_sec;
 }
 
+double ElapsedTime::Seconds() const {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+}
+
 long ElapsedTime::WholeSeconds() const {
   return static_cast<long>(
       std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start_)

@@ -14,6 +14,7 @@ class ElapsedTime {
  public:
   void Start() { start_ = std::chrono::steady_clock::now(); }
   long WholeSeconds() const;
+  double Seconds() const;
 
  private:
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();

@@ -15,6 +15,25 @@ enum class FillResult {
   NoFill = 12,  // the thorough search proved that the grid has no fill
 };
 
+// Why the thorough search left a grid without a fill.
+struct UnfilledGrid {
+  enum class Cause {
+    None,           // filled, or not yet searched
+    NoCandidate,    // a slot has no admitted word that fits its letters
+    NoCombination,  // proved: no words of the slot fit with their crossings together
+    TimeUp,         // given up after `seconds` without a fill
+  };
+  Cause cause = Cause::None;
+  int slot = 0;                    // the slot to blame, from 1; 0 for TimeUp
+  int FlagHorV = 0, x = 0, y = 0;  // its direction and first cell
+  int AnswerLen = 0;               // its length
+  int seconds = 0;
+};
+
+// In English, for the terminal: "slot 3 (across from column 1, row 2, 3 letters) has no
+// candidate".
+std::string DescribeUnfilled(const UnfilledGrid& grid);
+
 struct FillState {
   GeneratorMas CrossMas;                 // the cells, (x, y) from 1
   std::vector<GeneratorSlot> CrossWord;  // the word slots in slot order, Slot(1) first

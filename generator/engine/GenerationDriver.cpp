@@ -21,9 +21,11 @@ RunOutcome Generator::RunGeneration() {
 bool Generator::MakeStages() {
   StartTime.Start();
   stagePatterns_.reset();  // the file may have changed since the last run
+  answersUsed_.clear();
   const int S = MakingNmbMax;
   int pattern = 0;
-  std::set<int> unfillable;  // patterns proven to have no fill are not tried again
+  // Patterns the thorough search proved to have no fill, or gave up, are not tried again.
+  std::set<int> unfillable;
   for (int stage = 1; stage <= S; ++stage) {
     Show(GeneratorLabel::lblInfoMaking, "■思案中");
     Show(GeneratorLabel::lblNowMakingNmb, std::to_string(stage));
@@ -36,8 +38,8 @@ bool Generator::MakeStages() {
       WriteFilledStage(stage, S);
       continue;
     }
-    if (result == FillResult::NoFill && unfillable.insert(pattern).second) {
-      observer_.ShowNote("grid " + std::to_string(pattern) + " has no fill: " + noFillReason_);
+    if (unfilled_.cause != UnfilledGrid::Cause::None && unfillable.insert(pattern).second) {
+      observer_.GridUnfilled(pattern, unfilled_);
     }
     if (stage == 1 && IsLastPattern(pattern)) {
       Show(GeneratorLabel::lblInfoMaking, "▲未完成");
@@ -53,6 +55,7 @@ bool Generator::MakeStages() {
 // One pattern gets at most RestartMax + 1 attempts, each from the clean grid; the thorough
 // search restarts by itself.
 FillResult Generator::FillStageAttempts() {
+  unfilled_ = {};
   if (Search == FillSearch::Thorough) return FillStageThorough();
   for (int restart = 0;; ++restart) {
     Show(GeneratorLabel::lblRestart, std::to_string(restart));
@@ -66,6 +69,7 @@ void Generator::WriteFilledStage(int stage, int S) {
   Show(GeneratorLabel::lblInfoMaking, "▼出力中");
   if (stage == 1) WritePuzzleHeader(S);
   WritePuzzleStage(stage);
+  for (int i = 1; i <= QuesNmbMax(); ++i) ++answersUsed_[Slot(i).Word.Yst];
   Show(GeneratorLabel::lblInfoMaking, "◆終了");
   observer_.StageFinished(stage);
 }

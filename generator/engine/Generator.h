@@ -4,12 +4,14 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "common/Clock.h"
 #include "common/GridModel.h"
 #include "common/GridSettingsFile.h"
 #include "common/RandomSource.h"
+#include "dictionary/RankPreference.h"
 #include "dictionary/WordQuery.h"
 #include "generator/engine/FillState.h"
 #include "generator/engine/GeneratorMessages.h"
@@ -17,6 +19,7 @@
 #include "generator/engine/LoadedGridSettings.h"
 #include "generator/engine/PatternMatches.h"
 #include "generator/engine/PuzzleSetFiles.h"
+#include "generator/engine/ReadingPool.h"
 #include "generator/engine/RunSettings.h"
 #include "generator/engine/ThoroughSearch.h"
 #include "generator/engine/WordSelection.h"
@@ -79,6 +82,7 @@ class Generator : public PuzzleSetFiles,
   void UseWordIndex(WordIndex words) {
     DicDb = std::move(words);
     patternMatches_.Forget();
+    readingGroups_.clear();
   }
   // Lets go of the dictionary's words when the program ends.
   void CloseDictionary() { DicDb.reset(); }
@@ -118,13 +122,16 @@ class Generator : public PuzzleSetFiles,
   void ClearCrossingWords(int s);
 
   // --- Thorough fill search ---
-  // Fills the loaded grid with a complete search, restarting at most RestartMax times.
-  // NoFill when the search proved that the grid has no fill; the note says why.
+  // Fills the loaded grid with a complete search, restarting at most RestartMax times or
+  // until its time is up. It prefers the words the selection's rank wants, the most wanted
+  // record of each reading, and readings the set has not used yet. NoFill when the search
+  // proved that the grid has no fill; the note says why.
   FillResult FillStageThorough();
   // Per slot, from Slot(1): the admitted words its embedded letters leave it.
   std::vector<int> CountSlotCandidates();
-  // Why the grid cannot be filled, after FillStageThorough gave NoFill.
-  const std::string& NoFillReason() const { return noFillReason_; }
+  // Why FillStageThorough gave NoFill, or Failed when its time was up.
+  const UnfilledGrid& Unfilled() const { return unfilled_; }
+  std::string NoFillReason() const { return DescribeUnfilled(unfilled_); }
 
   // --- Candidate queries ---
   static WordQuery MakeQueryFilter(const std::u32string& pattern, int length);
@@ -152,10 +159,16 @@ class Generator : public PuzzleSetFiles,
   const GridSettingsFile& StagePatterns();
   int FillSlots();
   bool FillOneSlot(int s);
-  std::string DescribeSlot(int s) const;
-  std::vector<SearchSlot> MakeSearchSlots(std::map<std::u32string, CandidatePool>& pools);
-  CandidatePool MakeCandidatePool(int s);
-  void PlaceSearchResult(const std::vector<SearchSlot>& slots, const std::vector<int>& chosen);
+  void Blame(UnfilledGrid::Cause cause, int s);
+  std::vector<int> WantedCosts(const std::map<std::u32string, ReadingPool>& readings);
+  ThoroughSearch::Result SearchThorough(const std::map<std::u32string, ReadingPool>& readings,
+                                        int most, long bound, int restart);
+  std::vector<SearchSlot> MakeSearchSlots(const std::map<std::u32string, ReadingPool>& readings,
+                                          int most, std::map<std::u32string, CandidatePool>& pools);
+  std::map<std::u32string, ReadingPool> MakeReadingPools();
+  ReadingPool MakeReadingPool(int s);
+  const ReadingGroups& ReadingGroupsOf(int s);
+  void PlaceSearchResult(const std::vector<WordRecord>& placed);
   void LetEventsRun(double seconds = 0);
   void Show(GeneratorLabel label, const std::string& text) { observer_.ShowLabel(label, text); }
   std::u32string SlotLetters(const GeneratorSlot& slot) const;
@@ -175,7 +188,14 @@ class Generator : public PuzzleSetFiles,
   std::u32string refreshedLetters_;  // the slot letters read last, their storage reused
   PatternMatches patternMatches_;    // in DicDb
   int puzzleLinesWritten_ = 0;       // to name the line of a field that cannot be written
-  std::string noFillReason_;         // set when FillStageThorough proves there is no fill
+  UnfilledGrid unfilled_;            // set when FillStageThorough leaves a grid unfilled
+  ElapsedTime thoroughClock_;        // since FillStageThorough began
+  double thoroughSecondsMax_ = 0;    // when it gives up
+  RankPreference preference_;        // which admitted words the thorough search wants most
+  // The readings of the stages the run made so far, with the number of stages holding each.
+  std::unordered_map<std::u32string, int> answersUsed_;
+  // By slot pattern, for the selection and dictionary in use.
+  std::unordered_map<std::u32string, ReadingGroups> readingGroups_;
 };
 
 }  // namespace crossword

@@ -93,10 +93,13 @@ void Generator::TakeSelection(QuestionSelection& selection) {
   selection.CollectListOn();
   selection.CollectDifficultRank();
   TakeSelection({selection.CategoryOn(), selection.ListOn(), selection.DifficultRank()});
+  preference_ = RankPreference(selection.CategoryTable(), selection.ListTable(), DifficultRank);
 }
 
 void Generator::TakeSelection(const WordSelection& selection) {
   static_cast<WordSelection&>(*this) = selection;
+  preference_ = RankPreference();
+  readingGroups_.clear();
 }
 
 void Generator::ChoosePuzzleFile(const std::filesystem::path& chosen) {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/Message.h"
+#include "generator/engine/FillState.h"
 #include "generator/engine/GeneratorGrid.h"
 
 namespace crossword {
@@ -35,9 +36,12 @@ class GeneratorObserver {
   // Lets pending user events run, for `seconds` when above 0. A stop button handled
   // here calls Generator::RequestStop; the run then ends at once.
   virtual void PumpEvents(double /*seconds*/) {}
-  // Something the user may want to know that asks nothing: a grid proved to have no fill,
-  // a word index file that could not be used.
+  // Something the user may want to know that asks nothing: a word index file that could not
+  // be used.
   virtual void ShowNote(const std::string& /*text*/) {}
+  // Grid `pattern` of the grid file was proved to have no fill, or given up; the run goes on
+  // without it.
+  virtual void GridUnfilled(int /*pattern*/, const UnfilledGrid& /*why*/) {}
   // Shows message `number` of the catalogue and returns the button pressed.
   virtual MessageAnswer ShowMessage(int number, const CatalogueMessage& message) = 0;
   // The program ends: nothing more is asked of the engine.

@@ -1,10 +1,23 @@
+#include <algorithm>
+#include <limits>
+#include <set>
+
 #include "generator/engine/Generator.h"
 
 namespace crossword {
 
 namespace {
 
-constexpr long kFirstBound = 2000;  // candidates the first attempt may try
+constexpr long kFirstBound = 500;          // candidates the first attempt may try
+constexpr long kPhaseBound = 500;          // candidates an attempt on the wanted words may try
+constexpr int kWantedPhases = 3;           // attempts on the wanted words before all are allowed
+constexpr int kFewestWanted = 20;          // wanted words a slot needs for an attempt on them
+constexpr double kSecondsPer81Cells = 10;  // a search gives up after this, for a 9 x 9 grid
+constexpr int kEveryCost = std::numeric_limits<int>::max();
+// The weight of a candidate's cost in the order the search tries them: in the attempts on
+// the wanted words, and in the last ones, which must above all find a fill.
+constexpr double kWantedCostWeight = 1.5;
+constexpr double kLastCostWeight = 0.5;
 
 // Each attempt may try half as many again as the one before: the bound soon outgrows any
 // grid, so that a long run is a complete search.
@@ -12,62 +25,138 @@ long NextBound(long bound) {
   return bound + bound / 2;
 }
 
+bool HasLatinLetter(std::string_view text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
+}
+
 }  // namespace
 
+// First from the words the puzzle wants most, then with more and more of the others, at
+// last from every admitted word with restarts until the fill is found, proved impossible or
+// given up.
 FillResult Generator::FillStageThorough() {
-  noFillReason_.clear();
+  unfilled_ = {};
   RefreshPatterns();
-  std::map<std::u32string, CandidatePool> pools;
-  const std::vector<SearchSlot> slots = MakeSearchSlots(pools);
-  for (size_t s = 0; s < slots.size(); ++s) {
-    if (slots[s].pool->Size() == 0) {
-      noFillReason_ = DescribeSlot(static_cast<int>(s) + 1) + " has no candidate";
+  const std::map<std::u32string, ReadingPool> readings = MakeReadingPools();
+  for (int s = 1; s <= QuesNmbMax(); ++s) {
+    if (readings.at(Slot(s).Pattern).Size() == 0) {
+      Blame(UnfilledGrid::Cause::NoCandidate, s);
       return FillResult::NoFill;
     }
   }
-  std::vector<WordRecord> placed(slots.size());
-  WordRecord candidate;
-  ThoroughSearch::Rules rules;
-  rules.excludedBy = [&](int s, int i, const std::vector<int>& chosen) {
-    const CandidatePool& pool = *slots[s].pool;
-    DicDb->ReadRecord(pool.Length(), pool.Word(i), candidate);
-    for (size_t t = 0; t < chosen.size(); ++t) {
-      if (chosen[t] != ThoroughSearch::kOpen && ExcludedBy(candidate, placed[t], ListOn)) {
-        return static_cast<int>(t);
-      }
-    }
-    return -1;
-  };
-  rules.placed = [&](int s, int i) {
-    DicDb->ReadRecord(slots[s].pool->Length(), slots[s].pool->Word(i), placed[s]);
-  };
-  rules.pump = [this] { LetEventsRun(); };
-  ThoroughSearch search(slots, Rnd, std::move(rules));
+  thoroughClock_.Start();
+  thoroughSecondsMax_ =
+      kSecondsPer81Cells * std::max(1.0, CrossMas.MasMaxX() * CrossMas.MasMaxY() / 81.0);
+  // A grid that one attempt on the wanted words could not settle is hard: more words
+  // rarely make it easy.
+  using Result = ThoroughSearch::Result;
+  for (const int most : WantedCosts(readings)) {
+    const Result result = SearchThorough(readings, most, kPhaseBound, 0);
+    if (result == Result::Filled) return FillResult::Filled;
+    if (result == Result::BoundReached) break;
+  }
   long bound = kFirstBound;
   for (int restart = 0;; ++restart) {
     Show(GeneratorLabel::lblRestart, std::to_string(restart));
-    switch (search.Run(bound, restart > 0)) {
-      case ThoroughSearch::Result::Filled:
-        PlaceSearchResult(slots, search.Chosen());
+    switch (SearchThorough(readings, kEveryCost, bound, restart)) {
+      case Result::Filled:
         return FillResult::Filled;
-      case ThoroughSearch::Result::NoFill:
-        noFillReason_ = "no combination of the candidates fits";
+      case Result::NoFill:
         return FillResult::NoFill;
-      case ThoroughSearch::Result::BoundReached:
-        if (restart >= RestartMax) return FillResult::Failed;
-        bound = NextBound(bound);
+      case Result::BoundReached:
+        break;
     }
+    if (restart >= RestartMax) return FillResult::Failed;
+    if (thoroughClock_.Seconds() > thoroughSecondsMax_) {
+      unfilled_.cause = UnfilledGrid::Cause::TimeUp;
+      unfilled_.seconds = static_cast<int>(thoroughSecondsMax_);
+      return FillResult::Failed;
+    }
+    bound = NextBound(bound);
   }
+}
+
+void Generator::Blame(UnfilledGrid::Cause cause, int s) {
+  const GeneratorSlot& slot = Slot(s);
+  unfilled_ = {cause, s, slot.FlagHorV, slot.x, slot.y, slot.AnswerLen, 0};
+}
+
+// The costs up to which the first attempts take words: the lowest few that leave out some
+// words and still leave every slot enough to choose from.
+std::vector<int> Generator::WantedCosts(const std::map<std::u32string, ReadingPool>& readings) {
+  std::set<int> tiers;
+  for (const auto& [pattern, pool] : readings) {
+    for (int cost : pool.costs) tiers.insert(cost / kCostsPerTier);
+  }
+  std::vector<int> costs;
+  for (auto tier = tiers.begin(); tier != tiers.end() && std::next(tier) != tiers.end() &&
+                                  static_cast<int>(costs.size()) < kWantedPhases;
+       ++tier) {
+    const int most = *tier * kCostsPerTier + kCostsPerTier - 1;
+    const bool enough = std::all_of(readings.begin(), readings.end(), [&](const auto& entry) {
+      const std::vector<int>& poolCosts = entry.second.costs;
+      return std::upper_bound(poolCosts.begin(), poolCosts.end(), most) - poolCosts.begin() >=
+             kFewestWanted;
+    });
+    if (enough) costs.push_back(most);
+  }
+  return costs;
+}
+
+// One attempt with the candidates that cost at most `most`; a fill found is placed.
+ThoroughSearch::Result Generator::SearchThorough(
+    const std::map<std::u32string, ReadingPool>& readings, int most, long bound, int restart) {
+  std::map<std::u32string, CandidatePool> pools;
+  const std::vector<SearchSlot> slots = MakeSearchSlots(readings, most, pools);
+  std::vector<WordRecord> placed(slots.size());
+  WordRecord candidate, allowed;
+  ThoroughSearch::Rules rules;
+  // The most wanted record of the reading that the placed words allow.
+  rules.excludedBy = [&](int s, int i, const std::vector<int>& chosen, std::vector<int>& blockers) {
+    const ReadingPool& pool = readings.at(Slot(s + 1).Pattern);
+    for (const int k : *pool.records[slots[s].pool->Word(i)]) {
+      DicDb->ReadRecord(pool.length, k, candidate);
+      const size_t blamed = blockers.size();
+      for (size_t t = 0; t < chosen.size(); ++t) {
+        if (chosen[t] != ThoroughSearch::kOpen && ExcludedBy(candidate, placed[t], ListOn)) {
+          blockers.push_back(static_cast<int>(t));
+        }
+      }
+      if (blockers.size() == blamed) {
+        std::swap(allowed, candidate);
+        return false;
+      }
+    }
+    return true;
+  };
+  rules.placed = [&](int s, int) { placed[s] = allowed; };
+  rules.pump = [this] {
+    LetEventsRun();
+    return thoroughClock_.Seconds() > thoroughSecondsMax_;
+  };
+  ThoroughSearch search(slots, Rnd, std::move(rules));
+  const ThoroughSearch::Result result =
+      search.Run(bound, restart > 0, most == kEveryCost ? kLastCostWeight : kWantedCostWeight);
+  if (result == ThoroughSearch::Result::Filled) PlaceSearchResult(placed);
+  if (result == ThoroughSearch::Result::NoFill && most == kEveryCost) {
+    Blame(UnfilledGrid::Cause::NoCombination, search.FirstSlot() + 1);
+  }
+  return result;
 }
 
 // Slots with the same letters share one pool: a grid without embedded letters needs one
 // pool per length.
-std::vector<SearchSlot> Generator::MakeSearchSlots(std::map<std::u32string, CandidatePool>& pools) {
+std::vector<SearchSlot> Generator::MakeSearchSlots(
+    const std::map<std::u32string, ReadingPool>& readings, int most,
+    std::map<std::u32string, CandidatePool>& pools) {
   std::vector<SearchSlot> slots;
   for (int s = 1; s <= QuesNmbMax(); ++s) {
     const GeneratorSlot& slot = Slot(s);
     auto pool = pools.find(slot.Pattern);
-    if (pool == pools.end()) pool = pools.emplace(slot.Pattern, MakeCandidatePool(s)).first;
+    if (pool == pools.end()) {
+      pool = pools.emplace(slot.Pattern, readings.at(slot.Pattern).Within(most)).first;
+    }
     SearchSlot& searchSlot = slots.emplace_back(SearchSlot{&pool->second, {}});
     for (int j = 1; j <= slot.AnswerLen; ++j) {
       const int c = CrossingSlotAt(slot, j);
@@ -77,22 +166,87 @@ std::vector<SearchSlot> Generator::MakeSearchSlots(std::map<std::u32string, Cand
   return slots;
 }
 
-// The admitted words that fit the slot's letters, in an order of the run's random numbers.
-CandidatePool Generator::MakeCandidatePool(int s) {
-  const int n = FetchCandidates(s);
-  for (int i = n; i > 1; --i) std::swap(Candidate[i - 1], Candidate[Rnd.Draw(0, i)]);
-  const int length = Slot(s).AnswerLen;
-  std::u32string letters;
-  letters.reserve(static_cast<size_t>(n) * length);
-  for (int k : Candidate) letters += DicDb->Reading(length, k);
-  return CandidatePool(length, Candidate, std::move(letters));
+std::map<std::u32string, ReadingPool> Generator::MakeReadingPools() {
+  std::map<std::u32string, ReadingPool> readings;
+  for (int s = 1; s <= QuesNmbMax(); ++s) {
+    if (!readings.contains(Slot(s).Pattern)) readings.emplace(Slot(s).Pattern, MakeReadingPool(s));
+  }
+  return readings;
 }
 
-void Generator::PlaceSearchResult(const std::vector<SearchSlot>& slots,
-                                  const std::vector<int>& chosen) {
+// The admitted words that fit the slot's letters by reading, the cheapest first and in an
+// order of the run's random numbers within each cost.
+ReadingPool Generator::MakeReadingPool(int s) {
+  const ReadingGroups& groups = ReadingGroupsOf(s);
+  const int n = static_cast<int>(groups.groups.size());
+  std::vector<int> costs(n);
+  for (int g = 0; g < n; ++g) costs[g] = groups.groups[g].cost;
+  for (const auto& [reading, stages] : answersUsed_) {
+    const auto found = groups.byReading.find(reading);
+    if (found != groups.byReading.end()) costs[found->second] += kCostsPerTier * stages;
+  }
+  std::vector<int> shuffled(n);
+  for (int g = 0; g < n; ++g) shuffled[g] = g;
+  for (int i = n; i > 1; --i) std::swap(shuffled[i - 1], shuffled[Rnd.Draw(0, i)]);
+  // Sorted by cost through counts: the costs are small numbers.
+  const int highest = n == 0 ? 0 : *std::max_element(costs.begin(), costs.end());
+  std::vector<int> start(highest + 2, 0);
+  for (int cost : costs) ++start[cost + 1];
+  for (size_t c = 1; c < start.size(); ++c) start[c] += start[c - 1];
+  std::vector<int> order(n);
+  for (int g : shuffled) order[start[costs[g]]++] = g;
+  ReadingPool pool;
+  pool.length = Slot(s).AnswerLen;
+  pool.letters.reserve(static_cast<size_t>(n) * pool.length);
+  pool.costs.reserve(n);
+  pool.records.reserve(n);
+  for (int g : order) {
+    const ReadingGroup& group = groups.groups[g];
+    pool.costs.push_back(costs[g]);
+    pool.letters += group.reading;
+    pool.records.push_back(&group.records);
+  }
+  return pool;
+}
+
+// The slot's words grouped by reading, once per pattern while the selection and the
+// dictionary stay: each record costs its tier, one more with a clue in English.
+const ReadingGroups& Generator::ReadingGroupsOf(int s) {
+  const GeneratorSlot& slot = Slot(s);
+  const auto cached = readingGroups_.find(slot.Pattern);
+  if (cached != readingGroups_.end()) return cached->second;
+  const int length = slot.AnswerLen;
+  struct Record {
+    int cost, k;
+  };
+  std::unordered_map<std::u32string_view, std::vector<Record>> byReading;
+  std::vector<std::u32string_view> order;  // readings in stored order
+  FetchCandidates(s);
+  for (const int k : Candidate) {
+    const auto [CN, BN] = DicDb->ClassOf(length, k);
+    const int cost = kCostsPerTier * preference_.Tier(CN, BN) +
+                     (HasLatinLetter(DicDb->ClueText(length, k)) ? 1 : 0);
+    auto [group, fresh] = byReading.try_emplace(DicDb->Reading(length, k));
+    if (fresh) order.push_back(group->first);
+    group->second.push_back({cost, k});
+  }
+  ReadingGroups& groups = readingGroups_[slot.Pattern];
+  groups.groups.reserve(order.size());
+  for (const std::u32string_view reading : order) {
+    auto& records = byReading[reading];
+    std::stable_sort(records.begin(), records.end(),
+                     [](const Record& a, const Record& b) { return a.cost < b.cost; });
+    groups.byReading.emplace(reading, static_cast<int>(groups.groups.size()));
+    ReadingGroup& group =
+        groups.groups.emplace_back(ReadingGroup{reading, records.front().cost, {}});
+    for (const Record& record : records) group.records.push_back(record.k);
+  }
+  return groups;
+}
+
+void Generator::PlaceSearchResult(const std::vector<WordRecord>& placed) {
   for (int s = 1; s <= QuesNmbMax(); ++s) {
-    const CandidatePool& pool = *slots[s - 1].pool;
-    PlaceWord(s, DicDb->Record(pool.Length(), pool.Word(chosen[s - 1])));
+    PlaceWord(s, placed[s - 1]);
     WriteSlotWord(s);
   }
   observer_.ShowGrid(CrossMas);
@@ -105,11 +259,23 @@ std::vector<int> Generator::CountSlotCandidates() {
   return counts;
 }
 
-std::string Generator::DescribeSlot(int s) const {
-  const GeneratorSlot& slot = Slot(s);
-  return "slot " + std::to_string(s) + " (" + (slot.FlagHorV == FlagAcross ? "across" : "down") +
-         " from column " + std::to_string(slot.x) + ", row " + std::to_string(slot.y) + ", " +
-         std::to_string(slot.AnswerLen) + " letters)";
+std::string DescribeUnfilled(const UnfilledGrid& grid) {
+  const std::string slot = "slot " + std::to_string(grid.slot) + " (" +
+                           (grid.FlagHorV == FlagAcross ? "across" : "down") + " from column " +
+                           std::to_string(grid.x) + ", row " + std::to_string(grid.y) + ", " +
+                           std::to_string(grid.AnswerLen) + " letters)";
+  switch (grid.cause) {
+    case UnfilledGrid::Cause::NoCandidate:
+      return slot + " has no candidate";
+    case UnfilledGrid::Cause::NoCombination:
+      return "no combination of the candidates fits: no word of " + slot +
+             " goes with its crossings";
+    case UnfilledGrid::Cause::TimeUp:
+      return "no fill found in " + std::to_string(grid.seconds) + " s; given up";
+    case UnfilledGrid::Cause::None:
+      break;
+  }
+  return "";
 }
 
 }  // namespace crossword

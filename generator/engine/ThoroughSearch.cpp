@@ -10,7 +10,8 @@ namespace {
 
 constexpr int kPumpEvery = 64;     // candidates tried between two pumps
 constexpr int kPassOnBelow = 256;  // a slot with fewer live candidates narrows its crossings
-constexpr double kJitter = 1.0;    // how far a restart may move a candidate's score
+constexpr int kStepsPerCandidate = 4;
+constexpr double kJitter = 1.0;  // how far a restart may move a candidate's score
 
 // Counting bits is most of narrowing: the processor's own instruction where it has one.
 [[gnu::target_clones("popcnt", "default")]] int CountBoth(const WordBits& a,
@@ -46,10 +47,13 @@ int NextSet(const WordBits& bits, int from, int end) {
 
 // Letters are looked up in a table over the pool's range of letters, not hashed: a pool
 // of a long run holds tens of thousands of words.
-CandidatePool::CandidatePool(int length, std::vector<int> words, std::u32string letters)
+CandidatePool::CandidatePool(int length, std::vector<int> words, std::u32string letters,
+                             std::vector<float> costs)
     : length_(length),
       words_(std::move(words)),
       letters_(std::move(letters)),
+      costs_(std::move(costs)),
+      letterSets_(letters_.size()),
       byLetter_(length),
       blocks_(length) {
   if (letters_.empty()) return;
@@ -58,46 +62,56 @@ CandidatePool::CandidatePool(int length, std::vector<int> words, std::u32string 
   for (int p = 0; p < length_; ++p) IndexPosition(p, setOf, *low);
 }
 
-// Gives each letter at `position` a bit set and marks its candidates there; `setOf` is
-// all -1 before and after.
+// Gives each letter at `position` a bit set, in letter order, and marks its candidates
+// there; `setOf` is all -1 before and after.
 void CandidatePool::IndexPosition(int position, std::vector<int>& setOf, char32_t first) {
   const size_t bitWords = (words_.size() + 63) / 64;
   std::vector<char32_t> seen;
   for (int i = 0; i < Size(); ++i) {
     int& set = setOf[Letter(i, position) - first];
     if (set < 0) {
-      set = static_cast<int>(seen.size());
+      set = 0;
       seen.push_back(Letter(i, position));
     }
   }
+  std::sort(seen.begin(), seen.end());
+  for (size_t set = 0; set < seen.size(); ++set) setOf[seen[set] - first] = static_cast<int>(set);
   std::vector<std::uint64_t>& block = blocks_[position];
   block.assign(bitWords * seen.size(), 0);
   for (int i = 0; i < Size(); ++i) {
-    block[setOf[Letter(i, position) - first] * bitWords + i / 64] |= std::uint64_t{1} << (i % 64);
+    const int set = setOf[Letter(i, position) - first];
+    letterSets_[i * length_ + position] = set;
+    block[set * bitWords + i / 64] |= std::uint64_t{1} << (i % 64);
   }
   for (size_t set = 0; set < seen.size(); ++set) {
     byLetter_[position].push_back({seen[set], block.data() + set * bitWords});
     setOf[seen[set] - first] = -1;
   }
-  std::sort(byLetter_[position].begin(), byLetter_[position].end(),
-            [](const LetterBits& a, const LetterBits& b) { return a.letter < b.letter; });
 }
 
 const std::uint64_t* CandidatePool::WithLetter(int position, char32_t letter) const {
+  const int set = LetterSetOf(position, letter);
+  return set < 0 ? nullptr : byLetter_[position][set].bits;
+}
+
+int CandidatePool::LetterSetOf(int position, char32_t letter) const {
   const auto& entries = byLetter_[position];
   const auto found = std::lower_bound(
       entries.begin(), entries.end(), letter,
       [](const LetterBits& entry, char32_t wanted) { return entry.letter < wanted; });
-  return found == entries.end() || found->letter != letter ? nullptr : found->bits;
+  return found == entries.end() || found->letter != letter
+             ? -1
+             : static_cast<int>(found - entries.begin());
 }
 
 ThoroughSearch::ThoroughSearch(std::vector<SearchSlot> slots, RandomSource& random, Rules rules)
     : slots_(std::move(slots)), random_(random), rules_(std::move(rules)) {}
 
-ThoroughSearch::Result ThoroughSearch::Run(long bound, bool vary) {
+ThoroughSearch::Result ThoroughSearch::Run(long bound, bool vary, double costWeight) {
   Reset();
   bound_ = bound;
   jitter_ = vary;
+  costWeight_ = costWeight;
   switch (Descend(0)) {
     case Step::Found:
       return Result::Filled;
@@ -112,6 +126,7 @@ ThoroughSearch::Result ThoroughSearch::Run(long bound, bool vary) {
 void ThoroughSearch::Reset() {
   const size_t n = slots_.size();
   tried_ = 0;
+  firstSlot_ = -1;
   chosen_.assign(n, kOpen);
   depthOf_.assign(n, -1);
   start_.resize(n);
@@ -148,6 +163,7 @@ int ThoroughSearch::ChooseSlot() const {
 ThoroughSearch::Step ThoroughSearch::Descend(int depth) {
   const int s = ChooseSlot();
   if (s < 0) return Step::Found;
+  if (depth == 0) firstSlot_ = s;
   depthOf_[s] = depth;
   std::fill(conflicts_[s].begin(), conflicts_[s].end(), 0);
   for (const Choice& choice : OrderCandidates(s)) {
@@ -163,8 +179,8 @@ ThoroughSearch::Step ThoroughSearch::Descend(int depth) {
 }
 
 // Each live candidate scores the logarithms of the words it leaves its open crossings,
-// summed: the best first, equal scores from the slot's random start. A candidate that
-// leaves a crossing nothing is not tried; what narrowed that crossing is to blame.
+// summed, less its cost: the best first, equal scores from the slot's random start. A candidate
+// that leaves a crossing nothing is not tried; what narrowed that crossing is to blame.
 std::vector<ThoroughSearch::Choice> ThoroughSearch::OrderCandidates(int s) {
   const SearchSlot& slot = slots_[s];
   const CandidatePool& pool = *slot.pool;
@@ -183,7 +199,7 @@ std::vector<ThoroughSearch::Choice> ThoroughSearch::OrderCandidates(int s) {
   const int size = pool.Size();
   for (const auto& [from, end] : {std::pair(start_[s], size), std::pair(0, start_[s])}) {
     for (int i = NextSet(live_[s], from, end); i < end; i = NextSet(live_[s], i + 1, end)) {
-      double score = jitter_ ? random_.Next() * kJitter : 0;
+      double score = (jitter_ ? random_.Next() * kJitter : 0) - costWeight_ * pool.Cost(i);
       int emptied = -1;
       for (size_t c = 0; c < slot.crossings.size() && emptied < 0; ++c) {
         const SlotCrossing& crossing = slot.crossings[c];
@@ -206,10 +222,10 @@ std::vector<ThoroughSearch::Choice> ThoroughSearch::OrderCandidates(int s) {
 
 ThoroughSearch::Step ThoroughSearch::Try(int s, int i, int depth) {
   if (++tried_ > bound_) return Step::Bound;
-  if (tried_ % kPumpEvery == 0) rules_.pump();
-  const int blocker = rules_.excludedBy(s, i, chosen_);
-  if (blocker >= 0) {
-    conflicts_[s][blocker] = 1;
+  if (tried_ % kPumpEvery == 0 && rules_.pump()) return Step::Bound;
+  blockers_.clear();
+  if (rules_.excludedBy(s, i, chosen_, blockers_)) {
+    AddConflicts(conflicts_[s], blockers_, s);
     return Step::Next;
   }
   const size_t mark = trailSize_;
@@ -254,21 +270,19 @@ int ThoroughSearch::Propagate(int s) {
 // candidate of u has there. A slot with many candidates almost always allows every
 // letter, so it is not asked.
 int ThoroughSearch::NarrowFrom(int u, const SlotCrossing& crossing) {
-  const CandidatePool& from = *slots_[u].pool;
-  letters_.clear();
-  if (chosen_[u] != kOpen) {
-    letters_ += from.Letter(chosen_[u], crossing.ownPosition);
-  } else if (liveCount_[u] <= kPassOnBelow) {
-    const int size = from.Size();
-    for (int i = NextSet(live_[u], 0, size); i < size; i = NextSet(live_[u], i + 1, size)) {
-      const char32_t letter = from.Letter(i, crossing.ownPosition);
-      if (letters_.find(letter) == std::u32string::npos) letters_ += letter;
-    }
-  } else {
-    return -1;
-  }
+  if (chosen_[u] == kOpen && liveCount_[u] > kPassOnBelow) return -1;
   const int t = crossing.slot;
-  if (!KeepOnly(*slots_[t].pool, crossing.crossPosition) || !Narrow(t, keep_, u)) return -1;
+  const CandidatePool& pool = *slots_[t].pool;
+  const int kept = AllowedLetters(u, crossing);
+  const int dropped = static_cast<int>(pool.ByLetter(crossing.crossPosition).size()) - kept;
+  if (dropped == 0) return -1;
+  // Looking at each live candidate costs a few steps; a letter's bit set, a step per 64.
+  if (liveCount_[t] * kStepsPerCandidate < std::min(kept, dropped) * (pool.Size() / 64)) {
+    KeepLiveOnly(t, crossing.crossPosition);
+  } else {
+    KeepOnly(pool, crossing.crossPosition, kept);
+  }
+  if (!Narrow(t, keep_, u)) return -1;
   if (liveCount_[t] == 0) return t;
   if (liveCount_[t] <= kPassOnBelow && std::find(queue_.begin(), queue_.end(), t) == queue_.end()) {
     queue_.push_back(t);
@@ -276,23 +290,63 @@ int ThoroughSearch::NarrowFrom(int u, const SlotCrossing& crossing) {
   return -1;
 }
 
-// Into keep_: the candidates of `pool` with one of letters_ at `position`, found from the
-// fewer bit sets: the letters kept, or those dropped. False when no letter is dropped.
-bool ThoroughSearch::KeepOnly(const CandidatePool& pool, int position) {
+// Into allowed_: the letter sets of the crossing slot's position whose letter u's placed
+// word or some live candidate of u has in the shared cell. Returns how many.
+int ThoroughSearch::AllowedLetters(int u, const SlotCrossing& crossing) {
+  const CandidatePool& from = *slots_[u].pool;
+  const CandidatePool& to = *slots_[crossing.slot].pool;
+  const int own = crossing.ownPosition;
+  ownSets_.assign((from.ByLetter(own).size() + 63) / 64, 0);
+  auto mark = [&](int i) {
+    const int set = from.LetterSet(i, own);
+    ownSets_[set / 64] |= std::uint64_t{1} << (set % 64);
+  };
+  if (chosen_[u] != kOpen) {
+    mark(chosen_[u]);
+  } else {
+    const int size = from.Size();
+    for (int i = NextSet(live_[u], 0, size); i < size; i = NextSet(live_[u], i + 1, size)) mark(i);
+  }
+  allowed_.assign((to.ByLetter(crossing.crossPosition).size() + 63) / 64, 0);
+  int kept = 0;
+  const int ownCount = static_cast<int>(from.ByLetter(own).size());
+  for (int set = NextSet(ownSets_, 0, ownCount); set < ownCount;
+       set = NextSet(ownSets_, set + 1, ownCount)) {
+    const int theirs = to.LetterSetOf(crossing.crossPosition, from.ByLetter(own)[set].letter);
+    if (theirs < 0) continue;
+    allowed_[theirs / 64] |= std::uint64_t{1} << (theirs % 64);
+    ++kept;
+  }
+  return kept;
+}
+
+// Into keep_: the candidates of `pool` with an allowed letter at `position`, found from the
+// fewer bit sets: the `kept` letters' or the dropped ones'.
+void ThoroughSearch::KeepOnly(const CandidatePool& pool, int position, int kept) {
   const auto& byLetter = pool.ByLetter(position);
-  const bool keepsFewer = letters_.size() * 2 < byLetter.size();
+  const bool keepsFewer = kept * 2 < static_cast<int>(byLetter.size());
   keep_.assign((pool.Size() + 63) / 64, keepsFewer ? 0 : ~std::uint64_t{0});
-  bool drops = false;
-  for (const auto& [letter, with] : byLetter) {
-    const bool kept = letters_.find(letter) != std::u32string::npos;
-    drops = drops || !kept;
-    if (kept && keepsFewer) {
+  for (size_t set = 0; set < byLetter.size(); ++set) {
+    const bool allowed = (allowed_[set / 64] >> (set % 64)) & 1;
+    const std::uint64_t* with = byLetter[set].bits;
+    if (allowed && keepsFewer) {
       for (size_t w = 0; w < keep_.size(); ++w) keep_[w] |= with[w];
-    } else if (!kept && !keepsFewer) {
+    } else if (!allowed && !keepsFewer) {
       for (size_t w = 0; w < keep_.size(); ++w) keep_[w] &= ~with[w];
     }
   }
-  return drops;
+}
+
+// Into keep_: the live candidates of slot t with an allowed letter at `position`, each
+// looked at: for a slot with few left of a large pool.
+void ThoroughSearch::KeepLiveOnly(int t, int position) {
+  const CandidatePool& pool = *slots_[t].pool;
+  keep_ = live_[t];
+  const int size = pool.Size();
+  for (int i = NextSet(keep_, 0, size); i < size; i = NextSet(keep_, i + 1, size)) {
+    const int set = pool.LetterSet(i, position);
+    if (!((allowed_[set / 64] >> (set % 64)) & 1)) keep_[i / 64] &= ~(std::uint64_t{1} << (i % 64));
+  }
 }
 
 // Keeps only the candidates of slot t in `keep`, remembering what it had and the placed

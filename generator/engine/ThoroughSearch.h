@@ -16,7 +16,8 @@ namespace crossword {
 using WordBits = std::vector<std::uint64_t>;  // bit i: candidate i of a pool
 
 // The words one or more slots may take, in the order to try them, with the candidates
-// holding each letter at each position.
+// holding each letter at each position and what each costs: the search tries a cheaper
+// candidate before one that leaves its crossings as many words.
 class CandidatePool {
  public:
   // The candidates with one letter at one position.
@@ -25,8 +26,10 @@ class CandidatePool {
     const std::uint64_t* bits;
   };
 
-  // `letters` holds candidate i's letters at i * length.
-  CandidatePool(int length, std::vector<int> words, std::u32string letters);
+  // `letters` holds candidate i's letters at i * length; `costs` is empty when all cost
+  // the same, else one per candidate.
+  CandidatePool(int length, std::vector<int> words, std::u32string letters,
+                std::vector<float> costs = {});
   // The bit sets point into the pool's own storage, which a move keeps.
   CandidatePool(CandidatePool&&) = default;
   CandidatePool(const CandidatePool&) = delete;
@@ -36,10 +39,15 @@ class CandidatePool {
   int Size() const { return static_cast<int>(words_.size()); }
   int Word(int i) const { return words_[i]; }
   char32_t Letter(int i, int position) const { return letters_[i * length_ + position]; }
+  float Cost(int i) const { return costs_.empty() ? 0 : costs_[i]; }
   // The candidates with `letter` at `position` (from 0); nullptr when there are none.
   const std::uint64_t* WithLetter(int position, char32_t letter) const;
-  // Every letter at `position` with its candidates, in letter order.
+  // Every letter at `position` with its candidates, in letter order: its letter sets.
   const std::vector<LetterBits>& ByLetter(int position) const { return byLetter_[position]; }
+  // The letter set of candidate i's letter at `position`.
+  int LetterSet(int i, int position) const { return letterSets_[i * length_ + position]; }
+  // The letter set of `letter` at `position`; -1 when no candidate has it there.
+  int LetterSetOf(int position, char32_t letter) const;
 
  private:
   void IndexPosition(int position, std::vector<int>& setOf, char32_t first);
@@ -47,6 +55,8 @@ class CandidatePool {
   int length_;
   std::vector<int> words_;
   std::u32string letters_;
+  std::vector<float> costs_;
+  std::vector<int> letterSets_;  // LetterSet(i, position) at i * length + position
   std::vector<std::vector<LetterBits>> byLetter_;   // by position
   std::vector<std::vector<std::uint64_t>> blocks_;  // by position: its letters' bit sets
 };
@@ -68,13 +78,16 @@ class ThoroughSearch {
   enum class Result { Filled, NoFill, BoundReached };
 
   struct Rules {
-    // The slot whose placed word keeps candidate `i` out of `slot`, or -1; `chosen` holds
-    // each slot's candidate, kOpen for a slot not placed.
-    std::function<int(int slot, int i, const std::vector<int>& chosen)> excludedBy;
+    // Whether the placed words keep candidate `i` out of `slot`; if so, the slots whose
+    // words do go into `blockers`. `chosen` holds each slot's candidate, kOpen for a slot
+    // not placed.
+    std::function<bool(int slot, int i, const std::vector<int>& chosen, std::vector<int>& blockers)>
+        excludedBy;
     // Candidate `i` was placed in `slot`; called before the search goes deeper.
     std::function<void(int slot, int i)> placed;
     // Called now and then, to let a stop through.
-    std::function<void()> pump;
+    // True when the attempt is to end as if its bound were reached.
+    std::function<bool()> pump;
   };
 
   ThoroughSearch(std::vector<SearchSlot> slots, RandomSource& random, Rules rules);
@@ -82,8 +95,13 @@ class ThoroughSearch {
   // One attempt from the empty grid, giving up after `bound` candidates tried. Filled:
   // Chosen() holds each slot's candidate. NoFill: the grid has no fill at all. `vary`
   // shuffles candidates of about equal promise, so that a restart takes another path.
-  Result Run(long bound, bool vary);
+  // `costWeight`: how many words left to the crossings, as a logarithm, a unit of a
+  // candidate's cost outweighs.
+  Result Run(long bound, bool vary, double costWeight);
   const std::vector<int>& Chosen() const { return chosen_; }
+  // The slot the last attempt began with: the one with the fewest candidates. After NoFill,
+  // none of its candidates could be completed.
+  int FirstSlot() const { return firstSlot_; }
   // The candidate number a slot is not yet placed with.
   static constexpr int kOpen = -1;
 
@@ -107,7 +125,9 @@ class ThoroughSearch {
   Step Try(int s, int i, int depth);
   int Propagate(int s);
   int NarrowFrom(int u, const SlotCrossing& crossing);
-  bool KeepOnly(const CandidatePool& pool, int position);
+  int AllowedLetters(int u, const SlotCrossing& crossing);
+  void KeepOnly(const CandidatePool& pool, int position, int kept);
+  void KeepLiveOnly(int t, int position);
   bool Narrow(int t, const WordBits& keep, int u);
   void Undo(size_t mark);
   void AddConflicts(std::vector<char>& into, const std::vector<int>& slots, int except);
@@ -118,7 +138,8 @@ class ThoroughSearch {
   Rules rules_;
   long tried_ = 0;
   long bound_ = 0;
-  bool jitter_ = false;                       // later attempts vary the order of equal choices
+  bool jitter_ = false;  // later attempts vary the order of equal choices
+  double costWeight_ = 0;
   std::vector<int> chosen_;                   // per slot: its candidate, or kOpen
   std::vector<int> depthOf_;                  // per slot: its depth while placed, else -1
   std::vector<int> start_;                    // per slot: the candidate to try first
@@ -130,9 +151,12 @@ class ThoroughSearch {
   size_t trailSize_ = 0;                      // entries of trail_ in use
   std::vector<char> jumpSet_;                 // the failure passed back to jumpTarget_
   int jumpTarget_ = -1;
-  std::vector<int> queue_;  // slots whose narrowing is still to pass on
-  WordBits keep_;           // scratch for NarrowFrom
-  std::u32string letters_;  // scratch for NarrowFrom
+  int firstSlot_ = -1;
+  std::vector<int> blockers_;  // scratch for Try
+  std::vector<int> queue_;     // slots whose narrowing is still to pass on
+  WordBits keep_;              // scratch for NarrowFrom: the crossing's candidates kept
+  WordBits ownSets_;           // scratch for AllowedLetters: letter sets of the narrowing slot
+  WordBits allowed_;           // scratch for NarrowFrom: letter sets of the crossing kept
 };
 
 }  // namespace crossword

@@ -33,6 +33,12 @@ class WordIndex {
     const IndexedClass& word = TableOf(length).classes[k - 1];
     return {word.CN, word.BN};
   }
+  // Word k's clue as stored, UTF-8, without decoding it.
+  std::string_view ClueText(int length, int k) const {
+    const IndexedTable& table = TableOf(length);
+    const IndexedWord& word = table.words[k - 1];
+    return table.Text(word.QstOffset, word.QstSize);
+  }
   std::vector<int> FindAll(int length, const WordQuery& query) const;
   bool HasMatch(int length, const WordQuery& query) const;
   // Calls visit(k) for each matching word in stored order until it returns false.

@@ -35,13 +35,15 @@ std::vector<ThoroughCase> Cases() {
        {"...", "###", "..."},
        {Word(1, "アイウ")},
        FillResult::NoFill,
-       "no combination of the candidates fits"},
+       "no combination of the candidates fits: no word of slot 1 (across from column 1, row 1, 3 "
+       "letters) goes with its crossings"},
       // Each slot has words, but the crossing letters of the across words never agree.
       {"CrossingsNeverAgree",
        {"..", ".."},
        {Word(1, "アイ"), Word(2, "ウエ"), Word(3, "オカ"), Word(4, "キク")},
        FillResult::NoFill,
-       "no combination of the candidates fits"},
+       "no combination of the candidates fits: no word of slot 1 (across from column 1, row 1, 2 "
+       "letters) goes with its crossings"},
   };
 }
 

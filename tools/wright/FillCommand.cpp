@@ -78,6 +78,11 @@ class TerminalObserver : public GeneratorObserver {
     ClearBar();
     std::cerr << "wright: " << text << '\n';
   }
+  void GridUnfilled(int pattern, const UnfilledGrid& why) override {
+    const bool proved = why.cause != UnfilledGrid::Cause::TimeUp;
+    ShowNote("grid " + std::to_string(pattern) + (proved ? " has no fill: " : ": ") +
+             DescribeUnfilled(why));
+  }
 
   const std::string& StopReason() const { return stopReason_; }
   int Restarts() const { return restarts_; }
