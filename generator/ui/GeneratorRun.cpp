@@ -79,6 +79,8 @@ void GeneratorWindow::cmdNext3_Click() {
     page1_->chkNotRandomize->setEnabled(false);
   }
   LockRunSettings();
+  page3_->lblNote->clear();
+  page3_->lblNote->hide();
   engine_.TakeSelection(selection_);
   page3_->picQues->show();
   RunGeneration();
@@ -109,10 +111,48 @@ void GeneratorWindow::RunGeneration() {
     engine_.ShowMessage(GeneratorMsg::PuzzleFileMade);
     page3_->cmdNext->setText(RunCaptionDone);
   } else if (outcome == RunOutcome::GivenUp) {
-    page3_->cmdNext->setText(RunCaptionFailed);
-    page3_->vsbCrossStageNmb->setEnabled(true);
-    page3_->cmdBack->setEnabled(true);
+    ShowRunGivenUp();
   }
+}
+
+// Message 10 advises another rank or the thorough search, so both can be chosen again.
+void GeneratorWindow::ShowRunGivenUp() {
+  page3_->cmdNext->setText(RunCaptionFailed);
+  page3_->vsbCrossStageNmb->setEnabled(true);
+  page3_->cmdBack->setEnabled(true);
+  selectionLocked_ = false;
+  ShowSelection();
+  if (engine_.Search == FillSearch::Exact) {
+    AddNote("「" + ThoroughSearchCaption + "」にチェックを入れると作れることがあります。");
+  }
+}
+
+void GeneratorWindow::GridUnfilled(int pattern, const UnfilledGrid& why) {
+  const QString grid = QString("マス設定 %1 番").arg(pattern);
+  const QString slot = QString("%1問目（%2、%3列%4行目から%5文字）")
+                           .arg(why.slot)
+                           .arg(why.FlagHorV == FlagAcross ? "ヨコ" : "タテ")
+                           .arg(why.x)
+                           .arg(why.y)
+                           .arg(why.AnswerLen);
+  switch (why.cause) {
+    case UnfilledGrid::Cause::NoCandidate:
+      return AddNote(grid + "は埋められません：" + slot + "に合う言葉が辞書にありません。");
+    case UnfilledGrid::Cause::NoCombination:
+      return AddNote(grid + "は埋められません：" + slot +
+                     "のどの言葉も、交わる言葉とそろいません。");
+    case UnfilledGrid::Cause::TimeUp:
+      return AddNote(grid +
+                     QString("は %1 秒探しても埋まらないので、あきらめました。").arg(why.seconds));
+    case UnfilledGrid::Cause::None:
+      break;
+  }
+}
+
+void GeneratorWindow::AddNote(const QString& note) {
+  const QString before = page3_->lblNote->text();
+  page3_->lblNote->setText(before.isEmpty() ? note : before + "\n" + note);
+  page3_->lblNote->show();
 }
 
 // No exception may pass through the event loop: a working file that cannot be deleted

@@ -63,6 +63,7 @@ class GeneratorWindow : public QWidget, public GeneratorObserver {
   void ShowCandidate(const GeneratorSlot& slot, std::u32string_view Yst) override;
   void PumpEvents(double seconds) override;
   MessageAnswer ShowMessage(int number, const CatalogueMessage& message) override;
+  void GridUnfilled(int pattern, const UnfilledGrid& why) override;
   void EndProgram() override;
 
  signals:
@@ -102,6 +103,8 @@ class GeneratorWindow : public QWidget, public GeneratorObserver {
   void cmdNext3_Click();
   void LockRunSettings();
   void RunGeneration();
+  void ShowRunGivenUp();
+  void AddNote(const QString& note);
   void StopRun();
   void DeleteWorkFileAndEnd();
 
@@ -123,7 +126,7 @@ class GeneratorWindow : public QWidget, public GeneratorObserver {
   bool gridLoaded_ = false;         // a grid settings file and its dictionary are open
   bool running_ = false;            // inside RunGeneration
   bool stopRequested_ = false;      // the user stopped the run; it ends at its next event point
-  bool selectionLocked_ = false;    // the first run fixes rank and boxes for good
+  bool selectionLocked_ = false;    // a finished run fixes rank and boxes for good
   bool tickShowsTime_ = false;      // the timer's next tick is the one that shows the time
   bool ended_ = false;              // the program has ended
   QEventLoop* waitLoop_ = nullptr;  // the pause after a candidate, while one runs

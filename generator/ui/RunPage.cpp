@@ -54,6 +54,10 @@ RunPage::RunPage(QWidget* parent) : QFrame(parent) {
   left->addLayout(MakeSpeed());
   left->addWidget(cmdInfoData, 0, Qt::AlignLeft);
   left->addWidget(fraInfoData);
+  lblNote = MakeLabel(this, QString(), "lblNote");
+  lblNote->setWordWrap(true);
+  lblNote->hide();
+  left->addWidget(lblNote);
   left->addStretch();
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -82,11 +86,16 @@ QLayout* RunPage::MakeFileAndCount() {
   count->addWidget(lblMakingNmbMax);
   count->addWidget(vsbCrossStageNmb);
   count->addStretch();
+  chkThoroughSearch = new QCheckBox(ThoroughSearchCaption, this);
+  chkThoroughSearch->setObjectName("chkThoroughSearch");
+  chkThoroughSearch->setToolTip(
+      "難易度に合った言葉を選び、同じ言葉をくり返さず、埋められない盤はそう知らせます。");
   auto* column = new QVBoxLayout;
   column->addWidget(MakeLabel(this, "作成ファイル名："));
   column->addWidget(lblInfoMakeFileName);
   column->addWidget(notice);
   column->addLayout(count);
+  column->addWidget(chkThoroughSearch);
   return column;
 }
 
@@ -137,9 +146,6 @@ void RunPage::MakeInfoData() {
   for (int row = 0; row < 3; ++row) {
     for (int column = 0; column < 4; ++column) grid->addWidget(rows[row][column], row, column);
   }
-  chkThoroughSearch = new QCheckBox("失敗しにくい探索", fraInfoData);
-  chkThoroughSearch->setObjectName("chkThoroughSearch");
-  grid->addWidget(chkThoroughSearch, 3, 0, 1, 3);
   grid->setColumnStretch(4, 1);
   fraInfoData->hide();
 }

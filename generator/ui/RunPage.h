@@ -12,6 +12,8 @@
 // stage view.
 namespace crossword::ui {
 
+inline const QString ThoroughSearchCaption = "失敗しにくい探索（難易度に合う言葉を選ぶ）";
+
 class RunPage : public QFrame {
  public:
   explicit RunPage(QWidget* parent);
@@ -26,10 +28,11 @@ class RunPage : public QFrame {
   QLabel* lblInfoTime;
   QScrollBar* hsbShowSpeed;
   QPushButton* cmdInfoData;
+  QCheckBox* chkThoroughSearch;  // checked: the run uses the thorough search
+  QLabel* lblNote;               // what the last run could not do, when it says so
 
   // The limits panel, hidden until cmdInfoData shows it.
   QFrame* fraInfoData;
-  QCheckBox* chkThoroughSearch;  // checked: the run uses the thorough search
   QScrollBar* vsbRestartMax;
   QLabel* lblRestartMax;
   QScrollBar* vsbRetryMax;

@@ -364,7 +364,9 @@ class GeneratorWindowTest : public QObject {
     QCOMPARE(started.window.Engine().HistoryMax(), 999);
     page->hsbShowSpeed->setValue(30);
     QCOMPARE(started.window.Engine().ShowSpeed, 0.3);
-    QCOMPARE(page->chkThoroughSearch->text(), QString("失敗しにくい探索"));
+    QCOMPARE(page->chkThoroughSearch->text(),
+             QString("失敗しにくい探索（難易度に合う言葉を選ぶ）"));
+    QVERIFY(!page->fraInfoData->isAncestorOf(page->chkThoroughSearch));  // shown beside the count
     QVERIFY(!page->chkThoroughSearch->isChecked());
     QVERIFY(started.window.Engine().Search == FillSearch::Exact);
     QTest::mouseClick(page->chkThoroughSearch, Qt::LeftButton);
@@ -443,11 +445,13 @@ class GeneratorWindowTest : public QObject {
     QVERIFY(window.Page3()->cmdBack->isEnabled());
     QVERIFY(window.Page3()->vsbCrossStageNmb->isEnabled());
     QVERIFY(!fs::exists(started.folders.program / "標準日本語辞書.pzs"));
+    QVERIFY(window.Page3()->lblNote->text().contains("失敗しにくい探索"));
 
+    // Message 10 advises another rank: the rank and the boxes can be chosen again.
     QTest::mouseClick(window.Page3()->cmdBack, Qt::LeftButton);
     QCOMPARE(window.VisiblePage(), 2);
-    QVERIFY(!window.Page2()->optDifficultRank[6]->isEnabled());
-    QVERIFY(!window.Page2()->cmdCategory->isEnabled());
+    QVERIFY(window.Page2()->optDifficultRank[1]->isEnabled());
+    QVERIFY(window.Page2()->cmdCategory->isEnabled());
     QTest::mouseClick(window.Page2()->cmdNext, Qt::LeftButton);
     QCOMPARE(RunCaption(window), QString("実行"));
     QVERIFY(window.Page3()->picQues->isHidden());
@@ -456,6 +460,15 @@ class GeneratorWindowTest : public QObject {
       QCOMPARE(label->text(), QString("-"));
     }
     QCOMPARE(window.Page3()->lblInfoMaking->text(), QString("作成情報"));
+
+    // The thorough search proves that the grid has no fill and says where.
+    QTest::mouseClick(window.Page3()->chkThoroughSearch, Qt::LeftButton);
+    QTest::mouseClick(window.Page3()->cmdNext, Qt::LeftButton);
+    QCOMPARE(RunCaption(window), QString("終了"));
+    const QString note = window.Page3()->lblNote->text();
+    QVERIFY2(note.startsWith("マス設定 1 番は埋められません："), qPrintable(note));
+    QVERIFY2(note.contains("問目（"), qPrintable(note));
+    QVERIFY(!note.contains("失敗しにくい探索"));
   }
 
   // "中止" ends the program at the run's next event point, taking the working file along.
