@@ -18,7 +18,10 @@ class RecordingObserver : public GeneratorObserver {
     labels.emplace_back(label, text);
   }
   void BuildGridView(const GeneratorMas&) override { ++gridViewsBuilt; }
-  void StageFinished(int stage) override { stagesFinished.push_back(stage); }
+  void StageFinished(int stage) override {
+    stagesFinished.push_back(stage);
+    if (onStageFinished) onStageFinished();
+  }
   void ShowCandidate(const GeneratorSlot&, std::u32string_view Yst) override {
     candidatesShown.emplace_back(Yst);
   }
@@ -39,6 +42,7 @@ class RecordingObserver : public GeneratorObserver {
   std::vector<std::string> messageTitles;
   std::vector<int> stagesFinished;
   std::function<void()> onPump;
+  std::function<void()> onStageFinished;
   int gridViewsBuilt = 0;
   int programEnds = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "dictionary/QuestionSelection.h"
 #include "tests/generator/GeneratorTestKit.h"
 #include "tests/support/GridText.h"
 
@@ -104,6 +105,40 @@ TEST(ThoroughFillOrder, SameSeedSameFill) {
     fills.push_back(cells);
   }
   EXPECT_EQ(fills[0], fills[1]);
+}
+
+// Everyday words in category 1, rare ones in 2: a 初級 set writes the everyday record of a
+// reading, and each everyday reading once before any comes again.
+TEST(ThoroughFillPreference, WantedRecordsAndNoRepeatsAcrossTheSet) {
+  GeneratorSetup setup;
+  setup.WriteWords({Word(1, "アイ", 2), Word(2, "アイ", 1), Word(3, "ウエ", 1), Word(4, "オカ", 1),
+                    Word(5, "キク", 2), Word(6, "ケコ", 2)});
+  setup.folder.Write("dic.idx", testing::Cp932Lines({";次行より「分野」", "●ふだんの言葉",
+                                                     "01名詞,yes,yes,yes,yes,yes", "●まれな言葉",
+                                                     "02古語,yes,yes,yes,yes,yes", ";ここまで"}));
+  setup.WriteGrids({{".."}});
+  ASSERT_EQ(setup.generator.LoadGridSettings(false), 1);
+  QuestionSelection selection;
+  const std::string folder = setup.folder.Path().string() + "/";
+  ASSERT_EQ(selection.MakeIdxFileName(folder, "dic.lxd"), 1);
+  selection.LoadIndex(folder, 0);
+  selection.SelectDifficultRank(1);
+  setup.generator.TakeSelection(selection);
+  setup.generator.Search = FillSearch::Thorough;
+  setup.generator.MakingNmbMax = 3;
+  std::vector<WordRecord> answers;
+  setup.observer.onStageFinished = [&] { answers.push_back(setup.generator.Slot(1).Word); };
+  for (int seed = 1; seed <= 5; ++seed) {
+    setup.generator.Rnd.Reseed(seed);
+    answers.clear();
+    ASSERT_EQ(setup.generator.RunGeneration(), RunOutcome::Completed);
+    std::set<std::u32string> readings;
+    for (const WordRecord& answer : answers) {
+      EXPECT_EQ(answer.CN, 1) << "a rare word while everyday ones were left";
+      readings.insert(answer.Yst);
+    }
+    EXPECT_EQ(readings.size(), 3u) << "seed " << seed;
+  }
 }
 
 }  // namespace
