@@ -290,8 +290,10 @@ void AddFillCommand(CLI::App& app) {
   fill->add_option("--search", options->search,
                    "exact: the default search, which repairs a grid a few words at a time and\n"
                    "restarts; thorough: a complete search that fills dense grids the exact one\n"
-                   "gives up on, and says at once when a grid has no fill (--restart-max bounds\n"
-                   "its restarts, --retry-max and --history-max do not apply)")
+                   "gives up on, prefers the words the rank asks first and the common ones,\n"
+                   "avoids repeating a reading across the set, and says which slot makes a grid\n"
+                   "impossible (--restart-max bounds its restarts, a grid is given up after 10 s\n"
+                   "per 81 cells; --retry-max and --history-max do not apply)")
       ->check(CLI::IsMember({"exact", "thorough"}));
   fill->add_option("--give-up-after", options->giveUpAfter,
                    "Stop after this many seconds; a later stage is otherwise retried for ever")
