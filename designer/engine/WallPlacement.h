@@ -13,9 +13,14 @@ constexpr int MasBarPatternKind = 1;
 constexpr int MasBarRandomKind = 2;
 constexpr int MasBarEitherOption = 3;
 
+// English crosswords ask no answer shorter than three letters.
+constexpr int ShortestAnswerEnglish = 3;
+
 struct WallPlacement {
   int MasBarPattern = MasBarPatternKind;  // page 3: wall placement option 1..3
+  int ShortestAnswer = AnswerLenMin;      // page 3: the shortest slot a layout may have
   CrossMasMarks SaveWChr;                 // every mark at the last accepted placement step
+  int ShortestPlaced = AnswerLenMin;      // the shortest slot the running placement makes
 };
 
 }  // namespace crossword

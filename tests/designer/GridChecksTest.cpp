@@ -76,5 +76,20 @@ TEST(GridChecks, SlotsLongerThanTheDictionaryWords) {
   EXPECT_EQ(FindLongSlots(column), (std::vector<CrossWordSlot>{{FlagDown, 1, 1, 13}}));
 }
 
+TEST(GridChecks, SlotsShorterThanTheAnswersAsked) {
+  // Row 3 holds four cells and column 5 three; every other slot two. Row 2's cells are lone
+  // across, so no slot.
+  const auto marks = MarksFromRows({"..#..", ".#.#.", "#....", "..#.#"});
+  const std::vector<CrossWordSlot> expected = {
+      {FlagAcross, 1, 1, 2}, {FlagAcross, 4, 1, 2}, {FlagAcross, 1, 4, 2}, {FlagDown, 1, 1, 2},
+      {FlagDown, 2, 3, 2},   {FlagDown, 3, 2, 2},   {FlagDown, 4, 3, 2}};
+  EXPECT_EQ(FindShortSlots(marks, 3), expected);
+  EXPECT_TRUE(FindShortSlot(marks, 3));
+  EXPECT_FALSE(FindShortSlot(marks, AnswerLenMin));  // every slot has two cells at least
+  EXPECT_EQ(FindShortSlots(marks, 5).size(), expected.size() + 2);
+  EXPECT_FALSE(FindShortSlot(MarksFromRows({"...", ".#.", "..."}), 3));
+  EXPECT_TRUE(FindShortSlot(MarksFromRows({"..", ".."}), 3));  // a grid two cells wide
+}
+
 }  // namespace
 }  // namespace crossword
