@@ -140,4 +140,18 @@ bool FindShortSlot(const CrossMasMarks& marks, int shortestAnswer) {
   return !FindShortSlots(marks, shortestAnswer).empty();
 }
 
+// For each column x, counts the rows in a row down whose `side` cells up to x are open.
+bool FindOpenSquare(const CrossMasMarks& marks, int side) {
+  for (int x = side; x <= marks.MasMaxX(); ++x) {
+    int rowsOpen = 0;
+    for (int y = 1; y <= marks.MasMaxY(); ++y) {
+      bool open = true;
+      for (int k = 0; k < side && open; ++k) open = !IsWall(marks(x - k, y));
+      rowsOpen = open ? rowsOpen + 1 : 0;
+      if (rowsOpen >= side) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace crossword

@@ -44,4 +44,7 @@ std::vector<CrossWordSlot> FindLongSlots(const CrossMasMarks& marks);
 std::vector<CrossWordSlot> FindShortSlots(const CrossMasMarks& marks, int shortestAnswer);
 bool FindShortSlot(const CrossMasMarks& marks, int shortestAnswer);
 
+// Whether some `side` x `side` square of the grid holds no wall.
+bool FindOpenSquare(const CrossMasMarks& marks, int side);
+
 }  // namespace crossword

@@ -177,7 +177,7 @@ bool GridDesigner::IsGoodLayout() const {
     if (length < ShortestPlaced && slots > 0) return false;
     if (DicWordNmb[length] < WordsPerSlotMin * slots) return false;
   }
-  return true;
+  return ShortestPlaced == AnswerLenMin || !FindOpenSquare(CrossMas, OpenSquareSideEnglish);
 }
 
 }  // namespace crossword

@@ -15,6 +15,9 @@ constexpr int MasBarEitherOption = 3;
 
 // English crosswords ask no answer shorter than three letters.
 constexpr int ShortestAnswerEnglish = 3;
+// Without two-letter answers walls stand far apart; an open square this wide interlocks
+// more long words than a grid can be filled with.
+constexpr int OpenSquareSideEnglish = 4;
 
 struct WallPlacement {
   int MasBarPattern = MasBarPatternKind;  // page 3: wall placement option 1..3

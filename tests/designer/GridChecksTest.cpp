@@ -91,5 +91,14 @@ TEST(GridChecks, SlotsShorterThanTheAnswersAsked) {
   EXPECT_TRUE(FindShortSlot(MarksFromRows({"..", ".."}), 3));  // a grid two cells wide
 }
 
+TEST(GridChecks, OpenSquaresAnywhereInTheGrid) {
+  EXPECT_TRUE(FindOpenSquare(MarksFromRows({"...", "...", "..."}), 3));
+  EXPECT_FALSE(FindOpenSquare(MarksFromRows({"...", "...", "..#"}), 3));
+  EXPECT_FALSE(FindOpenSquare(MarksFromRows({"....", "....", "...."}), 4));  // too low
+  // Beside walls, at the right edge.
+  EXPECT_TRUE(FindOpenSquare(MarksFromRows({"#.#..", "..#..", ".#...", "....."}), 2));
+  EXPECT_FALSE(FindOpenSquare(MarksFromRows({"#.#.#", ".#.#.", "#.#.#"}), 2));
+}
+
 }  // namespace
 }  // namespace crossword
