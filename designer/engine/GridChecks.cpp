@@ -140,15 +140,21 @@ bool FindShortSlot(const CrossMasMarks& marks, int shortestAnswer) {
   return !FindShortSlots(marks, shortestAnswer).empty();
 }
 
-// For each column x, counts the rows in a row down whose `side` cells up to x are open.
-bool FindOpenSquare(const CrossMasMarks& marks, int side) {
-  for (int x = side; x <= marks.MasMaxX(); ++x) {
-    int rowsOpen = 0;
-    for (int y = 1; y <= marks.MasMaxY(); ++y) {
-      bool open = true;
-      for (int k = 0; k < side && open; ++k) open = !IsWall(marks(x - k, y));
-      rowsOpen = open ? rowsOpen + 1 : 0;
-      if (rowsOpen >= side) return true;
+// Row by row, the open cells above and at each cell; each run of columns then makes a
+// block as high as its lowest column.
+bool FindOpenBlock(const CrossMasMarks& marks, int side, int cells) {
+  std::vector<int> openAbove(marks.MasMaxX() + 1, 0);
+  for (int y = 1; y <= marks.MasMaxY(); ++y) {
+    for (int x = 1; x <= marks.MasMaxX(); ++x) {
+      openAbove[x] = IsWall(marks(x, y)) ? 0 : openAbove[x] + 1;
+    }
+    for (int left = 1; left <= marks.MasMaxX(); ++left) {
+      int height = openAbove[left];
+      for (int right = left; right <= marks.MasMaxX() && height >= side; ++right) {
+        height = std::min(height, openAbove[right]);
+        const int width = right - left + 1;
+        if (width >= side && height >= side && width * height >= cells) return true;
+      }
     }
   }
   return false;

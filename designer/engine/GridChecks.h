@@ -44,7 +44,8 @@ std::vector<CrossWordSlot> FindLongSlots(const CrossMasMarks& marks);
 std::vector<CrossWordSlot> FindShortSlots(const CrossMasMarks& marks, int shortestAnswer);
 bool FindShortSlot(const CrossMasMarks& marks, int shortestAnswer);
 
-// Whether some `side` x `side` square of the grid holds no wall.
-bool FindOpenSquare(const CrossMasMarks& marks, int side);
+// Whether some rectangle of the grid at least `side` cells wide and high, and of at least
+// `cells` cells, holds no wall.
+bool FindOpenBlock(const CrossMasMarks& marks, int side, int cells);
 
 }  // namespace crossword

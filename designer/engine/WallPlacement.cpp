@@ -177,7 +177,8 @@ bool GridDesigner::IsGoodLayout() const {
     if (length < ShortestPlaced && slots > 0) return false;
     if (DicWordNmb[length] < WordsPerSlotMin * slots) return false;
   }
-  return ShortestPlaced == AnswerLenMin || !FindOpenSquare(CrossMas, OpenSquareSideEnglish);
+  return ShortestPlaced == AnswerLenMin ||
+         !FindOpenBlock(CrossMas, OpenBlockSideEnglish, OpenBlockCellsEnglish);
 }
 
 }  // namespace crossword

@@ -15,9 +15,10 @@ constexpr int MasBarEitherOption = 3;
 
 // English crosswords ask no answer shorter than three letters.
 constexpr int ShortestAnswerEnglish = 3;
-// Without two-letter answers walls stand far apart; an open square this wide interlocks
-// more long words than a grid can be filled with.
-constexpr int OpenSquareSideEnglish = 4;
+// Without two-letter answers walls stand far apart; an open block of 4 x 4 or 3 x 6 cells
+// interlocks more long words than a grid can be filled with.
+constexpr int OpenBlockSideEnglish = 3;
+constexpr int OpenBlockCellsEnglish = 16;
 
 struct WallPlacement {
   int MasBarPattern = MasBarPatternKind;  // page 3: wall placement option 1..3

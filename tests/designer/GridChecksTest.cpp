@@ -91,13 +91,20 @@ TEST(GridChecks, SlotsShorterThanTheAnswersAsked) {
   EXPECT_TRUE(FindShortSlot(MarksFromRows({"..", ".."}), 3));  // a grid two cells wide
 }
 
-TEST(GridChecks, OpenSquaresAnywhereInTheGrid) {
-  EXPECT_TRUE(FindOpenSquare(MarksFromRows({"...", "...", "..."}), 3));
-  EXPECT_FALSE(FindOpenSquare(MarksFromRows({"...", "...", "..#"}), 3));
-  EXPECT_FALSE(FindOpenSquare(MarksFromRows({"....", "....", "...."}), 4));  // too low
-  // Beside walls, at the right edge.
-  EXPECT_TRUE(FindOpenSquare(MarksFromRows({"#.#..", "..#..", ".#...", "....."}), 2));
-  EXPECT_FALSE(FindOpenSquare(MarksFromRows({"#.#.#", ".#.#.", "#.#.#"}), 2));
+TEST(GridChecks, OpenBlocksOfAMinimumSideAndSize) {
+  EXPECT_TRUE(FindOpenBlock(MarksFromRows({"...", "...", "..."}), 3, 9));
+  EXPECT_FALSE(FindOpenBlock(MarksFromRows({"...", "...", "..#"}), 3, 9));
+  EXPECT_FALSE(FindOpenBlock(MarksFromRows({"...", "...", "..."}), 3, 10));  // too few cells
+  // 3 x 6 down the right, beside walls; 2 x 8 is too narrow.
+  const auto tall = MarksFromRows({"#...", "....", "#...", "....", "#...", "....", "#...", "...."});
+  EXPECT_TRUE(FindOpenBlock(tall, 3, 16));
+  EXPECT_FALSE(
+      FindOpenBlock(MarksFromRows({"#..", ".#.", "#..", "...", "#..", ".#.", "#..", "..."}), 3, 9));
+  // The lowest column of a run bounds it: 4 x 3 across the bottom, not 4 x 4.
+  const auto stepped = MarksFromRows({"#.#.", "....", "....", "...."});
+  EXPECT_TRUE(FindOpenBlock(stepped, 3, 12));
+  EXPECT_FALSE(FindOpenBlock(stepped, 3, 13));
+  EXPECT_FALSE(FindOpenBlock(MarksFromRows({"#.#.#", ".#.#.", "#.#.#"}), 1, 2));
 }
 
 }  // namespace

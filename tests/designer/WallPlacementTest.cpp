@@ -162,7 +162,7 @@ TEST_F(WallPlacementTest, EnglishLayoutsHaveNoSlotOfTwoCells) {
     SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height) + ", seed " +
                  std::to_string(seed));
     EXPECT_FALSE(FindShortSlot(designer.CrossMas, ShortestAnswerEnglish));
-    EXPECT_FALSE(FindOpenSquare(designer.CrossMas, OpenSquareSideEnglish));
+    EXPECT_FALSE(FindOpenBlock(designer.CrossMas, OpenBlockSideEnglish, OpenBlockCellsEnglish));
     EXPECT_FALSE(FindBarPair(designer.CrossMas));
     EXPECT_FALSE(FindIsolated(designer.CrossMas));
     EXPECT_FALSE(Walls().empty());
