@@ -22,7 +22,8 @@ WordCounts LargeDictionary() {
   return counts;
 }
 
-void RunStages(benchmark::State& state, int pattern, const std::string& typedSize) {
+void RunStages(benchmark::State& state, int pattern, const std::string& typedSize,
+               int shortestAnswer = AnswerLenMin) {
   const auto folder = std::filesystem::temp_directory_path() / "designer-bench";
   std::filesystem::create_directories(folder);
   SilentView view;
@@ -32,6 +33,7 @@ void RunStages(benchmark::State& state, int pattern, const std::string& typedSiz
   designer.Auto.MasSizeCustomAuto = {typedSize, typedSize};
   designer.Auto.MakeStageNmbAuto = 4;
   designer.Auto.CrossStageNmbAuto = static_cast<int>(state.range(0));
+  designer.Auto.ShortestAnswerAuto = shortestAnswer;
   int failures = 0;
   for (auto _ : state) failures += designer.RunMakeFile() == 0 ? 1 : 0;
   state.counters["failed runs"] = failures;
@@ -43,6 +45,16 @@ void LargeStages(benchmark::State& state) {
   RunStages(state, 3, "");
 }
 BENCHMARK(LargeStages)->Arg(99)->Unit(benchmark::kMillisecond);
+
+// 99 stages of the medium pattern (7x7 to 9x9), with two-letter answers (2) and in the
+// English convention without them (3): the second should take about the first's time.
+void MediumStages(benchmark::State& state) {
+  RunStages(state, 2, "", static_cast<int>(state.range(1)));
+}
+BENCHMARK(MediumStages)
+    ->Args({99, AnswerLenMin})
+    ->Args({99, ShortestAnswerEnglish})
+    ->Unit(benchmark::kMillisecond);
 
 // Typed 20x20 stages, the largest size page 2 accepts without a warning.
 void TypedTwentyByTwentyStages(benchmark::State& state) {

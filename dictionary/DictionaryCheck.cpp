@@ -1,5 +1,6 @@
 #include "dictionary/DictionaryCheck.h"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 #include <unordered_map>
@@ -9,6 +10,7 @@
 #include "common/GridModel.h"
 #include "common/TextCodec.h"
 #include "common/TextFile.h"
+#include "dictionary/ClueText.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/IndexFile.h"
 #include "dictionary/SqliteDatabase.h"
@@ -181,9 +183,31 @@ class TableCheck {
     }
   }
 
+  // A reading's letters are checked as grid cells, and line breaks as breaking a line.
+  void CheckPrintable(const std::string& field) {
+    const std::u32string& text = values_[field].Text;
+    const auto control = std::find_if(text.begin(), text.end(), [](char32_t c) {
+      return IsControlCharacter(c) && c != U'\r' && c != U'\n';
+    });
+    if (control != text.end()) {
+      Report(field, "holds the control character " + DescribeCharacter(*control) +
+                        ", which a player shows as nothing or as a box");
+    }
+  }
+
+  // Blanks left where a part of the text was taken out.
+  void CheckClueBlanks() {
+    const std::u32string& Qst = values_["Qst"].Text;
+    if (HasStrayBlanks(Qst)) {
+      Report("Qst", "'" + ToUtf8(Qst) + "' begins or ends with a blank or holds two together");
+    }
+  }
+
   void CheckWord() {
     CheckReading();
     for (const char* field : {"Yst", "Qst", "Ast"}) CheckText(field);
+    for (const char* field : {"Qst", "Ast"}) CheckPrintable(field);
+    CheckClueBlanks();
     CheckNumbers();
   }
 

@@ -88,6 +88,11 @@ CatalogueMessage GridCheckMessage(int number) {
     case DesignerMsg::CellsCutOff:
       return WallWarning("いくつかのマス目が壁に囲まれて孤立しています。",
                          "例：右上と左下が完全に分かれている", {"■□□", "□■□", "□□■"});
+    case DesignerMsg::ShortSlots:
+      return Question(kWallTitle,
+                      {"２文字の答えになるマス目があります。", "", "例：左上が横にも縦にも２文字",
+                       "□□■", "□■□", "■□□", "", "", "２文字の答えを作らない設定になっていますが",
+                       kIgnoreQuestion, "", kYesGoesOn});
     case DesignerMsg::NoLayoutFound:
       return Warning("チェック：クロスワード辞書の単語数か　マス目の大きさ",
                      {"壁（黒マス）の配置に" + Blanked(MakeMasBarAttempts) + " 回挑戦しました。",

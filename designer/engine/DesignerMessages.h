@@ -12,6 +12,7 @@ namespace crossword {
 namespace DesignerMsg {
 constexpr int WallsSideBySide = 1;     // walls touch: go on anyway?
 constexpr int CellsCutOff = 2;         // open cells are cut off: go on anyway?
+constexpr int ShortSlots = 3;          // slots shorter than the answers asked: go on anyway?
 constexpr int GridFileUnusable = 4;    // the grid settings file to read makes no grid
 constexpr int NoLayoutFound = 5;       // the automatic placement found no good layout
 constexpr int NoWalls = 6;             // the grid has no wall: go on anyway?

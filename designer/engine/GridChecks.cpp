@@ -44,6 +44,36 @@ int LargestRegion(const MasArray<int>& region, const CrossMasMarks& marks) {
   return static_cast<int>(std::max_element(cells.begin(), cells.end()) - cells.begin());
 }
 
+// The slots whose length passes `wanted`, across slots row by row, then down slots column
+// by column.
+template <typename Wanted>
+std::vector<CrossWordSlot> FindSlotsWhere(const CrossMasMarks& marks, Wanted wanted) {
+  const WordPositions positions = MarkWordPos(marks);
+  const int width = marks.MasMaxX();
+  const int height = marks.MasMaxY();
+  std::vector<CrossWordSlot> slots;
+  // A slot ends at a cell whose position is followed by a 0 or the edge.
+  for (int y = 1; y <= height; ++y) {
+    for (int x = 1; x <= width; ++x) {
+      const int length = positions.WordPosH(x, y);
+      const bool ends = x == width || positions.WordPosH(x + 1, y) == 0;
+      if (length > 0 && ends && wanted(length)) {
+        slots.push_back({FlagAcross, x - length + 1, y, length});
+      }
+    }
+  }
+  for (int x = 1; x <= width; ++x) {
+    for (int y = 1; y <= height; ++y) {
+      const int length = positions.WordPosV(x, y);
+      const bool ends = y == height || positions.WordPosV(x, y + 1) == 0;
+      if (length > 0 && ends && wanted(length)) {
+        slots.push_back({FlagDown, x, y - length + 1, length});
+      }
+    }
+  }
+  return slots;
+}
+
 }  // namespace
 
 std::vector<BarPair> FindBarPairs(const CrossMasMarks& marks) {
@@ -99,26 +129,35 @@ bool FindIsolated(const CrossMasMarks& marks) {
 }
 
 std::vector<CrossWordSlot> FindLongSlots(const CrossMasMarks& marks) {
-  const WordPositions positions = MarkWordPos(marks);
-  const int width = marks.MasMaxX();
-  const int height = marks.MasMaxY();
-  std::vector<CrossWordSlot> slots;
-  // A slot ends at a cell whose position is followed by a 0 or the edge.
-  for (int y = 1; y <= height; ++y) {
-    for (int x = 1; x <= width; ++x) {
-      const int length = positions.WordPosH(x, y);
-      const bool ends = x == width || positions.WordPosH(x + 1, y) == 0;
-      if (length > AnswerLenMax && ends) slots.push_back({FlagAcross, x - length + 1, y, length});
+  return FindSlotsWhere(marks, [](int length) { return length > AnswerLenMax; });
+}
+
+std::vector<CrossWordSlot> FindShortSlots(const CrossMasMarks& marks, int shortestAnswer) {
+  return FindSlotsWhere(marks, [shortestAnswer](int length) { return length < shortestAnswer; });
+}
+
+bool FindShortSlot(const CrossMasMarks& marks, int shortestAnswer) {
+  return !FindShortSlots(marks, shortestAnswer).empty();
+}
+
+// Row by row, the open cells above and at each cell; each run of columns then makes a
+// block as high as its lowest column.
+bool FindOpenBlock(const CrossMasMarks& marks, int side, int cells) {
+  std::vector<int> openAbove(marks.MasMaxX() + 1, 0);
+  for (int y = 1; y <= marks.MasMaxY(); ++y) {
+    for (int x = 1; x <= marks.MasMaxX(); ++x) {
+      openAbove[x] = IsWall(marks(x, y)) ? 0 : openAbove[x] + 1;
+    }
+    for (int left = 1; left <= marks.MasMaxX(); ++left) {
+      int height = openAbove[left];
+      for (int right = left; right <= marks.MasMaxX() && height >= side; ++right) {
+        height = std::min(height, openAbove[right]);
+        const int width = right - left + 1;
+        if (width >= side && height >= side && width * height >= cells) return true;
+      }
     }
   }
-  for (int x = 1; x <= width; ++x) {
-    for (int y = 1; y <= height; ++y) {
-      const int length = positions.WordPosV(x, y);
-      const bool ends = y == height || positions.WordPosV(x, y + 1) == 0;
-      if (length > AnswerLenMax && ends) slots.push_back({FlagDown, x, y - length + 1, length});
-    }
-  }
-  return slots;
+  return false;
 }
 
 }  // namespace crossword

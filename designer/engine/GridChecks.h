@@ -5,8 +5,9 @@
 #include "common/GridModel.h"
 
 // The validity tests of a grid: walls side by side, open cells cut off from the rest,
-// slots too long for the dictionary. The automatic placement runs them after every step;
-// the page-3 check and `wright grid --check` report what they find.
+// slots too long for the dictionary or shorter than the answers asked. The automatic
+// placement runs them after every step; the page-3 check and `wright grid --check` report
+// what they find.
 namespace crossword {
 
 struct MasPosition {
@@ -39,5 +40,12 @@ bool FindIsolated(const CrossMasMarks& marks);
 // The slots longer than AnswerLenMax, across slots row by row first, then down slots
 // column by column.
 std::vector<CrossWordSlot> FindLongSlots(const CrossMasMarks& marks);
+// The slots shorter than `shortestAnswer`, in the same order.
+std::vector<CrossWordSlot> FindShortSlots(const CrossMasMarks& marks, int shortestAnswer);
+bool FindShortSlot(const CrossMasMarks& marks, int shortestAnswer);
+
+// Whether some rectangle of the grid at least `side` cells wide and high, and of at least
+// `cells` cells, holds no wall.
+bool FindOpenBlock(const CrossMasMarks& marks, int side, int cells);
 
 }  // namespace crossword

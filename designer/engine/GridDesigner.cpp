@@ -181,12 +181,21 @@ void GridDesigner::CountWords() {
 
 int GridDesigner::CheckMasBar() {
   if (FindBarPair(CrossMas) && Ask(DesignerMsg::WallsSideBySide) != AnswerYes) return 1;
+  if (!AcceptCutOffCells()) return 1;
+  if (FindShortSlot(CrossMas, ShortestAnswer) && Ask(DesignerMsg::ShortSlots) != AnswerYes) {
+    return 1;
+  }
+  return 0;
+}
+
+// True when no cell is cut off or the author keeps those that are.
+bool GridDesigner::AcceptCutOffCells() {
   const std::vector<MasPosition> cutOff = FindCutOffCells(CrossMas);
-  if (cutOff.empty()) return 0;
+  if (cutOff.empty()) return true;
   observer_.MarkCutOffCells(cutOff);
   const MessageAnswer answer = Ask(DesignerMsg::CellsCutOff);
   observer_.MarkCutOffCells({});
-  return answer == AnswerYes ? 0 : 1;
+  return answer == AnswerYes;
 }
 
 bool GridDesigner::CheckLeavePage3() {

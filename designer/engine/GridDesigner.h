@@ -30,6 +30,7 @@ class GridDesigner : public DesignerFiles,
   GridDesigner(DesignerObserver& observer, const ProgramFolders& folders);
 
   using WallPlacement::MasBarPattern;
+  using WallPlacement::ShortestAnswer;
 
   RandomSource Random;  // every draw of sizes, walls and placement kinds
 
@@ -62,7 +63,8 @@ class GridDesigner : public DesignerFiles,
 
   // Checks and slots
   void CountWords();
-  // 0: the grid may go on; 1: the author keeps page 3 to change the walls.
+  // 0: the grid may go on; 1: the author keeps page 3 to change the walls. Slots shorter
+  // than ShortestAnswer are warned of like the walls.
   int CheckMasBar();
   // Leaving page 3: true when page 4 may follow.
   bool CheckLeavePage3();
@@ -70,7 +72,8 @@ class GridDesigner : public DesignerFiles,
   // Automatic wall placement
   // The page-3 button: clears the walls and places new ones of the chosen kind.
   void SetMasBar();
-  bool MakeMasBar(int kind);
+  // No slot shorter than `shortestAnswer` is made.
+  bool MakeMasBar(int kind, int shortestAnswer = AnswerLenMin);
   void InitCrossMas();
   void PutBarPattern();
   // The walls of PutBarPattern placed in the top left quadrant and mirrored to the others.
@@ -102,6 +105,7 @@ class GridDesigner : public DesignerFiles,
   void SetNowBarNmb(int walls);
   void ShowMasSize();
   void ShowMakeFileName();
+  bool AcceptCutOffCells();
   int DrawKind(int option);
   void TryBarStep(std::initializer_list<MasPosition> cells);
   void WriteGridHeader(GridSettingsWriter& writer);

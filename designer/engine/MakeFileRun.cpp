@@ -35,6 +35,7 @@ void AutoSettings::InitAuto(int index) {
     ResetMasSize = defaults.ResetMasSize;
     MasBarPatternAuto = defaults.MasBarPatternAuto;
     ResetMasBarPattern = defaults.ResetMasBarPattern;
+    ShortestAnswerAuto = defaults.ShortestAnswerAuto;
   } else {
     MakeStageNmbAuto = defaults.MakeStageNmbAuto;
     CrossStageNmbAuto = defaults.CrossStageNmbAuto;
@@ -115,7 +116,7 @@ void GridDesigner::SetMasSizeAuto() {
 }
 
 bool GridDesigner::SetMasBarAuto() {
-  const bool made = MakeMasBar(DrawKind(Auto.MasBarPatternAuto));
+  const bool made = MakeMasBar(DrawKind(Auto.MasBarPatternAuto), Auto.ShortestAnswerAuto);
   ShowMasBar();
   Show(DesignerLabel::lblWordNmbMax, std::to_string(WordCount.QuesNmbMax));
   return made;

@@ -19,6 +19,7 @@ struct AutoSettings {
   bool ResetMasSize = true;                                // a new size for every stage
   int MasBarPatternAuto = MasBarPatternKind;               // wall placement option 1..3
   bool ResetMasBarPattern = true;                          // new walls for every stage
+  int ShortestAnswerAuto = AnswerLenMin;                   // the shortest slot a layout may have
   int MakeStageNmbAuto = 3;    // stage count option: 1, 10, 20 stages, 4 the custom count
   int CrossStageNmbAuto = 25;  // the custom stage count, 1..99
 

@@ -2,8 +2,8 @@
 #include "designer/engine/OnScopeExit.h"
 
 // The automatic wall placement: random steps of one to four walls, each kept only while
-// no two walls touch and every open cell stays connected to the others, until the slots
-// suit the dictionary.
+// no two walls touch, every open cell stays connected to the others and no slot is
+// shorter than the convention asks, until the slots suit the dictionary.
 namespace crossword {
 
 namespace {
@@ -42,7 +42,7 @@ void GridDesigner::SetMasBar() {
   const OnScopeExit stopProgress([this] { observer_.ShowProgress(3, false); });
   ClearMasBar();
   const int kind = DrawKind(MasBarPattern);
-  const bool made = MakeMasBar(kind);
+  const bool made = MakeMasBar(kind, ShortestAnswer);
   if (!made) Ask(DesignerMsg::NoLayoutFound);
   ShowMasBar();
   // A failed run leaves a grid without walls whose slots were never counted.
@@ -54,7 +54,8 @@ int GridDesigner::DrawKind(int option) {
   return option == MasBarEitherOption ? Random.Draw(1, 2) : option;
 }
 
-bool GridDesigner::MakeMasBar(int kind) {
+bool GridDesigner::MakeMasBar(int kind, int shortestAnswer) {
+  ShortestPlaced = shortestAnswer;
   placing_ = true;
   observer_.ShowBusy(true);
   const OnScopeExit done([this] {
@@ -88,8 +89,10 @@ void GridDesigner::TryBarStep(std::initializer_list<MasPosition> cells) {
   AcceptBar();
 }
 
+// Without a shortest answer beyond the dictionaries' own, no slot needs looking at.
 void GridDesigner::AcceptBar() {
-  if (FindBarPair(CrossMas) || FindIsolated(CrossMas)) {
+  if (FindBarPair(CrossMas) || FindIsolated(CrossMas) ||
+      (ShortestPlaced > AnswerLenMin && FindShortSlot(CrossMas, ShortestPlaced))) {
     CrossMas = SaveWChr;
   } else {
     SaveWChr = CrossMas;
@@ -170,9 +173,12 @@ void GridDesigner::PutBarFill() {
 bool GridDesigner::IsGoodLayout() const {
   if (WordCount.WordLenMax > AnswerLenMax) return false;
   for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
-    if (DicWordNmb[length] < WordsPerSlotMin * WordCount.WordLenNmb[length]) return false;
+    const int slots = WordCount.WordLenNmb[length];
+    if (length < ShortestPlaced && slots > 0) return false;
+    if (DicWordNmb[length] < WordsPerSlotMin * slots) return false;
   }
-  return true;
+  return ShortestPlaced == AnswerLenMin ||
+         !FindOpenBlock(CrossMas, OpenBlockSideEnglish, OpenBlockCellsEnglish);
 }
 
 }  // namespace crossword

@@ -60,6 +60,7 @@ struct EditControls {
   QLabel* lblWordNmbMax = nullptr;
   QPushButton* cmdClearMasBar = nullptr;
   OptionArray<3> optMasBarPattern{};
+  QCheckBox* chkNoTwoLetterAnswer = nullptr;  // no slot of two cells, as in English
   QPushButton* cmdSetMasBar = nullptr;
 
   // Progress of pages 3 and 4 (elements 3 and 4)
@@ -79,6 +80,7 @@ struct EditControls {
   QCheckBox* chkResetMasSize = nullptr;
   OptionArray<3> optMasBarPatternAuto{};
   QCheckBox* chkResetMasBarPattern = nullptr;
+  QCheckBox* chkNoTwoLetterAnswerAuto = nullptr;
   ControlArray<QPushButton, 2> cmdInitAuto{};
   OptionArray<4> optMakeStageNmbAuto{};
   QScrollBar* vsbCrossStageNmbAuto = nullptr;

@@ -231,6 +231,11 @@ void BuildPage2(EditControls& c, QWidget* form) {
   AddPageButtons(c, 2, layout, "もどる", "進む");
 }
 
+// Unchecked at start: the layouts of the Japanese convention, two-letter answers included.
+QCheckBox* NoTwoLetterBox(const QString& name) {
+  return Named(new QCheckBox("２文字の答えを作らない（英語式）"), name);
+}
+
 void BuildPage3(EditControls& c, QWidget* form) {
   auto* layout = new QVBoxLayout(NewPage(c, 3, "3.黒マス(壁)の配置", form));
   layout->addWidget(Text("左のマス目を直接クリックすると黒マス(壁)の配置とクリアができます。"));
@@ -245,8 +250,10 @@ void BuildPage3(EditControls& c, QWidget* form) {
 
   MakeOptions<3>(c.optMasBarPattern, "optMasBarPattern",
                  {"パターン配置", "ランダム配置", "どちらでもよい"}, 1, form);
+  c.chkNoTwoLetterAnswer = NoTwoLetterBox("chkNoTwoLetterAnswer");
   c.cmdSetMasBar = Button("おまかせ配置の実行", "cmdSetMasBar");
-  auto* automatic = Column({c.optMasBarPattern[1], c.optMasBarPattern[2], c.optMasBarPattern[3]});
+  auto* automatic = Column({c.optMasBarPattern[1], c.optMasBarPattern[2], c.optMasBarPattern[3],
+                            c.chkNoTwoLetterAnswer});
   automatic->addLayout(Row({c.cmdSetMasBar}));
   automatic->addWidget(
       Text("配置済みの黒マス(壁)があるときは、それらを全部クリアしてから配置されます。"));
@@ -296,9 +303,11 @@ void BuildPage5(EditControls& c, QWidget* form) {
   MakeOptions<3>(c.optMasBarPatternAuto, "optMasBarPatternAuto",
                  {"パターン配置", "ランダム配置", "どちらでもよい"}, 1, form);
   c.chkResetMasBarPattern = ResetBox("chkResetMasBarPattern");
-  layout->addWidget(Frame("黒マス(壁)の配置の設定",
-                          Column({c.optMasBarPatternAuto[1], c.optMasBarPatternAuto[2],
-                                  c.optMasBarPatternAuto[3], c.chkResetMasBarPattern})));
+  c.chkNoTwoLetterAnswerAuto = NoTwoLetterBox("chkNoTwoLetterAnswerAuto");
+  layout->addWidget(
+      Frame("黒マス(壁)の配置の設定",
+            Column({c.optMasBarPatternAuto[1], c.optMasBarPatternAuto[2], c.optMasBarPatternAuto[3],
+                    c.chkResetMasBarPattern, c.chkNoTwoLetterAnswerAuto})));
   c.cmdInitAuto[1] = Button("初期設定(&N)", "cmdInitAuto(1)");
   layout->addLayout(Row({c.cmdInitAuto[1]}));
   AddPageButtons(c, 5, layout, "ＯＫ", "進む");

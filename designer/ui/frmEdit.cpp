@@ -26,6 +26,10 @@ QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
 
+int ShortestAnswerOf(bool noTwoLetterAnswer) {
+  return noTwoLetterAnswer ? ShortestAnswerEnglish : AnswerLenMin;
+}
+
 }  // namespace
 
 frmEdit::frmEdit(const ProgramFolders& folders, MessagePresenter* presenter, FileDialogs* dialogs)
@@ -89,6 +93,8 @@ void frmEdit::ConnectGrid() {
   connect(c_.cmdClearMasBar, &QPushButton::clicked, this, [&designer] { designer.ClearMasBar(); });
   connect(c_.optMasBarPattern.group, &QButtonGroup::idClicked, this,
           [&designer](int index) { designer.MasBarPattern = index; });
+  connect(c_.chkNoTwoLetterAnswer, &QCheckBox::toggled, this,
+          [&designer](bool checked) { designer.ShortestAnswer = ShortestAnswerOf(checked); });
   connect(c_.cmdSetMasBar, &QPushButton::clicked, this, [this] { shell_.cmdSetMasBar_Click(); });
   connect(c_.picCrossBase, &CellBoard::CellClicked, this,
           [this](int x, int y) { shell_.lblCell_Click(x, y); });
@@ -122,6 +128,8 @@ void frmEdit::ConnectAutoSettings() {
           [&settings](int i) { settings.MasBarPatternAuto = i; });
   connect(c_.chkResetMasBarPattern, &QCheckBox::toggled, this,
           [&settings](bool checked) { settings.ResetMasBarPattern = checked; });
+  connect(c_.chkNoTwoLetterAnswerAuto, &QCheckBox::toggled, this,
+          [&settings](bool checked) { settings.ShortestAnswerAuto = ShortestAnswerOf(checked); });
   connect(c_.optMakeStageNmbAuto.group, &QButtonGroup::idClicked, this, [this, &settings](int i) {
     settings.MakeStageNmbAuto = i;
     ShowAutoSettings(settings);
@@ -279,7 +287,7 @@ void frmEdit::ShowProgress(int page, bool running) {
   if (page != 3) return;
   for (QWidget* control : std::initializer_list<QWidget*>{
            c_.cmdSetMasBar, c_.cmdClearMasBar, c_.cmdNext[3], c_.cmdBack[3], c_.optMasBarPattern[1],
-           c_.optMasBarPattern[2], c_.optMasBarPattern[3]}) {
+           c_.optMasBarPattern[2], c_.optMasBarPattern[3], c_.chkNoTwoLetterAnswer}) {
     control->setEnabled(!running);
   }
 }
@@ -335,6 +343,7 @@ void frmEdit::ShowAutoSettings(const AutoSettings& settings) {
   c_.chkResetMasSize->setChecked(settings.ResetMasSize);
   Select(c_.optMasBarPatternAuto, settings.MasBarPatternAuto);
   c_.chkResetMasBarPattern->setChecked(settings.ResetMasBarPattern);
+  c_.chkNoTwoLetterAnswerAuto->setChecked(settings.ShortestAnswerAuto > AnswerLenMin);
   Select(c_.optMakeStageNmbAuto, settings.MakeStageNmbAuto);
   c_.vsbCrossStageNmbAuto->setEnabled(settings.MakeStageNmbAuto == MakeStageNmbCustom);
   c_.lblCrossStageNmbAuto->setNum(settings.CrossStageNmbAuto);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/TextCodec.h"
+#include "dictionary/ClueText.h"
 
 namespace crossword {
 
@@ -93,7 +94,8 @@ bool CanEncodeAllCp932(std::u32string_view text) {
 
 namespace {
 
-// The text without its parenthesised asides ("sweetfish (Plecoglossus altivelis)").
+// The text without its parenthesised asides ("sweetfish (Plecoglossus altivelis)"), nor the
+// blanks and the mark that stood beside one at its start ("(of wine), sparkling").
 std::u32string WithoutAsides(std::u32string_view text) {
   std::u32string kept;
   int depth = 0;
@@ -102,19 +104,72 @@ std::u32string WithoutAsides(std::u32string_view text) {
     if (depth == 0) kept += c;
     if (c == U')' && depth > 0) --depth;
   }
-  while (!kept.empty() && kept.back() == U' ') kept.pop_back();
-  return kept;
+  kept = WithoutStrayBlanks(kept);
+  const size_t start = kept.find_first_not_of(U",;: ");
+  return start == std::u32string::npos ? U"" : kept.substr(start);
 }
 
-// A piece too long for the room, cut where a phrase ends; failing that at a blank, marked
-// "…". Nothing when the first word alone is too long.
-std::optional<std::u32string> CutToRoom(std::u32string_view piece, size_t limit) {
-  std::u32string text = WithoutAsides(piece);
-  if (!text.empty() && text.size() <= limit) return text;
-  for (std::u32string_view boundary : {U"; ", U", ", U" - ", U": "}) {
-    const size_t at = text.rfind(boundary, limit);
-    if (at != std::u32string::npos && at > 0) return text.substr(0, at);
+// Words after a comma that begin a phrase of their own ("to rise, to go up", "a fish,
+// especially ..."); a comma between adjectives or in a list ("wet, pulpy material") ends
+// no phrase.
+constexpr std::u32string_view kOpenAfterComma[] = {
+    U"to",    U"a",         U"an",        U"the",     U"especially", U"esp.",   U"usually",
+    U"often", U"typically", U"sometimes", U"mainly",  U"chiefly",    U"mostly", U"also",
+    U"as",    U"such",      U"e.g.",      U"i.e.",    U"which",      U"who",    U"whose",
+    U"where", U"when",      U"that",      U"in",      U"on",         U"at",     U"of",
+    U"for",   U"from",      U"with",      U"without", U"by",         U"having", U"being",
+    U"used",  U"including", U"like",      U"not",     U"etc."};
+
+// Words that begin a clause or a modifier even without a comma ("feline of Africa having a
+// tawny coat"): what stands before them is a whole noun or verb phrase.
+constexpr std::u32string_view kOpenAfterBlank[] = {
+    U"that",    U"which",  U"who",        U"whose",   U"where", U"having",
+    U"with",    U"used",   U"especially", U"usually", U"often", U"typically",
+    U"chiefly", U"mainly", U"formerly",   U"found",   U"native"};
+
+// The last `separator` within `limit` followed by one of `openers`, with at least
+// `wordsBefore` words before it.
+template <size_t Count>
+std::optional<size_t> LastBefore(std::u32string_view text, size_t limit,
+                                 std::u32string_view separator,
+                                 const std::u32string_view (&openers)[Count], int wordsBefore) {
+  for (size_t at = text.rfind(separator, limit); at != std::u32string_view::npos && at > 0;
+       at = text.rfind(separator, at - 1)) {
+    if (std::count(text.begin(), text.begin() + at, U' ') + 1 < wordsBefore) break;
+    const std::u32string_view rest = text.substr(at + separator.size());
+    const std::u32string_view word = rest.substr(0, rest.find(U' '));
+    if (std::find(std::begin(openers), std::end(openers), word) != std::end(openers)) return at;
   }
+  return std::nullopt;
+}
+
+// Where the last phrase that fits within `limit` ends: at "; ", else at ": " or " - ", else
+// at a comma before a word that opens a phrase, else before a clause or a modifier.
+std::optional<size_t> PhraseEnd(std::u32string_view text, size_t limit) {
+  for (std::u32string_view boundary : {U"; ", U": ", U" - "}) {
+    const size_t at = text.rfind(boundary, limit);
+    if (at != std::u32string_view::npos && at > 0) return at;
+  }
+  if (const auto at = LastBefore(text, limit, U", ", kOpenAfterComma, 1)) return at;
+  // "a root", "English poet": a phrase cut before its clause says too little.
+  return LastBefore(text, limit, U" ", kOpenAfterBlank, 3);
+}
+
+// The piece whole without its asides, or up to the end of a phrase; nothing when no
+// phrase ends within the room.
+std::optional<std::u32string> CutAtPhrase(std::u32string_view piece, size_t limit) {
+  const std::u32string text = WithoutAsides(piece);
+  if (text.empty()) return std::nullopt;
+  if (text.size() <= limit) return text;
+  const auto end = PhraseEnd(text, limit);
+  if (!end) return std::nullopt;
+  return text.substr(0, *end);
+}
+
+// The piece without its asides cut at a blank, marked "…"; nothing when its first word
+// alone is too long.
+std::optional<std::u32string> CutAtBlank(std::u32string_view piece, size_t limit) {
+  const std::u32string text = WithoutAsides(piece);
   const size_t blank = text.rfind(U' ', limit - 1);
   if (blank == std::u32string::npos || blank == 0) return std::nullopt;
   return text.substr(0, blank) + U"…";
@@ -122,15 +177,31 @@ std::optional<std::u32string> CutToRoom(std::u32string_view piece, size_t limit)
 
 }  // namespace
 
-std::optional<std::u32string> ShortClue(const std::vector<std::u32string>& pieces, size_t limit) {
+std::optional<std::u32string> WholeClue(const std::vector<std::u32string>& pieces, size_t limit) {
+  std::vector<std::u32string> cleaned;
+  for (const std::u32string& piece : pieces) {
+    if (std::u32string text = WithoutStrayBlanks(piece); !text.empty()) {
+      cleaned.push_back(std::move(text));
+    }
+  }
   const auto fits = [limit](const std::u32string& piece) { return piece.size() <= limit; };
-  const auto first = std::find_if(pieces.begin(), pieces.end(), fits);
-  if (first == pieces.end()) return pieces.empty() ? std::nullopt : CutToRoom(pieces[0], limit);
+  const auto first = std::find_if(cleaned.begin(), cleaned.end(), fits);
+  if (first == cleaned.end()) {
+    for (const std::u32string& piece : cleaned) {
+      if (auto cut = CutAtPhrase(piece, limit)) return cut;
+    }
+    return std::nullopt;
+  }
   std::u32string clue = *first;
-  for (auto next = first + 1; next != pieces.end(); ++next) {
+  for (auto next = first + 1; next != cleaned.end(); ++next) {
     if (clue.size() + 2 + next->size() <= limit) clue += U"; " + *next;
   }
   return clue;
+}
+
+std::optional<std::u32string> ShortClue(const std::vector<std::u32string>& pieces, size_t limit) {
+  if (auto clue = WholeClue(pieces, limit)) return clue;
+  return pieces.empty() ? std::nullopt : CutAtBlank(pieces[0], limit);
 }
 
 }  // namespace crossword

@@ -20,9 +20,13 @@ std::u32string FoldAccents(std::u32string_view text);
 bool CanEncodeAllCp932(std::u32string_view text);
 
 // The pieces that fit within `limit` characters joined with "; ", from the first that fits
-// whole. When none does, the first cut to the room: its asides in parentheses dropped, then
-// at the end of a phrase, or at a blank ending with "…"; never inside a word, so nothing
-// when its first word is too long. Nothing without pieces.
+// whole. When none does, the first that can be cut to the room where a phrase ends, its
+// asides in parentheses dropped. Nothing when no piece gives a whole phrase. Blanks left
+// where a part was taken out go with it.
+std::optional<std::u32string> WholeClue(const std::vector<std::u32string>& pieces, size_t limit);
+
+// WholeClue, or failing it the first piece cut at a blank and ended with "…"; never inside
+// a word, so nothing when its first word is too long. Nothing without pieces.
 std::optional<std::u32string> ShortClue(const std::vector<std::u32string>& pieces, size_t limit);
 
 }  // namespace crossword

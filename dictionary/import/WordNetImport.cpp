@@ -207,6 +207,21 @@ std::optional<std::u32string> AnswerOf(const std::string& lemma) {
   return answer;
 }
 
+// Whether the text holds the lemma ("ice_cream") as a whole word or words, in any case.
+bool Names(std::u32string_view text, const std::string& lemma) {
+  const std::string words = Lowered(ToUtf8(text));
+  std::string name = lemma;
+  std::replace(name.begin(), name.end(), '_', ' ');
+  const auto isLetter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; };
+  for (size_t at = words.find(name); at != std::string::npos; at = words.find(name, at + 1)) {
+    const size_t end = at + name.size();
+    if ((at == 0 || !isLetter(words[at - 1])) && (end == words.size() || !isLetter(words[end]))) {
+      return true;
+    }
+  }
+  return false;
+}
+
 bool Mentions(const std::string& gloss, std::initializer_list<const char*> marks) {
   return std::any_of(marks.begin(), marks.end(),
                      [&](const char* mark) { return gloss.find(mark) != std::string::npos; });
@@ -240,13 +255,16 @@ class WordNetReader {
       if (firstSense >= words.size()) {
         throw FileError(indexPath, lineNumber, "the line names no synset");
       }
-      AddLemma(words[0], pos, data.At(words[firstSense]), words[firstSense]);
+      AddLemma(words[0], pos, data, {words.begin() + firstSense, words.end()});
     }
   }
 
  private:
-  void AddLemma(const std::string& lemma, char pos, const Synset& synset,
-                const std::string& offset) {
+  // The lemma's synsets are its senses, most frequent first: the word takes its kind and
+  // number from the first.
+  void AddLemma(const std::string& lemma, char pos, const DataFile& data,
+                const std::vector<std::string>& senses) {
+    const Synset synset = data.At(senses[0]);
     const auto answer = AnswerOf(lemma);
     if (!answer) return Skip("lemma with characters other than letters");
     if (answer->size() < static_cast<size_t>(AnswerLenMin) ||
@@ -261,18 +279,33 @@ class WordNetReader {
     WordRecord word;
     word.Yst = *answer;
     word.Ast = FromUtf8(written);
-    const auto clue = ShortClue({FoldAccents(Definition(synset.Gloss))}, kClueLimit);
-    if (!clue || clue->empty() || !CanEncodeAllCp932(*clue) || !CanEncodeAllCp932(word.Ast)) {
-      return Skip("no definition in code page 932");
-    }
+    const auto clue = ClueOf(lemma, data, synset, senses);
+    if (!clue || !CanEncodeAllCp932(word.Ast)) return Skip("no definition in code page 932");
     word.Qst = *clue;
     dictionary_.FieldsMadeSafe += MakeFieldSafe(word.Ast) + MakeFieldSafe(word.Qst);
     const int tagged = tagCounts_[lemma + " " + pos];
     const Band band = tagged >= kFrequentCount ? Frequent : tagged > 0 ? Occasional : Rare;
     word.CN = kGroupOfLexFile[synset.LexFile] + band * kGroupCount;
     word.BN = ListOf(written, lemma, synset);
-    word.SN = ToNumber(offset, 10, folder_);
+    word.SN = ToNumber(senses[0], 10, folder_);
     dictionary_.Words.push_back(std::move(word));
+  }
+
+  // The first definition that is whole within the room and does not name the word, the
+  // first sense's before the next's; failing all, the first sense's cut at a blank.
+  static std::optional<std::u32string> ClueOf(const std::string& lemma, const DataFile& data,
+                                              const Synset& first,
+                                              const std::vector<std::string>& senses) {
+    const auto usable = [](const std::optional<std::u32string>& clue) {
+      return clue && !clue->empty() && CanEncodeAllCp932(*clue);
+    };
+    for (size_t i = 0; i < senses.size(); ++i) {
+      const Synset sense = i == 0 ? first : data.At(senses[i]);
+      auto clue = WholeClue({FoldAccents(Definition(sense.Gloss))}, kClueLimit);
+      if (usable(clue) && !Names(*clue, lemma)) return clue;
+    }
+    auto cut = ShortClue({FoldAccents(Definition(first.Gloss))}, kClueLimit);
+    return usable(cut) ? cut : std::nullopt;
   }
 
   // The special kind of word; the usage domains WordNet names, then the gloss's own marks.

@@ -78,6 +78,26 @@ check "kept walls need a kept size" grep -q -- "--keep-size" "$work/err.txt"
 "$wright" grid --dictionary "$work/dic/words.lxd" --out "$work/x.gst" --size 0x5 2> "$work/err.txt"
 check "a size of 0 is refused" grep -q "width \"0\"" "$work/err.txt"
 
+# The English convention: no slot of two cells, laid out, checked and warned of.
+printf '..#..\n.....\n.....\n' > "$work/short.txt"
+"$wright" grid --check "$work/short.txt" > "$work/check.txt" 2>&1
+check "two-cell slots pass by default" grep -q "No problems found" "$work/check.txt"
+"$wright" grid --check "$work/short.txt" --min-length 3 > "$work/check.txt" 2>&1
+check "a check with --min-length 3 fails" test $? -ne 0
+check "the check names the two-cell slots" \
+  grep -q "under 3 cells: across (1,1) 2 cells; across (4,1) 2 cells; down (3,2) 2 cells;$" "$work/check.txt"
+"$wright" grid --layout "$work/short.txt" --min-length 3 --dictionary d.lxd \
+  --out "$work/short.gst" 2> "$work/err.txt"
+check "a layout with two-cell slots needs --force" test ! -e "$work/short.gst"
+"$wright" grid --check "$work/short.txt" --min-length 4 > /dev/null 2> "$work/err.txt"
+check "no shortest answer beyond 3" grep -q -- "--min-length" "$work/err.txt"
+"$wright" grid --dictionary "$work/dic/words.lxd" --out "$work/english.gst" --stages 5 \
+  --size medium --min-length 3 --seed fixed > /dev/null 2>&1
+for stage in 1 2 3 4 5; do
+  "$wright" grid --read "$work/english.gst" --stage $stage --min-length 3 > "$work/read.txt"
+  check "English stage $stage passes the checks" grep -q "Passes the grid checks" "$work/read.txt"
+done
+
 "$write_dictionary" "$work/dic/few.lxd" 5
 printf 'older' > "$work/few.gst"
 "$wright" grid --dictionary "$work/dic/few.lxd" --out "$work/few.gst" --stages 1 2> "$work/err.txt" > /dev/null

@@ -76,5 +76,36 @@ TEST(GridChecks, SlotsLongerThanTheDictionaryWords) {
   EXPECT_EQ(FindLongSlots(column), (std::vector<CrossWordSlot>{{FlagDown, 1, 1, 13}}));
 }
 
+TEST(GridChecks, SlotsShorterThanTheAnswersAsked) {
+  // Row 3 holds four cells and column 5 three; every other slot two. Row 2's cells are lone
+  // across, so no slot.
+  const auto marks = MarksFromRows({"..#..", ".#.#.", "#....", "..#.#"});
+  const std::vector<CrossWordSlot> expected = {
+      {FlagAcross, 1, 1, 2}, {FlagAcross, 4, 1, 2}, {FlagAcross, 1, 4, 2}, {FlagDown, 1, 1, 2},
+      {FlagDown, 2, 3, 2},   {FlagDown, 3, 2, 2},   {FlagDown, 4, 3, 2}};
+  EXPECT_EQ(FindShortSlots(marks, 3), expected);
+  EXPECT_TRUE(FindShortSlot(marks, 3));
+  EXPECT_FALSE(FindShortSlot(marks, AnswerLenMin));  // every slot has two cells at least
+  EXPECT_EQ(FindShortSlots(marks, 5).size(), expected.size() + 2);
+  EXPECT_FALSE(FindShortSlot(MarksFromRows({"...", ".#.", "..."}), 3));
+  EXPECT_TRUE(FindShortSlot(MarksFromRows({"..", ".."}), 3));  // a grid two cells wide
+}
+
+TEST(GridChecks, OpenBlocksOfAMinimumSideAndSize) {
+  EXPECT_TRUE(FindOpenBlock(MarksFromRows({"...", "...", "..."}), 3, 9));
+  EXPECT_FALSE(FindOpenBlock(MarksFromRows({"...", "...", "..#"}), 3, 9));
+  EXPECT_FALSE(FindOpenBlock(MarksFromRows({"...", "...", "..."}), 3, 10));  // too few cells
+  // 3 x 6 down the right, beside walls; 2 x 8 is too narrow.
+  const auto tall = MarksFromRows({"#...", "....", "#...", "....", "#...", "....", "#...", "...."});
+  EXPECT_TRUE(FindOpenBlock(tall, 3, 16));
+  EXPECT_FALSE(
+      FindOpenBlock(MarksFromRows({"#..", ".#.", "#..", "...", "#..", ".#.", "#..", "..."}), 3, 9));
+  // The lowest column of a run bounds it: 4 x 3 across the bottom, not 4 x 4.
+  const auto stepped = MarksFromRows({"#.#.", "....", "....", "...."});
+  EXPECT_TRUE(FindOpenBlock(stepped, 3, 12));
+  EXPECT_FALSE(FindOpenBlock(stepped, 3, 13));
+  EXPECT_FALSE(FindOpenBlock(MarksFromRows({"#.#.#", ".#.#.", "#.#.#"}), 1, 2));
+}
+
 }  // namespace
 }  // namespace crossword

@@ -174,6 +174,22 @@ TEST_F(GridDesignerTest, LeavingPage3WarnsOfWallsSideBySideThenOfCutOffCells) {
   EXPECT_TRUE(designer.CheckLeavePage3());
 }
 
+TEST_F(GridDesignerTest, TwoCellSlotsAreWarnedOfLastAndOnlyWhenNotWanted) {
+  TakeGrid({"..#..", ".....", "....."});
+  EXPECT_TRUE(designer.CheckLeavePage3());
+  designer.ShortestAnswer = ShortestAnswerEnglish;
+  EXPECT_FALSE(designer.CheckLeavePage3());
+  recorder.answers = {AnswerYes};
+  EXPECT_TRUE(designer.CheckLeavePage3());
+  EXPECT_EQ(recorder.messages, (std::vector<int>{3, 3}));
+
+  recorder.messages.clear();
+  TakeGrid({"##...", ".....", "....#", "...#."});  // column 5 holds a slot of two
+  recorder.answers = {AnswerYes, AnswerYes};
+  EXPECT_FALSE(designer.CheckLeavePage3());
+  EXPECT_EQ(recorder.messages, (std::vector<int>{1, 2, 3}));
+}
+
 TEST_F(GridDesignerTest, ASlotOver12CellsCannotBeKeptEvenWithGoodWalls) {
   TakeGrid({"#............", ".............", "............."});
   EXPECT_FALSE(designer.CheckLeavePage3());

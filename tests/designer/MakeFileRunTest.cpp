@@ -174,9 +174,25 @@ TEST_F(MakeFileRunTest, ACustomStageCountAndItsReset) {
   EXPECT_EQ(designer.Auto.StageNmbAuto(), 20);
   designer.Auto.MasSizePatternAuto = 5;
   designer.Auto.ResetMasSize = false;
+  designer.Auto.ShortestAnswerAuto = ShortestAnswerEnglish;
+  designer.Auto.InitAuto(2);
+  EXPECT_EQ(designer.Auto.ShortestAnswerAuto, ShortestAnswerEnglish);  // the first page's
   designer.Auto.InitAuto(1);
   EXPECT_EQ(designer.Auto.MasSizePatternAuto, 1);
   EXPECT_TRUE(designer.Auto.ResetMasSize);
+  EXPECT_EQ(designer.Auto.ShortestAnswerAuto, AnswerLenMin);
+}
+
+TEST_F(MakeFileRunTest, EnglishStagesHaveNoSlotOfTwoCells) {
+  designer.Auto.MasSizePatternAuto = 2;
+  designer.Auto.ShortestAnswerAuto = ShortestAnswerEnglish;
+  ASSERT_EQ(designer.RunMakeFile(), 1);
+  const auto stages = ReadBack();
+  ASSERT_EQ(stages.size(), 20u);
+  for (const CrossGrid& stage : stages) {
+    EXPECT_FALSE(FindShortSlot(stage.CrossMas, ShortestAnswerEnglish));
+    EXPECT_FALSE(FindIsolated(stage.CrossMas));
+  }
 }
 
 TEST_F(MakeFileRunTest, AFolderThatCannotBeWrittenIsAnErrorAndTheRunStopsShowing) {

@@ -147,6 +147,48 @@ TEST_F(WallPlacementTest, WithoutTwoLetterWordsNoLayoutKeepsATwoCellSlot) {
   }
 }
 
+// The English convention: every step that would leave a slot of two cells is undone, so
+// nearly every attempt ends in a layout, also with the two-letter words a dictionary has.
+TEST_F(WallPlacementTest, EnglishLayoutsHaveNoSlotOfTwoCells) {
+  designer.DicWordNmb = WordsOfEveryLength(100000);
+  int made = 0;
+  for (std::uint64_t seed = 1; seed <= 48; ++seed) {
+    const int width = 5 + static_cast<int>(seed % 8);
+    const int height = 5 + static_cast<int>(seed * 5 % 8);
+    MakeGrid(width, height, seed);
+    const int kind = seed % 2 == 0 ? MasBarPatternKind : MasBarRandomKind;
+    if (!designer.MakeMasBar(kind, ShortestAnswerEnglish)) continue;
+    ++made;
+    SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height) + ", seed " +
+                 std::to_string(seed));
+    EXPECT_FALSE(FindShortSlot(designer.CrossMas, ShortestAnswerEnglish));
+    EXPECT_FALSE(FindOpenBlock(designer.CrossMas, OpenBlockSideEnglish, OpenBlockCellsEnglish));
+    EXPECT_FALSE(FindBarPair(designer.CrossMas));
+    EXPECT_FALSE(FindIsolated(designer.CrossMas));
+    EXPECT_FALSE(Walls().empty());
+  }
+  EXPECT_EQ(made, 48);
+}
+
+TEST_F(WallPlacementTest, TheOptionOfPage3RulesItsPlacement) {
+  designer.DicWordNmb = WordsOfEveryLength(100000);
+  designer.ShortestAnswer = ShortestAnswerEnglish;
+  for (std::uint64_t seed = 1; seed <= 10; ++seed) {
+    MakeGrid(9, 9, seed);
+    designer.SetMasBar();
+    EXPECT_EQ(designer.WordCount.WordLenNmb[2], 0) << seed;
+    EXPECT_GT(designer.WordCount.QuesNmbMax, 0) << seed;
+  }
+}
+
+// A grid two cells wide has only slots of two: no step can be kept, no layout passes.
+TEST_F(WallPlacementTest, AGridOfTwoCellSlotsHasNoEnglishLayout) {
+  designer.DicWordNmb = WordsOfEveryLength(100000);
+  MakeGrid(2, 6, 1);
+  EXPECT_FALSE(designer.MakeMasBar(MasBarRandomKind, ShortestAnswerEnglish));
+  EXPECT_TRUE(designer.MakeMasBar(MasBarRandomKind, AnswerLenMin));
+}
+
 TEST_F(WallPlacementTest, AFailedRunTriesTenTimesThenShowsAnEmptyGrid) {
   MakeGrid(6, 6, 1);  // no dictionary words at all
   designer.ToggleCell(8);

@@ -82,6 +82,23 @@ TEST_F(Check, EachBrokenWordRuleIsNamedWithItsWord) {
             std::string::npos);
 }
 
+// What a part taken out of a clue leaves, and characters a player cannot show.
+TEST_F(Check, StrayBlanksAndControlCharactersInAClueAreProblems) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"UPDATE L3 SET Qst = ' the angular distance'", "begins or ends with a blank"},
+      {"UPDATE L3 SET Qst = 'ductile  metallic'", "holds two together"},
+      {"UPDATE L3 SET Qst = 'element '", "' begins or ends"},
+      {"UPDATE L3 SET Qst = 'tab' || char(9) || 'bed'", "Qst: holds the control character U+0009"},
+      {"UPDATE L3 SET Ast = 'del' || char(127)", "Ast: holds the control character U+007F"},
+      // A line break is a line break, not a second problem.
+      {"UPDATE L3 SET Qst = 'one' || char(10) || 'two'", "field Qst: holds U+000A"},
+  };
+  for (const auto& [sql, expected] : cases) {
+    EXPECT_NE(ProblemAfter(sql).find(expected), std::string::npos) << sql;
+  }
+  EXPECT_EQ(ProblemsAfter("UPDATE L3 SET Qst = 'a ; b (c) - d'"), std::vector<std::string>{});
+}
+
 TEST_F(Check, AGridMarkInAReadingIsAProblem) {
   const auto problems = ProblemsAfter("UPDATE L2 SET Yst = 'ア　', Y2 = '　' WHERE rowid = 1");
   ASSERT_EQ(problems.size(), 1u);

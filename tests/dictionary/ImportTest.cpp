@@ -167,14 +167,17 @@ class WordNetImport : public ::testing::Test {
     std::string gloss;
   };
 
-  // Writes data.NAME and index.NAME: each synset's first word as a lemma of one sense.
+  // Writes data.NAME and index.NAME: each synset's first word as a lemma of one sense, and
+  // the lemmas of `senses` with those synsets (by their place in `synsets`).
   void WritePart(const std::string& name, char pos, const std::vector<Synset>& synsets,
-                 const std::vector<std::string>& extraLemmas = {}) {
+                 const std::map<std::string, std::vector<size_t>>& senses = {}) {
     std::string data = "  1 This software and database is being provided\n";
     std::string index = "  1 This software and database is being provided\n";
+    std::vector<std::string> offsets;
     for (const Synset& synset : synsets) {
       char offset[16];
       std::snprintf(offset, sizeof offset, "%08zu", data.size());
+      offsets.push_back(offset);
       char count[8];
       std::snprintf(count, sizeof count, "%02zx", synset.words.size());
       data += std::string(offset) + " " + synset.lexFile + " " + pos + " " + count;
@@ -184,7 +187,12 @@ class WordNetImport : public ::testing::Test {
       for (char& c : lemma) c = static_cast<char>(std::tolower(c));
       index += lemma + " " + pos + " 1 1 @ 1 0 " + offset + "  \n";
     }
-    for (const auto& line : extraLemmas) index += line + "\n";
+    for (const auto& [lemma, places] : senses) {
+      const std::string count = std::to_string(places.size());
+      index += lemma + " " + pos + " " + count + " 0 " + count + " 0";
+      for (size_t place : places) index += " " + offsets[place];
+      index += "  \n";
+    }
     folder_.Write("data." + name, data);
     folder_.Write("index." + name, index);
   }
@@ -227,6 +235,38 @@ TEST_F(WordNetImport, MakesFullWidthAnswersWithTheFirstDefinition) {
   EXPECT_EQ(std::pair(words[U"NATO"].CN, words[U"NATO"].BN), std::pair(25, 2));
   EXPECT_EQ(std::pair(words[U"yore"].CN, words[U"yore"].BN), std::pair(32, 5));
   EXPECT_EQ(words[U"o'er"].Yst, U"ＯＥＲ");
+}
+
+// A definition too long for a clue is cut where a phrase ends; with none, the next sense
+// gives the clue, unless it names the word; with no sense left, the first is cut at a blank.
+TEST_F(WordNetImport, TheClueIsTheFirstWholePhraseOfTheSenses) {
+  const std::string unbroken =
+      "an animal quite large and wild roaming the plains and hills and woods and rivers and "
+      "lakes far and wide";
+  WritePart("noun", 'n',
+            {{"05",
+              {"big_cat"},
+              "large gregarious predatory feline of Africa and India having a tawny coat with "
+              "a shaggy mane in the male"},
+             {"05", {"beast"}, unbroken},
+             {"05", {"lion_tamer"}, "one who tames a Lion"},
+             {"18", {"celebrity"}, "a famous person (much sought after)"}},
+            {{"lion", {1, 2, 3}}, {"roamer", {1}}});
+  WritePart("verb", 'v', {});
+  WritePart("adj", 'a', {});
+  WritePart("adv", 'r', {});
+  folder_.Write("cntlist.rev", "");
+  const auto path = folder_ / "en.lxd";
+  ImportedDictionary imported = ImportWordNet(folder_.Path(), kIgnoreProgress);
+  WriteImportedDictionary(imported, path);
+  EXPECT_EQ(CheckDictionary(path), std::vector<std::string>{});
+  auto words = WordsByWrittenForm(Dictionary(path));
+  EXPECT_EQ(words[U"big cat"].Qst,
+            U"large gregarious predatory feline of Africa and India having a tawny coat");
+  EXPECT_EQ(words[U"lion"].Qst, U"a famous person (much sought after)");
+  EXPECT_EQ(words[U"lion"].CN, words[U"beast"].CN);  // the kind of word is the first sense's
+  EXPECT_EQ(words[U"roamer"].Qst,
+            U"an animal quite large and wild roaming the plains and hills and woods and…");
 }
 
 TEST_F(WordNetImport, NamesAMissingFile) {

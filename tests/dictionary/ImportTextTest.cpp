@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "common/TextCodec.h"
+#include "dictionary/ClueText.h"
 #include "dictionary/import/EdictImport.h"
 #include "dictionary/import/FieldText.h"
 #include "dictionary/import/KanaReading.h"
@@ -48,16 +50,98 @@ TEST(KanaAnswer, RomanizesAsEnglishGlossesSpellJapaneseWords) {
   EXPECT_EQ(Romanized(U"きょう・と"), "kyouto");
 }
 
-TEST(FieldText, ClueTakesWholePiecesAndCutsOnlyAtPhraseBoundaries) {
-  EXPECT_EQ(ShortClue({U"photograph", U"picture", U"snapshot"}, 20), U"photograph; picture");
-  // A first piece too long gives way to the next that fits whole.
-  EXPECT_EQ(ShortClue({U"a rather long first meaning", U"x"}, 12), U"x");
-  // None fits: asides go first, then the cut falls where a phrase ends, else at a blank.
-  EXPECT_EQ(ShortClue({U"sweetfish (Plecoglossus altivelis altivelis)"}, 12), U"sweetfish");
-  EXPECT_EQ(ShortClue({U"to rise, to go up to the top"}, 12), U"to rise");
-  EXPECT_EQ(ShortClue({U"a rather long first meaning"}, 12), U"a rather…");
-  EXPECT_EQ(ShortClue({U"unbreakablewordhere"}, 10), std::nullopt);
-  EXPECT_EQ(ShortClue({}, 10), std::nullopt);
+// Glosses of both importers' sources and the clue each gives: whole pieces first, then a
+// piece cut where a phrase ends; a part taken out takes its blanks with it.
+TEST(FieldText, EachGlossGivesItsClue) {
+  struct Case {
+    std::vector<std::u32string> pieces;
+    size_t limit;
+    std::optional<std::u32string> clue;  // ShortClue
+    bool whole = true;                   // WholeClue gives the same, else nothing
+  };
+  const Case cases[] = {
+      {{U"photograph", U"picture", U"snapshot"}, 20, U"photograph; picture"},
+      // A first piece too long gives way to the next that fits whole.
+      {{U"a rather long first meaning", U"x"}, 12, U"x"},
+      {{U"sweetfish (Plecoglossus altivelis altivelis)"}, 12, U"sweetfish"},
+      {{U"a soft yellow malleable ductile (trivalent and univalent) metallic element; occurs "
+        U"mainly as nuggets in rocks and alluvial deposits"},
+       80,
+       U"a soft yellow malleable ductile metallic element"},
+      {{U"(astronomy) the angular distance of a celestial point measured along a great circle; "
+        U"more"},
+       75,
+       U"the angular distance of a celestial point measured along a great circle"},
+      // 止め: the aside at the start and the example at the end go, with their blanks.
+      {{U"(a) stop (e.g. in a timber joint, or at the end of a kanji stroke)"}, 60, U"stop"},
+      {{U"ductile (of metals), metallic and shining; and more besides"},
+       30,
+       U"ductile, metallic and shining"},
+      {{U"(of wine), sparkling and rather dry"}, 22, U"sparkling and rather…", false},
+      // A comma between adjectives ends no phrase (抄く): no whole clue, the cut at a blank.
+      {{U"to make something (e.g. paper) from wet, pulpy material by spreading it thin and "
+        U"drying it"},
+       60,
+       U"to make something from wet, pulpy material by spreading it…",
+       false},
+      {{U"to rise, to go up to the top"}, 12, U"to rise"},
+      // Before a clause or a modifier, a noun phrase is whole; the last that fits is taken.
+      {{U"large gregarious predatory feline of Africa and India having a tawny coat with a "
+        U"shaggy mane in the male"},
+       80,
+       U"large gregarious predatory feline of Africa and India having a tawny coat"},
+      {{U"a root that grows from and supports the stem above the ground"},
+       40,
+       U"a root that grows from and supports the…",
+       false},
+      {{U"a fish of warm seas, especially one with spines"}, 30, U"a fish of warm seas"},
+      {{U"a heading: the rest of the long explanation"}, 20, U"a heading"},
+      // The second piece cut whole before the first cut at a blank.
+      {{U"one long phrase without any boundary", U"short one; and a long tail here"},
+       15,
+       U"short one"},
+      {{U"a rather long first meaning"}, 12, U"a rather…", false},
+      // Blanks the source left: doubled, at either end, inside parentheses.
+      {{U"  a  b ( c ) d "}, 20, U"a b (c) d"},
+      {{U"(abbr)", U"  "}, 4, std::nullopt},
+      {{U"a (b (c) d) e f g h i j"}, 8, U"a e f g…", false},
+      {{U"unclosed (aside that never ends and is long"}, 10, U"unclosed"},
+      {{U"unbreakablewordhere"}, 10, std::nullopt},
+      {{}, 10, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const std::string first = c.pieces.empty() ? "" : ToUtf8(c.pieces[0]);
+    const auto clue = ShortClue(c.pieces, c.limit);
+    EXPECT_EQ(clue, c.clue) << first;
+    EXPECT_EQ(WholeClue(c.pieces, c.limit), c.whole ? c.clue : std::nullopt) << first;
+    if (clue) {
+      EXPECT_LE(clue->size(), c.limit) << first;
+      EXPECT_FALSE(HasStrayBlanks(*clue)) << first;
+    }
+  }
+}
+
+TEST(FieldText, StrayBlanksAreFoundAndTakenOut) {
+  const std::pair<std::u32string, std::u32string> cases[] = {
+      {U"", U""},
+      {U" ", U""},
+      {U"clean text", U"clean text"},
+      {U" leading", U"leading"},
+      {U"trailing ", U"trailing"},
+      {U"two  together", U"two together"},
+      {U"before , ; : . ? ! )", U"before,;:.?!)"},
+      {U"( after", U"(after"},
+      {U"a - b", U"a - b"},  // a dash stands between blanks
+      {U"全角　の　空白", U"全角　の　空白"},
+  };
+  for (const auto& [text, expected] : cases) {
+    EXPECT_EQ(WithoutStrayBlanks(text), expected) << ToUtf8(text);
+    EXPECT_FALSE(HasStrayBlanks(expected)) << ToUtf8(text);
+  }
+  EXPECT_TRUE(HasStrayBlanks(U" a"));
+  EXPECT_TRUE(HasStrayBlanks(U"a "));
+  EXPECT_TRUE(HasStrayBlanks(U"a  b"));
+  EXPECT_FALSE(HasStrayBlanks(U"a , b"));  // a blank before a comma is a matter of style
 }
 
 TEST(EdictLine, SplitsHeadwordReadingTagsAndSenses) {

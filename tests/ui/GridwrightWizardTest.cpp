@@ -431,6 +431,32 @@ class GridwrightWizardTest : public QObject {
     QCOMPARE(app.form->Designer().Auto.StageNmbAuto(), 20);
   }
 
+  // Both boxes start clear; each rules its own placements, and the first detail page's
+  // reset clears its box.
+  void TheTwoLetterBoxesRuleTheirOwnPlacements() {
+    Gridwright app;
+    StartWithWords(app, 500);
+    const GridDesigner& designer = app.form->Designer();
+    app.Click("cmdNextModeAuto");
+    QVERIFY(!app.Find<QCheckBox>("chkNoTwoLetterAnswerAuto")->isChecked());
+    app.Click("chkNoTwoLetterAnswerAuto");
+    QCOMPARE(designer.Auto.ShortestAnswerAuto, ShortestAnswerEnglish);
+    app.Click("cmdInitAuto(1)");
+    QVERIFY(!app.Find<QCheckBox>("chkNoTwoLetterAnswerAuto")->isChecked());
+    QCOMPARE(designer.Auto.ShortestAnswerAuto, AnswerLenMin);
+    app.Click("chkNoTwoLetterAnswerAuto");
+    app.Click("cmdBack(5)");
+
+    app.OpenCustomGrid(9, 9);
+    QVERIFY(!app.Find<QCheckBox>("chkNoTwoLetterAnswer")->isChecked());
+    QCOMPARE(designer.ShortestAnswer, AnswerLenMin);
+    app.Click("chkNoTwoLetterAnswer");
+    QCOMPARE(designer.ShortestAnswer, ShortestAnswerEnglish);
+    app.Click("cmdSetMasBar");
+    QVERIFY(CountWalls(app.BoardMarks()) > 0);
+    QVERIFY(!FindShortSlot(app.BoardMarks(), ShortestAnswerEnglish));
+  }
+
   void HelpLabelShowsTheHelpBox() {
     Gridwright app;
     StartWithWords(app, 20);

@@ -36,8 +36,9 @@ struct GridOptions {
   int stages = 0;  // 0: the default count
   bool keepSize = false;
   bool keepWalls = false;
-  std::string seed;         // empty: from the clock
-  FillabilityOptions fill;  // --check with a dictionary: whether the layout can be filled
+  std::string seed;                   // empty: from the clock
+  int shortestAnswer = AnswerLenMin;  // slots shorter than this are a warning, and not laid out
+  FillabilityOptions fill;            // --check with a dictionary: whether the layout can be filled
 };
 
 // The designer as wright shows it: messages on stderr answered with their default
@@ -84,9 +85,17 @@ std::string Cell(MasPosition cell) {
   return "(" + std::to_string(cell.x) + "," + std::to_string(cell.y) + ")";
 }
 
+void PrintSlots(const std::vector<CrossWordSlot>& slots, std::ostream& out) {
+  for (const CrossWordSlot& slot : slots) {
+    out << (slot.FlagHorV == FlagAcross ? " across " : " down ") << Cell({slot.x, slot.y}) << ' '
+        << slot.AnswerLen << " cells;";
+  }
+  out << '\n';
+}
+
 // Lists what the page-3 check would warn of and refuse; returns how many kinds of
 // problem the grid has. `out` is stdout for a report, stderr for warnings.
-int ReportChecks(const CrossMasMarks& marks, std::ostream& out) {
+int ReportChecks(const CrossMasMarks& marks, int shortestAnswer, std::ostream& out) {
   int problems = 0;
   if (CountWalls(marks) == 0) {
     out << "No walls: every row and column is one word slot\n";
@@ -106,11 +115,12 @@ int ReportChecks(const CrossMasMarks& marks, std::ostream& out) {
   }
   if (const auto slots = FindLongSlots(marks); !slots.empty()) {
     out << "Word slots over " << AnswerLenMax << " cells:";
-    for (const CrossWordSlot& slot : slots) {
-      out << (slot.FlagHorV == FlagAcross ? " across " : " down ") << Cell({slot.x, slot.y}) << ' '
-          << slot.AnswerLen << " cells;";
-    }
-    out << '\n';
+    PrintSlots(slots, out);
+    ++problems;
+  }
+  if (const auto slots = FindShortSlots(marks, shortestAnswer); !slots.empty()) {
+    out << "Word slots under " << shortestAnswer << " cells:";
+    PrintSlots(slots, out);
     ++problems;
   }
   return problems;
@@ -121,7 +131,7 @@ void CheckLayout(const GridOptions& options) {
   std::cout << options.check << ": " << marks.MasMaxX() << " x " << marks.MasMaxY() << " cells, "
             << CountWalls(marks) << " walls, " << CountWords(marks).QuesNmbMax
             << " word slots (coordinates are (column,row) from the top left)\n";
-  const int problems = ReportChecks(marks, std::cout);
+  const int problems = ReportChecks(marks, options.shortestAnswer, std::cout);
   if (problems == 0) std::cout << "No problems found\n";
   // A warning does not keep a grid from being filled; only a slot too long does.
   bool fillable = true;
@@ -143,13 +153,13 @@ void WriteFromLayout(const GridOptions& options) {
   const CrossMasMarks marks = ReadLayoutText(options.layout);
   const WordStatistics statistics = CountWords(marks);
   if (statistics.WordLenMax > AnswerLenMax) {
-    ReportChecks(marks, std::cerr);
+    ReportChecks(marks, options.shortestAnswer, std::cerr);
     throw std::runtime_error(options.layout + ": the longest word slot has " +
                              std::to_string(statistics.WordLenMax) +
                              " cells; the dictionaries hold words of up to 12 letters, so add "
                              "walls or make the grid smaller");
   }
-  if (ReportChecks(marks, std::cerr) > 0 && !options.force) {
+  if (ReportChecks(marks, options.shortestAnswer, std::cerr) > 0 && !options.force) {
     throw std::runtime_error(options.layout +
                              ": not written; ordinary crosswords have none of the above, "
                              "pass --force to write the grid anyway");
@@ -193,6 +203,7 @@ void ApplyAutoOptions(const GridOptions& options, AutoSettings& settings) {
   settings.MasBarPatternAuto = kWalls.at(options.walls);
   settings.ResetMasSize = !options.keepSize;
   settings.ResetMasBarPattern = !options.keepWalls;
+  settings.ShortestAnswerAuto = options.shortestAnswer;
   if (options.stages > 0) {
     settings.MakeStageNmbAuto = 4;
     settings.CrossStageNmbAuto = options.stages;
@@ -265,7 +276,8 @@ void ReadStage(const GridOptions& options) {
             << " x " << designer.MasMaxY() << " cells, " << designer.NowBarNmb << " walls, "
             << designer.WordCount.QuesNmbMax << " word slots\n";
   PrintGrid(designer.CrossMas);
-  if (ReportChecks(designer.CrossMas, std::cout) == 0) std::cout << "Passes the grid checks\n";
+  if (ReportChecks(designer.CrossMas, options.shortestAnswer, std::cout) == 0)
+    std::cout << "Passes the grid checks\n";
   ReportWordCounts(options.read, designer);
 }
 
@@ -300,26 +312,31 @@ const char kGridHelp[] =
     "Lay out stages automatically (the full-auto mode):\n"
     "  wright grid [--dictionary DIC.lxd] --out GRID.gst [--size small|medium|large|random|WxH]\n"
     "              [--walls pattern|random|either] [--stages 1-99] [--keep-size]\n"
-    "              [--keep-walls] [--seed fixed|NUMBER]\n"
+    "              [--keep-walls] [--seed fixed|NUMBER] [--min-length 2|3]\n"
     "  Defaults: small grids (5x5 to 7x7), pattern walls, 20 stages, a new size and new\n"
     "  walls for every stage, a seed from the clock, and the default dictionary\n"
     "  標準日本語辞書.lxd beside wright or, installed, in ~/.local/share/wright/ or else\n"
-    "  /usr/share/wright/.\n"
+    "  /usr/share/wright/. --min-length 3 lays out no slot of two cells, as English\n"
+    "  crosswords have no answer shorter than three letters, and no open block of 4x4\n"
+    "  or 3x6 cells, whose long words would interlock too tightly to be filled.\n"
     "  Ctrl-C (or SIGTERM) stops the run: the stages finished stay in GRID.gst; stopped\n"
     "  before the first one, an older GRID.gst is left as it was.\n\n"
     "Write a grid typed in a text file, one row per line:\n"
     "  wright grid --layout LAYOUT.txt [--dictionary DIC.lxd] --out GRID.gst [--force]\n"
+    "              [--min-length 2|3]\n"
     "  In the layout, '■' or '#' is a wall, '　', '.' or a blank an open cell, and any\n"
     "  other character an open cell whose letter is fixed in advance. A slot over 12 cells\n"
-    "  is refused; walls side by side, cut-off cells or no walls at all need --force.\n\n"
+    "  is refused; walls side by side, cut-off cells or no walls at all need --force, and\n"
+    "  so do slots of two cells with --min-length 3.\n\n"
     "Check a layout without writing it:\n"
-    "  wright grid --check LAYOUT.txt [--dictionary DIC.lxd [--rank 1-5] [--time-limit S]]\n"
+    "  wright grid --check LAYOUT.txt [--min-length 2|3]\n"
+    "              [--dictionary DIC.lxd [--rank 1-5] [--time-limit S]]\n"
     "  With a dictionary it also counts the words that fit each slot (its fixed letters\n"
     "  kept), marks slots that no word fits, and tries the thorough fill search for up to\n"
     "  S seconds (default 5), saying whether a fill exists and how long it took.\n\n"
     "Show what a grid settings file holds, or one stage as Gridwright loads it:\n"
     "  wright grid --info GRID.gst\n"
-    "  wright grid --read GRID.gst --stage N";
+    "  wright grid --read GRID.gst --stage N [--min-length 2|3]";
 
 // The options of the full-auto mode only.
 std::vector<CLI::Option*> AddAutoOptions(CLI::App& grid, GridOptions& options) {
@@ -367,6 +384,10 @@ void AddGridCommand(CLI::App& app) {
   auto* timeLimit = grid->add_option("--time-limit", options->fill.timeLimit,
                                      "With --check: seconds the fill search may take (default 5)")
                         ->check(CLI::PositiveNumber);
+  grid->add_option("--min-length", options->shortestAnswer,
+                   "Shortest answer: 3 makes no slot of two cells (default 2)")
+      ->check(CLI::Range(AnswerLenMin, ShortestAnswerEnglish))
+      ->excludes(info);
   for (CLI::Option* option : {rank, timeLimit}) option->needs(check, dictionary);
   for (CLI::Option* option : AddAutoOptions(*grid, *options)) {
     option->excludes(layout, info, check, read);
