@@ -48,11 +48,13 @@ class QuietGenerator : public GeneratorObserver {
 // Stages laid out by the designer's full-auto mode, written once per size, count, random
 // seed (0: the designer's fixed start) and dictionary.
 std::string FullAutoGridFile(int sizePattern, int stages, int seed = 0,
-                             const std::string& dictionaryName = kDictionaryName) {
+                             const std::string& dictionaryName = kDictionaryName,
+                             int shortestAnswer = AnswerLenMin) {
   const std::string language = dictionaryName == kDictionaryName ? "" : "en-";
-  const auto path = std::filesystem::temp_directory_path() /
-                    ("fill-bench-" + language + std::to_string(sizePattern) + "-" +
-                     std::to_string(stages) + "-" + std::to_string(seed) + ".gst");
+  const auto path =
+      std::filesystem::temp_directory_path() /
+      ("fill-bench-" + language + std::to_string(sizePattern) + "-" + std::to_string(stages) + "-" +
+       std::to_string(seed) + "-" + std::to_string(shortestAnswer) + ".gst");
   if (std::filesystem::exists(path)) return path.string();
   QuietDesigner observer;
   GridDesigner designer(observer, kProgramFolder);
@@ -61,6 +63,7 @@ std::string FullAutoGridFile(int sizePattern, int stages, int seed = 0,
   designer.Auto.MasSizePatternAuto = sizePattern;
   designer.Auto.MakeStageNmbAuto = 4;
   designer.Auto.CrossStageNmbAuto = stages;
+  designer.Auto.ShortestAnswerAuto = shortestAnswer;
   if (seed != 0) designer.Random.Reseed(seed);
   designer.ChooseMakeFile(path.string());
   if (designer.RunMakeFile() != 1) throw std::runtime_error("no full-auto layout");
@@ -273,8 +276,9 @@ class StageAnswers : public QuietGenerator {
 };
 
 // A set of 20 full-auto medium stages made as a run makes it, at one rank (first argument)
-// with either search (second: 0 exact, 1 thorough): how many answers are everyday words,
-// by reading and as written, how often the set repeats an answer, and the run's seconds.
+// with either search (second: 0 exact, 1 thorough), its layouts without answers shorter
+// than the third argument: how many answers are everyday words, by reading and as
+// written, how often the set repeats an answer, and the run's seconds.
 void SetQuality(benchmark::State& state, const std::string& dictionary) {
   const int rank = static_cast<int>(state.range(0));
   const bool english = dictionary == kEnglishDictionaryName;
@@ -284,7 +288,9 @@ void SetQuality(benchmark::State& state, const std::string& dictionary) {
     StageAnswers observer;
     Generator generator(observer, kProgramFolder);
     observer.generator = &generator;
-    Prepare(generator, FullAutoGridFile(kMedium, kStages, 7, dictionary), rank);
+    Prepare(generator,
+            FullAutoGridFile(kMedium, kStages, 7, dictionary, static_cast<int>(state.range(2))),
+            rank);
     generator.Search = state.range(1) == 1 ? FillSearch::Thorough : FillSearch::Exact;
     generator.MakingNmbMax = kStages;
     generator.ChoosePuzzleFile(std::filesystem::temp_directory_path() / "fill-bench-set.pzs");
@@ -316,12 +322,12 @@ void SetQuality(benchmark::State& state, const std::string& dictionary) {
   state.counters["most_stages_of_one_answer"] = mostStages;
 }
 BENCHMARK_CAPTURE(SetQuality, japanese, kDictionaryName)
-    ->ArgsProduct({{1, 2, 3, 4, 5}, {0, 1}})
+    ->ArgsProduct({{1, 2, 3, 4, 5}, {0, 1}, {2}})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK_CAPTURE(SetQuality, english, kEnglishDictionaryName)
-    ->ArgsProduct({{1}, {0, 1}})
+    ->ArgsProduct({{1}, {0, 1}, {2, 3}})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
