@@ -219,27 +219,27 @@ const ReadingGroups& Generator::ReadingGroupsOf(int s) {
   struct Record {
     int cost, k;
   };
-  std::unordered_map<std::u32string_view, std::vector<Record>> byReading;
-  std::vector<std::u32string_view> order;  // readings in stored order
+  ReadingGroups& groups = readingGroups_[slot.Pattern];
+  std::vector<std::vector<Record>> records;  // by group
   FetchCandidates(s);
   for (const int k : Candidate) {
     const auto [CN, BN] = DicDb->ClassOf(length, k);
     const int cost = kCostsPerTier * preference_.Tier(CN, BN) +
                      (HasLatinLetter(DicDb->ClueText(length, k)) ? 1 : 0);
-    auto [group, fresh] = byReading.try_emplace(DicDb->Reading(length, k));
-    if (fresh) order.push_back(group->first);
-    group->second.push_back({cost, k});
+    const std::u32string_view reading = DicDb->Reading(length, k);
+    const auto [group, fresh] =
+        groups.byReading.try_emplace(reading, static_cast<int>(records.size()));
+    if (fresh) {
+      records.emplace_back();
+      groups.groups.push_back({reading, 0, {}});
+    }
+    records[group->second].push_back({cost, k});
   }
-  ReadingGroups& groups = readingGroups_[slot.Pattern];
-  groups.groups.reserve(order.size());
-  for (const std::u32string_view reading : order) {
-    auto& records = byReading[reading];
-    std::stable_sort(records.begin(), records.end(),
+  for (size_t g = 0; g < records.size(); ++g) {
+    std::stable_sort(records[g].begin(), records[g].end(),
                      [](const Record& a, const Record& b) { return a.cost < b.cost; });
-    groups.byReading.emplace(reading, static_cast<int>(groups.groups.size()));
-    ReadingGroup& group =
-        groups.groups.emplace_back(ReadingGroup{reading, records.front().cost, {}});
-    for (const Record& record : records) group.records.push_back(record.k);
+    groups.groups[g].cost = records[g].front().cost;
+    for (const Record& record : records[g]) groups.groups[g].records.push_back(record.k);
   }
   return groups;
 }

@@ -105,7 +105,21 @@ int CandidatePool::LetterSetOf(int position, char32_t letter) const {
 }
 
 ThoroughSearch::ThoroughSearch(std::vector<SearchSlot> slots, RandomSource& random, Rules rules)
-    : slots_(std::move(slots)), random_(random), rules_(std::move(rules)) {}
+    : slots_(std::move(slots)),
+      crossingSets_(slots_.size()),
+      random_(random),
+      rules_(std::move(rules)) {
+  for (size_t s = 0; s < slots_.size(); ++s) {
+    for (const SlotCrossing& crossing : slots_[s].crossings) {
+      const auto& own = slots_[s].pool->ByLetter(crossing.ownPosition);
+      std::vector<int>& theirs = crossingSets_[s].emplace_back(own.size());
+      for (size_t set = 0; set < own.size(); ++set) {
+        theirs[set] =
+            slots_[crossing.slot].pool->LetterSetOf(crossing.crossPosition, own[set].letter);
+      }
+    }
+  }
+}
 
 ThoroughSearch::Result ThoroughSearch::Run(long bound, bool vary, double costWeight) {
   Reset();
@@ -291,7 +305,8 @@ int ThoroughSearch::NarrowFrom(int u, const SlotCrossing& crossing) {
 }
 
 // Into allowed_: the letter sets of the crossing slot's position whose letter u's placed
-// word or some live candidate of u has in the shared cell. Returns how many.
+// word or some live candidate of u has in the shared cell. Returns how many. `crossing` is
+// one of u's own.
 int ThoroughSearch::AllowedLetters(int u, const SlotCrossing& crossing) {
   const CandidatePool& from = *slots_[u].pool;
   const CandidatePool& to = *slots_[crossing.slot].pool;
@@ -308,11 +323,12 @@ int ThoroughSearch::AllowedLetters(int u, const SlotCrossing& crossing) {
     for (int i = NextSet(live_[u], 0, size); i < size; i = NextSet(live_[u], i + 1, size)) mark(i);
   }
   allowed_.assign((to.ByLetter(crossing.crossPosition).size() + 63) / 64, 0);
+  const std::vector<int>& translate = crossingSets_[u][&crossing - slots_[u].crossings.data()];
   int kept = 0;
   const int ownCount = static_cast<int>(from.ByLetter(own).size());
   for (int set = NextSet(ownSets_, 0, ownCount); set < ownCount;
        set = NextSet(ownSets_, set + 1, ownCount)) {
-    const int theirs = to.LetterSetOf(crossing.crossPosition, from.ByLetter(own)[set].letter);
+    const int theirs = translate[set];
     if (theirs < 0) continue;
     allowed_[theirs / 64] |= std::uint64_t{1} << (theirs % 64);
     ++kept;

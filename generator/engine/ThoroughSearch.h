@@ -134,6 +134,9 @@ class ThoroughSearch {
   int DeepestOf(const std::vector<char>& set) const;
 
   std::vector<SearchSlot> slots_;
+  // Per slot and crossing: each letter set of the slot's pool at the shared cell as the
+  // crossing slot's pool numbers it there, -1 where that pool lacks the letter.
+  std::vector<std::vector<std::vector<int>>> crossingSets_;
   RandomSource& random_;
   Rules rules_;
   long tried_ = 0;
