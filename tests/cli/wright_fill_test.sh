@@ -10,6 +10,14 @@ dictionary="$work/dic.lxd"
 printf '....#\n.#.#.\n.....\n.#.#.\n#....\n' > "$work/layout.txt"
 "$wright" grid --layout "$work/layout.txt" --dictionary "$dictionary" --out "$work/grid.gst" > /dev/null
 
+# A time limit shorter than counting the words of each slot still gives the report.
+"$wright" grid --check "$work/layout.txt" --dictionary "$dictionary" --time-limit 0.001 \
+  > "$work/check.txt" 2>&1
+check "a tiny time limit still reports" grep -qE "A fill exists|No fill found within" "$work/check.txt"
+"$wright" grid --check "$work/layout.txt" --dictionary "$dictionary" --time-limit nan \
+  > /dev/null 2> "$work/err.txt"
+check "a time limit of nan is refused" grep -q -- "--time-limit" "$work/err.txt"
+
 "$wright" fill --grid "$work/grid.gst" --seed fixed --stages 5 > "$work/out.txt" 2> "$work/err.txt"
 check "fill succeeds" test $? -eq 0
 check "puzzle named after the grid file" test -s "$work/grid.pzs"

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <iomanip>
 #include <iostream>
+#include <optional>
 
 #include "common/FileNames.h"
 #include "common/WordSlots.h"
@@ -17,16 +18,19 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Stops the search at the time limit; the engine's messages go to stderr.
+// Stops the search at the time limit, counted from Start(): counting the words of each
+// slot beforehand is set-up, which must finish whatever the limit. The engine's messages
+// go to stderr.
 class TimedObserver : public GeneratorObserver {
  public:
-  explicit TimedObserver(double seconds)
-      : deadline_(Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                     std::chrono::duration<double>(seconds))) {}
+  explicit TimedObserver(double seconds) : seconds_(seconds) {}
 
   void Attach(Generator& generator) { generator_ = &generator; }
+  void Start() { start_ = Clock::now(); }
   void PumpEvents(double) override {
-    if (Clock::now() >= deadline_) generator_->RequestStop();
+    if (start_ && std::chrono::duration<double>(Clock::now() - *start_).count() >= seconds_) {
+      generator_->RequestStop();
+    }
   }
   MessageAnswer ShowMessage(int number, const CatalogueMessage& message) override {
     std::cerr << "wright: message " << number << ": " << message.Title << '\n';
@@ -36,7 +40,8 @@ class TimedObserver : public GeneratorObserver {
 
  private:
   Generator* generator_ = nullptr;
-  Clock::time_point deadline_;
+  double seconds_;
+  std::optional<Clock::time_point> start_;
 };
 
 void OpenDictionary(Generator& generator, const FillabilityOptions& options) {
@@ -86,6 +91,7 @@ bool ReportFillability(const CrossMasMarks& marks, const FillabilityOptions& opt
   }
   generator.RestartMax = RestartMaxLimit;
   const auto start = Clock::now();
+  observer.Start();
   FillResult result = FillResult::Failed;
   try {
     result = generator.FillStageThorough();

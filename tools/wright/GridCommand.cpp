@@ -383,7 +383,14 @@ void AddGridCommand(CLI::App& app) {
                    ->check(CLI::IsMember({"1", "2", "3", "4", "5"}));
   auto* timeLimit = grid->add_option("--time-limit", options->fill.timeLimit,
                                      "With --check: seconds the fill search may take (default 5)")
-                        ->check(CLI::PositiveNumber);
+                        ->check(CLI::Validator(
+                            [](std::string& text) {
+                              const double seconds = std::strtod(text.c_str(), nullptr);
+                              return seconds > 0 && seconds <= 1e6
+                                         ? std::string()
+                                         : "a number of seconds above 0 is needed";
+                            },
+                            "SECONDS"));
   grid->add_option("--min-length", options->shortestAnswer,
                    "Shortest answer: 3 makes no slot of two cells (default 2)")
       ->check(CLI::Range(AnswerLenMin, ShortestAnswerEnglish))
