@@ -105,6 +105,15 @@ constexpr std::array<std::pair<char32_t, char32_t>, 28> kOppositeKanji = {{
     {U'寒', U'暖'}, {U'公', U'私'}, {U'南', U'北'}, {U'得', U'損'},
 }};
 
+// The answer in its written form, in katakana or in hiragana.
+bool ShowsAnswer(std::u32string_view text, const EdictEntry& entry, const std::u32string& answer) {
+  for (const std::u32string& shown :
+       {entry.Written, answer, Hiragana(answer), entry.Reading, Hiragana(entry.Reading)}) {
+    if (text.find(shown) != std::u32string_view::npos) return true;
+  }
+  return false;
+}
+
 bool OneLetterApart(std::u32string_view a, std::u32string_view b) {
   if (a.size() != b.size()) return false;
   size_t differing = 0;
@@ -163,9 +172,9 @@ class JapaneseClueMaker::Index {
       if (text && IsFair(*text, entry, answer)) clues.push_back({style, std::move(*text)});
     };
     const auto blanks = BlanksOf(entry.Written, answer);
-    add(ClueStyle::Blank, CompoundClue(blanks, answer, false));
+    add(ClueStyle::Blank, CompoundClue(blanks, entry, answer, false));
     add(ClueStyle::Antonym, AntonymClue(entry));
-    add(ClueStyle::Phrase, CompoundClue(blanks, answer, true));
+    add(ClueStyle::Phrase, CompoundClue(blanks, entry, answer, true));
     add(ClueStyle::OtherReading, OtherReadingClue(entry, answer));
     add(ClueStyle::KanjiReading, KanjiReadingClue(entry, answer));
     const auto synonym = SynonymOf(entry, answer);
@@ -179,6 +188,9 @@ class JapaneseClueMaker::Index {
 
  private:
   void AddEntry(const EdictEntry& entry) {
+    for (char32_t c : entry.Written) {
+      if (IsKanji(c) && !kanjiReadings_.contains(c)) kanjiReadings_[c] = KanjiReadingsOf(c);
+    }
     const auto reading = AnswerFromReading(entry.Reading);
     if (!reading) return;
     auto& readings = readings_[entry.Written];
@@ -189,6 +201,20 @@ class JapaneseClueMaker::Index {
     if (entry.Common && !FirstGloss(entry).empty() && !IsSensitive(entry)) {
       synonymGroups_[Lowered(FirstGloss(entry))].push_back(&entry);
     }
+  }
+
+  // A kanji's on readings and the stems of its kun readings, which read it where it stands
+  // in an inflected word ("積" in "積もれば").
+  std::vector<std::u32string> KanjiReadingsOf(char32_t kanji) const {
+    const KanjiReadings* readings = sources_.ReadingsOf(kanji);
+    if (readings == nullptr) return {};
+    std::vector<std::u32string> all = readings->On;
+    for (const std::u32string& kun : readings->Kun) {
+      if (auto stem = AnswerFromReading(std::u32string_view(kun).substr(0, kun.find(U'.')))) {
+        all.push_back(std::move(*stem));
+      }
+    }
+    return all;
   }
 
   // Only kanji for general use and for names, nothing rude, nothing code page 932 lacks.
@@ -212,8 +238,8 @@ class JapaneseClueMaker::Index {
     return found == readings_.end() ? nullptr : &found->second;
   }
 
-  // True when `text` reads exactly `reading`, parted into words of the list and single
-  // kana, so that every part is a word or a letter read as written.
+  // True when `text` reads exactly `reading`, parted into words of the list, single kana
+  // read as written and single kanji read as KANJIDIC reads them.
   bool PartsRead(std::u32string_view text, std::u32string_view reading) const {
     std::vector<std::vector<bool>> reached(text.size() + 1,
                                            std::vector<bool>(reading.size() + 1, false));
@@ -226,6 +252,11 @@ class JapaneseClueMaker::Index {
         if (IsKanaLetter(text[i])) {
           const auto letter = AnswerFromReading(text.substr(i, 1));
           if (letter && rest.starts_with(*letter)) reached[i + 1][j + letter->size()] = true;
+        }
+        if (const auto kanji = kanjiReadings_.find(text[i]); kanji != kanjiReadings_.end()) {
+          for (const std::u32string& part : kanji->second) {
+            if (!part.empty() && rest.starts_with(part)) reached[i + 1][j + part.size()] = true;
+          }
         }
         for (size_t end = i + 1; end <= std::min(text.size(), i + kWordLengthMax); ++end) {
           const auto* readings = ReadingsOf(text.substr(i, end - i));
@@ -276,10 +307,27 @@ class JapaneseClueMaker::Index {
     return false;
   }
 
+  // Hiragana beside the blank other than a particle belong to the word there: okurigana
+  // ("信じ込む") or the rest of a word in kana ("一生けん命").
+  static bool GluedToKana(const Blank& blank) {
+    static constexpr std::u32string_view kParticles = U"のがをにへとはもでや";
+    const std::u32string& written = blank.Host->Written;
+    auto glued = [&](char32_t c) {
+      return IsHiraganaLetter(c) && kParticles.find(c) == std::u32string_view::npos;
+    };
+    const bool before = blank.Start > 0 && glued(written[blank.Start - 1]) &&
+                        !(blank.Start == 1 && (written[0] == U'お' || written[0] == U'ご'));
+    const bool after =
+        blank.End < written.size() && glued(written[blank.End]) && IsKanji(written[blank.End - 1]);
+    return before || after;
+  }
+
   // The host tells something beside the blank: a kanji or katakana, not only endings and
-  // particles ("＿＿した" fits any verb).
+  // particles ("＿＿した" fits any verb). One kanji beside one kanji is a word of two
+  // kanji, not two words ("運" in "運行").
   static bool ShowsMoreThanEndings(const Blank& blank) {
     const std::u32string& written = blank.Host->Written;
+    if (written.size() == 2 || GluedToKana(blank)) return false;
     auto telling = [](char32_t c) { return IsKanji(c) || IsKatakanaLetter(c); };
     return std::any_of(written.begin(), written.begin() + blank.Start, telling) ||
            std::any_of(written.begin() + blank.End, written.end(), telling);
@@ -372,7 +420,7 @@ class JapaneseClueMaker::Index {
   }
 
   // Two compounds that share a kanji or katakana beside the blank ("＿＿五書", "＿＿の五書")
-  // tell the same thing twice.
+  // or their reading ("楯突く", "盾突く") tell the same thing twice.
   static bool NearDuplicates(const Blank& a, const Blank& b) {
     auto telling = [](const Blank& blank) {
       std::u32string letters = blank.Context();
@@ -381,21 +429,24 @@ class JapaneseClueMaker::Index {
     };
     const std::u32string x = telling(a);
     const std::u32string y = telling(b);
-    return x.empty() || y.empty() || std::any_of(x.begin(), x.end(), [&](char32_t c) {
-             return y.find(c) != std::u32string::npos;
-           });
+    return x.empty() || y.empty() || a.Host->Reading == b.Host->Reading ||
+           std::any_of(x.begin(), x.end(),
+                       [&](char32_t c) { return y.find(c) != std::u32string::npos; });
   }
 
   // Two or three compounds (or one phrase) that leave few other answers.
   std::optional<std::u32string> CompoundClue(const std::vector<Blank>& blanks,
-                                             const std::u32string& answer, bool phrases) const {
+                                             const EdictEntry& entry, const std::u32string& answer,
+                                             bool phrases) const {
     const size_t wanted = phrases ? 1 : kCompoundsMin;
     const size_t most = phrases ? 1 : kCompoundsMax;
     std::vector<Blank> chosen;
     size_t tried = 0;
     for (const Blank& blank : blanks) {
       if (tried == kCompoundsTried) break;
-      if (IsPhraseEntry(*blank.Host) != phrases) continue;
+      if (IsPhraseEntry(*blank.Host) != phrases || ShowsAnswer(blank.Context(), entry, answer)) {
+        continue;
+      }
       if (std::any_of(chosen.begin(), chosen.end(),
                       [&](const Blank& other) { return NearDuplicates(blank, other); })) {
         continue;
@@ -415,19 +466,20 @@ class JapaneseClueMaker::Index {
     return text;
   }
 
-  const EdictEntry* CommonEntryWritten(const std::u32string& written) const {
+  bool IsKnownWord(const std::u32string& written) const {
     const auto found = byWritten_.find(written);
-    if (found == byWritten_.end()) return nullptr;
-    for (const EdictEntry* entry : found->second) {
-      if (entry->Common && CanShow(*entry)) return entry;
-    }
-    return nullptr;
+    return found != byWritten_.end() &&
+           std::any_of(found->second.begin(), found->second.end(), [&](const EdictEntry* entry) {
+             return (entry->Common || sources_.InVocabulary(written)) && CanShow(*entry);
+           });
   }
 
-  // "入口" -> "⇔出口": both everyday words of two kanji, one swapped for its opposite.
+  // "入口" -> "⇔出口": words of two kanji, one swapped for its opposite, both everyday
+  // words or of the general vocabulary.
   std::optional<std::u32string> AntonymClue(const EdictEntry& entry) const {
     const std::u32string& written = entry.Written;
-    if (!entry.Common || written.size() != 2 || !IsKanji(written[0]) || !IsKanji(written[1])) {
+    if (!IsKnownWord(written) || written.size() != 2 || !IsKanji(written[0]) ||
+        !IsKanji(written[1])) {
       return std::nullopt;
     }
     for (size_t at = 0; at < 2; ++at) {
@@ -440,7 +492,7 @@ class JapaneseClueMaker::Index {
         } else {
           continue;
         }
-        if (CommonEntryWritten(opposite) != nullptr) return U"⇔" + opposite;
+        if (IsKnownWord(opposite)) return U"⇔" + opposite;
       }
     }
     return std::nullopt;
@@ -467,7 +519,8 @@ class JapaneseClueMaker::Index {
   }
 
   // "比" (ヒ) -> "くらべる" is its kun reading: only a kun reading no other kanji for
-  // general use shares, of a kanji with few other on readings of the answer's length.
+  // general use shares (okurigana included), of a kanji with few other on readings of the answer's
+  // length.
   std::optional<std::u32string> KanjiReadingClue(const EdictEntry& entry,
                                                  const std::u32string& answer) const {
     if (entry.Written.size() != 1 || !IsKanji(entry.Written[0])) return std::nullopt;
@@ -482,7 +535,6 @@ class JapaneseClueMaker::Index {
                       [&](const auto& on) { return on.size() == answer.size(); });
     if (static_cast<size_t>(sameLength) > kOtherFitsMax + 1) return std::nullopt;
     for (const std::u32string& kun : readings->Kun) {
-      if (kun.find(U'.') == std::u32string::npos) continue;
       std::u32string joined = kun;
       std::erase(joined, U'.');
       if (sources_.GeneralKanjiReadAs(joined) == 1) return Quoted(joined) + U"の字の音読み";
@@ -534,15 +586,13 @@ class JapaneseClueMaker::Index {
   // file's line can carry.
   bool IsFair(std::u32string& text, const EdictEntry& entry, const std::u32string& answer) const {
     MakeFieldSafe(text);
-    for (const std::u32string& shown :
-         {entry.Written, answer, Hiragana(answer), entry.Reading, Hiragana(entry.Reading)}) {
-      if (text.find(shown) != std::u32string::npos) return false;
-    }
-    return sources_.HighestKanjiGrade(text) <= KanjiGradeNamesMax && CanEncodeAllCp932(text);
+    return !ShowsAnswer(text, entry, answer) &&
+           sources_.HighestKanjiGrade(text) <= KanjiGradeNamesMax && CanEncodeAllCp932(text);
   }
 
   const CommonnessSources& sources_;
   std::unordered_map<std::u32string, std::vector<std::u32string>> readings_;  // by written form
+  std::unordered_map<char32_t, std::vector<std::u32string>> kanjiReadings_;
   std::unordered_map<std::u32string, std::vector<const EdictEntry*>> byWritten_;
   std::unordered_map<std::string, std::vector<const EdictEntry*>> synonymGroups_;  // first gloss
   // "WRITTEN\tREADING" -> where that word stands blankable.
