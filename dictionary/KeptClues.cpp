@@ -1,6 +1,9 @@
 #include "dictionary/KeptClues.h"
 
+#include <algorithm>
+
 #include "common/TextCodec.h"
+#include "dictionary/Dictionary.h"
 #include "dictionary/SqliteDatabase.h"
 
 namespace crossword {
@@ -31,6 +34,36 @@ std::u32string_view ClueStyleName(ClueStyle style) {
       break;
   }
   return U"英語の意味";
+}
+
+bool IsJapaneseClue(std::string_view clue) {
+  const bool asciiLetter = std::any_of(clue.begin(), clue.end(), [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+  });
+  if (asciiLetter) return false;
+  // Full-width Ａ..Ｚ are EF BC A1..BA in UTF-8, ａ..ｚ EF BD 81..9A.
+  for (size_t at = clue.find("\xEF"); at != std::string_view::npos && at + 2 < clue.size();
+       at = clue.find("\xEF", at + 1)) {
+    const auto second = static_cast<unsigned char>(clue[at + 1]);
+    const auto third = static_cast<unsigned char>(clue[at + 2]);
+    if ((second == 0xBC && third >= 0xA1 && third <= 0xBA) ||
+        (second == 0xBD && third >= 0x81 && third <= 0x9A)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+JapaneseClueFlags WordsWithJapaneseClue(const std::filesystem::path& dictionary) {
+  const Dictionary words(dictionary);
+  JapaneseClueFlags flags;
+  for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
+    flags[length].resize(static_cast<size_t>(words.RecordCount(length)));
+    words.ScanStoredWords(length, [&](int k, const StoredWord& word) {
+      flags[length][k - 1] = IsJapaneseClue(word.Qst);
+    });
+  }
+  return flags;
 }
 
 void WriteKeptClues(const SqliteDatabase& db, const KeptClues& clues) {

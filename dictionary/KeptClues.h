@@ -1,9 +1,13 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "common/GridModel.h"
 
 // Every clue made for a word, of which the word's own clue field holds the first. They are
 // kept in a table of their own beside the word tables, so that a finishing step can offer
@@ -37,6 +41,13 @@ struct StyledClue {
 
 // The clues of each word by its ID; words without kept clues are absent.
 using KeptClues = std::map<int, std::vector<StyledClue>>;
+
+// A clue without Latin letters, half- or full-width (UTF-8).
+bool IsJapaneseClue(std::string_view clue);
+
+// For each word of each length (k from 1 at index k - 1), whether its own clue is Japanese.
+using JapaneseClueFlags = std::array<std::vector<bool>, AnswerLenMax + 1>;
+JapaneseClueFlags WordsWithJapaneseClue(const std::filesystem::path& dictionary);
 
 void WriteKeptClues(const SqliteDatabase& db, const KeptClues& clues);
 // Nothing when the dictionary has no such table (a dictionary built from a word list).

@@ -21,7 +21,7 @@ constexpr size_t kCompoundsMax = 3;
 constexpr size_t kCompoundsTried = 12;  // compounds a word tries before giving up the style
 constexpr size_t kWordLengthMax = 12;   // the longest written word a compound is parted into
 constexpr size_t kCompoundLengthMax = 6;
-// A first gloss shared by more everyday words than this is too general to tell one of them.
+// A first gloss shared by more known words than this is too general to tell one of them.
 constexpr size_t kSynonymGroupMax = 4;
 
 bool HasAnyTag(const EdictEntry& entry, std::initializer_list<const char*> tags) {
@@ -198,7 +198,8 @@ class JapaneseClueMaker::Index {
       readings.push_back(*reading);
     }
     byWritten_[entry.Written].push_back(&entry);
-    if (entry.Common && !FirstGloss(entry).empty() && !IsSensitive(entry)) {
+    const bool known = entry.Common || sources_.InVocabulary(entry.Written);
+    if (known && !FirstGloss(entry).empty() && !IsSensitive(entry)) {
       synonymGroups_[Lowered(FirstGloss(entry))].push_back(&entry);
     }
   }
@@ -542,7 +543,8 @@ class JapaneseClueMaker::Index {
     return std::nullopt;
   }
 
-  // An everyday word of two letters or more with the word's first gloss and another of its
+  // A known word (everyday or of the general vocabulary) of two letters or more with the
+  // word's first gloss and another of its
   // glosses, of another reading: "マフラー" -> "襟巻き". A gloss many words share tells
   // none of them; two loanwords of one meaning are mostly spellings of one ("メーク").
   std::optional<std::u32string> SynonymOf(const EdictEntry& entry,

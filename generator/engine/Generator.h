@@ -10,6 +10,7 @@
 #include "common/GridModel.h"
 #include "common/GridSettingsFile.h"
 #include "common/RandomSource.h"
+#include "dictionary/KeptClues.h"
 #include "dictionary/WordQuery.h"
 #include "generator/engine/FillState.h"
 #include "generator/engine/GeneratorMessages.h"
@@ -79,6 +80,7 @@ class Generator : public PuzzleSetFiles,
   void UseWordIndex(WordIndex words) {
     DicDb = std::move(words);
     patternMatches_.Forget();
+    japaneseClues_.reset();
   }
   // Lets go of the dictionary's words when the program ends.
   void CloseDictionary() { DicDb.reset(); }
@@ -155,6 +157,7 @@ class Generator : public PuzzleSetFiles,
   std::string DescribeSlot(int s) const;
   std::vector<SearchSlot> MakeSearchSlots(std::map<std::u32string, CandidatePool>& pools);
   CandidatePool MakeCandidatePool(int s);
+  int PutJapaneseCluesFirst(int length);
   void PlaceSearchResult(const std::vector<SearchSlot>& slots, const std::vector<int>& chosen);
   void LetEventsRun(double seconds = 0);
   void Show(GeneratorLabel label, const std::string& text) { observer_.ShowLabel(label, text); }
@@ -176,6 +179,8 @@ class Generator : public PuzzleSetFiles,
   PatternMatches patternMatches_;    // in DicDb
   int puzzleLinesWritten_ = 0;       // to name the line of a field that cannot be written
   std::string noFillReason_;         // set when FillStageThorough proves there is no fill
+  // Which words of DicDb have a clue in Japanese, read when the thorough search first asks.
+  std::optional<JapaneseClueFlags> japaneseClues_;
 };
 
 }  // namespace crossword

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "generator/engine/Generator.h"
 
 namespace crossword {
@@ -77,15 +79,34 @@ std::vector<SearchSlot> Generator::MakeSearchSlots(std::map<std::u32string, Cand
   return slots;
 }
 
-// The admitted words that fit the slot's letters, in an order of the run's random numbers.
+// The admitted words that fit the slot's letters, in an order of the run's random numbers,
+// those with a clue in Japanese first.
 CandidatePool Generator::MakeCandidatePool(int s) {
   const int n = FetchCandidates(s);
   for (int i = n; i > 1; --i) std::swap(Candidate[i - 1], Candidate[Rnd.Draw(0, i)]);
   const int length = Slot(s).AnswerLen;
+  const int preferred = PutJapaneseCluesFirst(length);
   std::u32string letters;
   letters.reserve(static_cast<size_t>(n) * length);
   for (int k : Candidate) letters += DicDb->Reading(length, k);
-  return CandidatePool(length, Candidate, std::move(letters));
+  return CandidatePool(length, Candidate, std::move(letters), preferred);
+}
+
+// A Japanese solver is asked in Japanese wherever the dictionary can; an English
+// dictionary's clues all have Latin letters, so its order stays. Returns how many
+// candidates have a Japanese clue.
+int Generator::PutJapaneseCluesFirst(int length) {
+  if (!japaneseClues_) {
+    const std::filesystem::path dictionary = DicPath + DicFileName;
+    japaneseClues_ = std::filesystem::is_regular_file(dictionary)
+                         ? WordsWithJapaneseClue(dictionary)
+                         : JapaneseClueFlags{};
+  }
+  const std::vector<bool>& japanese = (*japaneseClues_)[length];
+  const auto others = std::stable_partition(Candidate.begin(), Candidate.end(), [&](int k) {
+    return k >= 1 && static_cast<size_t>(k) <= japanese.size() && japanese[k - 1];
+  });
+  return static_cast<int>(others - Candidate.begin());
 }
 
 void Generator::PlaceSearchResult(const std::vector<SearchSlot>& slots,

@@ -46,9 +46,11 @@ int NextSet(const WordBits& bits, int from, int end) {
 
 // Letters are looked up in a table over the pool's range of letters, not hashed: a pool
 // of a long run holds tens of thousands of words.
-CandidatePool::CandidatePool(int length, std::vector<int> words, std::u32string letters)
+CandidatePool::CandidatePool(int length, std::vector<int> words, std::u32string letters,
+                             int preferred)
     : length_(length),
       words_(std::move(words)),
+      preferred_(preferred),
       letters_(std::move(letters)),
       byLetter_(length),
       blocks_(length) {
@@ -163,7 +165,8 @@ ThoroughSearch::Step ThoroughSearch::Descend(int depth) {
 }
 
 // Each live candidate scores the logarithms of the words it leaves its open crossings,
-// summed: the best first, equal scores from the slot's random start. A candidate that
+// summed: the pool's preferred candidates first, the best of each first, equal scores from
+// the slot's random start. A candidate that
 // leaves a crossing nothing is not tried; what narrowed that crossing is to blame.
 std::vector<ThoroughSearch::Choice> ThoroughSearch::OrderCandidates(int s) {
   const SearchSlot& slot = slots_[s];
@@ -199,8 +202,10 @@ std::vector<ThoroughSearch::Choice> ThoroughSearch::OrderCandidates(int s) {
       }
     }
   }
-  std::stable_sort(choices.begin(), choices.end(),
-                   [](const Choice& a, const Choice& b) { return a.score > b.score; });
+  std::stable_sort(choices.begin(), choices.end(), [&](const Choice& a, const Choice& b) {
+    if (pool.Preferred(a.i) != pool.Preferred(b.i)) return pool.Preferred(a.i);
+    return a.score > b.score;
+  });
   return choices;
 }
 

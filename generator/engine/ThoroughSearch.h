@@ -25,8 +25,9 @@ class CandidatePool {
     const std::uint64_t* bits;
   };
 
-  // `letters` holds candidate i's letters at i * length.
-  CandidatePool(int length, std::vector<int> words, std::u32string letters);
+  // `letters` holds candidate i's letters at i * length; the first `preferred` candidates
+  // are tried before the others wherever they fit.
+  CandidatePool(int length, std::vector<int> words, std::u32string letters, int preferred = 0);
   // The bit sets point into the pool's own storage, which a move keeps.
   CandidatePool(CandidatePool&&) = default;
   CandidatePool(const CandidatePool&) = delete;
@@ -35,6 +36,7 @@ class CandidatePool {
   int Length() const { return length_; }
   int Size() const { return static_cast<int>(words_.size()); }
   int Word(int i) const { return words_[i]; }
+  bool Preferred(int i) const { return i < preferred_; }
   char32_t Letter(int i, int position) const { return letters_[i * length_ + position]; }
   // The candidates with `letter` at `position` (from 0); nullptr when there are none.
   const std::uint64_t* WithLetter(int position, char32_t letter) const;
@@ -46,6 +48,7 @@ class CandidatePool {
 
   int length_;
   std::vector<int> words_;
+  int preferred_;
   std::u32string letters_;
   std::vector<std::vector<LetterBits>> byLetter_;   // by position
   std::vector<std::vector<std::uint64_t>> blocks_;  // by position: its letters' bit sets
