@@ -114,7 +114,16 @@ bool ShowsAnswer(std::u32string_view text, const EdictEntry& entry, const std::u
   return false;
 }
 
-bool OneLetterApart(std::u32string_view a, std::u32string_view b) {
+bool ShareKanji(std::u32string_view a, std::u32string_view b) {
+  return std::any_of(a.begin(), a.end(), [&](char32_t c) {
+    return IsKanji(c) && b.find(c) != std::u32string_view::npos;
+  });
+}
+
+// Readings alike but for one letter or a long-vowel mark ("ヨシ", "ヨーシ").
+bool OneLetterApart(std::u32string a, std::u32string b) {
+  std::erase(a, U'ー');
+  std::erase(b, U'ー');
   if (a.size() != b.size()) return false;
   size_t differing = 0;
   for (size_t i = 0; i < a.size(); ++i) differing += a[i] != b[i] ? 1 : 0;
@@ -564,8 +573,9 @@ class JapaneseClueMaker::Index {
         continue;
       }
       if (reading->find(answer) != std::u32string::npos ||
-          answer.find(*reading) != std::u32string::npos || OneLetterApart(*reading, answer)) {
-        continue;  // the same word, one holding it or another spelling ("こんにちは")
+          answer.find(*reading) != std::u32string::npos || OneLetterApart(*reading, answer) ||
+          ShareKanji(other->Written, entry.Written)) {
+        continue;  // the same word, one holding it or another spelling ("こんにちは", "尊簡")
       }
       if (best == nullptr || other->Written.size() < best->Written.size()) best = other;
     }
