@@ -21,7 +21,7 @@ constexpr size_t kCompoundsMax = 3;
 constexpr size_t kCompoundsTried = 12;  // compounds a word tries before giving up the style
 constexpr size_t kWordLengthMax = 12;   // the longest written word a compound is parted into
 constexpr size_t kCompoundLengthMax = 6;
-// A first gloss shared by more known words than this is too general to tell one of them.
+// A first gloss shared by more everyday words than this is too general to tell one of them.
 constexpr size_t kSynonymGroupMax = 4;
 
 bool HasAnyTag(const EdictEntry& entry, std::initializer_list<const char*> tags) {
@@ -207,8 +207,10 @@ class JapaneseClueMaker::Index {
       readings.push_back(*reading);
     }
     byWritten_[entry.Written].push_back(&entry);
-    const bool known = entry.Common || sources_.InVocabulary(entry.Written);
-    if (known && !FirstGloss(entry).empty() && !IsSensitive(entry)) {
+    const bool plain =
+        !HasAnyTag(entry, {"sl", "col", "arch", "obs", "rare", "hob:", "ksb:", "ktb:", "kyb:",
+                           "kyu:", "nab:", "osb:", "rkb:", "thb:", "tsb:", "tsug:"});
+    if (entry.Common && plain && !FirstGloss(entry).empty() && !IsSensitive(entry)) {
       synonymGroups_[Lowered(FirstGloss(entry))].push_back(&entry);
     }
   }
@@ -444,7 +446,8 @@ class JapaneseClueMaker::Index {
                        [&](char32_t c) { return y.find(c) != std::u32string::npos; });
   }
 
-  // Two or three compounds (or one phrase) that leave few other answers.
+  // Two or three compounds (or one phrase), led by one a solver knows, that leave few other
+  // answers.
   std::optional<std::u32string> CompoundClue(const std::vector<Blank>& blanks,
                                              const EdictEntry& entry, const std::u32string& answer,
                                              bool phrases) const {
@@ -454,7 +457,8 @@ class JapaneseClueMaker::Index {
     size_t tried = 0;
     for (const Blank& blank : blanks) {
       if (tried == kCompoundsTried) break;
-      if (IsPhraseEntry(*blank.Host) != phrases || ShowsAnswer(blank.Context(), entry, answer)) {
+      if (IsPhraseEntry(*blank.Host) != phrases || ShowsAnswer(blank.Context(), entry, answer) ||
+          (chosen.empty() && !IsKnown(*blank.Host))) {
         continue;
       }
       if (std::any_of(chosen.begin(), chosen.end(),
@@ -476,12 +480,16 @@ class JapaneseClueMaker::Index {
     return text;
   }
 
+  // An everyday word, one of the general vocabulary or a set phrase.
+  bool IsKnown(const EdictEntry& entry) const {
+    return entry.Common || sources_.InVocabulary(entry.Written) || IsPhraseEntry(entry);
+  }
+
   bool IsKnownWord(const std::u32string& written) const {
     const auto found = byWritten_.find(written);
     return found != byWritten_.end() &&
-           std::any_of(found->second.begin(), found->second.end(), [&](const EdictEntry* entry) {
-             return (entry->Common || sources_.InVocabulary(written)) && CanShow(*entry);
-           });
+           std::any_of(found->second.begin(), found->second.end(),
+                       [&](const EdictEntry* entry) { return IsKnown(*entry) && CanShow(*entry); });
   }
 
   // "入口" -> "⇔出口": words of two kanji, one swapped for its opposite, both everyday
@@ -529,8 +537,8 @@ class JapaneseClueMaker::Index {
   }
 
   // "比" (ヒ) -> "くらべる" is its kun reading: only a kun reading no other kanji for
-  // general use shares (okurigana included), of a kanji with few other on readings of the answer's
-  // length.
+  // general use shares (okurigana included), of a kanji with no other on reading of the
+  // answer's length.
   std::optional<std::u32string> KanjiReadingClue(const EdictEntry& entry,
                                                  const std::u32string& answer) const {
     if (entry.Written.size() != 1 || !IsKanji(entry.Written[0])) return std::nullopt;
@@ -543,7 +551,7 @@ class JapaneseClueMaker::Index {
     const auto sameLength =
         std::count_if(readings->On.begin(), readings->On.end(),
                       [&](const auto& on) { return on.size() == answer.size(); });
-    if (static_cast<size_t>(sameLength) > kOtherFitsMax + 1) return std::nullopt;
+    if (sameLength > 1) return std::nullopt;  // "間": カン or ケン would be a coin toss
     for (const std::u32string& kun : readings->Kun) {
       std::u32string joined = kun;
       std::erase(joined, U'.');
@@ -552,10 +560,10 @@ class JapaneseClueMaker::Index {
     return std::nullopt;
   }
 
-  // A known word (everyday or of the general vocabulary) of two letters or more with the
-  // word's first gloss and another of its
-  // glosses, of another reading: "マフラー" -> "襟巻き". A gloss many words share tells
-  // none of them; two loanwords of one meaning are mostly spellings of one ("メーク").
+  // An everyday word in standard use, of two letters or more, with the word's first gloss
+  // and another of its glosses, of another reading: "マフラー" -> "襟巻き". A gloss many
+  // words share tells none of them; two loanwords of one meaning are mostly spellings of
+  // one ("メーク").
   std::optional<std::u32string> SynonymOf(const EdictEntry& entry,
                                           const std::u32string& answer) const {
     const std::u32string gloss = FirstGloss(entry);
