@@ -492,12 +492,11 @@ class JapaneseClueMaker::Index {
                        [&](const EdictEntry* entry) { return IsKnown(*entry) && CanShow(*entry); });
   }
 
-  // "入口" -> "⇔出口": words of two kanji, one swapped for its opposite, both everyday
-  // words or of the general vocabulary.
+  // "入口" -> "⇔出口": words of two kanji, one swapped for its opposite; the word an
+  // everyday one, the antonym one a solver knows.
   std::optional<std::u32string> AntonymClue(const EdictEntry& entry) const {
     const std::u32string& written = entry.Written;
-    if (!IsKnownWord(written) || written.size() != 2 || !IsKanji(written[0]) ||
-        !IsKanji(written[1])) {
+    if (!entry.Common || written.size() != 2 || !IsKanji(written[0]) || !IsKanji(written[1])) {
       return std::nullopt;
     }
     for (size_t at = 0; at < 2; ++at) {
@@ -517,10 +516,10 @@ class JapaneseClueMaker::Index {
   }
 
   // "白髪" (ハクハツ) -> "シラガ" also: only where the written form has exactly two
-  // readings in use and the other one is an everyday word.
+  // readings in use, both everyday words; a rare reading ("羽衣" ウイ) is no fair answer.
   std::optional<std::u32string> OtherReadingClue(const EdictEntry& entry,
                                                  const std::u32string& answer) const {
-    if (!HoldsKanji(entry.Written)) return std::nullopt;
+    if (!entry.Common || !HoldsKanji(entry.Written)) return std::nullopt;
     std::set<std::u32string> readings;
     const EdictEntry* other = nullptr;
     for (const EdictEntry* same : byWritten_.at(entry.Written)) {
