@@ -18,9 +18,9 @@ namespace {
 constexpr size_t kOtherFitsMax = 2;
 constexpr size_t kCompoundsMin = 2;
 constexpr size_t kCompoundsMax = 3;
-constexpr size_t kCompoundsTried = 12;  // compounds a word tries before giving up the style
-constexpr size_t kWordLengthMax = 12;   // the longest written word a compound is parted into
-constexpr size_t kCompoundLengthMax = 6;
+constexpr size_t kCompoundsTried = 12;    // compounds a word tries before giving up the style
+constexpr size_t kWordLengthMax = 12;     // the longest written word a compound is parted into
+constexpr size_t kCompoundLengthMax = 6;  // a longer compound is obscure, a set phrase aside
 // A first gloss shared by more everyday words than this is too general to tell one of them.
 constexpr size_t kSynonymGroupMax = 4;
 
@@ -35,6 +35,14 @@ std::string Lowered(std::u32string_view text) {
   return lowered;
 }
 
+// True when a word of `text` begins with `stem` ("rape" is no part of "grape").
+bool HoldsWordStartingWith(const std::string& text, std::string_view stem) {
+  for (size_t at = text.find(stem); at != std::string::npos; at = text.find(stem, at + 1)) {
+    if (at == 0 || std::isalpha(static_cast<unsigned char>(text[at - 1])) == 0) return true;
+  }
+  return false;
+}
+
 // Words a puzzle should not put before a solver, even where the word list does not mark them.
 bool GlossIsSensitive(const EdictEntry& entry) {
   static constexpr std::array<std::string_view, 18> kStems = {
@@ -45,7 +53,7 @@ bool GlossIsSensitive(const EdictEntry& entry) {
   for (const std::u32string& gloss : entry.Senses.front()) {
     const std::string text = Lowered(gloss);
     for (std::string_view stem : kStems) {
-      if (text.find(stem) != std::string::npos) return true;
+      if (HoldsWordStartingWith(text, stem)) return true;
     }
   }
   return false;
