@@ -17,6 +17,7 @@
 #include "common/GridSettingsFile.h"
 #include "common/TextCodec.h"
 #include "designer/engine/GridDesigner.h"
+#include "dictionary/KeptClues.h"
 #include "dictionary/QuestionSelection.h"
 #include "dictionary/import/EdictImport.h"
 #include "dictionary/import/KanaReading.h"
@@ -278,7 +279,8 @@ class StageAnswers : public QuietGenerator {
 // A set of 20 full-auto medium stages made as a run makes it, at one rank (first argument)
 // with either search (second: 0 exact, 1 thorough), its layouts without answers shorter
 // than the third argument: how many answers are everyday words, by reading and as
-// written, how often the set repeats an answer, and the run's seconds.
+// written, how many clues are in Japanese, how often the set repeats an answer, and the
+// run's seconds.
 void SetQuality(benchmark::State& state, const std::string& dictionary) {
   const int rank = static_cast<int>(state.range(0));
   const bool english = dictionary == kEnglishDictionaryName;
@@ -297,7 +299,7 @@ void SetQuality(benchmark::State& state, const std::string& dictionary) {
     if (generator.RunGeneration() != RunOutcome::Completed) state.SkipWithError("run failed");
     stages = std::move(observer.Stages);
   }
-  long answers = 0, byReading = 0, asWritten = 0;
+  long answers = 0, byReading = 0, asWritten = 0, japaneseClues = 0;
   std::map<std::u32string, int> stagesOf;
   for (const auto& stage : stages) {
     std::set<std::u32string> readings;
@@ -309,6 +311,7 @@ void SetQuality(benchmark::State& state, const std::string& dictionary) {
         byReading += EdictEveryday().Readings.contains(word.Yst) ? 1 : 0;
         asWritten += EdictEveryday().Pairs.contains({word.Ast, word.Yst}) ? 1 : 0;
       }
+      japaneseClues += IsJapaneseClue(ToUtf8(word.Qst)) ? 1 : 0;
       readings.insert(word.Yst);
     }
     for (const auto& reading : readings) ++stagesOf[reading];
@@ -318,6 +321,7 @@ void SetQuality(benchmark::State& state, const std::string& dictionary) {
   state.counters["everyday_percent"] = answers == 0 ? 0 : 100.0 * byReading / answers;
   if (!english)
     state.counters["written_everyday_percent"] = answers == 0 ? 0 : 100.0 * asWritten / answers;
+  state.counters["japanese_clue_percent"] = answers == 0 ? 0 : 100.0 * japaneseClues / answers;
   state.counters["distinct_percent"] = answers == 0 ? 0 : 100.0 * stagesOf.size() / answers;
   state.counters["most_stages_of_one_answer"] = mostStages;
 }

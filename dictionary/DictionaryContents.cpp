@@ -89,14 +89,15 @@ DictionaryContents ReadDictionaryContents(const std::filesystem::path& path) {
                    [](const WordRecord& a, const WordRecord& b) { return a.ID < b.ID; });
   const auto index = path.parent_path() / IdxFileNameOf(path.filename().string());
   if (std::filesystem::exists(index)) contents.IndexLines = ReadTextLines(index);
+  contents.Clues = ReadKeptClues(path);
   return contents;
 }
 
 void RewriteDictionary(const std::filesystem::path& path, const DictionaryContents& contents) {
   if (contents.IndexLines) {
-    WriteDictionary(path, contents.Words, *contents.IndexLines);
+    WriteDictionary(path, contents.Words, *contents.IndexLines, contents.Clues);
   } else {
-    WriteDictionary(path, contents.Words);
+    WriteDictionary(path, contents.Words, contents.Clues);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "dictionary/KeptClues.h"
 #include "dictionary/WordRecord.h"
 
 // A dictionary read whole, to be changed and written back: its words and the lines of its
@@ -16,6 +17,7 @@ struct DictionaryContents {
   std::vector<WordRecord> Words;  // in ID order
   // Nothing when the dictionary has no index file beside it.
   std::optional<std::vector<std::u32string>> IndexLines;
+  KeptClues Clues;  // every clue made for a word, kept through a rewrite
 };
 
 DictionaryContents ReadDictionaryContents(const std::filesystem::path& path);

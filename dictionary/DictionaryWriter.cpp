@@ -52,7 +52,8 @@ void CheckReadingLength(const std::filesystem::path& path, const WordRecord& wor
   }
 }
 
-void FillDatabase(const SqliteDatabase& db, const std::vector<WordRecord>& words) {
+void FillDatabase(const SqliteDatabase& db, const std::vector<WordRecord>& words,
+                  const KeptClues& clues) {
   // The file is new and replaces nothing until it is complete, so no journal is needed.
   db.Execute("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; BEGIN");
   std::array<SqliteStatement, AnswerLenMax + 1> inserts;
@@ -63,19 +64,21 @@ void FillDatabase(const SqliteDatabase& db, const std::vector<WordRecord>& words
   for (const WordRecord& word : words) {
     InsertWord(inserts[static_cast<int>(word.Yst.size())], word);
   }
+  if (!clues.empty()) WriteKeptClues(db, clues);
   db.Execute("COMMIT");
 }
 
 }  // namespace
 
-void WriteDictionary(const std::filesystem::path& path, const std::vector<WordRecord>& words) {
+void WriteDictionary(const std::filesystem::path& path, const std::vector<WordRecord>& words,
+                     const KeptClues& clues) {
   for (const WordRecord& word : words) CheckReadingLength(path, word);
   const std::filesystem::path working = path.string() + ".part";
   DeleteFile(working);
   try {
     {
       const SqliteDatabase db(working, SqliteDatabase::Mode::Create);
-      FillDatabase(db, words);
+      FillDatabase(db, words, clues);
     }
     ReplaceFile(working, path);
     WriteWordIndexFile(path);
@@ -87,10 +90,10 @@ void WriteDictionary(const std::filesystem::path& path, const std::vector<WordRe
 }
 
 void WriteDictionary(const std::filesystem::path& path, const std::vector<WordRecord>& words,
-                     const std::vector<std::u32string>& indexLines) {
+                     const std::vector<std::u32string>& indexLines, const KeptClues& clues) {
   StagedTextFile index(path.parent_path() / IdxFileNameOf(path.filename().string()));
   index.Create(indexLines);
-  WriteDictionary(path, words);
+  WriteDictionary(path, words, clues);
   index.Commit();
 }
 

@@ -5,6 +5,7 @@
 #include "common/FileError.h"
 #include "common/FileOps.h"
 #include "common/TextCodec.h"
+#include "dictionary/import/KanaReading.h"
 
 namespace crossword {
 
@@ -41,6 +42,10 @@ bool IsKanji(char32_t c) {
   return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF);
 }
 
+bool HoldsKanji(std::u32string_view text) {
+  return std::any_of(text.begin(), text.end(), IsKanji);
+}
+
 std::u32string_view BandName(CommonnessBand band) {
   switch (band) {
     case CommonnessBand::Everyday:
@@ -74,7 +79,38 @@ void CommonnessSources::ReadKanjidic(const std::filesystem::path& path) {
       value = value * 10 + static_cast<int>(line[i] - U'0');
     }
     kanjiGrade_[line[0]] = value;
+    ReadReadings(line[0], line.substr(1), value);
   });
+}
+
+// The readings stand among the fields up to "T1", which starts the readings used in names.
+void CommonnessSources::ReadReadings(char32_t kanji, std::u32string_view fields, int grade) {
+  KanjiReadings& readings = kanjiReadings_[kanji];
+  for (size_t start = 0; start < fields.size();) {
+    const size_t end = std::min(fields.find(U' ', start), fields.size());
+    const std::u32string_view field = fields.substr(start, end - start);
+    start = end + 1;
+    if (field == U"T1" || field.starts_with(U'{')) break;
+    if (field.empty() || field.find(U'-') != std::u32string_view::npos) continue;
+    if (IsKatakanaLetter(field[0])) {
+      if (const auto on = AnswerFromReading(field)) readings.On.push_back(*on);
+    } else if (field[0] >= U'ぁ' && field[0] <= U'ゖ') {
+      readings.Kun.emplace_back(field);
+      std::u32string joined(field);
+      std::erase(joined, U'.');
+      if (grade >= 1 && grade <= KanjiGradeGeneralMax) ++generalKanjiByKun_[joined];
+    }
+  }
+}
+
+const KanjiReadings* CommonnessSources::ReadingsOf(char32_t kanji) const {
+  const auto found = kanjiReadings_.find(kanji);
+  return found == kanjiReadings_.end() ? nullptr : &found->second;
+}
+
+int CommonnessSources::GeneralKanjiReadAs(const std::u32string& kun) const {
+  const auto found = generalKanjiByKun_.find(kun);
+  return found == generalKanjiByKun_.end() ? 0 : found->second;
 }
 
 void CommonnessSources::ReadVocabularyFile(const std::filesystem::path& path) {

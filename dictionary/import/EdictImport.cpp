@@ -10,6 +10,7 @@
 #include "common/GridModel.h"
 #include "common/TextCodec.h"
 #include "dictionary/import/FieldText.h"
+#include "dictionary/import/JapaneseClues.h"
 #include "dictionary/import/KanaReading.h"
 
 namespace crossword {
@@ -78,10 +79,12 @@ struct Gloss {
   std::vector<std::string> Tags;
   int SenseNumber = 0;  // "(2)" starts the second sense; 0 when the gloss has no number
   std::u32string Text;
+  std::string SourceLanguage;  // of the first source note
 };
 
-// Drops the loan-word source notes "(fre:)", "(ger: Arbeit)", "(wasei: I-turn)".
-std::u32string WithoutSourceNotes(std::u32string text) {
+// Drops the loan-word source notes "(fre:)", "(ger: Arbeit)", "(wasei: I-turn)", keeping
+// the first one's language.
+std::u32string WithoutSourceNotes(std::u32string text, std::string& language) {
   for (size_t open = text.find(U'('); open != std::u32string::npos;) {
     const size_t close = text.find(U')', open);
     const size_t colon = text.find(U':', open);
@@ -93,6 +96,7 @@ std::u32string WithoutSourceNotes(std::u32string text) {
       open = text.find(U'(', open + 1);
       continue;
     }
+    if (language.empty()) language = ToUtf8(text.substr(open + 1, colon - open - 1));
     size_t from = open;
     if (from > 0 && text[from - 1] == U' ') --from;
     text.erase(from, close + 1 - from);
@@ -118,7 +122,7 @@ Gloss SplitGloss(std::u32string_view text) {
     }
     text.remove_prefix(close + 1);
   }
-  gloss.Text = WithoutSourceNotes(std::u32string(text));
+  gloss.Text = WithoutSourceNotes(std::u32string(text), gloss.SourceLanguage);
   while (!gloss.Text.empty() && gloss.Text.back() == U' ') gloss.Text.pop_back();
   return gloss;
 }
@@ -348,10 +352,6 @@ Kind KindOf(const EdictEntry& entry) {
 // Written forms that EDICT marks as everyday words.
 using EverydayForms = std::unordered_set<std::u32string>;
 
-bool HoldsKanji(std::u32string_view text) {
-  return std::any_of(text.begin(), text.end(), IsKanji);
-}
-
 // True when the written form is two everyday words put together ("経済" + "成長"); both
 // parts hold a kanji, since kana split anywhere make words by chance ("スト" + "ライド").
 bool IsEverydayCompound(std::u32string_view written, const EverydayForms& everyday) {
@@ -418,11 +418,6 @@ bool SpellsReading(std::u32string_view gloss, const std::string& romanized) {
     start = end + 1;
   }
   return false;
-}
-
-bool IsKatakanaWord(std::u32string_view reading) {
-  return std::all_of(reading.begin(), reading.end(),
-                     [](char32_t c) { return IsKatakanaLetter(c) || c == U'・'; });
 }
 
 // The clue: the first sense whose glosses code page 932 can hold, accents folded. A native
@@ -493,6 +488,20 @@ class WordMaker {
 
   void Skip(const std::string& reason) { ++dictionary_.Skipped[reason]; }
 
+  // Gives each word its Japanese clues, the best one as its clue; the English gloss stays
+  // the last of its clues.
+  void AddJapaneseClues(const JapaneseClueMaker& maker) {
+    dictionary_.Clues.resize(dictionary_.Words.size());
+    for (size_t k = 0; k < dictionary_.Words.size(); ++k) {
+      WordRecord& word = dictionary_.Words[k];
+      std::vector<StyledClue> clues = maker.CluesFor(*entryOf_[k], word.Yst);
+      if (clues.empty()) continue;
+      clues.push_back({ClueStyle::English, word.Qst});
+      word.Qst = clues.front().Text;
+      dictionary_.Clues[k] = std::move(clues);
+    }
+  }
+
  private:
   WordRecord MakeWord(const EdictEntry& entry, const std::u32string& answer, std::u32string clue,
                       int lineNumber) {
@@ -516,6 +525,7 @@ class WordMaker {
       dictionary_.FieldsMadeSafe +=
           MakeFieldSafe(word.Yst) + MakeFieldSafe(word.Ast) + MakeFieldSafe(word.Qst);
       dictionary_.Words.push_back(std::move(word));
+      entryOf_.push_back(&entry);
       return;
     }
     Skip("another spelling of a word already taken");
@@ -525,6 +535,7 @@ class WordMaker {
     WordRecord& kept = dictionary_.Words[index];
     dictionary_.FieldsMadeSafe += MakeFieldSafe(word.Ast);
     kept.Ast = std::move(word.Ast);
+    entryOf_[index] = &entry;
     kept.CN = word.CN;
     kept.BN = word.BN;
     kept.SN = word.SN;
@@ -534,6 +545,7 @@ class WordMaker {
   const CommonnessSources& sources_;
   const EverydayForms everyday_;
   std::unordered_map<std::u32string, std::pair<size_t, int>> kept_;  // reading and clue
+  std::vector<const EdictEntry*> entryOf_;  // the entry of each word's kept written form
 };
 
 }  // namespace
@@ -562,6 +574,7 @@ std::optional<EdictEntry> ParseEdictLine(std::u32string_view line) {
     if (gloss.SenseNumber >= 2) entry.Senses.emplace_back();
     entry.Tags.insert(gloss.Tags.begin(), gloss.Tags.end());
     if (entry.Senses.size() == 1) entry.FirstSenseTags.insert(gloss.Tags.begin(), gloss.Tags.end());
+    if (entry.SourceLanguage.empty()) entry.SourceLanguage = gloss.SourceLanguage;
     if (!gloss.Text.empty()) entry.Senses.back().push_back(std::move(gloss.Text));
   }
   if (entry.Written.empty() || entry.Reading.empty()) return std::nullopt;
@@ -614,14 +627,11 @@ std::u32string DecodedLine(const std::filesystem::path& path, int lineNumber,
   }
 }
 
-EverydayForms EverydayWrittenForms(const std::filesystem::path& path, const std::string& bytes) {
+EverydayForms EverydayWrittenForms(const std::vector<EdictEntry>& entries) {
   EverydayForms forms;
-  ForEachEntryLine(bytes, [&](int lineNumber, std::string_view line, size_t) {
-    if (!line.ends_with("/(P)/")) return;
-    if (const auto entry = ParseEdictLine(DecodedLine(path, lineNumber, line))) {
-      forms.insert(entry->Written);
-    }
-  });
+  for (const EdictEntry& entry : entries) {
+    if (entry.Common) forms.insert(entry.Written);
+  }
   return forms;
 }
 
@@ -634,16 +644,22 @@ ImportedDictionary ImportEdict(const std::filesystem::path& path, const Commonne
   dictionary.Title = U"標準日本語辞書の索引：EDICT（電子辞書研究開発グループ）から作成";
   dictionary.Categories = CategoryItems();
   dictionary.Lists = ListItems();
-  WordMaker maker(dictionary, sources, EverydayWrittenForms(path, bytes));
+  std::vector<EdictEntry> entries;
+  std::vector<int> lineNumbers;
   ForEachEntryLine(bytes, [&](int lineNumber, std::string_view line, size_t end) {
     if (line.empty()) return;
-    if (const auto entry = ParseEdictLine(DecodedLine(path, lineNumber, line))) {
-      maker.Add(*entry, lineNumber);
+    if (auto entry = ParseEdictLine(DecodedLine(path, lineNumber, line))) {
+      entries.push_back(std::move(*entry));
+      lineNumbers.push_back(lineNumber);
     } else {
-      maker.Skip("not an entry line");
+      ++dictionary.Skipped["not an entry line"];
     }
-    if (lineNumber % 8192 == 0) progress(static_cast<double>(end) / bytes.size());
+    if (lineNumber % 8192 == 0) progress(0.2 * static_cast<double>(end) / bytes.size());
   });
+  WordMaker maker(dictionary, sources, EverydayWrittenForms(entries));
+  for (size_t k = 0; k < entries.size(); ++k) maker.Add(entries[k], lineNumbers[k]);
+  progress(0.3);
+  maker.AddJapaneseClues(JapaneseClueMaker(entries, sources));
   progress(1);
   return dictionary;
 }

@@ -22,6 +22,7 @@ struct EdictEntry {
   std::set<std::string> FirstSenseTags;  // the tags of the first sense
   // The English glosses of each sense without tags, the first sense at 0.
   std::vector<std::vector<std::u32string>> Senses;
+  std::string SourceLanguage;  // a loanword's language as its first note names it ("fre")
 };
 
 // Nothing when the line is not an entry.

@@ -39,13 +39,18 @@ std::vector<std::u32string> IndexFileLines(const ImportedDictionary& dictionary)
 void WriteImportedDictionary(ImportedDictionary& dictionary, const std::filesystem::path& path) {
   TextNumbering readings;
   TextNumbering clues;
+  KeptClues kept;
   int id = 0;
-  for (WordRecord& word : dictionary.Words) {
+  for (size_t k = 0; k < dictionary.Words.size(); ++k) {
+    WordRecord& word = dictionary.Words[k];
     word.ID = ++id;
     word.AN = readings.NumberOf(word.Yst);
     word.QN = clues.NumberOf(word.Qst);
+    if (k < dictionary.Clues.size() && !dictionary.Clues[k].empty()) {
+      kept[word.ID] = dictionary.Clues[k];
+    }
   }
-  WriteDictionary(path, dictionary.Words, IndexFileLines(dictionary));
+  WriteDictionary(path, dictionary.Words, IndexFileLines(dictionary), kept);
 }
 
 }  // namespace crossword

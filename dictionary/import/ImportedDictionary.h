@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dictionary/IndexFile.h"
+#include "dictionary/KeptClues.h"
 #include "dictionary/WordRecord.h"
 
 // A dictionary made from another word list, ready to be written as a dictionary file with
@@ -25,10 +26,12 @@ struct IndexItem {
 };
 
 struct ImportedDictionary {
-  std::u32string Title;                // the first comment line of the index file
-  std::vector<IndexItem> Categories;   // category k at k - 1
-  std::vector<IndexItem> Lists;        // list k at k - 1
-  std::vector<WordRecord> Words;       // in stored order; ID, QN and AN are given on writing
+  std::u32string Title;               // the first comment line of the index file
+  std::vector<IndexItem> Categories;  // category k at k - 1
+  std::vector<IndexItem> Lists;       // list k at k - 1
+  std::vector<WordRecord> Words;      // in stored order; ID, QN and AN are given on writing
+  // Every clue made for each word, at the word's place; empty when it has only its own.
+  std::vector<std::vector<StyledClue>> Clues;
   int FieldsMadeSafe = 0;              // characters MakeFieldSafe changed
   std::map<std::string, int> Skipped;  // entries left out, by reason
 };

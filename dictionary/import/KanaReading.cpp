@@ -40,6 +40,20 @@ bool IsKatakanaLetter(char32_t c) {
   return (c >= U'ァ' && c <= U'ヺ') || c == U'ー';
 }
 
+bool IsKatakanaWord(std::u32string_view reading) {
+  return !reading.empty() && std::all_of(reading.begin(), reading.end(), [](char32_t c) {
+    return IsKatakanaLetter(c) || c == U'・';
+  });
+}
+
+std::u32string Hiragana(std::u32string_view text) {
+  std::u32string hiragana(text);
+  for (char32_t& c : hiragana) {
+    if (c >= U'ァ' && c <= U'ヶ') c -= U'ァ' - U'ぁ';
+  }
+  return hiragana;
+}
+
 std::optional<std::u32string> AnswerFromReading(std::u32string_view reading) {
   std::u32string answer;
   for (char32_t c : reading) {

@@ -26,6 +26,10 @@ enum Column {
 constexpr size_t kColumnCount = 8;
 const std::u32string kHeader[kColumnCount] = {U"stage",        U"number", U"direction", U"reading",
                                               U"written form", U"clue",   U"ID",        U"length"};
+// A table may close with the other clues each word has in its dictionary, to choose from;
+// reading the table back ignores them.
+constexpr std::u32string_view kOtherCluesHeader = U"other clues";
+constexpr std::u32string_view kOtherCluesSeparator = U" ／ ";
 
 // A tab or a quote inside a field is kept by quoting the field, as spreadsheets do.
 std::u32string TableField(const std::u32string& text) {
@@ -129,10 +133,10 @@ std::optional<std::string> UnwritableLetter(const std::u32string& text, const st
 
 // What keeps a row from being applied to the set; nothing when it can be.
 std::optional<std::string> RowProblem(const Record& record, const PuzzleSetEdit& set,
-                                      ClueRow& row) {
+                                      size_t columns, ClueRow& row) {
   const auto& fields = record.Fields;
-  if (fields.size() != kColumnCount) {
-    return "expected " + std::to_string(kColumnCount) + " fields separated by tabs, found " +
+  if (fields.size() != columns) {
+    return "expected " + std::to_string(columns) + " fields separated by tabs, found " +
            std::to_string(fields.size());
   }
   const auto stage = ParseWholeNumber(fields[StageColumn]);
@@ -158,8 +162,12 @@ std::optional<std::string> RowProblem(const Record& record, const PuzzleSetEdit&
   return std::nullopt;
 }
 
-void CheckHeader(const std::filesystem::path& path, const std::vector<Record>& records) {
-  const std::vector<std::u32string> header(std::begin(kHeader), std::end(kHeader));
+// The table's number of columns, as its header names them.
+size_t CheckHeader(const std::filesystem::path& path, const std::vector<Record>& records) {
+  std::vector<std::u32string> header(std::begin(kHeader), std::end(kHeader));
+  if (!records.empty() && records.front().Fields.size() == kColumnCount + 1) {
+    header.emplace_back(kOtherCluesHeader);
+  }
   if (records.empty() || records.front().Fields != header) {
     std::string names;
     for (const auto& name : header) names += (names.empty() ? "" : ", ") + ToUtf8(name);
@@ -167,6 +175,7 @@ void CheckHeader(const std::filesystem::path& path, const std::vector<Record>& r
                     "the table must begin with the header row naming " + names +
                         ", separated by tabs, as wright clues writes it");
   }
+  return header.size();
 }
 
 }  // namespace
@@ -175,15 +184,43 @@ std::u32string_view DirectionName(const PuzzleHint& hint) {
   return hint.Slot.FlagHorV == FlagAcross ? U"ヨコ" : U"タテ";
 }
 
-std::string ClueTableText(const PuzzleSet& set) {
-  std::u32string text = TableRow({std::begin(kHeader), std::end(kHeader)});
+namespace {
+
+// The word's clues in its dictionary other than the one the question asks, or nothing when
+// the table shows none.
+std::optional<std::u32string> OtherCluesField(const PuzzleHint& hint, const KeptClues* clues) {
+  if (clues == nullptr) return std::nullopt;
+  std::u32string field;
+  const auto found = clues->find(hint.ID);
+  if (found == clues->end()) return field;
+  for (const StyledClue& clue : found->second) {
+    if (clue.Text == hint.Qst) continue;
+    if (!field.empty()) field += kOtherCluesSeparator;
+    field += clue.Text;
+  }
+  return field;
+}
+
+}  // namespace
+
+std::string ClueTableText(const PuzzleSet& set, const KeptClues* otherClues) {
+  std::vector<std::u32string> header(std::begin(kHeader), std::end(kHeader));
+  if (otherClues != nullptr) header.emplace_back(kOtherCluesHeader);
+  std::u32string text = TableRow(header);
   for (size_t k = 1; k <= set.Stages.size(); ++k) {
     const PuzzleStage& stage = set.Stages[k - 1];
     for (const auto* hints : {&stage.Across, &stage.Down}) {
       for (const PuzzleHint& hint : *hints) {
-        text += TableRow({DecimalText(static_cast<int>(k)), DecimalText(hint.Number),
-                          std::u32string(DirectionName(hint)), hint.Yst, hint.Ast, hint.Qst,
-                          DecimalText(hint.ID), DecimalText(hint.Slot.AnswerLen)});
+        std::vector<std::u32string> fields = {DecimalText(static_cast<int>(k)),
+                                              DecimalText(hint.Number),
+                                              std::u32string(DirectionName(hint)),
+                                              hint.Yst,
+                                              hint.Ast,
+                                              hint.Qst,
+                                              DecimalText(hint.ID),
+                                              DecimalText(hint.Slot.AnswerLen)};
+        if (auto others = OtherCluesField(hint, otherClues)) fields.push_back(std::move(*others));
+        text += TableRow(fields);
       }
     }
   }
@@ -192,12 +229,12 @@ std::string ClueTableText(const PuzzleSet& set) {
 
 ClueTable ReadClueTable(const std::filesystem::path& path, const PuzzleSetEdit& set) {
   std::vector<Record> records = RecordReader(ReadTableLines(path)).ReadAll(path);
-  CheckHeader(path, records);
+  const size_t columns = CheckHeader(path, records);
   ClueTable table;
   std::map<std::pair<int, int>, int> lineOfQuestion;
   for (size_t i = 1; i < records.size(); ++i) {
     ClueRow row;
-    auto problem = RowProblem(records[i], set, row);
+    auto problem = RowProblem(records[i], set, columns, row);
     if (!problem) {
       const auto [earlier, added] =
           lineOfQuestion.emplace(std::pair(row.Stage, row.Number), row.Line);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/KeptClues.h"
 #include "dictionary/WordRecord.h"
 #include "generator/engine/PuzzleSetEdit.h"
 
@@ -15,8 +16,10 @@ namespace crossword {
 // "ヨコ" for an across question, "タテ" for a down one.
 std::u32string_view DirectionName(const PuzzleHint& hint);
 
-// The table of every question of the set, stage by stage, across before down.
-std::string ClueTableText(const PuzzleSet& set);
+// The table of every question of the set, stage by stage, across before down; with
+// `otherClues` (the dictionary's, by word ID) a last column holds the other clues of each
+// question's word.
+std::string ClueTableText(const PuzzleSet& set, const KeptClues* otherClues = nullptr);
 
 // One row of a table read back: where it stood and what it asks.
 struct ClueRow {

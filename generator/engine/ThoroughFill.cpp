@@ -2,6 +2,7 @@
 #include <limits>
 #include <set>
 
+#include "dictionary/KeptClues.h"
 #include "generator/engine/Generator.h"
 
 namespace crossword {
@@ -23,11 +24,6 @@ constexpr double kLastCostWeight = 0.5;
 // grid, so that a long run is a complete search.
 long NextBound(long bound) {
   return bound + bound / 2;
-}
-
-bool HasLatinLetter(std::string_view text) {
-  return std::any_of(text.begin(), text.end(),
-                     [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
 }
 
 }  // namespace
@@ -85,23 +81,20 @@ void Generator::Blame(UnfilledGrid::Cause cause, int s) {
 // The costs up to which the first attempts take words: the lowest few that leave out some
 // words and still leave every slot enough to choose from.
 std::vector<int> Generator::WantedCosts(const std::map<std::u32string, ReadingPool>& readings) {
-  std::set<int> tiers;
-  for (const auto& [pattern, pool] : readings) {
-    for (int cost : pool.costs) tiers.insert(cost / kCostsPerTier);
-  }
-  std::vector<int> costs;
-  for (auto tier = tiers.begin(); tier != tiers.end() && std::next(tier) != tiers.end() &&
-                                  static_cast<int>(costs.size()) < kWantedPhases;
-       ++tier) {
-    const int most = *tier * kCostsPerTier + kCostsPerTier - 1;
+  std::set<int> costs;
+  for (const auto& [pattern, pool] : readings) costs.insert(pool.costs.begin(), pool.costs.end());
+  std::vector<int> wanted;
+  for (auto cost = costs.begin(); cost != costs.end() && std::next(cost) != costs.end() &&
+                                  static_cast<int>(wanted.size()) < kWantedPhases;
+       ++cost) {
     const bool enough = std::all_of(readings.begin(), readings.end(), [&](const auto& entry) {
       const std::vector<int>& poolCosts = entry.second.costs;
-      return std::upper_bound(poolCosts.begin(), poolCosts.end(), most) - poolCosts.begin() >=
+      return std::upper_bound(poolCosts.begin(), poolCosts.end(), *cost) - poolCosts.begin() >=
              kFewestWanted;
     });
-    if (enough) costs.push_back(most);
+    if (enough) wanted.push_back(*cost);
   }
-  return costs;
+  return wanted;
 }
 
 // One attempt with the candidates that cost at most `most`; a fill found is placed.
@@ -225,7 +218,7 @@ const ReadingGroups& Generator::ReadingGroupsOf(int s) {
   for (const int k : Candidate) {
     const auto [CN, BN] = DicDb->ClassOf(length, k);
     const int cost = kCostsPerTier * preference_.Tier(CN, BN) +
-                     (HasLatinLetter(DicDb->ClueText(length, k)) ? 1 : 0);
+                     (IsJapaneseClue(DicDb->ClueText(length, k)) ? 0 : 1);
     const std::u32string_view reading = DicDb->Reading(length, k);
     const auto [group, fresh] =
         groups.byReading.try_emplace(reading, static_cast<int>(records.size()));

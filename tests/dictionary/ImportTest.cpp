@@ -6,6 +6,8 @@
 #include "dictionary/Dictionary.h"
 #include "dictionary/DictionaryCheck.h"
 #include "dictionary/import/EdictImport.h"
+#include "dictionary/import/JapaneseClues.h"
+#include "dictionary/import/KanaReading.h"
 #include "dictionary/import/WordListFile.h"
 #include "dictionary/import/WordNetImport.h"
 #include "tests/support/TempFolder.h"
@@ -157,6 +159,221 @@ TEST_F(EdictImport, NamesTheLineThatIsNotEucJp) {
     EXPECT_EQ(error.LineNumber(), 2);
   }
 }
+
+// Each case a word, the entries around it and the clue of one style it should get, or none
+// where a fairness rule forbids every clue of that style.
+struct ClueCase {
+  const char* Name;
+  std::vector<const char*> Lines;  // EDICT lines; the first is the word asked
+  ClueStyle Style;
+  const char* Expected;  // nullptr: no clue of that style
+};
+
+const ClueCase kClueCases[] = {
+    {"compounds that hold the word",
+     {"運動 [うんどう] /(n) exercise/(P)/", "運動会 [うんどうかい] /(n) sports day/(P)/",
+      "運動神経 [うんどうしんけい] /(n) reflexes/(P)/", "会 [かい] /(n) meeting/",
+      "神経 [しんけい] /(n) nerve/(P)/"},
+     ClueStyle::Blank,
+     "「＿＿会」「＿＿神経」"},
+    {"everyday compounds before one of a field, near duplicates left out",
+     {"運動 [うんどう] /(n) exercise/(P)/", "運動学 [うんどうがく] /(n) (physics) kinematics/",
+      "運動会 [うんどうかい] /(n) sports day/(P)/", "運動会場 [うんどうかいじょう] /(n) venue/(P)/",
+      "運動神経 [うんどうしんけい] /(n) reflexes/(P)/", "会 [かい] /(n) meeting/",
+      "学 [がく] /(n) learning/", "会場 [かいじょう] /(n) venue/(P)/",
+      "神経 [しんけい] /(n) nerve/(P)/"},
+     ClueStyle::Blank,
+     "「＿＿会」「＿＿神経」"},
+    {"a sound change at the blank",
+     {"会社 [かいしゃ] /(n) company/(P)/", "株式会社 [かぶしきがいしゃ] /(n) corporation/(P)/",
+      "会社員 [かいしゃいん] /(n) office worker/(P)/", "株式 [かぶしき] /(n) stock/(P)/",
+      "員 [いん] /(n) member/"},
+     ClueStyle::Blank,
+     nullptr},
+    {"a part of a longer word",
+     {"運 [うん] /(n) luck/(P)/", "運動 [うんどう] /(n) exercise/(P)/",
+      "運動会 [うんどうかい] /(n) sports day/(P)/", "運動場 [うんどうじょう] /(n) playground/(P)/",
+      "動 [どう] /(n) motion/", "会 [かい] /(n) meeting/", "場 [じょう] /(n) place/"},
+     ClueStyle::Blank,
+     nullptr},
+    {"a word that straddles the blank's edge",
+     {"日本 [にほん] /(n) Japan/(P)/", "西日本 [にしにほん] /(n) western Japan/(P)/",
+      "日本語 [にほんご] /(n) Japanese/(P)/", "日本酒 [にほんしゅ] /(n) sake/(P)/",
+      "西 [にし] /(n) west/(P)/", "西日 [にしび] /(n) afternoon sun/", "語 [ご] /(n) word/",
+      "酒 [しゅ] /(n) alcohol/"},
+     ClueStyle::Blank,
+     "「＿＿語」「＿＿酒」"},
+    {"a katakana part its compound's gloss shows",
+     {"パン /(n) bread/(P)/", "食パン [しょくぱん] /(n) bread/(P)/",
+      "ジャムパン屋 [じゃむぱんや] /(n) jam bread shop/(P)/", "食 [しょく] /(n) food/",
+      "ジャム /(n) jam/", "屋 [や] /(n) shop/"},
+     ClueStyle::Blank,
+     "「食＿＿」「ジャム＿＿屋」"},
+    {"a katakana part glued to more katakana its gloss does not show",
+     {"フランク /(adj-na) frank/(P)/", "フランクフルト市 [ふらんくふるとし] /(n) Frankfurt/(P)/",
+      "フランク王国 [ふらんくおうこく] /(n) kingdom of the Franks/(P)/", "市 [し] /(n) city/",
+      "王国 [おうこく] /(n) kingdom/(P)/"},
+     ClueStyle::Blank,
+     nullptr},
+    {"more than two other answers fit both blanks",
+     {"運動 [うんどう] /(n) exercise/(P)/", "運動会 [うんどうかい] /(n) sports day/(P)/",
+      "運動場 [うんどうじょう] /(n) playground/(P)/", "会 [かい] /(n) meeting/",
+      "場 [じょう] /(n) place/", "競技 [きょうぎ] /(n) game/", "競技会 [きょうぎかい] /(n) meet/",
+      "競技場 [きょうぎじょう] /(n) stadium/", "演奏 [えんそう] /(n) performance/",
+      "演奏会 [えんそうかい] /(n) concert/", "演奏場 [えんそうじょう] /(n) hall/",
+      "球技 [きゅうぎ] /(n) ball game/", "球技会 [きゅうぎかい] /(n) ball games/",
+      "球技場 [きゅうぎじょう] /(n) ballpark/"},
+     ClueStyle::Blank,
+     nullptr},
+    {"a kanji beyond those for general use and names",
+     {"運動 [うんどう] /(n) exercise/(P)/", "運動会 [うんどうかい] /(n) sports day/(P)/",
+      "運動鬱 [うんどううつ] /(n) exercise gloom/(P)/", "会 [かい] /(n) meeting/",
+      "鬱 [うつ] /(n) gloom/"},
+     ClueStyle::Blank,
+     nullptr},
+    {"a vulgar compound",
+     {"運動 [うんどう] /(n) exercise/(P)/", "運動会 [うんどうかい] /(n) sports day/(P)/",
+      "運動場 [うんどうじょう] /(vulg) (n) playground/(P)/", "会 [かい] /(n) meeting/",
+      "場 [じょう] /(n) place/"},
+     ClueStyle::Blank,
+     nullptr},
+    {"a phrase that holds the word, its inflected kanji read by KANJIDIC",
+     {"塵 [ちり] /(n) dust/(P)/",
+      "塵も積もれば山となる [ちりもつもればやまとなる] /(exp) (proverb) many a little makes a "
+      "mickle/",
+      "山 [やま] /(n) mountain/(P)/"},
+     ClueStyle::Phrase,
+     "「＿＿も積もれば山となる」"},
+    {"a phrase that shows the answer elsewhere",
+     {"上 [うえ] /(n) above/(P)/",
+      "上には上がある [うえにはうえがある] /(exp) (id) there is "
+      "always someone better/",
+      "有る [ある] /(v5r-i) to be/"},
+     ClueStyle::Phrase,
+     nullptr},
+    {"kana beside the blank that belong to a word",
+     {"信 [しん] /(n) faith/", "信じ込む [しんじこむ] /(exp) to believe firmly/(P)/",
+      "込む [こむ] /(v5m) to be crowded/(P)/"},
+     ClueStyle::Phrase,
+     nullptr},
+    {"a gloss that holds a rude word only inside another word",
+     {"運動 [うんどう] /(n) exercise/scrape/(P)/", "運動会 [うんどうかい] /(n) sports day/(P)/",
+      "運動神経 [うんどうしんけい] /(n) reflexes/(P)/", "会 [かい] /(n) meeting/",
+      "神経 [しんけい] /(n) nerve/(P)/"},
+     ClueStyle::Blank,
+     "「＿＿会」「＿＿神経」"},
+    {"an answer marked derogatory gets no Japanese clue",
+     {"運動 [うんどう] /(derog) (n) exercise/(P)/", "運動会 [うんどうかい] /(n) sports day/(P)/",
+      "運動神経 [うんどうしんけい] /(n) reflexes/(P)/", "会 [かい] /(n) meeting/",
+      "神経 [しんけい] /(n) nerve/(P)/"},
+     ClueStyle::Blank,
+     nullptr},
+    {"an antonym",
+     {"入口 [いりぐち] /(n) entrance/(P)/", "出口 [でぐち] /(n) exit/(P)/"},
+     ClueStyle::Antonym,
+     "⇔出口"},
+    {"the other of two readings",
+     {"白髪 [はくはつ] /(n) white hair/(P)/", "白髪 [しらが] /(n) white hair/(P)/",
+      "白髪 [しらかみ] /(ok) (n) white hair/"},
+     ClueStyle::OtherReading,
+     "\"シラガ\"とも読む"},
+    {"one of three readings",
+     {"入口 [いりぐち] /(n) entrance/(P)/", "入口 [いりくち] /(n) entrance/",
+      "入口 [はいりぐち] /(n) entrance/(P)/"},
+     ClueStyle::OtherReading,
+     nullptr},
+    {"a one-kanji word by its kanji's kun reading",
+     {"比 [ひ] /(n) ratio/(P)/"},
+     ClueStyle::KanjiReading,
+     "\"くらべる\"の字の音読み"},
+    {"a kun reading another kanji for general use shares",
+     {"頃 [けい] /(n) a while/"},
+     ClueStyle::KanjiReading,
+     nullptr},
+    {"a loanword with its language and Japanese meaning",
+     {"カフェ /(n) cafe (fre:)/coffeehouse/(P)/", "喫茶店 [きっさてん] /(n) cafe/coffeehouse/(P)/"},
+     ClueStyle::Loanword,
+     "フランス語で\"喫茶店\""},
+    {"a synonym, its comma written full-width",
+     {"マフラー /(n) muffler/scarf/(P)/", "襟,巻 [えりまき] /(n) muffler/scarf/(P)/"},
+     ClueStyle::Synonym,
+     "襟，巻"},
+    {"a synonym that is another spelling of the answer",
+     {"こんにちわ /(int) hello/good day/(P)/", "こんにちは /(int) hello/good day/(P)/"},
+     ClueStyle::Synonym,
+     nullptr},
+    {"a first gloss too many words share",
+     {"矢 [や] /(n) thing/arrow/(P)/", "石 [いし] /(n) thing/stone/(P)/",
+      "物 [もの] /(n) thing/object/(P)/", "事 [こと] /(n) thing/matter/(P)/",
+      "品 [しな] /(n) thing/article/(P)/", "件 [けん] /(n) thing/matter/(P)/",
+      "者 [もの] /(n) thing/person/(P)/"},
+     ClueStyle::Synonym,
+     nullptr},
+};
+
+class JapaneseClues : public ::testing::TestWithParam<ClueCase> {
+ protected:
+  JapaneseClues() {
+    std::string kanjidic = EucJp(
+        "# KANJIDIC\n比 4866 U6bd4 B81 G5 S4 ヒ くら.べる T1 い {compare}\n"
+        "頃 3021 U9803 B1 G8 S11 ケイ キョウ ころ T1 ごろ {time}\n"
+        "積 3021 U7a4d B1 G4 S16 セキ つ.む つ.もる {pile}\n");
+    kanjidic += EucJp(
+        "殺 3021 U6bba B1 G4 S10 サツ ころ.す {kill}\n"
+        "転 3021 U8ee2 B1 G3 S11 テン ころ.がる ころ {roll}\n");
+    for (char32_t kanji :
+         std::u32string(U"運動会神経学場社株式員西日本語酒店飲料市王国競技演奏球塵山上有信込入口出"
+                        U"白髪喫茶襟巻矢石物事品件者音字読食屋")) {
+      kanjidic += EucJp(ToUtf8(kanji) + " 3021 U4e9c B1 G3 S7\n");
+    }
+    sources_ = CommonnessSources(folder_.Write("kanjidic", kanjidic), Vocabulary());
+  }
+
+  std::filesystem::path Vocabulary() {
+    std::filesystem::create_directory(folder_ / "ipadic");
+    for (const char* name :
+         {"Noun.csv", "Noun.adjv.csv", "Noun.verbal.csv", "Noun.adverbal.csv", "Verb.csv",
+          "Adj.csv", "Adverb.csv", "Adnominal.csv", "Conjunction.csv", "Interjection.csv"}) {
+      folder_.Write(std::string("ipadic/") + name, "");
+    }
+    return folder_ / "ipadic";
+  }
+
+  TempFolder folder_;
+  CommonnessSources sources_;
+};
+
+TEST_P(JapaneseClues, FairCluesOnly) {
+  const ClueCase& test = GetParam();
+  std::vector<EdictEntry> entries;
+  for (const char* line : test.Lines) {
+    auto entry = ParseEdictLine(FromUtf8(line));
+    ASSERT_TRUE(entry) << line;
+    entries.push_back(std::move(*entry));
+  }
+  const JapaneseClueMaker maker(entries, sources_);
+  const auto clues = maker.CluesFor(entries.front(), *AnswerFromReading(entries.front().Reading));
+  std::optional<std::u32string> clue;
+  std::string made;  // every clue made, to tell what went wrong
+  for (const StyledClue& styled : clues) {
+    if (styled.Style == test.Style) clue = styled.Text;
+    made += ToUtf8(styled.Text) + " ";
+  }
+  SCOPED_TRACE("clues made: " + made);
+  if (test.Expected == nullptr) {
+    EXPECT_FALSE(clue) << ToUtf8(clue.value_or(U""));
+  } else {
+    EXPECT_EQ(ToUtf8(clue.value_or(U"(none)")), test.Expected);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, JapaneseClues, ::testing::ValuesIn(kClueCases),
+                         [](const auto& info) {
+                           std::string name = info.param.Name;
+                           for (char& c : name)
+                             c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                           return name;
+                         });
 
 // A WordNet folder with a few synsets; data lines start at the byte offset they name.
 class WordNetImport : public ::testing::Test {

@@ -141,5 +141,32 @@ TEST(ThoroughFillPreference, WantedRecordsAndNoRepeatsAcrossTheSet) {
   }
 }
 
+// Words with a clue in Japanese are tried first: of the 27 words of three letters only the
+// six orders of アイウ have one, and they fill the square without a word twice. The search
+// keeps the crossings' order of preference too, so a seed may still take another word.
+TEST(ThoroughFillOrder, WordsWithJapaneseCluesFirst) {
+  const std::set<std::u32string> japanese = {U"アイウ", U"アウイ", U"イアウ",
+                                             U"イウア", U"ウアイ", U"ウイア"};
+  std::vector<WordRecord> words = EveryShortWord();
+  for (WordRecord& word : words) {
+    if (!japanese.contains(word.Yst)) word.Qst = U"clue " + word.Yst;
+  }
+  int placed = 0;
+  int withJapaneseClue = 0;
+  for (int seed = 1; seed <= 8; ++seed) {
+    GeneratorSetup setup;
+    setup.WriteWords(words);
+    setup.WriteGrids({{"...", "...", "..."}});
+    setup.Load();
+    setup.generator.Rnd.Reseed(seed);
+    ASSERT_EQ(setup.generator.FillStageThorough(), FillResult::Filled);
+    for (const GeneratorSlot& slot : setup.generator.CrossWord) {
+      ++placed;
+      withJapaneseClue += japanese.contains(slot.Word.Yst) ? 1 : 0;
+    }
+  }
+  EXPECT_GE(withJapaneseClue * 4, placed * 3) << withJapaneseClue << " of " << placed;
+}
+
 }  // namespace
 }  // namespace crossword

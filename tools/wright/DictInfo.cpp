@@ -3,10 +3,12 @@
 #include <iomanip>
 #include <map>
 #include <set>
+#include <sstream>
 
 #include "common/FileNames.h"
 #include "common/TextCodec.h"
 #include "dictionary/Dictionary.h"
+#include "dictionary/KeptClues.h"
 #include "dictionary/QuestionSelection.h"
 
 namespace crossword::wright {
@@ -180,6 +182,38 @@ void PrintSamples(const WordCensus& census, std::ostream& out) {
   }
 }
 
+std::string Share(long long part, long long whole) {
+  std::ostringstream text;
+  text << std::fixed << std::setprecision(1) << (whole == 0 ? 0.0 : 100.0 * part / whole) << " %";
+  return text.str();
+}
+
+// Of all words, the share with a clue of each style; a word without kept clues has only its
+// own, which counts as its gloss.
+void PrintClueStyles(const Dictionary& dictionary, std::ostream& out) {
+  const KeptClues kept = ReadKeptClues(dictionary.Path());
+  if (kept.empty()) return;
+  long long words = 0;
+  for (int count : CountDicWords(dictionary)) words += count;
+  std::map<ClueStyle, long long> byStyle;
+  long long japanese = 0;
+  for (const auto& [id, clues] : kept) {
+    std::set<ClueStyle> styles;
+    for (const StyledClue& clue : clues) styles.insert(clue.Style);
+    for (ClueStyle style : styles) ++byStyle[style];
+    if (*styles.begin() != ClueStyle::English) ++japanese;
+  }
+  byStyle[ClueStyle::English] += words - static_cast<long long>(kept.size());
+  out << "Words with a clue of each style (of " << Thousands(words) << "):\n";
+  for (int style = 1; style <= ClueStyleCount; ++style) {
+    const long long count = byStyle[static_cast<ClueStyle>(style)];
+    out << "  " << Padded(ToUtf8(ClueStyleName(static_cast<ClueStyle>(style))), 30) << std::setw(9)
+        << Thousands(count) << std::setw(9) << Share(count, words) << '\n';
+  }
+  out << "  " << Padded("日本語の手がかりがある言葉", 30) << std::setw(9) << Thousands(japanese)
+      << std::setw(9) << Share(japanese, words) << '\n';
+}
+
 }  // namespace
 
 void PrintDictionaryInfo(const std::filesystem::path& path, std::ostream& out) {
@@ -191,6 +225,7 @@ void PrintDictionaryInfo(const std::filesystem::path& path, std::ostream& out) {
   PrintLengths(dictionary, out);
   const WordCensus census = TakeCensus(dictionary);
   PrintIndex(dictionary, census, out);
+  PrintClueStyles(dictionary, out);
   PrintSamples(census, out);
 }
 

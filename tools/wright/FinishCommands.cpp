@@ -18,6 +18,7 @@ struct CluesOptions {
   std::string apply;
   std::string out;
   std::string learn;
+  std::string dictionary;
 };
 
 struct SwapOptions {
@@ -38,7 +39,12 @@ std::string Counted(int count, const std::string& noun) {
 
 void ExportClues(const CluesOptions& options) {
   const PuzzleSetEdit set(options.path);
-  CreateFileWith(options.out, ClueTableText(set.Set()));
+  if (options.dictionary.empty()) {
+    CreateFileWith(options.out, ClueTableText(set.Set()));
+  } else {
+    const KeptClues others = ReadKeptClues(options.dictionary);
+    CreateFileWith(options.out, ClueTableText(set.Set(), &others));
+  }
   std::cout << "Wrote " << options.out << ": edit the clues and written forms, then wright clues "
             << options.path << " --apply " << options.out << '\n';
 }
@@ -150,7 +156,9 @@ void AddCluesCommand(CLI::App& app) {
       "Rewrite the clues of a puzzle set (.pzs) in a spreadsheet.\n"
       "  wright clues SET.pzs --out CLUES.tsv\n"
       "writes one row per question: stage, number, direction (ヨコ/タテ), reading, written\n"
-      "form, clue, the word's dictionary ID and length (UTF-8, tab-separated, a header row).\n"
+      "form, clue, the word's dictionary ID and length (UTF-8, tab-separated, a header row);\n"
+      "with --dictionary DIC.lxd (the set's dictionary) a last column holds the other clues\n"
+      "its word has there, separated by ' ／ ', to copy into the clue column.\n"
       "Change the clues and written forms; the other columns say which question a row is.\n"
       "  wright clues SET.pzs --apply CLUES.tsv [--out NEW.pzs] [--learn DIC.lxd]\n"
       "writes them into the set, replacing it in one step (or writing NEW.pzs). A row whose\n"
@@ -167,7 +175,16 @@ void AddCluesCommand(CLI::App& app) {
                     "(default: the set itself)");
   clues->add_option("--learn", options->learn, "With --apply: the dictionary (.lxd) to teach")
       ->check(CLI::ExistingFile);
+  clues
+      ->add_option("--dictionary", options->dictionary,
+                   "Without --apply: the dictionary (.lxd) whose other clues the table shows")
+      ->check(CLI::ExistingFile);
   clues->callback([options] {
+    if (!options->apply.empty() && !options->dictionary.empty()) {
+      throw std::runtime_error(
+          "--dictionary names the other clues of a table to write: give "
+          "it with --out, not with --apply");
+    }
     if (!options->apply.empty()) return ApplyClues(*options);
     if (!options->learn.empty())
       throw std::runtime_error(
