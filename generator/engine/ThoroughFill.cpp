@@ -9,11 +9,12 @@ namespace crossword {
 
 namespace {
 
-constexpr long kFirstBound = 500;          // candidates the first attempt may try
-constexpr long kPhaseBound = 500;          // candidates an attempt on the wanted words may try
-constexpr int kWantedPhases = 3;           // attempts on the wanted words before all are allowed
-constexpr int kFewestWanted = 20;          // wanted words a slot needs for an attempt on them
-constexpr double kSecondsPer81Cells = 10;  // a search gives up after this, for a 9 x 9 grid
+constexpr long kFirstBound = 500;  // candidates the first attempt may try
+constexpr long kPhaseBound = 500;  // candidates an attempt on the wanted words may try
+constexpr int kWantedPhases = 3;   // attempts on the wanted words before all are allowed
+constexpr int kFewestWanted = 20;  // wanted words a slot needs for an attempt on them
+constexpr int kRepeatCost = 3;  // for each earlier stage holding a reading
+constexpr double kSecondsPer81Cells = 10;       // a search gives up after this, for a 9 x 9 grid
 constexpr int kEveryCost = std::numeric_limits<int>::max();
 // The weight of a candidate's cost in the order the search tries them: in the attempts on
 // the wanted words, and in the last ones, which must above all find a fill.
@@ -176,7 +177,7 @@ ReadingPool Generator::MakeReadingPool(int s) {
   for (int g = 0; g < n; ++g) costs[g] = groups.groups[g].cost;
   for (const auto& [reading, stages] : answersUsed_) {
     const auto found = groups.byReading.find(reading);
-    if (found != groups.byReading.end()) costs[found->second] += kCostsPerTier * stages;
+    if (found != groups.byReading.end()) costs[found->second] += kRepeatCost * stages;
   }
   std::vector<int> shuffled(n);
   for (int g = 0; g < n; ++g) shuffled[g] = g;
