@@ -19,7 +19,7 @@ constexpr int kEveryCost = std::numeric_limits<int>::max();
 // The weight of a candidate's cost in the order the search tries them: in the attempts on
 // the wanted words, and in the last ones, which must above all find a fill.
 constexpr double kWantedCostWeight = 1.5;
-constexpr double kLastCostWeight = 0.5;
+constexpr double kLastCostWeight = 0.25;
 
 // Each attempt may try half as many again as the one before: the bound soon outgrows any
 // grid, so that a long run is a complete search.
