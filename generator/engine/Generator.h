@@ -130,7 +130,6 @@ class Generator : public PuzzleSetFiles,
   // Per slot, from Slot(1): the admitted words its embedded letters leave it.
   std::vector<int> CountSlotCandidates();
   // Why FillStageThorough gave NoFill, or Failed when its time was up.
-  const UnfilledGrid& Unfilled() const { return unfilled_; }
   std::string NoFillReason() const { return DescribeUnfilled(unfilled_); }
 
   // --- Candidate queries ---

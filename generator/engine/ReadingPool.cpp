@@ -7,14 +7,9 @@ namespace crossword {
 CandidatePool ReadingPool::Within(int most) const {
   const int count =
       static_cast<int>(std::upper_bound(costs.begin(), costs.end(), most) - costs.begin());
-  std::vector<int> words(count);
   std::vector<float> searchCosts(count);
-  for (int i = 0; i < count; ++i) {
-    words[i] = i;
-    searchCosts[i] = static_cast<float>(costs[i]) / kCostsPerTier;
-  }
-  return CandidatePool(length, std::move(words), letters.substr(0, count * length),
-                       std::move(searchCosts));
+  for (int i = 0; i < count; ++i) searchCosts[i] = static_cast<float>(costs[i]) / kCostsPerTier;
+  return CandidatePool(length, letters.substr(0, count * length), std::move(searchCosts));
 }
 
 }  // namespace crossword

@@ -36,7 +36,8 @@ struct ReadingPool {
   std::u32string letters;                        // candidate i's reading at i * length
 
   int Size() const { return static_cast<int>(costs.size()); }
-  // The search's pool of the candidates that cost at most `most`.
+  // The search's pool of the candidates that cost at most `most`: candidate i is this
+  // pool's candidate i.
   CandidatePool Within(int most) const;
 };
 

@@ -9,12 +9,12 @@ namespace crossword {
 
 namespace {
 
-constexpr long kFirstBound = 500;  // candidates the first attempt may try
-constexpr long kPhaseBound = 500;  // candidates an attempt on the wanted words may try
-constexpr int kWantedPhases = 3;   // attempts on the wanted words before all are allowed
-constexpr int kFewestWanted = 20;  // wanted words a slot needs for an attempt on them
-constexpr int kRepeatCost = 3;  // for each earlier stage holding a reading
-constexpr double kSecondsPer81Cells = 10;       // a search gives up after this, for a 9 x 9 grid
+constexpr long kFirstBound = 500;          // candidates the first attempt may try
+constexpr long kPhaseBound = 500;          // candidates an attempt on the wanted words may try
+constexpr int kWantedPhases = 3;           // attempts on the wanted words before all are allowed
+constexpr int kFewestWanted = 20;          // wanted words a slot needs for an attempt on them
+constexpr int kRepeatCost = 3;             // for each earlier stage holding a reading
+constexpr double kSecondsPer81Cells = 10;  // a search gives up after this, for a 9 x 9 grid
 constexpr int kEveryCost = std::numeric_limits<int>::max();
 // The weight of a candidate's cost in the order the search tries them: in the attempts on
 // the wanted words, and in the last ones, which must above all find a fill.
@@ -102,14 +102,14 @@ std::vector<int> Generator::WantedCosts(const std::map<std::u32string, ReadingPo
 ThoroughSearch::Result Generator::SearchThorough(
     const std::map<std::u32string, ReadingPool>& readings, int most, long bound, int restart) {
   std::map<std::u32string, CandidatePool> pools;
-  const std::vector<SearchSlot> slots = MakeSearchSlots(readings, most, pools);
+  std::vector<SearchSlot> slots = MakeSearchSlots(readings, most, pools);
   std::vector<WordRecord> placed(slots.size());
   WordRecord candidate, allowed;
   ThoroughSearch::Rules rules;
   // The most wanted record of the reading that the placed words allow.
   rules.excludedBy = [&](int s, int i, const std::vector<int>& chosen, std::vector<int>& blockers) {
     const ReadingPool& pool = readings.at(Slot(s + 1).Pattern);
-    for (const int k : *pool.records[slots[s].pool->Word(i)]) {
+    for (const int k : *pool.records[i]) {
       DicDb->ReadRecord(pool.length, k, candidate);
       const size_t blamed = blockers.size();
       for (size_t t = 0; t < chosen.size(); ++t) {
@@ -129,7 +129,7 @@ ThoroughSearch::Result Generator::SearchThorough(
     LetEventsRun();
     return thoroughClock_.Seconds() > thoroughSecondsMax_;
   };
-  ThoroughSearch search(slots, Rnd, std::move(rules));
+  ThoroughSearch search(std::move(slots), Rnd, std::move(rules));
   const ThoroughSearch::Result result =
       search.Run(bound, restart > 0, most == kEveryCost ? kLastCostWeight : kWantedCostWeight);
   if (result == ThoroughSearch::Result::Filled) PlaceSearchResult(placed);

@@ -47,10 +47,8 @@ int NextSet(const WordBits& bits, int from, int end) {
 
 // Letters are looked up in a table over the pool's range of letters, not hashed: a pool
 // of a long run holds tens of thousands of words.
-CandidatePool::CandidatePool(int length, std::vector<int> words, std::u32string letters,
-                             std::vector<float> costs)
+CandidatePool::CandidatePool(int length, std::u32string letters, std::vector<float> costs)
     : length_(length),
-      words_(std::move(words)),
       letters_(std::move(letters)),
       costs_(std::move(costs)),
       letterSets_(letters_.size()),
@@ -65,7 +63,7 @@ CandidatePool::CandidatePool(int length, std::vector<int> words, std::u32string 
 // Gives each letter at `position` a bit set, in letter order, and marks its candidates
 // there; `setOf` is all -1 before and after.
 void CandidatePool::IndexPosition(int position, std::vector<int>& setOf, char32_t first) {
-  const size_t bitWords = (words_.size() + 63) / 64;
+  const size_t bitWords = (costs_.size() + 63) / 64;
   std::vector<char32_t> seen;
   for (int i = 0; i < Size(); ++i) {
     int& set = setOf[Letter(i, position) - first];

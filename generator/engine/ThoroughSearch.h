@@ -26,20 +26,17 @@ class CandidatePool {
     const std::uint64_t* bits;
   };
 
-  // `letters` holds candidate i's letters at i * length; `costs` is empty when all cost
-  // the same, else one per candidate.
-  CandidatePool(int length, std::vector<int> words, std::u32string letters,
-                std::vector<float> costs = {});
+  // `letters` holds candidate i's letters at i * length, `costs` its cost at i.
+  CandidatePool(int length, std::u32string letters, std::vector<float> costs);
   // The bit sets point into the pool's own storage, which a move keeps.
   CandidatePool(CandidatePool&&) = default;
   CandidatePool(const CandidatePool&) = delete;
   CandidatePool& operator=(const CandidatePool&) = delete;
 
   int Length() const { return length_; }
-  int Size() const { return static_cast<int>(words_.size()); }
-  int Word(int i) const { return words_[i]; }
+  int Size() const { return static_cast<int>(costs_.size()); }
   char32_t Letter(int i, int position) const { return letters_[i * length_ + position]; }
-  float Cost(int i) const { return costs_.empty() ? 0 : costs_[i]; }
+  float Cost(int i) const { return costs_[i]; }
   // The candidates with `letter` at `position` (from 0); nullptr when there are none.
   const std::uint64_t* WithLetter(int position, char32_t letter) const;
   // Every letter at `position` with its candidates, in letter order: its letter sets.
@@ -53,7 +50,6 @@ class CandidatePool {
   void IndexPosition(int position, std::vector<int>& setOf, char32_t first);
 
   int length_;
-  std::vector<int> words_;
   std::u32string letters_;
   std::vector<float> costs_;
   std::vector<int> letterSets_;  // LetterSet(i, position) at i * length + position
