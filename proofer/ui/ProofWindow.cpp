@@ -114,6 +114,7 @@ ProofWindow::ProofWindow(const std::string& programFolder, MessagePresenter* pre
 
   ConnectControls();
   MakeShortcuts();
+  SetTabOrder();
   ShowSession();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
@@ -276,6 +277,18 @@ void ProofWindow::ConnectControls() {
                       AnswerOk});
   });
   connect(lblEnd, &ClickLabel::clicked, this, &QWidget::close);
+}
+
+// Reading order: the stage, its grid and clues, the clue's fields, its replacements, then
+// the commands.
+void ProofWindow::SetTabOrder() {
+  const std::initializer_list<QWidget*> order = {
+      cboStage,   picGrid,    chkAnswers, lstAcross, lstDown,       cboClue, txtWritten,
+      cmdSetClue, lstReplace, cmdReplace, cmdOpen,   cmdDictionary, cmdUndo, cmdRedo,
+      cmdSave,    cmdSaveAs,  chkLearn,   cmdPrint,  cmdHtml,       cmdIpuz};
+  for (auto widget = order.begin(); widget + 1 != order.end(); ++widget) {
+    setTabOrder(*widget, *(widget + 1));
+  }
 }
 
 void ProofWindow::MakeShortcuts() {
@@ -571,30 +584,28 @@ void ProofWindow::PrintSet() {
 }
 
 void ProofWindow::ExportHtml() {
-  if (!session_) return;
-  std::filesystem::path initial = session_->Path();
-  const auto chosen = dialogs_->Save(
-      QString::fromStdString(initial.replace_extension(".html").string()), kHtmlFilter);
-  if (!chosen) return;
-  try {
-    CreateFileWith(
-        PathOf(*chosen),
-        PuzzleSetToHtml(session_->Set(), BaseName(session_->Path().filename().string())));
-  } catch (const std::exception& problem) {
-    ShowProblem(problem);
-  }
+  const std::string title = session_ ? BaseName(session_->Path().filename().string()) : "";
+  ExportTo(".html", kHtmlFilter, [&](const std::filesystem::path& path) {
+    CreateFileWith(path, PuzzleSetToHtml(session_->Set(), title));
+  });
 }
 
 // One file a stage, "<name>-<stage>.ipuz", in the folder of the name chosen.
 void ProofWindow::ExportIpuzFiles() {
+  ExportTo(".ipuz", kIpuzFilter, [&](const std::filesystem::path& path) {
+    ExportIpuz(session_->Set(), BaseName(path.filename().string()), path.parent_path());
+  });
+}
+
+void ProofWindow::ExportTo(const std::string& extension, const QString& filter,
+                           const std::function<void(const std::filesystem::path&)>& write) {
   if (!session_) return;
   std::filesystem::path initial = session_->Path();
-  const auto chosen = dialogs_->Save(
-      QString::fromStdString(initial.replace_extension(".ipuz").string()), kIpuzFilter);
+  const auto chosen =
+      dialogs_->Save(QString::fromStdString(initial.replace_extension(extension).string()), filter);
   if (!chosen) return;
-  const std::filesystem::path path = PathOf(*chosen);
   try {
-    ExportIpuz(session_->Set(), BaseName(path.filename().string()), path.parent_path());
+    write(PathOf(*chosen));
   } catch (const std::exception& problem) {
     ShowProblem(problem);
   }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -93,6 +94,7 @@ class ProofWindow : public QWidget {
   void MakeCornerLabels();
   void ConnectControls();
   void MakeShortcuts();
+  void SetTabOrder();
 
   void FindDictionary();
   void cmdDictionary_Click();
@@ -111,6 +113,9 @@ class ProofWindow : public QWidget {
   void PrintSet();
   void ExportHtml();
   void ExportIpuzFiles();
+  // Asks where a file of this extension goes and writes it there.
+  void ExportTo(const std::string& extension, const QString& filter,
+                const std::function<void(const std::filesystem::path&)>& write);
   void ShowProblem(const std::exception& problem, const std::string& note = "");
   QuestionPlace Place() const { return {stage_, question_}; }
 
