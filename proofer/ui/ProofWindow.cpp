@@ -293,13 +293,13 @@ void ProofWindow::SetTabOrder() {
 
 void ProofWindow::MakeShortcuts() {
   const std::pair<QKeySequence, std::function<void()>> keys[] = {
-      {QKeySequence::Undo, [this] { UndoChange(); }},
-      {QKeySequence::Redo, [this] { RedoChange(); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { UndoChange(); }},
       {QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { RedoChange(); }},
-      {QKeySequence::Save, [this] { SaveSet(); }},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { RedoChange(); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_S), [this] { SaveSet(); }},
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { SaveSetAs(); }},
-      {QKeySequence::Open, [this] { cmdOpen_Click(); }},
-      {QKeySequence::Print, [this] { PrintSet(); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_O), [this] { cmdOpen_Click(); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_P), [this] { PrintSet(); }},
       {QKeySequence(Qt::Key_PageUp), [this] { ShowStage(stage_ - 1); }},
       {QKeySequence(Qt::Key_PageDown), [this] { ShowStage(stage_ + 1); }},
   };
@@ -379,8 +379,6 @@ void ProofWindow::ShowSession() {
                             .arg(kRankNames[std::clamp(rank, 0, 5)]));
     }
     cboStage->setCurrentIndex(stage_ - 1);
-    lblTitle->setText("パズルセット " +
-                      QString::fromStdString(session_->Path().filename().string()) + " の仕上げ");
   }
   picGrid->ShowStage(session_ ? &session_->Set().Stages[stage_ - 1] : nullptr);
   showing_ = false;
@@ -388,6 +386,24 @@ void ProofWindow::ShowSession() {
   ShowEditFields();
   ShowReplacements();
   ShowCommands();
+}
+
+void ProofWindow::ShowCommands() {
+  const bool open = session_ != nullptr;
+  if (open) {
+    lblTitle->setText("パズルセット " +
+                      QString::fromStdString(session_->Path().filename().string()) + " の仕上げ");
+  }
+  setWindowModified(open && session_->IsModified());
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{cmdDictionary, cmdSave, cmdSaveAs, cmdPrint, cmdHtml,
+                                       cmdIpuz, cboStage, cmdPrevStage, cmdNextStage}) {
+    control->setEnabled(open);
+  }
+  cmdUndo->setEnabled(open && session_->CanUndo());
+  cmdRedo->setEnabled(open && session_->CanRedo());
+  chkLearn->setEnabled(open && session_->HasDictionary());
+  if (!chkLearn->isEnabled()) chkLearn->setChecked(false);
 }
 
 void ProofWindow::ShowStage(int stage) {
@@ -488,20 +504,6 @@ void ProofWindow::ShowReplacements() {
   cmdReplace->setEnabled(!replacements_.empty());
 }
 
-void ProofWindow::ShowCommands() {
-  const bool open = session_ != nullptr;
-  setWindowModified(open && session_->IsModified());
-  for (QWidget* control :
-       std::initializer_list<QWidget*>{cmdDictionary, cmdSave, cmdSaveAs, cmdPrint, cmdHtml,
-                                       cmdIpuz, cboStage, cmdPrevStage, cmdNextStage}) {
-    control->setEnabled(open);
-  }
-  cmdUndo->setEnabled(open && session_->CanUndo());
-  cmdRedo->setEnabled(open && session_->CanRedo());
-  chkLearn->setEnabled(open && session_->HasDictionary());
-  if (!chkLearn->isEnabled()) chkLearn->setChecked(false);
-}
-
 bool ProofWindow::ApplyClue() {
   if (!session_ || question_ == 0 || !cmdSetClue->isEnabled()) return false;
   const bool changed =
@@ -545,7 +547,7 @@ bool ProofWindow::SaveTo(const std::filesystem::path& target) {
     ShowProblem(problem, NothingWrittenNote());
     return false;
   }
-  ShowSession();
+  ShowCommands();
   return true;
 }
 
