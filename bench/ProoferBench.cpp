@@ -10,6 +10,7 @@
 
 #include "common/TextCodec.h"
 #include "common/TextFile.h"
+#include "dictionary/WordIndexFile.h"
 #include "proofer/engine/ProofSession.h"
 #include "proofer/ui/ProofWindow.h"
 #include "puzzle/PuzzleFileWriter.h"
@@ -96,10 +97,12 @@ void SaveWithLearning(benchmark::State& state) {
     state.PauseTiming();
     fs::remove_all(folder);
     fs::create_directories(folder);
-    for (const char* extension : {".lxd", ".idx", ".wdx"}) {
+    for (const char* extension : {".lxd", ".idx"}) {
       fs::copy_file(fs::path(kDictionary).replace_extension(extension),
                     (folder / "dic").replace_extension(extension));
     }
+    // As the build leaves it: the word index made for this very file.
+    WriteWordIndexFile(folder / "dic.lxd");
     fs::copy_file(set, folder / "set.pzs");
     ProofSession session(folder / "set.pzs");
     session.UseDictionary(folder / "dic.lxd");

@@ -226,6 +226,8 @@ class ImageWriter {
     return offset;
   }
   std::vector<std::byte>& Bytes() { return bytes_; }
+  // Room for `count` more bytes in sections, so that a large image is not copied as it grows.
+  void Reserve(size_t count) { bytes_.reserve(bytes_.size() + count); }
 
  private:
   std::vector<std::byte> bytes_;
@@ -296,10 +298,21 @@ TableParts PartsOf(const IndexedTable& table) {
           std::string(table.texts)};
 }
 
+// The bytes a table's sections take in an image, with room for their alignment.
+size_t ImageBytesOf(const TableParts& table) {
+  constexpr size_t kSections = 7, kAlignment = 8;
+  return table.words.size() * sizeof(IndexedWord) + table.classes.size() * sizeof(IndexedClass) +
+         table.readings.size() * sizeof(char32_t) + table.postings.size() * sizeof(std::int32_t) +
+         table.ranges.size() * sizeof(LetterRange) +
+         table.rangeStarts.size() * sizeof(std::uint32_t) + table.texts.size() +
+         kSections * kAlignment;
+}
+
 // The image's bytes: its header, then the tables' sections.
 std::shared_ptr<std::vector<std::byte>> AssembleImage(
     const Dictionary& dictionary, const std::array<TableParts, AnswerLenMax + 1>& tables) {
   ImageWriter image;
+  for (const TableParts& table : tables) image.Reserve(ImageBytesOf(table));
   FileHeader header{};
   std::memcpy(header.magic, kMagic, sizeof kMagic);
   header.version = kVersion;
