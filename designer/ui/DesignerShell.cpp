@@ -154,7 +154,7 @@ void DesignerShell::cmdNextModeAuto_Click() {
 }
 
 // The full-auto mode makes its own grids: pages 2 and 3 are skipped, and the view is hidden
-// until the run shows each stage as it is made.
+// until the run shows the first stage it has made.
 void DesignerShell::LeavePage1() {
   if (designer_.DicWordNmb[AnswerLenMin] == 0) {
     designer_.Ask(DesignerMsg::NoDictionaryChosen);
@@ -186,7 +186,6 @@ void DesignerShell::RunPage4() {
   ChooseRandomSequence();
   ShowRunButton(RunCaptionRunning, false);
   const bool fullAuto = designer_.MakeMode == MakeModeFullAuto;
-  if (fullAuto) view_.ShowGridView(true);
   int made = 0;
   const Outcome outcome = Attempt([&] { made = designer_.RunMakeFile(); });
   if (outcome == Outcome::Ended) return;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QSignalBlocker>
+#include <utility>
 
 #include "common/ui/Keyboard.h"
 #include "designer/ui/EditGeometry.h"
@@ -221,12 +222,16 @@ void frmEdit::SetCaption(DesignerLabel label, const std::string& caption) {
   LabelOf(label)->setText(Q(caption));
   if (label != DesignerLabel::lblNowMakingStageNmbAuto) return;
   stageProgress_.BeginStage(std::stoi(caption));
+  if (std::stoi(caption) > 1) ShowMadeStage(heldMarks_);
   const QString timeLeft = Q(stageProgress_.TimeLeftText(InfoElapsed.Seconds()));
   c_.lblStageTimeLeft->setText(timeLeft);
   c_.lblStageTimeLeft->setVisible(!timeLeft.isEmpty());
 }
 
+// During a full-auto run the board shows stages made, not the attempts between them: the
+// walls come in held back until the next stage begins or the run ends.
 void frmEdit::LoadBoard(int MasMaxX, int MasMaxY, const StageViewModel& view) {
+  if (holdingBoard_) return;
   c_.picCrossBase->SetGridSize(MasMaxX, MasMaxY);
   ShowViewOrigin(view);
   ShowMoveLabels(view);
@@ -242,6 +247,10 @@ void frmEdit::ShowMoveLabels(const StageViewModel& view) {
 }
 
 void frmEdit::ShowBoard(const CrossMasMarks& CrossMas) {
+  if (holdingBoard_) {
+    heldMarks_ = CrossMas;
+    return;
+  }
   for (int y = 1; y <= CrossMas.MasMaxY(); ++y) {
     for (int x = 1; x <= CrossMas.MasMaxX(); ++x) {
       c_.picCrossBase->SetCell(x, y, {IsWall(CrossMas(x, y)), QString(), false});
@@ -311,6 +320,7 @@ void frmEdit::ShowBusy(bool busy) {
 
 void frmEdit::ShowStageLabels(bool shown) {
   if (shown) stageProgress_.Start(shell_.Designer().Auto.StageNmbAuto());
+  holdingBoard_ = shown;
   c_.lblStageTimeLeft->hide();
   c_.lblMadeStageNmb->hide();
   c_.lblInfoNowMakingStage->setVisible(shown);
@@ -332,7 +342,20 @@ void frmEdit::ShowGridView(bool shown) {
   ShowMoveLabels(shell_.Designer().View);
 }
 
+void frmEdit::ShowMadeStage(const CrossMasMarks& marks) {
+  madeMarks_ = marks;
+  if (marks.MasMaxX() == 0) return;
+  StageViewModel view;
+  view.SetUp(marks.MasMaxX(), marks.MasMaxY());
+  const bool holding = std::exchange(holdingBoard_, false);
+  c_.picCrossBase->show();
+  LoadBoard(marks.MasMaxX(), marks.MasMaxY(), view);
+  ShowBoard(marks);
+  holdingBoard_ = holding;
+}
+
 void frmEdit::ShowStagesMade(bool complete) {
+  ShowMadeStage(complete ? heldMarks_ : madeMarks_);
   c_.lblMadeStageNmb->setText(
       QString("作成した面数　# %1").arg(stageProgress_.StagesMade(complete)));
   c_.lblMadeStageNmb->show();

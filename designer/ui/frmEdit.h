@@ -41,6 +41,8 @@ class frmEdit : public QWidget, private ShellView {
   void ConnectAutoSettings();
   void ConnectOptions();
   void ShowMoveLabels(const StageViewModel& view);
+  // A stage a full-auto run has made, on a board of its own size from its top left.
+  void ShowMadeStage(const CrossMasMarks& marks);
   QLabel* LabelOf(DesignerLabel label) const;
 
   void optMakeMode_Click(int index);
@@ -81,6 +83,9 @@ class frmEdit : public QWidget, private ShellView {
   ElapsedTime InfoElapsed;          // since the running operation started
   int InfoBlink = 0;                // blink phase 0/1, kept between ticks
   StageRunProgress stageProgress_;  // the stages of a full-auto run
+  bool holdingBoard_ = false;       // a full-auto run: the board shows only stages made
+  CrossMasMarks heldMarks_;         // the walls last reported meanwhile
+  CrossMasMarks madeMarks_;         // the last stage made, shown
   bool pumping_ = false;            // window events are let through during a long run
   bool ending_ = false;             // the program ends as soon as the long run has stopped
 };
