@@ -221,8 +221,9 @@ QLabel* frmEdit::LabelOf(DesignerLabel label) const {
 void frmEdit::SetCaption(DesignerLabel label, const std::string& caption) {
   LabelOf(label)->setText(Q(caption));
   if (label != DesignerLabel::lblNowMakingStageNmbAuto) return;
-  stageProgress_.BeginStage(std::stoi(caption));
-  if (std::stoi(caption) > 1) ShowMadeStage(heldMarks_);
+  const int stage = std::stoi(caption);
+  stageProgress_.BeginStage(stage);
+  if (stage > 1) ShowMadeStage(heldMarks_);  // the one before is written
   const QString timeLeft = Q(stageProgress_.TimeLeftText(InfoElapsed.Seconds()));
   c_.lblStageTimeLeft->setText(timeLeft);
   c_.lblStageTimeLeft->setVisible(!timeLeft.isEmpty());
