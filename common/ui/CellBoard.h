@@ -8,7 +8,9 @@
 
 // The grid view both windows show: a window of at most 11 columns by 10 rows of cells.
 // A smaller grid is centred in it; a larger one shows the part from the view origin on.
-// The board paints the cells itself rather than holding a widget per cell.
+// The board paints the cells itself rather than holding a widget per cell. A board that
+// takes keyboard focus has a cell cursor: the arrow keys move it and Space acts as a click
+// on its cell; it is painted only while the board has focus.
 namespace crossword::ui {
 
 struct CellLook {
@@ -33,6 +35,7 @@ class CellBoard : public QWidget {
   int ViewY() const { return viewY_; }
   int MasMaxX() const { return width_; }
   int MasMaxY() const { return height_; }
+  QPoint CursorCell() const { return cursor_; }
 
   // The cell under a point of the widget, or {0, 0} when there is none.
   QPoint CellAt(QPoint position) const;
@@ -40,13 +43,18 @@ class CellBoard : public QWidget {
 
  signals:
   void CellClicked(int x, int y);
+  // The cell cursor moved to (x, y), which may lie outside the visible part.
+  void CursorMoved(int x, int y);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QPoint BoardOrigin() const;  // where cell (1, 1) is painted
+  QRect CellRect(int x, int y) const;
+  void MoveCursor(int x, int y);
 
   int width_ = 0;
   int height_ = 0;
@@ -55,6 +63,7 @@ class CellBoard : public QWidget {
   int viewX_ = 1;
   int viewY_ = 1;
   std::vector<CellLook> cells_;  // row by row
+  QPoint cursor_{1, 1};          // the keyboard's cell
 };
 
 }  // namespace crossword::ui

@@ -11,7 +11,8 @@ class ClickLabel : public QLabel {
  public:
   explicit ClickLabel(const QString& caption, QWidget* parent = nullptr);
 
-  // Blue and underlined, so that a label that acts on a click reads as one.
+  // Blue and underlined, so that a label that acts on a click reads as one; like a link,
+  // it is in the Tab order, shows its focus and acts on Enter or Space.
   void LookLikeLink();
 
  signals:
@@ -19,6 +20,8 @@ class ClickLabel : public QLabel {
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace crossword::ui

@@ -1,5 +1,7 @@
 #include "designer/ui/DesignerShell.h"
 
+#include <algorithm>
+
 #include "common/FileNames.h"
 #include "common/ui/ProblemMessage.h"
 #include "dictionary/Dictionary.h"
@@ -20,6 +22,11 @@ const CatalogueMessage kMasSizeMessage{"チェック：マス目の数",
                                        MessageButtons::Ok,
                                        MessageIcon::Exclamation,
                                        AnswerOk};
+
+// The first visible line of `span` that keeps `cell` in sight, moved as little as may be.
+int Following(int view, int viewMax, int span, int cell) {
+  return std::clamp(std::clamp(view, cell - span + 1, cell), 1, viewMax);
+}
 
 std::string PathOf(const ChosenFile& file) {
   return file.fullPath.toStdString();
@@ -146,7 +153,8 @@ void DesignerShell::cmdNextModeAuto_Click() {
   ShowPage(5);
 }
 
-// The full-auto mode makes its own grids: the view is hidden and pages 2 and 3 skipped.
+// The full-auto mode makes its own grids: pages 2 and 3 are skipped, and the view is hidden
+// until the run shows the first stage it has made.
 void DesignerShell::LeavePage1() {
   if (designer_.DicWordNmb[AnswerLenMin] == 0) {
     designer_.Ask(DesignerMsg::NoDictionaryChosen);
@@ -177,10 +185,12 @@ void DesignerShell::RunPage4() {
   if (runCaption_ != RunCaptionReady) return view_.EndProgram();
   ChooseRandomSequence();
   ShowRunButton(RunCaptionRunning, false);
+  const bool fullAuto = designer_.MakeMode == MakeModeFullAuto;
   int made = 0;
   const Outcome outcome = Attempt([&] { made = designer_.RunMakeFile(); });
   if (outcome == Outcome::Ended) return;
   view_.ShowAutoSettings(designer_.Auto);
+  if (fullAuto) view_.ShowStagesMade(outcome == Outcome::Done && made == 1);
   if (outcome == Outcome::Done)
     designer_.Ask(made == 1 ? DesignerMsg::GridFileMade : DesignerMsg::NothingMade);
   const bool complete = outcome == Outcome::Done && made == 1;
@@ -212,6 +222,13 @@ void DesignerShell::cmdSetMasBar_Click() {
 void DesignerShell::lblCell_Click(int x, int y) {
   if (shownPage_ != 3) return;
   Attempt([&] { designer_.ToggleCell((y - 1) * designer_.MasMaxX() + x); });
+}
+
+void DesignerShell::CellCursorMoved(int x, int y) {
+  StageViewModel& view = designer_.View;
+  view.ViewX = Following(view.ViewX, view.ViewMaxX, StageViewColumns, x);
+  view.ViewY = Following(view.ViewY, view.ViewMaxY, StageViewRows, y);
+  view_.ShowViewOrigin(view);
 }
 
 void DesignerShell::lblCrossStageMoveH_Click(int kind) {

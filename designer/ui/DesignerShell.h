@@ -20,6 +20,8 @@ class ShellView : public DesignerObserver {
   // The page-4 run button's caption and whether "もどる" beside it may be pressed.
   virtual void ShowRunButton(const std::string& caption, bool backEnabled) = 0;
   virtual void ShowGridView(bool shown) = 0;
+  // How many stages a full-auto run made, once it has ended.
+  virtual void ShowStagesMade(bool complete) = 0;
   virtual void ShowViewOrigin(const StageViewModel& view) = 0;
   // The stage selector of page 2 ranges over 1..count and stands at `stage`.
   virtual void ShowStageSelector(int count, int stage) = 0;
@@ -55,6 +57,8 @@ class DesignerShell {
   void cmdSetMasBar_Click();
   // A click on cell (x, y) of the board.
   void lblCell_Click(int x, int y);
+  // The keyboard's cell cursor moved to (x, y): the view follows it.
+  void CellCursorMoved(int x, int y);
   void lblCrossStageMoveH_Click(int kind);
   void lblCrossStageMoveV_Click(int kind);
 

@@ -73,6 +73,8 @@ struct EditControls {
   QLabel* lblInfoNowMakingStage = nullptr;
   QLabel* lblInfoNowMakingStage2 = nullptr;
   QLabel* lblNowMakingStageNmbAuto = nullptr;
+  QLabel* lblStageTimeLeft = nullptr;  // a full-auto run's estimate of the time left
+  QLabel* lblMadeStageNmb = nullptr;   // the stages a full-auto run made, once it ends
 
   // Pages 5 and 6: the full-auto settings
   OptionArray<5> optMasSizePatternAuto{};

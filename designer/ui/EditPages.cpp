@@ -4,7 +4,9 @@
 #include <QVBoxLayout>
 
 #include "common/RunCaptions.h"
+#include "common/ui/CountBar.h"
 #include "common/ui/PathLabel.h"
+#include "common/ui/PhraseLabel.h"
 #include "designer/ui/EditControls.h"
 #include "designer/ui/EditGeometry.h"
 
@@ -25,9 +27,7 @@ Control* Named(Control* control, const QString& name) {
 }
 
 QLabel* Text(const QString& caption) {
-  auto* label = new QLabel(caption);
-  label->setWordWrap(true);
-  return label;
+  return new PhraseLabel(caption);
 }
 
 QLabel* Value(const QString& caption, const QString& name) {
@@ -42,15 +42,13 @@ QPushButton* Button(const QString& caption, const QString& name) {
   return Named(new QPushButton(caption), name);
 }
 
-// A small vertical bar that sets a count, tall enough to show its trough; once clicked it
-// takes the arrow keys and Page Up/Down, and the wheel always.
-QScrollBar* CountBar(const QString& name, int maximum, int value) {
-  auto* bar = Named(new QScrollBar(Qt::Vertical), name);
+// A count bar tall enough to show its trough.
+QScrollBar* MakeCountBar(const QString& name, int maximum, int value) {
+  auto* bar = Named(new CountBar, name);
   bar->setRange(1, maximum);
   bar->setValue(value);
   bar->setEnabled(false);
   bar->setFixedHeight(60);
-  bar->setFocusPolicy(Qt::WheelFocus);
   return bar;
 }
 
@@ -205,7 +203,7 @@ QGroupBox* ReadFileFrame(EditControls& c) {
   c.cmdReadFileName->setEnabled(false);
   c.lblReadFileName[1] = Path("(不明）Gridset.gst", "lblReadFileName(1)");
   c.lblReadFileName[2] = Path("(不明）", "lblReadFileName(2)");
-  c.vsbCrossStageNmb = CountBar("vsbCrossStageNmb", 1, 1);
+  c.vsbCrossStageNmb = MakeCountBar("vsbCrossStageNmb", 1, 1);
   c.lblCrossStageNmb = CountValue("1", "lblCrossStageNmb");
   c.lblCrossStageNmbMax = CountValue("1", "lblCrossStageNmbMax");
   auto* file = new QFormLayout;
@@ -278,8 +276,12 @@ void BuildPage4(EditControls& c, QWidget* form) {
   c.lblNowMakingStageNmbAuto = Value("1", "lblNowMakingStageNmbAuto");
   layout->addWidget(c.lblInfoNowMakingStage);
   layout->addLayout(Row({c.lblInfoNowMakingStage2, c.lblNowMakingStageNmbAuto}));
-  for (QLabel* label :
-       {c.lblInfoNowMakingStage, c.lblInfoNowMakingStage2, c.lblNowMakingStageNmbAuto}) {
+  c.lblStageTimeLeft = Value(QString(), "lblStageTimeLeft");
+  c.lblMadeStageNmb = Value(QString(), "lblMadeStageNmb");
+  layout->addWidget(c.lblStageTimeLeft);
+  layout->addWidget(c.lblMadeStageNmb);
+  for (QLabel* label : {c.lblInfoNowMakingStage, c.lblInfoNowMakingStage2,
+                        c.lblNowMakingStageNmbAuto, c.lblStageTimeLeft, c.lblMadeStageNmb}) {
     label->hide();
   }
   layout->addLayout(ProgressRow(c, 4));
@@ -317,7 +319,7 @@ void BuildPage6(EditControls& c, QWidget* form) {
   auto* layout = new QVBoxLayout(NewPage(c, 6, "おまかせモード詳細(2)", form));
   MakeOptions<4>(c.optMakeStageNmbAuto, "optMakeStageNmbAuto",
                  {" １ 面", "10 面", "20 面", "カスタム(1～99)"}, 3, form);
-  c.vsbCrossStageNmbAuto = CountBar("vsbCrossStageNmbAuto", 99, 25);
+  c.vsbCrossStageNmbAuto = MakeCountBar("vsbCrossStageNmbAuto", 99, 25);
   c.lblCrossStageNmbAuto = CountValue("25", "lblCrossStageNmbAuto");
   auto* counts =
       Column({c.optMakeStageNmbAuto[1], c.optMakeStageNmbAuto[2], c.optMakeStageNmbAuto[3]});
@@ -333,10 +335,13 @@ void BuildPage6(EditControls& c, QWidget* form) {
   AddPageButtons(c, 6, layout, "もどる", "ＯＫ");
 }
 
-// The grid view and its move labels: first, previous, next, last along each axis.
+// The grid view and its move labels: first, previous, next, last along each axis. The
+// view also takes the keyboard: a cell cursor and Space in place of a click.
 void BuildGridView(EditControls& c, QWidget* form) {
   c.picCrossBase = Named(new CellBoard(form), "picCrossBase");
   c.picCrossBase->SetCellSize(Width1Cell, Height1Cell);
+  c.picCrossBase->setFocusPolicy(Qt::StrongFocus);
+  c.picCrossBase->setToolTip("矢印キーでマスを選び、スペースキーで黒マス(壁)を置く・外す");
   c.picCrossBase->move(GridViewOrigin());
   const std::array<QString, 4> across = {"◀◀", "◀", "▶", "▶▶"};
   const std::array<QString, 4> down = {"▲▲", "▲", "▼", "▼▼"};
@@ -366,14 +371,18 @@ void BuildOutsidePages(EditControls& c, QWidget* form) {
   titleFont.setBold(true);
   title->setFont(titleFont);
   BuildGridView(c, form);
+  c.tmrInfoMaking = Named(new QTimer(form), "tmrInfoMaking");
+  c.tmrInfoMaking->setInterval(500);
+}
+
+// Made after the pages, so that Tab reaches them after the page's controls.
+void BuildCornerLabels(EditControls& c, QWidget* form) {
   c.lblHelp = Named(new ClickLabel("ヘルプ", form), "lblHelp");
   c.lblHelp->setGeometry(HelpLabelGeometry());
   c.lblEnd = Named(new ClickLabel("終了", form), "lblEnd");
   c.lblEnd->setGeometry(EndLabelGeometry());
   c.lblHelp->LookLikeLink();
   c.lblEnd->LookLikeLink();
-  c.tmrInfoMaking = Named(new QTimer(form), "tmrInfoMaking");
-  c.tmrInfoMaking->setInterval(500);
 }
 
 }  // namespace
@@ -387,6 +396,7 @@ EditControls BuildEditControls(QWidget* form) {
   BuildPage4(c, form);
   BuildPage5(c, form);
   BuildPage6(c, form);
+  BuildCornerLabels(c, form);
   return c;
 }
 

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QSignalBlocker>
+#include <utility>
 
+#include "common/ui/Keyboard.h"
 #include "designer/ui/EditGeometry.h"
 
 namespace crossword::ui {
@@ -47,6 +49,7 @@ frmEdit::frmEdit(const ProgramFolders& folders, MessagePresenter* presenter, Fil
   ConnectGrid();
   ConnectAutoSettings();
   ConnectOptions();
+  LetEnterPressButtons(*this);
 }
 
 bool frmEdit::Form_Load() {
@@ -98,6 +101,8 @@ void frmEdit::ConnectGrid() {
   connect(c_.cmdSetMasBar, &QPushButton::clicked, this, [this] { shell_.cmdSetMasBar_Click(); });
   connect(c_.picCrossBase, &CellBoard::CellClicked, this,
           [this](int x, int y) { shell_.lblCell_Click(x, y); });
+  connect(c_.picCrossBase, &CellBoard::CursorMoved, this,
+          [this](int x, int y) { shell_.CellCursorMoved(x, y); });
   for (int kind = 1; kind <= 4; ++kind) {
     connect(c_.lblCrossStageMoveH[kind], &ClickLabel::clicked, this,
             [this, kind] { shell_.lblCrossStageMoveH_Click(kind); });
@@ -215,9 +220,19 @@ QLabel* frmEdit::LabelOf(DesignerLabel label) const {
 
 void frmEdit::SetCaption(DesignerLabel label, const std::string& caption) {
   LabelOf(label)->setText(Q(caption));
+  if (label != DesignerLabel::lblNowMakingStageNmbAuto) return;
+  const int stage = std::stoi(caption);
+  stageProgress_.BeginStage(stage);
+  if (stage > 1) ShowMadeStage(heldMarks_);  // the one before is written
+  const QString timeLeft = Q(stageProgress_.TimeLeftText(InfoElapsed.Seconds()));
+  c_.lblStageTimeLeft->setText(timeLeft);
+  c_.lblStageTimeLeft->setVisible(!timeLeft.isEmpty());
 }
 
+// During a full-auto run the board shows stages made, not the attempts between them: the
+// walls come in held back until the next stage begins or the run ends.
 void frmEdit::LoadBoard(int MasMaxX, int MasMaxY, const StageViewModel& view) {
+  if (holdingBoard_) return;
   c_.picCrossBase->SetGridSize(MasMaxX, MasMaxY);
   ShowViewOrigin(view);
   ShowMoveLabels(view);
@@ -233,6 +248,10 @@ void frmEdit::ShowMoveLabels(const StageViewModel& view) {
 }
 
 void frmEdit::ShowBoard(const CrossMasMarks& CrossMas) {
+  if (holdingBoard_) {
+    heldMarks_ = CrossMas;
+    return;
+  }
   for (int y = 1; y <= CrossMas.MasMaxY(); ++y) {
     for (int x = 1; x <= CrossMas.MasMaxX(); ++x) {
       c_.picCrossBase->SetCell(x, y, {IsWall(CrossMas(x, y)), QString(), false});
@@ -301,6 +320,10 @@ void frmEdit::ShowBusy(bool busy) {
 }
 
 void frmEdit::ShowStageLabels(bool shown) {
+  if (shown) stageProgress_.Start(shell_.Designer().Auto.StageNmbAuto());
+  holdingBoard_ = shown;
+  c_.lblStageTimeLeft->hide();
+  c_.lblMadeStageNmb->hide();
   c_.lblInfoNowMakingStage->setVisible(shown);
   c_.lblInfoNowMakingStage2->setVisible(shown);
   c_.lblNowMakingStageNmbAuto->setVisible(shown);
@@ -318,6 +341,25 @@ void frmEdit::ShowRunButton(const std::string& caption, bool backEnabled) {
 void frmEdit::ShowGridView(bool shown) {
   c_.picCrossBase->setVisible(shown);
   ShowMoveLabels(shell_.Designer().View);
+}
+
+void frmEdit::ShowMadeStage(const CrossMasMarks& marks) {
+  madeMarks_ = marks;
+  if (marks.MasMaxX() == 0) return;
+  StageViewModel view;
+  view.SetUp(marks.MasMaxX(), marks.MasMaxY());
+  const bool holding = std::exchange(holdingBoard_, false);
+  c_.picCrossBase->show();
+  LoadBoard(marks.MasMaxX(), marks.MasMaxY(), view);
+  ShowBoard(marks);
+  holdingBoard_ = holding;
+}
+
+void frmEdit::ShowStagesMade(bool complete) {
+  ShowMadeStage(complete ? heldMarks_ : madeMarks_);
+  c_.lblMadeStageNmb->setText(
+      QString("作成した面数　# %1").arg(stageProgress_.StagesMade(complete)));
+  c_.lblMadeStageNmb->show();
 }
 
 void frmEdit::ShowViewOrigin(const StageViewModel& view) {
@@ -353,18 +395,19 @@ void frmEdit::DisableNotRandomize() {
   c_.chkNotRandomize->setEnabled(false);
 }
 
+// An end asked for during a long run hides the window at once; the program ends once the
+// run has reached the point where it can stop.
 void frmEdit::EndProgram() {
   ending_ = true;
-  if (pumping_) return;
+  if (pumping_) return hide();
   emit ended();
   close();
 }
 
-// Closing the window during a long run ends the program once the run has stopped.
 void frmEdit::closeEvent(QCloseEvent* event) {
   if (!pumping_) return event->accept();
-  ending_ = true;
   event->ignore();
+  EndProgram();
 }
 
 }  // namespace crossword::ui

@@ -7,6 +7,7 @@
 #include "common/ui/Dialogs.h"
 #include "designer/ui/DesignerShell.h"
 #include "designer/ui/EditControls.h"
+#include "designer/ui/StageRunProgress.h"
 
 // Gridwright's window: six wizard pages in one place beside the grid view. It shows what
 // the designer reports and forwards every click to the shell.
@@ -40,6 +41,8 @@ class frmEdit : public QWidget, private ShellView {
   void ConnectAutoSettings();
   void ConnectOptions();
   void ShowMoveLabels(const StageViewModel& view);
+  // A stage a full-auto run has made, on a board of its own size from its top left.
+  void ShowMadeStage(const CrossMasMarks& marks);
   QLabel* LabelOf(DesignerLabel label) const;
 
   void optMakeMode_Click(int index);
@@ -62,6 +65,7 @@ class frmEdit : public QWidget, private ShellView {
   void ShowPage(int page) override;
   void ShowRunButton(const std::string& caption, bool backEnabled) override;
   void ShowGridView(bool shown) override;
+  void ShowStagesMade(bool complete) override;
   void ShowViewOrigin(const StageViewModel& view) override;
   void ShowStageSelector(int count, int stage) override;
   void ShowAutoSettings(const AutoSettings& settings) override;
@@ -75,11 +79,15 @@ class frmEdit : public QWidget, private ShellView {
   EditControls c_;
   DesignerShell shell_;
 
-  int InfoPageNmb = 3;      // the page whose progress mark blinks
-  ElapsedTime InfoElapsed;  // since the running operation started
-  int InfoBlink = 0;        // blink phase 0/1, kept between ticks
-  bool pumping_ = false;    // window events are let through during a long run
-  bool ending_ = false;     // the program ends as soon as the long run has stopped
+  int InfoPageNmb = 3;              // the page whose progress mark blinks
+  ElapsedTime InfoElapsed;          // since the running operation started
+  int InfoBlink = 0;                // blink phase 0/1, kept between ticks
+  StageRunProgress stageProgress_;  // the stages of a full-auto run
+  bool holdingBoard_ = false;       // a full-auto run: the board shows only stages made
+  CrossMasMarks heldMarks_;         // the walls last reported meanwhile
+  CrossMasMarks madeMarks_;         // the last stage made, shown
+  bool pumping_ = false;            // window events are let through during a long run
+  bool ending_ = false;             // the program ends as soon as the long run has stopped
 };
 
 }  // namespace crossword::ui

@@ -7,6 +7,7 @@
 
 #include "common/RunCaptions.h"
 #include "common/ui/FormGeometry.h"
+#include "common/ui/Keyboard.h"
 #include "generator/ui/PageParts.h"
 
 namespace crossword::ui {
@@ -57,6 +58,7 @@ GeneratorWindow::GeneratorWindow(const std::string& programFolder, MessagePresen
   ConnectSelection();
   ConnectRunSettings();
   ShowRunSettings();
+  LetEnterPressButtons(*this);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }

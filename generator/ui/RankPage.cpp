@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "common/ui/PhraseLabel.h"
 #include "generator/ui/PageParts.h"
 
 namespace crossword::ui {
@@ -50,11 +51,11 @@ QWidget* RankPage::MakeRankFrame() {
     options->addWidget(optDifficultRank[i]);
   }
   optDifficultRank[kRankOptions]->setChecked(true);
-  lblDifficultRank = MakeLabel(frame,
-                               "難易度はＧｒｉｄｗｒｉｇｈｔファイルの情報をもとに、すでに自動設定"
-                               "されています。特に必要がなければ、このままにしておいてください。",
-                               "lblDifficultRank");
-  lblDifficultRank->setWordWrap(true);
+  lblDifficultRank = new PhraseLabel(
+      "難易度はＧｒｉｄｗｒｉｇｈｔファイルの情報をもとに、すでに自動設定"
+      "されています。特に必要がなければ、このままにしておいてください。",
+      frame);
+  lblDifficultRank->setObjectName("lblDifficultRank");
   lblDifficultRank->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
   auto* row = new QHBoxLayout(frame);

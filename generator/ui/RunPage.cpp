@@ -5,6 +5,8 @@
 #include <QVBoxLayout>
 
 #include "common/RunCaptions.h"
+#include "common/ui/CountBar.h"
+#include "common/ui/PhraseLabel.h"
 #include "generator/engine/Generator.h"
 #include "generator/ui/PageParts.h"
 
@@ -20,9 +22,11 @@ constexpr int kLeftColumnWidth = 310;
 
 QScrollBar* MakeNumberBar(QWidget* parent, const QString& name, int maximum, int largeStep,
                           int height = kNumberBarHeight) {
-  QScrollBar* bar = MakeScrollBar(parent, Qt::Vertical, name, 1, maximum, largeStep);
+  auto* bar = new CountBar(parent);
+  bar->setObjectName(name);
+  bar->setRange(1, maximum);
+  bar->setPageStep(largeStep);
   bar->setFixedHeight(height);
-  bar->setFocusPolicy(Qt::WheelFocus);  // arrows and Page Up/Down once clicked
   return bar;
 }
 
@@ -54,8 +58,8 @@ RunPage::RunPage(QWidget* parent) : QFrame(parent) {
   left->addLayout(MakeSpeed());
   left->addWidget(cmdInfoData, 0, Qt::AlignLeft);
   left->addWidget(fraInfoData);
-  lblNote = MakeLabel(this, QString(), "lblNote");
-  lblNote->setWordWrap(true);
+  lblNote = new PhraseLabel(QString(), this);
+  lblNote->setObjectName("lblNote");
   lblNote->hide();
   left->addWidget(lblNote);
   left->addStretch();
@@ -74,10 +78,10 @@ RunPage::RunPage(QWidget* parent) : QFrame(parent) {
 
 QLayout* RunPage::MakeFileAndCount() {
   lblInfoMakeFileName = MakeValueLabel(this, "lblInfoMakeFileName", QString());
-  auto* notice = MakeLabel(this,
-                           "同名のファイルがあるときは無条件に上書きされます。別名にしたいとき"
-                           "は最初の画面にもどり「PUZSET ファイル名の変更」をしてください。");
-  notice->setWordWrap(true);
+  auto* notice = new PhraseLabel(
+      "同名のファイルがあるときは無条件に上書きされます。別名にしたいとき"
+      "は最初の画面にもどり「PUZSET ファイル名の変更」をしてください。",
+      this);
   lblMakingNmbMax = MakeNumberLabel(this, "lblMakingNmbMax", "10");
   vsbCrossStageNmb = MakeNumberBar(this, "vsbCrossStageNmb", StageNmbMax, 1);
 

@@ -1,5 +1,6 @@
 #include "generator/ui/SelectionPage.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -46,6 +47,9 @@ SelectionPage::SelectionPage(QWidget* parent, IndexSectionKind kind) : QFrame(pa
   table_->setPalette(QPalette(Qt::white));
   scrollBar_ = MakeScrollBar(this, Qt::Vertical, "vsc" + stem, 0, 0, 1);
   scrollBar_->setFixedHeight(kFrameHeight);
+  for (QWidget* part : {static_cast<QWidget*>(frame_), viewport, table_}) {
+    part->installEventFilter(this);
+  }
   connect(scrollBar_, &QScrollBar::valueChanged, table_,
           [this](int value) { table_->move(0, -value); });
   boxHeight_ = QCheckBox(this).sizeHint().height();
@@ -114,6 +118,7 @@ void SelectionPage::AddHeading(const IndexRow& row) {
                           ControlName(prefix, static_cast<int>(headings_.size()) + 1));
   label->move(kTableMargin, LineTop(row.TableLine));
   label->setFixedHeight(boxHeight_);
+  label->installEventFilter(this);
   label->show();
   headings_.push_back(label);
 }
@@ -141,8 +146,15 @@ QCheckBox* SelectionPage::AddBox(const QString& caption, const QString& name, in
   box->setObjectName(name);
   box->move(kTableMargin + indent, LineTop(tableLine));
   box->adjustSize();
+  box->installEventFilter(this);
   box->show();
   return box;
+}
+
+bool SelectionPage::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::Wheel) return QFrame::eventFilter(watched, event);
+  QCoreApplication::sendEvent(scrollBar_, event);
+  return true;
 }
 
 int SelectionPage::LineTop(int tableLine) const {

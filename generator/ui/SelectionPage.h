@@ -42,6 +42,10 @@ class SelectionPage : public QFrame {
   std::array<QPushButton*, 4> cmdClass{};  // 1..3 "初級おすすめ".."上級おすすめ"; 0 unused
   QPushButton* cmdOk;                      // cmdCategory(2) or cmdBlockList(2)
 
+ protected:
+  // The wheel over the table, its boxes, headings or frame scrolls it as over its bar.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QLayout* MakeClassButtons();
   void ClearTable();

@@ -1,5 +1,6 @@
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "common/FileOps.h"
@@ -19,6 +20,7 @@ using crossword::testing::MarksFromRows;
 using crossword::testing::TempFolder;
 using crossword::ui::GeneratorWindow;
 using crossword::ui::RunPage;
+using crossword::ui::SelectionPage;
 namespace fs = std::filesystem;
 
 namespace {
@@ -388,6 +390,55 @@ class GeneratorWindowTest : public QObject {
     QCOMPARE(RunCaption(started.window), QString("完了"));
     QCOMPARE(ReadPuzzleFile(started.folders.program / "標準日本語辞書.pzs").Stages.size(),
              size_t(2));
+  }
+
+  // Enter presses the focused button, as Space does; the end label takes Enter too.
+  void EnterPressesTheFocusedButton() {
+    Started started;
+    GeneratorWindow& window = started.window;
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.Page1()->cmdNext->setFocus();
+    QTest::keyClick(window.Page1()->cmdNext, Qt::Key_Return);
+    QCOMPARE(window.VisiblePage(), 2);
+    window.lblEnd->setFocus();
+    QVERIFY(window.lblEnd->hasFocus());
+    QTest::keyClick(window.lblEnd, Qt::Key_Enter);
+    QVERIFY(window.HasEnded());
+  }
+
+  // A wheel turn over any part of the table scrolls it, over a box or the frame's white
+  // space alike, and the table stops at its end.
+  void TheWheelScrollsTheTable() {
+    IndexSection section;
+    for (int i = 1; i <= 40; ++i) {
+      IndexRow row;
+      row.RowKind = IndexRow::Kind::Item;
+      row.TableLine = i;
+      row.Text = U"分野" + std::u32string(1, U'０' + char32_t(i % 10));
+      row.Number = i;
+      section.Rows.push_back(row);
+    }
+    section.ItemCount = section.TableLineCount = 40;
+    SelectionPage page(nullptr, IndexSectionKind::Category);
+    page.BuildTable(section);
+    page.show();
+    QScrollBar* bar = page.TableScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    const auto turn = [](QWidget* over, int steps) {
+      const QPointF at(5, 5);
+      QWheelEvent wheel(at, over->mapToGlobal(at), {}, QPoint(0, -120 * steps), Qt::NoButton, {},
+                        Qt::NoScrollPhase, false);
+      QApplication::sendEvent(over, &wheel);
+    };
+    turn(page.ItemBox(1), 1);
+    QVERIFY(bar->value() > 0);
+    QCOMPARE(page.Table()->y(), -bar->value());
+    const int afterOne = bar->value();
+    turn(page.TableFrame(), 1);
+    QVERIFY(bar->value() > afterOne);
+    for (int i = 0; i < 20; ++i) turn(page.ItemBox(20), 1);  // a turn moves a page at most
+    QCOMPARE(bar->value(), bar->maximum());
   }
 
   void WholeRunToCompletion() {

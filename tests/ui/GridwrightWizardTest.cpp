@@ -11,6 +11,7 @@
 #include "common/GridSettingsFile.h"
 #include "common/WordSlots.h"
 #include "designer/engine/GridDesigner.h"
+#include "designer/ui/StageRunProgress.h"
 #include "tests/designer/DesignerRecorder.h"
 #include "tests/support/GridText.h"
 #include "tests/ui/GridwrightDriver.h"
@@ -251,6 +252,51 @@ class GridwrightWizardTest : public QObject {
     QCOMPARE(board->ViewY(), 1);
   }
 
+  // The arrows move a cell cursor that the view follows; Space toggles its cell as a click
+  // does, and the cursor stops at the grid's edges.
+  void TheKeyboardPlacesWallsAndScrollsTheView() {
+    Gridwright app;
+    StartWithWords(app, 20);
+    app.OpenCustomGrid(12, 12);
+    auto* board = app.Find<ui::CellBoard>("picCrossBase");
+    app.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(app.form.get()));
+    board->setFocus();
+    for (int i = 0; i < 12; ++i) QTest::keyClick(board, Qt::Key_Right);  // the last one stops
+    QCOMPARE(board->CursorCell(), QPoint(12, 1));
+    QCOMPARE(board->ViewX(), 2);
+    QTest::keyClick(board, Qt::Key_Space);
+    for (int i = 0; i < 11; ++i) QTest::keyClick(board, Qt::Key_Down);
+    QCOMPARE(board->ViewY(), 3);
+    QTest::keyClick(board, Qt::Key_Space);
+    QTest::keyClick(board, Qt::Key_Up);
+    QCOMPARE(board->ViewY(), 3);  // still in sight: the view stays
+    QVERIFY(app.IsWall(12, 1));
+    QVERIFY(app.IsWall(12, 12));
+    QCOMPARE(app.Text("lblNowBarNmb"), QString("2"));
+  }
+
+  // Enter presses the focused button; the help and end labels follow the page's controls
+  // in the Tab order and take Enter too.
+  void EnterPressesTheFocusedControl() {
+    Gridwright app;
+    StartWithWords(app, 20);
+    app.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(app.form.get()));
+    auto* next = app.Find<QPushButton>("cmdNext(1)");
+    next->setFocus();
+    QTest::keyClick(next, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), app.Find<QWidget>("lblHelp"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(app.messages.shown.size(), 1u);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), app.Find<QWidget>("lblEnd"));
+    auto* details = app.Find<QPushButton>("cmdNextModeAuto");
+    details->setFocus();
+    QTest::keyClick(details, Qt::Key_Enter);
+    QCOMPARE(app.form->ShownPage(), 5);
+  }
+
   void FullAutoRunCompletesAndRepeatsWithTheFixedSequence() {
     std::string first;
     Gridwright app;
@@ -266,7 +312,11 @@ class GridwrightWizardTest : public QObject {
       QCOMPARE(app.messages.FirstLines(), std::vector<std::string>{kMade});
       QCOMPARE(app.Find<QPushButton>("cmdNext(4)")->text(), QString("完了"));
       QVERIFY(!app.Find<QCheckBox>("chkNotRandomize")->isEnabled());
-      QCOMPARE(GridSettingsFile(GridFile(app)).CountStages(), 20);
+      const GridSettingsFile file(GridFile(app));
+      QCOMPARE(file.CountStages(), 20);
+      QVERIFY(app.Find<QWidget>("picCrossBase")->isVisible());  // the last stage made
+      QVERIFY(app.BoardMarks() == file.LoadStagePattern(20).CrossMas);
+      QCOMPARE(app.Text("lblMadeStageNmb"), QString("作成した面数　# 20"));
       if (start == 1) first = ReadBytes(GridFile(app));
     }
     QCOMPARE(ReadBytes(GridFile(app)), first);
@@ -284,6 +334,7 @@ class GridwrightWizardTest : public QObject {
     QCOMPARE(app.messages.FirstLines(),
              std::vector<std::string>{"すべての設定で壁（黒マス）の配置に挑戦しました。"});
     QCOMPARE(app.Find<QPushButton>("cmdNext(4)")->text(), QString("終了"));
+    QCOMPARE(app.Text("lblMadeStageNmb"), QString("作成した面数　# 0"));
     QVERIFY(!std::filesystem::exists(GridFile(app)));
     app.Click("cmdBack(4)");
     QCOMPARE(app.form->ShownPage(), 1);
@@ -455,6 +506,29 @@ class GridwrightWizardTest : public QObject {
     app.Click("cmdSetMasBar");
     QVERIFY(CountWalls(app.BoardMarks()) > 0);
     QVERIFY(!FindShortSlot(app.BoardMarks(), ShortestAnswerEnglish));
+  }
+
+  // The time left is told once a stage has been made slowly, at the pace of those made.
+  void SlowFullAutoRunsEstimateTheTimeLeft() {
+    struct Case {
+      int begun;
+      double elapsed;
+      const char* text;
+    };
+    const Case cases[] = {
+        {1, 90.0, ""},  // nothing made yet
+        {3, 3.0, ""},   // fast stages need no estimate
+        {3, 100.0, "残り 約 15 分（1 面 約 50 秒）"},
+        {20, 190.0, "残り 約 10 秒（1 面 約 10 秒）"},
+    };
+    for (const Case& c : cases) {
+      ui::StageRunProgress progress;
+      progress.Start(20);
+      progress.BeginStage(c.begun);
+      QCOMPARE(progress.TimeLeftText(c.elapsed), std::string(c.text));
+      QCOMPARE(progress.StagesMade(true), c.begun);
+      QCOMPARE(progress.StagesMade(false), c.begun - 1);
+    }
   }
 
   void HelpLabelShowsTheHelpBox() {
