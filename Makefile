@@ -31,9 +31,10 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j 2
 
-# The Debian package, build/wright_VERSION_ARCH.deb.
-package: build
-	cmake --build $(BUILD_DIR) --target package
+# The Debian source package and from it the packages wright and wright-data, in
+# build/package/ (wright_VERSION_ARCH.deb, wright-data_VERSION_all.deb).
+package: deps
+	scripts/build-package build/package
 
 # Every libFuzzer target for FUZZ_RUNS inputs (clang, its own build folder).
 fuzz: deps

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <vector>
@@ -20,9 +21,31 @@ namespace crossword {
 namespace {
 
 constexpr char kMagic[8] = {'W', 'R', 'D', 'I', 'N', 'D', 'E', 'X'};
-constexpr std::uint32_t kVersion = 2;
+constexpr std::uint32_t kVersion = 3;
 constexpr std::uint32_t kByteOrderMark = 0x01020304;
 constexpr std::uint8_t kWalMode = 2;  // SQLite's file format numbers of a WAL database
+
+// Every number in the file is little-endian, so that one file serves every machine: a
+// little-endian one maps it as it is, a big-endian one reads a copy turned round.
+constexpr bool kFileOrderIsNative = std::endian::native == std::endian::little;
+
+template <typename Number>
+void Turn(Number& number) {
+  if constexpr (sizeof number == 8) {
+    number = static_cast<Number>(__builtin_bswap64(static_cast<std::uint64_t>(number)));
+  } else {
+    static_assert(sizeof number == 4);
+    number = static_cast<Number>(__builtin_bswap32(static_cast<std::uint32_t>(number)));
+  }
+}
+
+// Turns each 4-byte number of `count` items that are made of nothing else.
+template <typename Item>
+void TurnItems(Item* items, std::uint64_t count) {
+  static_assert(sizeof(Item) % 4 == 0 && alignof(Item) == 4);
+  auto* numbers = reinterpret_cast<std::uint32_t*>(items);
+  for (std::uint64_t i = 0; i < count * (sizeof(Item) / 4); ++i) Turn(numbers[i]);
+}
 
 // What says that a dictionary's word tables are those an index was made from: a checksum
 // of the whole dictionary file. Reading the whole file takes longer than the rest of an
@@ -49,6 +72,14 @@ struct TableHeader {
   std::int32_t length, count;
   std::uint64_t words, classes, readings, postings, ranges, rangeCount, rangeStarts, texts,
       textSize;
+
+  void Turn() {
+    for (std::int32_t* number : {&length, &count}) crossword::Turn(*number);
+    for (std::uint64_t* number : {&words, &classes, &readings, &postings, &ranges, &rangeCount,
+                                  &rangeStarts, &texts, &textSize}) {
+      crossword::Turn(*number);
+    }
+  }
 };
 
 struct FileHeader {
@@ -59,9 +90,50 @@ struct FileHeader {
   std::uint64_t imageSize;  // the whole file
   Fingerprint fingerprint;  // of the dictionary the index was made from
   TableHeader tables[AnswerLenMax + 1];
+
+  void Turn() {
+    for (std::uint32_t* number : {&version, &byteOrder, &fingerprint.formatNumbers}) {
+      crossword::Turn(*number);
+    }
+    crossword::Turn(stampedNs);
+    for (std::uint64_t* number :
+         {&checksum, &imageSize, &fingerprint.fileSize, &fingerprint.fileChecksum,
+          &fingerprint.device, &fingerprint.inode, &fingerprint.changedNs,
+          &fingerprint.modifiedNs}) {
+      crossword::Turn(*number);
+    }
+    for (std::int32_t& count : fingerprint.counts) crossword::Turn(count);
+    for (TableHeader& table : tables) table.Turn();
+  }
 };
+// The file's layout is these structures' bytes: no padding anywhere.
+static_assert(sizeof(Fingerprint) == 6 * 8 + 4 + 4 * (AnswerLenMax + 1));
+static_assert(sizeof(TableHeader) == 2 * 4 + 9 * 8);
+static_assert(sizeof(FileHeader) ==
+              8 + 2 * 4 + 3 * 8 + sizeof(Fingerprint) + (AnswerLenMax + 1) * sizeof(TableHeader));
+static_assert(sizeof(IndexedWord) == 32 && sizeof(IndexedClass) == 8 && sizeof(LetterRange) == 12);
 
 constexpr size_t kChecksummedFrom = offsetof(FileHeader, imageSize);
+
+FileHeader HeaderOf(std::span<const std::byte> bytes) {
+  FileHeader header{};
+  std::memcpy(&header, bytes.data(), std::min(sizeof header, bytes.size()));
+  if constexpr (!kFileOrderIsNative) header.Turn();
+  return header;
+}
+
+void PutHeader(FileHeader header, std::span<std::byte> bytes) {
+  if constexpr (!kFileOrderIsNative) header.Turn();
+  std::memcpy(bytes.data(), &header, sizeof header);
+}
+
+// A file made for other machines, by a package build (SOURCE_DATE_EPOCH set), must not
+// depend on the one it was made on: it carries that time, and no file identity.
+std::optional<std::int64_t> SourceDateEpoch() {
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  if (!epoch || *epoch == '\0') return std::nullopt;
+  return std::strtoll(epoch, nullptr, 10);
+}
 
 // Whether the index file still has the modification time it was written with: any later
 // write moves it on, so its checksum need not be worked out at every open.
@@ -84,6 +156,11 @@ std::uint64_t Checksum(std::span<const std::byte> bytes) {
   for (; i + kBlock <= bytes.size(); i += kBlock) {
     Lanes block[8];
     std::memcpy(block, bytes.data() + i, kBlock);
+    if constexpr (!kFileOrderIsNative) {
+      for (Lanes& pair : block) {
+        for (int lane = 0; lane < 2; ++lane) pair[lane] = __builtin_bswap64(pair[lane]);
+      }
+    }
     for (int v = 0; v < 8; ++v) {
       lanes[v] += block[v];
       lanes[v] ^= lanes[v] >> 29;
@@ -223,6 +300,9 @@ class ImageWriter {
     const std::uint64_t offset = bytes_.size();
     const auto* first = reinterpret_cast<const std::byte*>(data);
     bytes_.insert(bytes_.end(), first, first + count * sizeof(T));
+    if constexpr (!kFileOrderIsNative && sizeof(T) > 1) {
+      TurnItems(reinterpret_cast<T*>(bytes_.data() + offset), count);
+    }
     return offset;
   }
   std::vector<std::byte>& Bytes() { return bytes_; }
@@ -318,15 +398,30 @@ std::shared_ptr<std::vector<std::byte>> AssembleImage(
   header.version = kVersion;
   header.byteOrder = kByteOrderMark;
   header.fingerprint = FingerprintOf(dictionary, true);
+  if (SourceDateEpoch()) {
+    Fingerprint& made = header.fingerprint;
+    made.device = made.inode = made.changedNs = made.modifiedNs = 0;
+  }
   for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
     header.tables[length] = AppendTable(image, tables[length], length);
   }
   auto bytes = std::make_shared<std::vector<std::byte>>(std::move(image.Bytes()));
   header.imageSize = bytes->size();
-  std::memcpy(bytes->data(), &header, sizeof header);
+  PutHeader(header, *bytes);
   header.checksum = Checksum(std::span(*bytes).subspan(kChecksummedFrom));
-  std::memcpy(bytes->data(), &header, sizeof header);
+  PutHeader(header, *bytes);
   return bytes;
+}
+
+// A table's number sections, which lie in the image's own copy, into this machine's order.
+void TurnTable(IndexedTable& table, std::uint64_t rangeCount) {
+  const std::uint64_t letters = static_cast<std::uint64_t>(table.count) * table.length;
+  TurnItems(const_cast<IndexedWord*>(table.words), table.count);
+  TurnItems(const_cast<IndexedClass*>(table.classes), table.count);
+  TurnItems(const_cast<char32_t*>(table.readings), letters);
+  TurnItems(const_cast<std::int32_t*>(table.postings), letters);
+  TurnItems(const_cast<LetterRange*>(table.ranges), rangeCount);
+  TurnItems(const_cast<std::uint32_t*>(table.rangeStarts), table.length + 1);
 }
 
 }  // namespace
@@ -383,8 +478,7 @@ std::optional<WordIndexImage> WordIndexImage::Map(const Dictionary& dictionary,
   const auto mapping = MapFile(path);
   if (!mapping) return std::nullopt;
   WordIndexImage mapped(mapping, mapping->Bytes());
-  FileHeader header{};
-  std::memcpy(&header, mapped.bytes_.data(), std::min(sizeof header, mapped.bytes_.size()));
+  const FileHeader header = HeaderOf(mapped.bytes_);
   problem = mapped.Attach(!StampedUnchanged(path, header));
   if (problem.empty()) {
     const Fingerprint made = header.fingerprint;
@@ -406,9 +500,8 @@ std::optional<WordIndexImage> WordIndexImage::Map(const Dictionary& dictionary,
 }
 
 std::string WordIndexImage::Attach(bool checkSum) {
-  FileHeader header;
-  if (bytes_.size() < sizeof header) return "it is too short";
-  std::memcpy(&header, bytes_.data(), sizeof header);
+  if (bytes_.size() < sizeof(FileHeader)) return "it is too short";
+  const FileHeader header = HeaderOf(bytes_);
   if (std::memcmp(header.magic, kMagic, sizeof kMagic) != 0) return "it is not a word index";
   if (header.version != kVersion || header.byteOrder != kByteOrderMark) {
     return "it was made by another version";
@@ -417,23 +510,30 @@ std::string WordIndexImage::Attach(bool checkSum) {
       (checkSum && header.checksum != Checksum(bytes_.subspan(kChecksummedFrom)))) {
     return "it is damaged (its checksum does not match)";
   }
+  std::span<const std::byte> numbers = bytes_;
+  if constexpr (!kFileOrderIsNative) {
+    auto turned = std::make_shared<std::vector<std::byte>>(bytes_.begin(), bytes_.end());
+    numbers = *turned;
+    turned_ = std::move(turned);
+  }
   for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
     const TableHeader& parts = header.tables[length];
     IndexedTable& table = tables_[length];
     const std::uint64_t letters = static_cast<std::uint64_t>(parts.count) * length;
     table.length = length;
     table.count = parts.count;
-    table.words = Section<IndexedWord>(bytes_, parts.words, parts.count);
-    table.classes = Section<IndexedClass>(bytes_, parts.classes, parts.count);
-    table.readings = Section<char32_t>(bytes_, parts.readings, letters);
-    table.postings = Section<std::int32_t>(bytes_, parts.postings, letters);
-    table.ranges = Section<LetterRange>(bytes_, parts.ranges, parts.rangeCount);
-    table.rangeStarts = Section<std::uint32_t>(bytes_, parts.rangeStarts, length + 1);
-    const char* texts = Section<char>(bytes_, parts.texts, parts.textSize);
+    table.words = Section<IndexedWord>(numbers, parts.words, parts.count);
+    table.classes = Section<IndexedClass>(numbers, parts.classes, parts.count);
+    table.readings = Section<char32_t>(numbers, parts.readings, letters);
+    table.postings = Section<std::int32_t>(numbers, parts.postings, letters);
+    table.ranges = Section<LetterRange>(numbers, parts.ranges, parts.rangeCount);
+    table.rangeStarts = Section<std::uint32_t>(numbers, parts.rangeStarts, length + 1);
+    const char* texts = Section<char>(numbers, parts.texts, parts.textSize);
     if (parts.length != length || parts.count < 0 || !table.words || !table.classes ||
         !table.readings || !table.postings || !table.ranges || !table.rangeStarts || !texts) {
       return "the table of " + std::to_string(length) + "-letter words lies outside the file";
     }
+    if constexpr (!kFileOrderIsNative) TurnTable(table, parts.rangeCount);
     table.texts = std::string_view(texts, parts.textSize);
     std::string problem = CheckTable(table, letters, parts.rangeCount);
     if (!problem.empty()) return problem;
@@ -445,13 +545,14 @@ std::string WordIndexImage::Attach(bool checkSum) {
 // is, and its header names it. Where the time cannot be set, each open checks the sum.
 void WordIndexImage::Write(const std::filesystem::path& path) const {
   const std::filesystem::path working = path.string() + "." + std::to_string(getpid()) + ".part";
-  FileHeader header;
-  std::memcpy(&header, bytes_.data(), sizeof header);
-  const timespec stamp{time(nullptr), 0};
+  FileHeader header = HeaderOf(bytes_);
+  const timespec stamp{SourceDateEpoch().value_or(time(nullptr)), 0};
   header.stampedNs = static_cast<std::int64_t>(stamp.tv_sec) * 1000000000;
+  std::array<std::byte, sizeof header> headerBytes;
+  PutHeader(header, headerBytes);
   const auto* rest = reinterpret_cast<const char*>(bytes_.data()) + sizeof header;
   try {
-    CreateFileWith(working, {reinterpret_cast<const char*>(&header), sizeof header});
+    CreateFileWith(working, {reinterpret_cast<const char*>(headerBytes.data()), sizeof header});
     AppendToFile(working, {rest, bytes_.size() - sizeof header});
     const timespec times[2] = {{0, UTIME_OMIT}, stamp};
     utimensat(AT_FDCWD, working.c_str(), times, 0);

@@ -16,7 +16,8 @@
 // The word index file (.wdx) beside a dictionary: every word of its tables laid out as the
 // fill reads them, with the words of each letter at each position. It is mapped into
 // memory, not parsed, so a run starts at once; it is used only while it matches the word
-// tables it was made from, and made again otherwise.
+// tables it was made from, and made again otherwise. Its numbers are little-endian on
+// every machine.
 namespace crossword {
 
 class Dictionary;
@@ -96,7 +97,9 @@ class WordIndexImage {
   std::string Attach(bool checkSum);
 
   std::shared_ptr<const void> owner_;  // the bytes: a vector or a mapping
-  std::span<const std::byte> bytes_;
+  std::span<const std::byte> bytes_;   // as in the file: little-endian
+  // On a big-endian machine, the bytes turned into its order: what the tables point into.
+  std::shared_ptr<const std::vector<std::byte>> turned_;
   std::array<IndexedTable, AnswerLenMax + 1> tables_{};
 };
 

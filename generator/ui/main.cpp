@@ -2,6 +2,7 @@
 
 #include "common/LargePageHeap.h"
 #include "common/ProgramFolders.h"
+#include "common/ui/WindowIcon.h"
 #include "generator/ui/GeneratorWindow.h"
 
 // Cluewright takes no arguments: its default grid settings file lies in the program folder
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
   crossword::UseLargePagesForHeap();
   QApplication app(argc, argv);
   crossword::ui::InstallJapaneseQtTexts(app);
+  crossword::ui::SetWindowIconFromResources();
   QApplication::setFont(QFont("IPAPGothic", 10));
   crossword::ui::GeneratorWindow window(crossword::ThisProgramFolders().program);
   QObject::connect(&window, &crossword::ui::GeneratorWindow::ProgramEnded, &app,

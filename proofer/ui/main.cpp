@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "common/ProgramFolders.h"
+#include "common/ui/WindowIcon.h"
 #include "proofer/ui/ProofWindow.h"
 
 // Proofwright opens the puzzle set given as its one argument; from the menu, without one,
@@ -8,6 +9,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   crossword::ui::InstallJapaneseQtTexts(app);
+  crossword::ui::SetWindowIconFromResources();
   QApplication::setFont(QFont("IPAPGothic", 10));
   crossword::ui::ProofWindow window(crossword::ThisProgramFolders().program);
   window.show();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -163,6 +164,46 @@ TEST(WordIndexFile, IsUsedOnlyWhileItFitsTheWordTables) {
     std::string problem;
     EXPECT_TRUE(WordIndexImage::Map(dictionary, problem).has_value()) << problem;
   }
+}
+
+// The file is the same on every machine: its numbers are little-endian, read here byte by
+// byte as a machine of either order would, at the places its layout gives them.
+TEST(WordIndexFile, HoldsItsNumbersLittleEndian) {
+  TempFolder folder;
+  const std::filesystem::path path = folder / "dic.lxd";
+  WriteDictionary(path, EveryShortWord());
+  const std::string bytes = ReadWholeFile(WordIndexPathOf(path));
+  auto number = [&](size_t at, int size) {
+    std::uint64_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+      value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
+    return value;
+  };
+  ASSERT_GT(bytes.size(), 1184u);
+  EXPECT_EQ(bytes.substr(0, 8), "WRDINDEX");
+  EXPECT_EQ(number(8, 4), 3u);            // the version
+  EXPECT_EQ(number(12, 4), 0x01020304u);  // the byte order mark
+  EXPECT_EQ(number(32, 8), bytes.size());
+  const Dictionary dictionary(path);
+  const size_t table = 144 + 3 * 80;  // the header of the 3-letter words
+  EXPECT_EQ(number(table, 4), 3u);
+  EXPECT_EQ(number(table + 4, 4), static_cast<std::uint64_t>(dictionary.RecordCount(3)));
+  const WordRecord first = dictionary.Record(3, 1);
+  EXPECT_EQ(number(number(table + 8, 8), 4), static_cast<std::uint64_t>(first.ID));
+  EXPECT_EQ(number(number(table + 24, 8), 4), static_cast<std::uint64_t>(first.Yst[0]));
+}
+
+// Made by a package build (SOURCE_DATE_EPOCH set), an index does not depend on the file it
+// was made beside: the same words give the same file, and it still opens.
+TEST(WordIndexFile, IsTheSameFileWhereverAPackageBuildMakesIt) {
+  TempFolder first, second;
+  setenv("SOURCE_DATE_EPOCH", "1765256400", 1);
+  WriteDictionary(first / "dic.lxd", EveryShortWord());
+  WriteDictionary(second / "dic.lxd", EveryShortWord());
+  unsetenv("SOURCE_DATE_EPOCH");
+  EXPECT_EQ(ReadWholeFile(first / "dic.wdx"), ReadWholeFile(second / "dic.wdx"));
+  std::string problem;
+  EXPECT_TRUE(WordIndexImage::Map(Dictionary(second / "dic.lxd"), problem).has_value()) << problem;
 }
 
 }  // namespace

@@ -10,6 +10,13 @@ int main(int argc, char** argv) {
       "Design grids, fill them with dictionary words and look at the puzzles made.\n"
       "Run 'wright COMMAND --help' for the options of each command."};
   app.require_subcommand(1);
+  // The manual's EXIT STATUS is made from this text.
+  app.footer(
+      "Exit status:\n"
+      "  0        success, or the help or version asked for\n"
+      "  1        the command failed or was stopped; a message on stderr says why\n"
+      "  100-127  the command line is wrong (an unknown command or option, a value missing\n"
+      "           or out of range); the message names it");
   app.set_help_all_flag("--help-all", "Show the help of every command");
   app.set_version_flag("--version", WRIGHT_VERSION);
   crossword::wright::AddGridCommand(app);
