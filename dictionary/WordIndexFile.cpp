@@ -384,7 +384,8 @@ std::string WordIndexImage::Attach(bool checkSum) {
 // The file gets a modification time of whole seconds, which every file system keeps as it
 // is, and its header names it. Where the time cannot be set, each open checks the sum.
 void WordIndexImage::Write(const std::filesystem::path& path) const {
-  const std::filesystem::path working = path.string() + "." + std::to_string(getpid()) + ".part";
+  const std::filesystem::path working =
+      StagingPathFor(path, "." + std::to_string(getpid()) + ".part");
   FileHeader header;
   std::memcpy(&header, bytes_.data(), sizeof header);
   const timespec stamp{time(nullptr), 0};
