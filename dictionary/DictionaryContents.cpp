@@ -24,7 +24,8 @@ WordRecord& WordOf(const std::filesystem::path& path, std::vector<WordRecord>& w
   const std::string word = "word " + std::to_string(wanted.ID) + " '" + ToUtf8(wanted.Yst) + "'";
   const auto found = byTableAndID.find({length, wanted.ID});
   if (found == byTableAndID.end()) {
-    throw DictionaryError(path, "has no " + word + " in table " + TableName(length));
+    throw DictionaryError(path, "has no " + word + " in table " + TableName(length) +
+                                    ": the dictionary does not match the set");
   }
   WordRecord& stored = words[found->second];
   if (stored.Yst != wanted.Yst) {
