@@ -2,6 +2,11 @@
 
 #include "common/LargePageHeap.h"
 #include "tools/wright/Command.h"
+#include "tools/wright/ExitStatus.h"
+
+using crossword::wright::CommandEnded;
+using crossword::wright::ExitStatus;
+using crossword::wright::ExitStatusHelp;
 
 int main(int argc, char** argv) {
   crossword::UseLargePagesForHeap();
@@ -19,13 +24,20 @@ int main(int argc, char** argv) {
   crossword::wright::AddDictCommand(app);
   crossword::wright::AddCluesCommand(app);
   crossword::wright::AddSwapCommand(app);
+  app.footer(ExitStatusHelp());
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    return app.exit(error);
+    if (error.get_exit_code() == 0) return app.exit(error);  // --help, --version
+    std::cerr << "wright: " << error.what() << "\nwright: 'wright --help' lists the commands, "
+              << "'wright COMMAND --help' their options\n";
+    return static_cast<int>(ExitStatus::Usage);
+  } catch (const CommandEnded& ended) {
+    std::cerr << "wright: " << ended.what() << '\n';
+    return static_cast<int>(ended.Status());
   } catch (const std::exception& error) {
     std::cerr << "wright: " << error.what() << '\n';
-    return 1;
+    return static_cast<int>(ExitStatus::Failed);
   }
-  return 0;
+  return static_cast<int>(ExitStatus::Success);
 }
