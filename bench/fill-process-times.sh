@@ -1,8 +1,9 @@
 #!/bin/bash
 # Times whole wright processes, as a user runs them: the dense hand layouts under
-# bench/data filled by the thorough search, and a 99-stage large Japanese set filled by the
-# exact search with a fixed seed. Run from the repository with the build in build/:
-#   cpulock bench/fill-process-times.sh [RUNS]
+# bench/data filled by the thorough search, a 99-stage large Japanese set filled by the
+# exact search with a fixed seed, and 20 full-auto medium stages filled by both searches at
+# three ranks. Run from the repository with the build in build/:
+#   bench/fill-process-times.sh [RUNS]     (on an otherwise idle machine)
 # Prints each run's mean wall time; generator_bench reports peak memory.
 set -eu
 runs=${1:-10}
@@ -45,3 +46,11 @@ done
   --stages 99 --seed fixed >/dev/null 2>&1
 mean_time "99 large Japanese stages, exact, fixed seed" \
   "$bin/wright" fill --grid "$work/large.gst" --stages 99 --seed fixed
+"$bin/wright" grid --dictionary "$bin/標準日本語辞書.lxd" --out "$work/medium.gst" --size medium \
+  --stages 20 --seed 7 >/dev/null 2>&1
+for rank in 1 3 5; do
+  for search in exact thorough; do
+    mean_time "20 medium Japanese stages, $search, rank $rank" \
+      "$bin/wright" fill --grid "$work/medium.gst" --stages 20 --seed 7 --rank $rank --search $search
+  done
+done

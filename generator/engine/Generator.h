@@ -161,11 +161,15 @@ class Generator : public PuzzleSetFiles,
   int FillSlots();
   bool FillOneSlot(int s);
   void Blame(UnfilledGrid::Cause cause, int s);
+  bool FillFromPreferred(std::map<std::u32string, ReadingPool>& readings);
+  FillResult FillFromEvery(std::map<std::u32string, ReadingPool>& readings);
   std::vector<int> WantedCosts(const std::map<std::u32string, ReadingPool>& readings);
-  ThoroughSearch::Result SearchThorough(const std::map<std::u32string, ReadingPool>& readings,
-                                        int most, long bound, int restart);
-  std::vector<SearchSlot> MakeSearchSlots(const std::map<std::u32string, ReadingPool>& readings,
-                                          int most, std::map<std::u32string, CandidatePool>& pools);
+  // The thorough search's pools of one cost bound, by slot pattern.
+  using SearchPools = std::map<std::u32string, CandidatePool>;
+  ThoroughSearch::Result SearchThorough(std::map<std::u32string, ReadingPool>& readings,
+                                        SearchPools& pools, int most, long bound, int restart);
+  std::vector<SearchSlot> MakeSearchSlots(std::map<std::u32string, ReadingPool>& readings, int most,
+                                          SearchPools& pools);
   std::map<std::u32string, ReadingPool> MakeReadingPools();
   ReadingPool MakeReadingPool(int s);
   const ReadingGroups& ReadingGroupsOf(int s);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <set>
 
@@ -9,11 +10,15 @@ namespace crossword {
 
 namespace {
 
-constexpr long kFirstBound = 500;          // candidates the first attempt may try
-constexpr long kPhaseBound = 500;          // candidates an attempt on the wanted words may try
-constexpr int kWantedPhases = 3;           // attempts on the wanted words before all are allowed
-constexpr int kFewestWanted = 20;          // wanted words a slot needs for an attempt on them
-constexpr int kRepeatCost = 3;             // for each earlier stage holding a reading
+constexpr long kFirstBound = 500;  // candidates the first attempt may try
+constexpr long kPhaseBound = 500;  // candidates an attempt on the wanted words may try
+constexpr int kWantedPhases = 3;   // attempts on the wanted words before all are allowed
+constexpr int kFewestWanted = 20;  // wanted words a slot needs for an attempt on them
+constexpr int kRepeatCost = 3;     // for each earlier stage holding a reading
+// A reading in this many stages of the set is taken again only where nothing else fills.
+constexpr int kStagesEnough = 3;
+constexpr int kUsedEnoughCost = 1000;
+constexpr int kAllButUsedEnough = kUsedEnoughCost - 1;  // the most cost that leaves those out
 constexpr double kSecondsPer81Cells = 10;  // a search gives up after this, for a 9 x 9 grid
 constexpr int kEveryCost = std::numeric_limits<int>::max();
 // The weight of a candidate's cost in the order the search tries them: in the attempts on
@@ -35,7 +40,7 @@ long NextBound(long bound) {
 FillResult Generator::FillStageThorough() {
   unfilled_ = {};
   RefreshPatterns();
-  const std::map<std::u32string, ReadingPool> readings = MakeReadingPools();
+  std::map<std::u32string, ReadingPool> readings = MakeReadingPools();
   for (int s = 1; s <= QuesNmbMax(); ++s) {
     if (readings.at(Slot(s).Pattern).Size() == 0) {
       Blame(UnfilledGrid::Cause::NoCandidate, s);
@@ -45,18 +50,39 @@ FillResult Generator::FillStageThorough() {
   thoroughClock_.Start();
   thoroughSecondsMax_ =
       kSecondsPer81Cells * std::max(1.0, CrossMas.MasMaxX() * CrossMas.MasMaxY() / 81.0);
+  if (FillFromPreferred(readings)) return FillResult::Filled;
+  return FillFromEvery(readings);
+}
+
+// Single attempts on the words the puzzle wants most, fewer to more, then on every word but
+// the readings the set has used enough, if there are any.
+bool Generator::FillFromPreferred(std::map<std::u32string, ReadingPool>& readings) {
+  using Result = ThoroughSearch::Result;
   // A grid that one attempt on the wanted words could not settle is hard: more words
   // rarely make it easy.
-  using Result = ThoroughSearch::Result;
   for (const int most : WantedCosts(readings)) {
-    const Result result = SearchThorough(readings, most, kPhaseBound, 0);
-    if (result == Result::Filled) return FillResult::Filled;
+    SearchPools pools;
+    const Result result = SearchThorough(readings, pools, most, kPhaseBound, 0);
+    if (result == Result::Filled) return true;
     if (result == Result::BoundReached) break;
   }
+  const bool usedEnough = std::any_of(readings.begin(), readings.end(), [](const auto& entry) {
+    return entry.second.CountWithin(kAllButUsedEnough) < entry.second.Size();
+  });
+  SearchPools pools;
+  return usedEnough &&
+         SearchThorough(readings, pools, kAllButUsedEnough, kPhaseBound, 0) == Result::Filled;
+}
+
+// Attempts on every word, each bound larger, until a fill is found or proved impossible or
+// the search gives up.
+FillResult Generator::FillFromEvery(std::map<std::u32string, ReadingPool>& readings) {
+  using Result = ThoroughSearch::Result;
+  SearchPools pools;  // made by the first attempt, kept by the restarts
   long bound = kFirstBound;
   for (int restart = 0;; ++restart) {
     Show(GeneratorLabel::lblRestart, std::to_string(restart));
-    switch (SearchThorough(readings, kEveryCost, bound, restart)) {
+    switch (SearchThorough(readings, pools, kEveryCost, bound, restart)) {
       case Result::Filled:
         return FillResult::Filled;
       case Result::NoFill:
@@ -83,25 +109,27 @@ void Generator::Blame(UnfilledGrid::Cause cause, int s) {
 // words and still leave every slot enough to choose from.
 std::vector<int> Generator::WantedCosts(const std::map<std::u32string, ReadingPool>& readings) {
   std::set<int> costs;
-  for (const auto& [pattern, pool] : readings) costs.insert(pool.costs.begin(), pool.costs.end());
+  for (const auto& [pattern, pool] : readings) {
+    const std::vector<int>& poolCosts = pool.Costs();
+    std::unique_copy(poolCosts.begin(), poolCosts.end(), std::inserter(costs, costs.end()));
+  }
   std::vector<int> wanted;
   for (auto cost = costs.begin(); cost != costs.end() && std::next(cost) != costs.end() &&
                                   static_cast<int>(wanted.size()) < kWantedPhases;
        ++cost) {
     const bool enough = std::all_of(readings.begin(), readings.end(), [&](const auto& entry) {
-      const std::vector<int>& poolCosts = entry.second.costs;
-      return std::upper_bound(poolCosts.begin(), poolCosts.end(), *cost) - poolCosts.begin() >=
-             kFewestWanted;
+      return entry.second.CountWithin(*cost) >= kFewestWanted;
     });
     if (enough) wanted.push_back(*cost);
   }
   return wanted;
 }
 
-// One attempt with the candidates that cost at most `most`; a fill found is placed.
-ThoroughSearch::Result Generator::SearchThorough(
-    const std::map<std::u32string, ReadingPool>& readings, int most, long bound, int restart) {
-  std::map<std::u32string, CandidatePool> pools;
+// One attempt with the candidates that cost at most `most`, from `pools` made for them; a
+// fill found is placed.
+ThoroughSearch::Result Generator::SearchThorough(std::map<std::u32string, ReadingPool>& readings,
+                                                 SearchPools& pools, int most, long bound,
+                                                 int restart) {
   std::vector<SearchSlot> slots = MakeSearchSlots(readings, most, pools);
   std::vector<WordRecord> placed(slots.size());
   WordRecord candidate, allowed;
@@ -109,8 +137,8 @@ ThoroughSearch::Result Generator::SearchThorough(
   // The most wanted record of the reading that the placed words allow.
   rules.excludedBy = [&](int s, int i, const std::vector<int>& chosen, std::vector<int>& blockers) {
     const ReadingPool& pool = readings.at(Slot(s + 1).Pattern);
-    for (const int k : *pool.records[i]) {
-      DicDb->ReadRecord(pool.length, k, candidate);
+    for (const int k : pool.Records(i)) {
+      DicDb->ReadRecord(pool.Length(), k, candidate);
       const size_t blamed = blockers.size();
       for (size_t t = 0; t < chosen.size(); ++t) {
         if (chosen[t] != ThoroughSearch::kOpen && ExcludedBy(candidate, placed[t], ListOn)) {
@@ -130,8 +158,8 @@ ThoroughSearch::Result Generator::SearchThorough(
     return thoroughClock_.Seconds() > thoroughSecondsMax_;
   };
   ThoroughSearch search(std::move(slots), Rnd, std::move(rules));
-  const ThoroughSearch::Result result =
-      search.Run(bound, restart > 0, most == kEveryCost ? kLastCostWeight : kWantedCostWeight);
+  const ThoroughSearch::Result result = search.Run(
+      bound, restart > 0, most >= kAllButUsedEnough ? kLastCostWeight : kWantedCostWeight);
   if (result == ThoroughSearch::Result::Filled) PlaceSearchResult(placed);
   if (result == ThoroughSearch::Result::NoFill && most == kEveryCost) {
     Blame(UnfilledGrid::Cause::NoCombination, search.FirstSlot() + 1);
@@ -141,15 +169,14 @@ ThoroughSearch::Result Generator::SearchThorough(
 
 // Slots with the same letters share one pool: a grid without embedded letters needs one
 // pool per length.
-std::vector<SearchSlot> Generator::MakeSearchSlots(
-    const std::map<std::u32string, ReadingPool>& readings, int most,
-    std::map<std::u32string, CandidatePool>& pools) {
+std::vector<SearchSlot> Generator::MakeSearchSlots(std::map<std::u32string, ReadingPool>& readings,
+                                                   int most, SearchPools& pools) {
   std::vector<SearchSlot> slots;
   for (int s = 1; s <= QuesNmbMax(); ++s) {
     const GeneratorSlot& slot = Slot(s);
     auto pool = pools.find(slot.Pattern);
     if (pool == pools.end()) {
-      pool = pools.emplace(slot.Pattern, readings.at(slot.Pattern).Within(most)).first;
+      pool = pools.emplace(slot.Pattern, readings.at(slot.Pattern).Within(most, Rnd)).first;
     }
     SearchSlot& searchSlot = slots.emplace_back(SearchSlot{&pool->second, {}});
     for (int j = 1; j <= slot.AnswerLen; ++j) {
@@ -168,39 +195,17 @@ std::map<std::u32string, ReadingPool> Generator::MakeReadingPools() {
   return readings;
 }
 
-// The admitted words that fit the slot's letters by reading, the cheapest first and in an
-// order of the run's random numbers within each cost.
+// The admitted words that fit the slot's letters by reading, each reading costing more
+// for each earlier stage of the set that holds it.
 ReadingPool Generator::MakeReadingPool(int s) {
   const ReadingGroups& groups = ReadingGroupsOf(s);
-  const int n = static_cast<int>(groups.groups.size());
-  std::vector<int> costs(n);
-  for (int g = 0; g < n; ++g) costs[g] = groups.groups[g].cost;
+  std::vector<int> costs(groups.groups.size());
+  for (size_t g = 0; g < costs.size(); ++g) costs[g] = groups.groups[g].cost;
   for (const auto& [reading, stages] : answersUsed_) {
-    const auto found = groups.byReading.find(reading);
-    if (found != groups.byReading.end()) costs[found->second] += kRepeatCost * stages;
+    const int g = groups.Find(reading);
+    if (g >= 0) costs[g] += stages >= kStagesEnough ? kUsedEnoughCost : kRepeatCost * stages;
   }
-  std::vector<int> shuffled(n);
-  for (int g = 0; g < n; ++g) shuffled[g] = g;
-  for (int i = n; i > 1; --i) std::swap(shuffled[i - 1], shuffled[Rnd.Draw(0, i)]);
-  // Sorted by cost through counts: the costs are small numbers.
-  const int highest = n == 0 ? 0 : *std::max_element(costs.begin(), costs.end());
-  std::vector<int> start(highest + 2, 0);
-  for (int cost : costs) ++start[cost + 1];
-  for (size_t c = 1; c < start.size(); ++c) start[c] += start[c - 1];
-  std::vector<int> order(n);
-  for (int g : shuffled) order[start[costs[g]]++] = g;
-  ReadingPool pool;
-  pool.length = Slot(s).AnswerLen;
-  pool.letters.reserve(static_cast<size_t>(n) * pool.length);
-  pool.costs.reserve(n);
-  pool.records.reserve(n);
-  for (int g : order) {
-    const ReadingGroup& group = groups.groups[g];
-    pool.costs.push_back(costs[g]);
-    pool.letters += group.reading;
-    pool.records.push_back(&group.records);
-  }
-  return pool;
+  return ReadingPool(groups, costs);
 }
 
 // The slot's words grouped by reading, once per pattern while the selection and the
@@ -210,31 +215,15 @@ const ReadingGroups& Generator::ReadingGroupsOf(int s) {
   const auto cached = readingGroups_.find(slot.Pattern);
   if (cached != readingGroups_.end()) return cached->second;
   const int length = slot.AnswerLen;
-  struct Record {
-    int cost, k;
-  };
   ReadingGroups& groups = readingGroups_[slot.Pattern];
-  std::vector<std::vector<Record>> records;  // by group
-  FetchCandidates(s);
+  groups.Begin(length, FetchCandidates(s));
   for (const int k : Candidate) {
     const auto [CN, BN] = DicDb->ClassOf(length, k);
     const int cost = kCostsPerTier * preference_.Tier(CN, BN) +
                      (IsJapaneseClue(DicDb->ClueText(length, k)) ? 0 : 1);
-    const std::u32string_view reading = DicDb->Reading(length, k);
-    const auto [group, fresh] =
-        groups.byReading.try_emplace(reading, static_cast<int>(records.size()));
-    if (fresh) {
-      records.emplace_back();
-      groups.groups.push_back({reading, 0, {}});
-    }
-    records[group->second].push_back({cost, k});
+    groups.Add(DicDb->Reading(length, k), cost, k);
   }
-  for (size_t g = 0; g < records.size(); ++g) {
-    std::stable_sort(records[g].begin(), records[g].end(),
-                     [](const Record& a, const Record& b) { return a.cost < b.cost; });
-    groups.groups[g].cost = records[g].front().cost;
-    for (const Record& record : records[g]) groups.groups[g].records.push_back(record.k);
-  }
+  groups.Close();
   return groups;
 }
 

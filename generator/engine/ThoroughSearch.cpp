@@ -262,30 +262,57 @@ ThoroughSearch::Step ThoroughSearch::Try(int s, int i, int depth) {
 }
 
 // Passes the placement in slot s on: each crossing keeps only the candidates that agree
-// with it, and a crossing left with few candidates passes its own narrowing on. Returns a
-// slot left without any candidate, else -1.
+// with it, and a crossing left with few candidates passes its own narrowing on. A slot with
+// many candidates almost always allows every letter, so it is not asked. Returns a slot
+// left without any candidate, else -1.
 int ThoroughSearch::Propagate(int s) {
   queue_.assign(1, s);
   while (!queue_.empty()) {
     const int u = queue_.back();
     queue_.pop_back();
-    for (const SlotCrossing& crossing : slots_[u].crossings) {
-      if (chosen_[crossing.slot] != kOpen) continue;
-      const int emptied = NarrowFrom(u, crossing);
+    if (chosen_[u] == kOpen && liveCount_[u] > kPassOnBelow) continue;
+    MarkOwnLetters(u);
+    const std::vector<SlotCrossing>& crossings = slots_[u].crossings;
+    for (size_t c = 0; c < crossings.size(); ++c) {
+      if (chosen_[crossings[c].slot] != kOpen) continue;
+      const int emptied = NarrowFrom(u, c);
       if (emptied >= 0) return emptied;
     }
   }
   return -1;
 }
 
-// Keeps in the crossing slot the candidates whose letter in the shared cell some live
-// candidate of u has there. A slot with many candidates almost always allows every
-// letter, so it is not asked.
-int ThoroughSearch::NarrowFrom(int u, const SlotCrossing& crossing) {
-  if (chosen_[u] == kOpen && liveCount_[u] > kPassOnBelow) return -1;
+// Into ownSets_, for each crossing of u: the letter sets of u's pool at the shared cell that
+// u's placed word or some live candidate of u has there. One pass over the candidates, each
+// one's letters side by side.
+void ThoroughSearch::MarkOwnLetters(int u) {
+  const CandidatePool& pool = *slots_[u].pool;
+  const std::vector<SlotCrossing>& crossings = slots_[u].crossings;
+  ownSets_.resize(crossings.size());
+  for (size_t c = 0; c < crossings.size(); ++c) {
+    ownSets_[c].assign((pool.ByLetter(crossings[c].ownPosition).size() + 63) / 64, 0);
+  }
+  auto mark = [&](int i) {
+    for (size_t c = 0; c < crossings.size(); ++c) {
+      const int set = pool.LetterSet(i, crossings[c].ownPosition);
+      ownSets_[c][set / 64] |= std::uint64_t{1} << (set % 64);
+    }
+  };
+  if (chosen_[u] != kOpen) {
+    mark(chosen_[u]);
+  } else {
+    const int size = pool.Size();
+    for (int i = NextSet(live_[u], 0, size); i < size; i = NextSet(live_[u], i + 1, size)) mark(i);
+  }
+}
+
+// Keeps in the slot of u's crossing c the candidates whose letter in the shared cell u
+// allows there.
+int ThoroughSearch::NarrowFrom(int u, size_t c) {
+  const SlotCrossing& crossing = slots_[u].crossings[c];
   const int t = crossing.slot;
   const CandidatePool& pool = *slots_[t].pool;
-  const int kept = AllowedLetters(u, crossing);
+  const int kept = AllowedLetters(u, c);
   const int dropped = static_cast<int>(pool.ByLetter(crossing.crossPosition).size()) - kept;
   if (dropped == 0) return -1;
   // Looking at each live candidate costs a few steps; a letter's bit set, a step per 64.
@@ -302,30 +329,17 @@ int ThoroughSearch::NarrowFrom(int u, const SlotCrossing& crossing) {
   return -1;
 }
 
-// Into allowed_: the letter sets of the crossing slot's position whose letter u's placed
-// word or some live candidate of u has in the shared cell. Returns how many. `crossing` is
-// one of u's own.
-int ThoroughSearch::AllowedLetters(int u, const SlotCrossing& crossing) {
-  const CandidatePool& from = *slots_[u].pool;
+// Into allowed_: the letter sets of the position of u's crossing c in the crossing slot
+// whose letters ownSets_ marks for c. Returns how many.
+int ThoroughSearch::AllowedLetters(int u, size_t c) {
+  const SlotCrossing& crossing = slots_[u].crossings[c];
   const CandidatePool& to = *slots_[crossing.slot].pool;
-  const int own = crossing.ownPosition;
-  ownSets_.assign((from.ByLetter(own).size() + 63) / 64, 0);
-  auto mark = [&](int i) {
-    const int set = from.LetterSet(i, own);
-    ownSets_[set / 64] |= std::uint64_t{1} << (set % 64);
-  };
-  if (chosen_[u] != kOpen) {
-    mark(chosen_[u]);
-  } else {
-    const int size = from.Size();
-    for (int i = NextSet(live_[u], 0, size); i < size; i = NextSet(live_[u], i + 1, size)) mark(i);
-  }
   allowed_.assign((to.ByLetter(crossing.crossPosition).size() + 63) / 64, 0);
-  const std::vector<int>& translate = crossingSets_[u][&crossing - slots_[u].crossings.data()];
+  const std::vector<int>& translate = crossingSets_[u][c];
+  const WordBits& own = ownSets_[c];
   int kept = 0;
-  const int ownCount = static_cast<int>(from.ByLetter(own).size());
-  for (int set = NextSet(ownSets_, 0, ownCount); set < ownCount;
-       set = NextSet(ownSets_, set + 1, ownCount)) {
+  const int ownCount = static_cast<int>(translate.size());
+  for (int set = NextSet(own, 0, ownCount); set < ownCount; set = NextSet(own, set + 1, ownCount)) {
     const int theirs = translate[set];
     if (theirs < 0) continue;
     allowed_[theirs / 64] |= std::uint64_t{1} << (theirs % 64);

@@ -120,8 +120,9 @@ class ThoroughSearch {
   std::vector<Choice> OrderCandidates(int s);
   Step Try(int s, int i, int depth);
   int Propagate(int s);
-  int NarrowFrom(int u, const SlotCrossing& crossing);
-  int AllowedLetters(int u, const SlotCrossing& crossing);
+  void MarkOwnLetters(int u);
+  int NarrowFrom(int u, size_t c);
+  int AllowedLetters(int u, size_t c);
   void KeepOnly(const CandidatePool& pool, int position, int kept);
   void KeepLiveOnly(int t, int position);
   bool Narrow(int t, const WordBits& keep, int u);
@@ -151,11 +152,11 @@ class ThoroughSearch {
   std::vector<char> jumpSet_;                 // the failure passed back to jumpTarget_
   int jumpTarget_ = -1;
   int firstSlot_ = -1;
-  std::vector<int> blockers_;  // scratch for Try
-  std::vector<int> queue_;     // slots whose narrowing is still to pass on
-  WordBits keep_;              // scratch for NarrowFrom: the crossing's candidates kept
-  WordBits ownSets_;           // scratch for AllowedLetters: letter sets of the narrowing slot
-  WordBits allowed_;           // scratch for NarrowFrom: letter sets of the crossing kept
+  std::vector<int> blockers_;      // scratch for Try
+  std::vector<int> queue_;         // slots whose narrowing is still to pass on
+  WordBits keep_;                  // scratch for NarrowFrom: the crossing's candidates kept
+  std::vector<WordBits> ownSets_;  // per crossing of the narrowing slot: its letter sets there
+  WordBits allowed_;               // scratch for NarrowFrom: letter sets of the crossing kept
 };
 
 }  // namespace crossword

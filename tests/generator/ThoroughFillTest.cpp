@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "dictionary/QuestionSelection.h"
@@ -107,33 +108,42 @@ TEST(ThoroughFillOrder, SameSeedSameFill) {
   EXPECT_EQ(fills[0], fills[1]);
 }
 
-// Everyday words in category 1, rare ones in 2: a 初級 set writes the everyday record of a
-// reading, and each everyday reading once before any comes again.
-TEST(ThoroughFillPreference, WantedRecordsAndNoRepeatsAcrossTheSet) {
+// A set of `stages` one-slot grids filled by the thorough search at `rank`, with everyday
+// words in category 1 (asked by every rank) and rare ones in 2 (asked as `rareAsked` says);
+// the answers, stage by stage.
+std::vector<WordRecord> OneSlotSet(const std::vector<WordRecord>& words,
+                                   const std::string& rareAsked, int rank, int stages, int seed) {
   GeneratorSetup setup;
-  setup.WriteWords({Word(1, "アイ", 2), Word(2, "アイ", 1), Word(3, "ウエ", 1), Word(4, "オカ", 1),
-                    Word(5, "キク", 2), Word(6, "ケコ", 2)});
+  setup.WriteWords(words);
   setup.folder.Write("dic.idx", testing::Cp932Lines({";次行より「分野」", "●ふだんの言葉",
                                                      "01名詞,yes,yes,yes,yes,yes", "●まれな言葉",
-                                                     "02古語,yes,yes,yes,yes,yes", ";ここまで"}));
+                                                     "02古語," + rareAsked, ";ここまで"}));
   setup.WriteGrids({{".."}});
-  ASSERT_EQ(setup.generator.LoadGridSettings(false), 1);
+  EXPECT_EQ(setup.generator.LoadGridSettings(false), 1);
   QuestionSelection selection;
   const std::string folder = setup.folder.Path().string() + "/";
-  ASSERT_EQ(selection.MakeIdxFileName(folder, "dic.lxd"), 1);
+  EXPECT_EQ(selection.MakeIdxFileName(folder, "dic.lxd"), 1);
   selection.LoadIndex(folder, 0);
-  selection.SelectDifficultRank(1);
+  selection.SelectDifficultRank(rank);
   setup.generator.TakeSelection(selection);
   setup.generator.Search = FillSearch::Thorough;
-  setup.generator.MakingNmbMax = 3;
+  setup.generator.MakingNmbMax = stages;
   std::vector<WordRecord> answers;
   setup.observer.onStageFinished = [&] { answers.push_back(setup.generator.Slot(1).Word); };
+  setup.generator.Rnd.Reseed(seed);
+  EXPECT_EQ(setup.generator.RunGeneration(), RunOutcome::Completed);
+  return answers;
+}
+
+// A 初級 set writes the everyday record of a reading, and each everyday reading once before
+// any comes again.
+TEST(ThoroughFillPreference, WantedRecordsAndNoRepeatsAcrossTheSet) {
+  const std::vector<WordRecord> words = {Word(1, "アイ", 2), Word(2, "アイ", 1),
+                                         Word(3, "ウエ", 1), Word(4, "オカ", 1),
+                                         Word(5, "キク", 2), Word(6, "ケコ", 2)};
   for (int seed = 1; seed <= 5; ++seed) {
-    setup.generator.Rnd.Reseed(seed);
-    answers.clear();
-    ASSERT_EQ(setup.generator.RunGeneration(), RunOutcome::Completed);
     std::set<std::u32string> readings;
-    for (const WordRecord& answer : answers) {
+    for (const WordRecord& answer : OneSlotSet(words, "yes,yes,yes,yes,yes", 1, 3, seed)) {
       EXPECT_EQ(answer.CN, 1) << "a rare word while everyday ones were left";
       readings.insert(answer.Yst);
     }
@@ -141,9 +151,20 @@ TEST(ThoroughFillPreference, WantedRecordsAndNoRepeatsAcrossTheSet) {
   }
 }
 
+// スーパーおたく級 wants the word only it asks far more than the everyday ones, yet no
+// reading stands in more than three stages of a set while other words can fill.
+TEST(ThoroughFillPreference, NoReadingInMoreThanThreeStages) {
+  const std::vector<WordRecord> answers = OneSlotSet(
+      {Word(1, "アイ", 2), Word(2, "ウエ", 1), Word(3, "オカ", 1)}, "no,no,no,no,yes", 5, 6, 1);
+  const auto wanted = std::count_if(answers.begin(), answers.end(),
+                                    [](const WordRecord& answer) { return answer.CN == 2; });
+  EXPECT_EQ(wanted, 3);
+}
+
 // Words with a clue in Japanese are tried first: of the 27 words of three letters only the
 // six orders of アイウ have one, and they fill the square without a word twice. The search
-// keeps the crossings' order of preference too, so a seed may still take another word.
+// keeps the crossings' order of preference too, so a seed may still take another word:
+// counted over enough seeds to tell a preference from chance.
 TEST(ThoroughFillOrder, WordsWithJapaneseCluesFirst) {
   const std::set<std::u32string> japanese = {U"アイウ", U"アウイ", U"イアウ",
                                              U"イウア", U"ウアイ", U"ウイア"};
@@ -153,7 +174,7 @@ TEST(ThoroughFillOrder, WordsWithJapaneseCluesFirst) {
   }
   int placed = 0;
   int withJapaneseClue = 0;
-  for (int seed = 1; seed <= 8; ++seed) {
+  for (int seed = 1; seed <= 40; ++seed) {
     GeneratorSetup setup;
     setup.WriteWords(words);
     setup.WriteGrids({{"...", "...", "..."}});
