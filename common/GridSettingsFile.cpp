@@ -4,6 +4,7 @@
 
 #include "common/FileError.h"
 #include "common/FileKind.h"
+#include "common/FileNames.h"
 #include "common/NumberText.h"
 #include "common/TextCodec.h"
 #include "common/WordSlots.h"
@@ -256,6 +257,13 @@ GridSettingsFile::~GridSettingsFile() = default;
 DicLocation GridSettingsFile::ReadDicLocation() const {
   return {ToUtf8(text_->Line(1, "the dictionary folder")),
           ToUtf8(text_->Line(3, "the dictionary file name"))};
+}
+
+DicLocation LocateDictionary(const DicLocation& named, const std::string& MakeDir) {
+  if (!FileExists(named.DicPath + named.DicFileName) && FileExists(MakeDir + named.DicFileName)) {
+    return {MakeDir, named.DicFileName};
+  }
+  return named;
 }
 
 int GridSettingsFile::ReadEmbedChrFlag() const {

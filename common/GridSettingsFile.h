@@ -50,6 +50,11 @@ struct DicLocation {
   std::string DicFileName;
 };
 
+// Where the dictionary a grid settings file in `MakeDir` names lies: where the file says,
+// or, when a file made on another machine names a folder that lacks it, of that name
+// beside the grid settings file.
+DicLocation LocateDictionary(const DicLocation& named, const std::string& MakeDir);
+
 class GridFileText;
 
 // A grid's width and height.

@@ -7,7 +7,7 @@
 // box, and wright prints it, from the same text.
 namespace crossword {
 
-enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { Information, Question, Exclamation };
 
 // The button the user pressed.

@@ -54,7 +54,8 @@ AddedWords AddWords(DictionaryContents& contents, const std::vector<WordRecord>&
 // Gives each word of `learnt` the clue and written form `learnt` holds for it, in the
 // dictionary at `path`; a word is found by its reading's table and its ID. A word not
 // found, found with another reading, or given two different texts is a DictionaryError
-// and nothing is written. Returns how many words changed.
+// and nothing is written. Only the changed words are written, into a copy of the file that
+// then replaces it, and the word index follows. Returns how many words changed.
 int LearnWordTexts(const std::filesystem::path& path, const std::vector<WordRecord>& learnt);
 
 }  // namespace crossword

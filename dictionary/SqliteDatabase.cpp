@@ -93,8 +93,9 @@ std::optional<std::string_view> SqliteStatement::Text(int column) const {
 
 SqliteDatabase::SqliteDatabase(const std::filesystem::path& path, Mode mode) : path_(path) {
   const bool readOnly = mode == Mode::ReadOnly;
-  const int flags = readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI
-                             : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+  const int flags = readOnly               ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI
+                    : mode == Mode::Update ? SQLITE_OPEN_READWRITE
+                                           : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
   const std::string name = readOnly ? ImmutableUri(path) : path.string();
   sqlite3* raw = nullptr;
   const int code = sqlite3_open_v2(name.c_str(), &raw, flags | SQLITE_OPEN_NOMUTEX, nullptr);

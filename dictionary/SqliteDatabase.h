@@ -42,7 +42,7 @@ class SqliteStatement {
 
 class SqliteDatabase {
  public:
-  enum class Mode { ReadOnly, Create };
+  enum class Mode { ReadOnly, Create, Update };  // Update: an existing file, read and written
   SqliteDatabase(const std::filesystem::path& path, Mode mode);
 
   SqliteStatement Prepare(std::string_view sql) const { return {handle_.get(), path_, sql}; }

@@ -226,6 +226,8 @@ class ImageWriter {
     return offset;
   }
   std::vector<std::byte>& Bytes() { return bytes_; }
+  // Room for `count` more bytes in sections, so that a large image is not copied as it grows.
+  void Reserve(size_t count) { bytes_.reserve(bytes_.size() + count); }
 
  private:
   std::vector<std::byte> bytes_;
@@ -283,6 +285,50 @@ std::string CheckTable(const IndexedTable& table, std::uint64_t postingCount,
   return "";
 }
 
+// The parts of a table of an image, to be laid out again.
+TableParts PartsOf(const IndexedTable& table) {
+  const auto letters = static_cast<size_t>(table.count) * table.length;
+  const std::uint32_t rangeCount = table.rangeStarts[table.length];
+  return {{table.words, table.words + table.count},
+          {table.classes, table.classes + table.count},
+          {table.readings, letters},
+          {table.postings, table.postings + letters},
+          {table.ranges, table.ranges + rangeCount},
+          {table.rangeStarts, table.rangeStarts + table.length + 1},
+          std::string(table.texts)};
+}
+
+// The bytes a table's sections take in an image, with room for their alignment.
+size_t ImageBytesOf(const TableParts& table) {
+  constexpr size_t kSections = 7, kAlignment = 8;
+  return table.words.size() * sizeof(IndexedWord) + table.classes.size() * sizeof(IndexedClass) +
+         table.readings.size() * sizeof(char32_t) + table.postings.size() * sizeof(std::int32_t) +
+         table.ranges.size() * sizeof(LetterRange) +
+         table.rangeStarts.size() * sizeof(std::uint32_t) + table.texts.size() +
+         kSections * kAlignment;
+}
+
+// The image's bytes: its header, then the tables' sections.
+std::shared_ptr<std::vector<std::byte>> AssembleImage(
+    const Dictionary& dictionary, const std::array<TableParts, AnswerLenMax + 1>& tables) {
+  ImageWriter image;
+  for (const TableParts& table : tables) image.Reserve(ImageBytesOf(table));
+  FileHeader header{};
+  std::memcpy(header.magic, kMagic, sizeof kMagic);
+  header.version = kVersion;
+  header.byteOrder = kByteOrderMark;
+  header.fingerprint = FingerprintOf(dictionary, true);
+  for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
+    header.tables[length] = AppendTable(image, tables[length], length);
+  }
+  auto bytes = std::make_shared<std::vector<std::byte>>(std::move(image.Bytes()));
+  header.imageSize = bytes->size();
+  std::memcpy(bytes->data(), &header, sizeof header);
+  header.checksum = Checksum(std::span(*bytes).subspan(kChecksummedFrom));
+  std::memcpy(bytes->data(), &header, sizeof header);
+  return bytes;
+}
+
 }  // namespace
 
 const LetterRange* IndexedTable::Find(int position, char32_t letter) const {
@@ -296,25 +342,39 @@ const LetterRange* IndexedTable::Find(int position, char32_t letter) const {
 WordIndexImage::WordIndexImage(std::shared_ptr<const void> owner, std::span<const std::byte> bytes)
     : owner_(std::move(owner)), bytes_(bytes) {}
 
-WordIndexImage WordIndexImage::Build(const Dictionary& dictionary) {
-  ImageWriter image;
-  FileHeader header{};
-  std::memcpy(header.magic, kMagic, sizeof kMagic);
-  header.version = kVersion;
-  header.byteOrder = kByteOrderMark;
-  header.fingerprint = FingerprintOf(dictionary, true);
-  for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
-    header.tables[length] = AppendTable(image, BuildTable(dictionary, length), length);
-  }
-  auto bytes = std::make_shared<std::vector<std::byte>>(std::move(image.Bytes()));
-  header.imageSize = bytes->size();
-  std::memcpy(bytes->data(), &header, sizeof header);
-  header.checksum = Checksum(std::span(*bytes).subspan(kChecksummedFrom));
-  std::memcpy(bytes->data(), &header, sizeof header);
+WordIndexImage WordIndexImage::Attached(const Dictionary& dictionary,
+                                        std::shared_ptr<std::vector<std::byte>> bytes) {
   WordIndexImage built(bytes, *bytes);
   const std::string problem = built.Attach(false);
   if (!problem.empty()) throw DictionaryError(dictionary.Path(), "word index: " + problem);
   return built;
+}
+
+WordIndexImage WordIndexImage::Build(const Dictionary& dictionary) {
+  std::array<TableParts, AnswerLenMax + 1> tables;
+  for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
+    tables[length] = BuildTable(dictionary, length);
+  }
+  return Attached(dictionary, AssembleImage(dictionary, tables));
+}
+
+// A changed word's new texts go after the others; its old ones stay, unreferenced, until
+// the index is next built whole.
+WordIndexImage WordIndexImage::WithTexts(const Dictionary& dictionary,
+                                         const std::vector<WordTextChange>& changes) const {
+  std::array<TableParts, AnswerLenMax + 1> tables;
+  for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
+    tables[length] = PartsOf(Table(length));
+  }
+  for (const WordTextChange& change : changes) {
+    TableParts& table = tables.at(change.length);
+    IndexedWord& word = table.words.at(change.k - 1);
+    word.QstOffset = Keep(table.texts, change.Qst);
+    word.QstSize = static_cast<std::uint32_t>(change.Qst.size());
+    word.AstOffset = Keep(table.texts, change.Ast);
+    word.AstSize = static_cast<std::uint32_t>(change.Ast.size());
+  }
+  return Attached(dictionary, AssembleImage(dictionary, tables));
 }
 
 std::optional<WordIndexImage> WordIndexImage::Map(const Dictionary& dictionary,

@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/GridModel.h"
 
@@ -62,10 +63,21 @@ struct IndexedTable {
   const LetterRange* Find(int position, char32_t letter) const;
 };
 
+// New texts of word k of a length's table, UTF-8.
+struct WordTextChange {
+  int length = 0;
+  int k = 0;
+  std::string Qst, Ast;
+};
+
 class WordIndexImage {
  public:
   // From the dictionary's word tables, in memory.
   static WordIndexImage Build(const Dictionary& dictionary);
+  // This image with the texts of some words changed, for `dictionary`, whose word tables
+  // are this image's with those changes: nothing else is read from it.
+  WordIndexImage WithTexts(const Dictionary& dictionary,
+                           const std::vector<WordTextChange>& changes) const;
   // The index file of the dictionary, mapped. Nothing when there is none; nothing with
   // `problem` set when it was made from other word tables or is damaged.
   static std::optional<WordIndexImage> Map(const Dictionary& dictionary, std::string& problem);
@@ -76,6 +88,9 @@ class WordIndexImage {
 
  private:
   WordIndexImage(std::shared_ptr<const void> owner, std::span<const std::byte> bytes);
+  // The image of these bytes, checked as a built one is.
+  static WordIndexImage Attached(const Dictionary& dictionary,
+                                 std::shared_ptr<std::vector<std::byte>> bytes);
   // Empty when the image holds together, else what is wrong; its checksum is worked out
   // only when `checkSum`.
   std::string Attach(bool checkSum);

@@ -62,6 +62,8 @@ QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
       return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::YesNo:
       return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
   }
   return QMessageBox::Ok;
 }

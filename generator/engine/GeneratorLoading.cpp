@@ -44,12 +44,7 @@ int Generator::LoadGridSettings(bool chosenByUser) {
   if (stages < 1) {
     throw FileError(grid, "the file holds no grid (no line \";#1\"); make one with Gridwright");
   }
-  DicLocation location = file.ReadDicLocation();
-  // A grid file made on another machine names a folder that does not exist here.
-  if (!FileExists(location.DicPath + location.DicFileName) &&
-      FileExists(MakeDir + location.DicFileName)) {
-    location.DicPath = MakeDir;
-  }
+  const DicLocation location = LocateDictionary(file.ReadDicLocation(), MakeDir);
   if (!FileExists(location.DicPath + location.DicFileName)) {
     DicPath = location.DicPath;
     DicFileName = location.DicFileName;

@@ -1,8 +1,12 @@
 #include "generator/engine/PuzzleSetEdit.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <set>
 #include <stdexcept>
 
+#include "common/FileError.h"
 #include "common/TextFile.h"
 #include "puzzle/PuzzleFileWriter.h"
 
@@ -92,9 +96,24 @@ void PuzzleSetEdit::WriteHintLine(int k, const PuzzleHint& hint) {
       HintLine(hint, NumberWidth(stage.QuesNmbMax()), hint.Slot.FlagHorV == FlagDown);
 }
 
+// A set its author made read-only is left as it stands.
+void PuzzleSetEdit::CheckReplaceable(const std::filesystem::path& path) {
+  struct stat status {};
+  if (stat(path.c_str(), &status) == 0 && (status.st_mode & S_IWUSR) == 0) {
+    throw FileError(path, "cannot be replaced: the file is read-only", EACCES);
+  }
+}
+
+// The new file keeps the mode of the one it replaces.
 void PuzzleSetEdit::Save(const std::filesystem::path& path) const {
+  CheckReplaceable(path);
   StagedTextFile file(path);
   file.Create(lines_);
+  std::error_code ignored;
+  const std::filesystem::file_status older = std::filesystem::status(path, ignored);
+  if (std::filesystem::exists(older)) {
+    std::filesystem::permissions(file.WorkingPath(), older.permissions(), ignored);
+  }
   file.Commit();
 }
 

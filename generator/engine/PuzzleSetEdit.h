@@ -34,8 +34,11 @@ class PuzzleSetEdit {
   // change. The caller has checked that the word keeps every crossing letter.
   void PlaceWord(int k, int number, const WordRecord& word);
 
-  // Writes the set under a temporary name beside `path` and puts it in place in one step.
+  // Writes the set under a temporary name beside `path` and puts it in place in one step;
+  // a read-only file at `path` is a FileError and stays as it is.
   void Save(const std::filesystem::path& path) const;
+  // The FileError Save would meet at a read-only file, before anything is written.
+  static void CheckReplaceable(const std::filesystem::path& path);
 
  private:
   PuzzleHint& HintOf(int k, int number);

@@ -5,6 +5,7 @@
 #include "common/FileError.h"
 #include "common/FileNames.h"
 #include "common/TextCodec.h"
+#include "dictionary/RankPreference.h"
 #include "generator/engine/Generator.h"
 #include "generator/engine/PuzzleSetEdit.h"
 
@@ -70,6 +71,17 @@ std::vector<SwapCandidate> SlotSwap::Candidates() const {
   std::stable_sort(
       candidates.begin(), candidates.end(),
       [](const SwapCandidate& a, const SwapCandidate& b) { return a.EasiestRank < b.EasiestRank; });
+  return candidates;
+}
+
+std::vector<SwapCandidate> SlotSwap::PreferredCandidates() const {
+  const QuestionSelection& selection = ranks_.OfRank(rank_);
+  const RankPreference preference(selection.CategoryTable(), selection.ListTable(), rank_);
+  std::vector<SwapCandidate> candidates = Candidates();
+  std::stable_sort(
+      candidates.begin(), candidates.end(), [&](const SwapCandidate& a, const SwapCandidate& b) {
+        return preference.Tier(a.Word.CN, a.Word.BN) < preference.Tier(b.Word.CN, b.Word.BN);
+      });
   return candidates;
 }
 

@@ -65,6 +65,9 @@ class SlotSwap {
   // exclusion rules let share the stage with its other words; never the word there now.
   // The most common come first: those an easier rank asks, then the dictionary's order.
   std::vector<SwapCandidate> Candidates() const;
+  // The same words, those the rank wants most first (dictionary/RankPreference.h), then
+  // in the order above.
+  std::vector<SwapCandidate> PreferredCandidates() const;
   // The first candidate of this reading, and of this written form unless it is empty;
   // SwapRefused saying why when there is none.
   WordRecord WordFor(const std::u32string& reading, const std::u32string& written) const;

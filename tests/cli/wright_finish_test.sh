@@ -79,8 +79,10 @@ cp "$work/dic.idx" "$work/dic-before.idx"
 "$wright" clues "$work/set.pzs" --apply "$work/edited.tsv" --learn "$dictionary" > "$work/out.txt"
 check "learning says how many words" grep -q "1 word with the clues of the table" "$work/out.txt"
 check "the index file is written with the dictionary" cmp -s "$work/dic.idx" "$work/dic-before.idx"
-"$wright" fill --grid "$work/set.gst" --seed fixed --stages 2 --out "$work/refilled.pzs" > /dev/null
+"$wright" fill --grid "$work/set.gst" --seed fixed --stages 2 --out "$work/refilled.pzs" > /dev/null \
+  2> "$work/err.txt"
 check "the next run from the dictionary asks the learnt clue" cmp -s "$work/set.pzs" "$work/refilled.pzs"
+check "the word index learnt with the dictionary" test ! -s "$work/err.txt"
 check "the learnt clue is in it" grep -qF '新しい，"ヒント" 二行目' <(utf8 "$work/refilled.pzs")
 
 # Swaps: ranks in the index say which words are common; category 1 is asked from rank 1,
