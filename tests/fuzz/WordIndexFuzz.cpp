@@ -3,6 +3,7 @@
 // the file. Each input is written as the index of one small dictionary with that
 // dictionary's fingerprint put in, and every other input with its own time stamp, so that
 // inputs get past the checks that only a real index passes by chance and reach the rest.
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cstring>
