@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "common/FileError.h"
+#include "common/FileKind.h"
 #include "common/FileNames.h"
 #include "common/NumberText.h"
 #include "common/TextCodec.h"
@@ -34,7 +35,8 @@ std::string Quoted(std::u32string_view text) {
 // from 1; indexes here count from 0.
 class GridFileText {
  public:
-  explicit GridFileText(const std::filesystem::path& path) : path_(path), lines_(path) {}
+  explicit GridFileText(const std::filesystem::path& path)
+      : path_(path), lines_(ExpectFileKind(path, FileKind::GridSettings)) {}
 
   size_t LineCount() const { return lines_.size(); }
   bool IsMark(size_t index, int n) const { return lines_.Bytes(index) == StageMarkBytes(n); }

@@ -79,7 +79,7 @@ std::vector<std::u32string> ReadUtf8Lines(const std::filesystem::path& path) {
 void WriteUtf8Lines(const std::filesystem::path& path, const std::vector<std::u32string>& lines) {
   std::string bytes;
   for (const auto& line : lines) bytes += ToUtf8(line) + "\n";
-  const std::filesystem::path working = path.string() + ".part";
+  const std::filesystem::path working = StagingPathFor(path, ".part");
   try {
     CreateFileWith(working, bytes);
     ReplaceFile(working, path);
@@ -107,18 +107,23 @@ std::string EncodeTextLines(const std::filesystem::path& path,
 }
 
 StagedTextFile::StagedTextFile(std::filesystem::path finalPath)
-    : finalPath_(std::move(finalPath)), workingPath_(finalPath_.string() + ".part") {}
+    : finalPath_(std::move(finalPath)), workingPath_(StagingPathFor(finalPath_, ".part")) {}
 
-// The working name is this file's own: whatever lies there uncommitted, a part left by a
-// killed run included, goes.
+// Whatever lies under the working name uncommitted, a part left by a killed run included,
+// goes once this file holds the lock on it; while another run holds it, it is that run's.
 StagedTextFile::~StagedTextFile() {
-  if (!committed_) {
-    std::error_code ignored;
-    std::filesystem::remove(workingPath_, ignored);
+  if (committed_) return;
+  try {
+    if (!lock_) lock_ = std::make_unique<WorkingFileLock>(workingPath_);
+  } catch (...) {
+    return;
   }
+  std::error_code ignored;
+  std::filesystem::remove(workingPath_, ignored);
 }
 
 void StagedTextFile::Create(const std::vector<std::u32string>& lines) {
+  if (!lock_) lock_ = std::make_unique<WorkingFileLock>(workingPath_);
   linesWritten_ = 0;
   const std::string bytes = EncodeTextLines(finalPath_, lines, linesWritten_);
   CreateFileWith(workingPath_, bytes);

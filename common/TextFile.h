@@ -1,10 +1,13 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/FileOps.h"
 
 // The programs' text files: code page 932, every line ended by CR LF.
 namespace crossword {
@@ -47,7 +50,8 @@ void WriteUtf8Lines(const std::filesystem::path& path, const std::vector<std::u3
 
 // Writes a text file under a temporary name beside its final name; only Commit puts it
 // in place, so an older file of that name survives any failure before then. A file left
-// under the temporary name by an earlier, killed run is replaced and never read.
+// under the temporary name by an earlier, killed run is replaced and never read; one that
+// another run is writing now refuses this one.
 class StagedTextFile {
  public:
   explicit StagedTextFile(std::filesystem::path finalPath);
@@ -66,7 +70,8 @@ class StagedTextFile {
  private:
   std::filesystem::path finalPath_;
   std::filesystem::path workingPath_;
-  int linesWritten_ = 0;  // to name the line of a character that cannot be written
+  std::unique_ptr<WorkingFileLock> lock_;  // from the first write on
+  int linesWritten_ = 0;                   // to name the line of a character that cannot be written
   bool committed_ = false;
 };
 

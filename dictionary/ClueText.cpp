@@ -1,5 +1,7 @@
 #include "dictionary/ClueText.h"
 
+#include "common/TextCodec.h"
+
 namespace crossword {
 
 namespace {
@@ -30,6 +32,16 @@ std::u32string WithoutStrayBlanks(std::u32string_view text) {
 
 bool IsControlCharacter(char32_t c) {
   return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+std::optional<std::string> ControlCharacterProblem(std::u32string_view text) {
+  for (char32_t c : text) {
+    if (IsControlCharacter(c) && c != U'\r' && c != U'\n') {
+      return "holds the control character " + DescribeCharacter(c) +
+             ", which a player shows as nothing or as a box";
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace crossword

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,9 @@ std::u32string WithoutStrayBlanks(std::u32string_view text);
 
 // A C0 or C1 control character, or DEL: shown as nothing, or as a box, by a player.
 bool IsControlCharacter(char32_t c);
+
+// "holds the control character TAB (U+0009)" for the first control character of a text
+// typed into a clue or a written form; line breaks, which are written as blanks, pass.
+std::optional<std::string> ControlCharacterProblem(std::u32string_view text);
 
 }  // namespace crossword

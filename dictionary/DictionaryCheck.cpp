@@ -185,13 +185,17 @@ class TableCheck {
 
   // A reading's letters are checked as grid cells, and line breaks as breaking a line.
   void CheckPrintable(const std::string& field) {
-    const std::u32string& text = values_[field].Text;
-    const auto control = std::find_if(text.begin(), text.end(), [](char32_t c) {
-      return IsControlCharacter(c) && c != U'\r' && c != U'\n';
-    });
-    if (control != text.end()) {
-      Report(field, "holds the control character " + DescribeCharacter(*control) +
-                        ", which a player shows as nothing or as a box");
+    if (auto problem = ControlCharacterProblem(values_[field].Text)) Report(field, *problem);
+  }
+
+  // A word a fill would ask as "1.  (3)": without a clue, or without a written form.
+  void CheckFilledIn() {
+    for (const char* field : {"Qst", "Ast"}) {
+      if (values_[field].Text.empty()) Report(field, "is empty");
+    }
+    for (const char* field : {"AN", "SN"}) {
+      if (values_[field].Number < 0)
+        Report(field, std::to_string(values_[field].Number) + " is below 0");
     }
   }
 
@@ -207,6 +211,7 @@ class TableCheck {
     CheckReading();
     for (const char* field : {"Yst", "Qst", "Ast"}) CheckText(field);
     for (const char* field : {"Qst", "Ast"}) CheckPrintable(field);
+    CheckFilledIn();
     CheckClueBlanks();
     CheckNumbers();
   }

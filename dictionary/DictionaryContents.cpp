@@ -43,7 +43,8 @@ std::vector<WordTextChange> LearntChanges(const std::filesystem::path& path,
     const std::string word = "word " + std::to_string(wanted.ID) + " '" + ToUtf8(wanted.Yst) + "'";
     const auto found = positionOf.find({length, wanted.ID});
     if (found == positionOf.end()) {
-      throw DictionaryError(path, "has no " + word + " in table " + TableName(length));
+      throw DictionaryError(path, "has no " + word + " in table " + TableName(length) +
+                                      ": the dictionary does not match the set");
     }
     const IndexedTable& table = index.Table(length);
     const int k = found->second;

@@ -73,7 +73,7 @@ void FillDatabase(const SqliteDatabase& db, const std::vector<WordRecord>& words
 void WriteDictionary(const std::filesystem::path& path, const std::vector<WordRecord>& words,
                      const KeptClues& clues) {
   for (const WordRecord& word : words) CheckReadingLength(path, word);
-  const std::filesystem::path working = path.string() + ".part";
+  const std::filesystem::path working = StagingPathFor(path, ".part");
   DeleteFile(working);
   try {
     {

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "common/FileKind.h"
 #include "dictionary/Dictionary.h"
 
 namespace crossword {
@@ -11,7 +12,10 @@ namespace {
 [[noreturn]] void ThrowSqliteError(const std::filesystem::path& path, const std::string& message,
                                    int code) {
   if ((code & 0xFF) == SQLITE_NOTADB) {
-    throw DictionaryError(path, "not a dictionary: the file is not an SQLite database");
+    const FileKind kind = RecogniseFileKind(path);
+    throw DictionaryError(path, kind == FileKind::Unknown
+                                    ? "not a dictionary: the file is not an SQLite database"
+                                    : "this is " + FileKindName(kind) + ", not a dictionary");
   }
   throw DictionaryError(path, message);
 }

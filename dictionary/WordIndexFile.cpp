@@ -544,7 +544,8 @@ std::string WordIndexImage::Attach(bool checkSum) {
 // The file gets a modification time of whole seconds, which every file system keeps as it
 // is, and its header names it. Where the time cannot be set, each open checks the sum.
 void WordIndexImage::Write(const std::filesystem::path& path) const {
-  const std::filesystem::path working = path.string() + "." + std::to_string(getpid()) + ".part";
+  const std::filesystem::path working =
+      StagingPathFor(path, "." + std::to_string(getpid()) + ".part");
   FileHeader header = HeaderOf(bytes_);
   const timespec stamp{SourceDateEpoch().value_or(time(nullptr)), 0};
   header.stampedNs = static_cast<std::int64_t>(stamp.tv_sec) * 1000000000;

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "common/FileError.h"
+#include "common/FileKind.h"
 #include "common/NumberText.h"
 #include "common/QuestionNumbers.h"
 #include "common/TextCodec.h"
@@ -57,7 +58,7 @@ std::optional<int> PrintFormNumber(std::u32string_view text) {
 class PuzzleReader {
  public:
   explicit PuzzleReader(const std::filesystem::path& path)
-      : path_(path), lines_(ReadTextLines(path)) {}
+      : path_(path), lines_(ReadTextLines(ExpectFileKind(path, FileKind::PuzzleSet))) {}
 
   PuzzleSet Read() {
     PuzzleSet set;

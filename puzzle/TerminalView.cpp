@@ -19,18 +19,21 @@ std::string Padded(const std::u32string& text, int width) {
   return ToUtf8(text) + std::string(std::max(0, width - DisplayWidth(text)), ' ');
 }
 
-int CellWidth(const PuzzleStage& stage) {
+// The widest label with a blank either side, or less where the terminal is narrower.
+int CellWidth(const PuzzleStage& stage, int columns) {
   int widest = 2;
   for (int y = 1; y <= stage.MasMaxY(); ++y) {
     for (int x = 1; x <= stage.MasMaxX(); ++x) {
       widest = std::max(widest, static_cast<int>(QuestionLabel(stage, x, y).size()));
     }
   }
-  return widest + 2;
+  int padding = 2;
+  while (padding > 0 && (widest + padding + 1) * stage.MasMaxX() + 1 > columns) --padding;
+  return widest + padding;
 }
 
-std::string RenderGrid(const PuzzleStage& stage, bool withSolution) {
-  const int width = CellWidth(stage);
+std::string RenderGrid(const PuzzleStage& stage, bool withSolution, int columns) {
+  const int width = CellWidth(stage, columns);
   std::string border = "+";
   for (int x = 1; x <= stage.MasMaxX(); ++x) border += std::string(width, '-') + "+";
   std::string out = border + "\n";
@@ -53,20 +56,24 @@ std::string RenderGrid(const PuzzleStage& stage, bool withSolution) {
   return out;
 }
 
-// Appends text wrapped to the columns, continuation lines indented.
+// Appends text wrapped to the columns, continuation lines indented. A line breaks at its
+// last blank; only a word longer than a line, or text without blanks (Japanese), breaks
+// between letters.
 void AppendWrapped(std::string& out, const std::u32string& text, int columns, int indent) {
   std::u32string line;
-  int used = 0;
+  size_t start = 0;  // where the line's own text begins, after any indent
   for (char32_t c : text) {
-    const int width = DisplayWidth(std::u32string(1, c));
-    if (used + width > columns && !line.empty()) {
+    if (DisplayWidth(line + c) > columns && line.size() > start) {
+      const size_t blank = c == U' ' ? line.size() : line.find_last_of(U' ');
+      const bool atBlank = blank != std::u32string::npos && blank > start;
+      const std::u32string rest = atBlank ? line.substr(std::min(blank + 1, line.size())) : U"";
+      line.resize(atBlank ? blank : line.size());
       out += ToUtf8(line) + "\n";
-      line = std::u32string(indent, U' ');
-      used = indent;
+      line = std::u32string(indent, U' ') + rest;
+      start = indent;
       if (c == U' ') continue;
     }
     line += c;
-    used += width;
   }
   out += ToUtf8(line) + "\n";
 }
@@ -99,7 +106,7 @@ std::string RenderStage(const PuzzleSet& set, int stageNumber, bool withSolution
                     " x " + std::to_string(stage.MasMaxY()) + ", " +
                     std::to_string(stage.QuesNmbMax()) + " questions, level " +
                     std::to_string(stage.DifficultRank) + "\n";
-  out += RenderGrid(stage, withSolution);
+  out += RenderGrid(stage, withSolution, columns);
   RenderClues(out, stage.Across, japanese ? "ヨコのカギ (Across)" : "Across", withSolution,
               columns);
   RenderClues(out, stage.Down, japanese ? "タテのカギ (Down)" : "Down", withSolution, columns);

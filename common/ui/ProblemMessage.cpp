@@ -27,6 +27,11 @@ std::string SystemReason(int error) {
       return "ファイルがほかのプログラムで使われています。";
     case EISDIR:
       return "ファイルではなくフォルダです。";
+    case EINVAL:
+      return "普通のファイルではないので、書き込めません。";
+    case EWOULDBLOCK:
+      return "このフォルダには、ほかの作成がいま書き込んでいます。終わってから、もう一度実行してく"
+             "ださい。";
     default:
       return "システムのエラー（番号 " + std::to_string(error) + "）です。";
   }

@@ -7,6 +7,7 @@
 #include "common/GridSettingsFile.h"
 #include "common/TextCodec.h"
 #include "common/TextFile.h"
+#include "common/TypedLetters.h"
 
 namespace crossword {
 
@@ -15,7 +16,7 @@ namespace {
 char32_t CellMark(char32_t typed) {
   if (typed == U'#' || typed == WallMark) return WallMark;
   if (typed == U'.' || typed == U' ' || typed == BlankMark) return BlankMark;
-  return typed;
+  return GridLetterOf(typed);
 }
 
 std::vector<std::u32string> LayoutRows(const std::filesystem::path& path) {

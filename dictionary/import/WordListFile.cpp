@@ -9,6 +9,7 @@
 #include "common/NumberText.h"
 #include "common/TextCodec.h"
 #include "common/TextFile.h"
+#include "dictionary/ClueText.h"
 #include "dictionary/import/FieldText.h"
 #include "dictionary/import/KanaReading.h"
 
@@ -74,10 +75,15 @@ class RowReader {
     word.Ast = fields_[at_[Ast]];
     word.Qst = fields_[at_[Qst]];
     if (auto problem = ReadingProblem(word.Yst)) return problem;
+    if (word.Ast.empty()) return "Ast, the written form, is empty";
+    if (word.Qst.empty()) return "Qst, the clue, is empty";
     for (int column : {Yst, Ast, Qst}) {
       if (!CanEncodeAllCp932(fields_[at_[column]])) {
         return ToUtf8(kColumnNames[column]) + " '" + ToUtf8(fields_[at_[column]]) +
                "' holds a character code page 932 cannot hold";
+      }
+      if (auto problem = ControlCharacterProblem(fields_[at_[column]])) {
+        return ToUtf8(kColumnNames[column]) + " " + *problem;
       }
     }
     madeSafe += MakeFieldSafe(word.Yst) + MakeFieldSafe(word.Ast) + MakeFieldSafe(word.Qst);
@@ -86,6 +92,10 @@ class RowReader {
       const auto value = ParseWholeNumber(fields_[at_[column]]);
       if (!value) return NumberProblem(column, fields_[at_[column]]);
       *targets[column - CN] = *value;
+    }
+    for (const auto& [column, value] : {std::pair(AN, word.AN), std::pair(SN, word.SN)}) {
+      if (value < 0)
+        return ToUtf8(kColumnNames[column]) + " " + std::to_string(value) + " is below 0";
     }
     return ClassProblem(word);
   }

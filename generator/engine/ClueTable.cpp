@@ -9,6 +9,7 @@
 #include "common/NumberText.h"
 #include "common/TextCodec.h"
 #include "common/TextFile.h"
+#include "dictionary/ClueText.h"
 #include "puzzle/PuzzleFileWriter.h"
 
 namespace crossword {
@@ -110,12 +111,24 @@ class RecordReader {
   int line_ = 1;
 };
 
-std::vector<std::u32string> ReadTableLines(const std::filesystem::path& path) {
+// UTF-8, or code page 932 as a Japanese spreadsheet saves tab-separated text.
+std::vector<std::u32string> ReadTableLines(const std::filesystem::path& path,
+                                           std::string& encoding) {
   const std::string bytes = ReadWholeFile(path);
   if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
     throw FileError(path, "the table is UTF-16 text; save it as UTF-8 text");
   }
-  return ReadUtf8Lines(path);
+  try {
+    encoding = "UTF-8";
+    return ReadUtf8Lines(path);
+  } catch (const FileError& notUtf8) {
+    try {
+      encoding = "code page 932";
+      return ReadTextLines(path);
+    } catch (const FileError&) {
+      throw notUtf8;
+    }
+  }
 }
 
 std::string Quoted(std::u32string_view text) {
@@ -128,6 +141,7 @@ std::optional<std::string> UnwritableLetter(const std::u32string& text, const st
       return what + " holds " + DescribeCharacter(c) + ", which code page 932 cannot hold";
     }
   }
+  if (auto problem = ControlCharacterProblem(text)) return what + " " + *problem;
   return std::nullopt;
 }
 
@@ -228,9 +242,9 @@ std::string ClueTableText(const PuzzleSet& set, const KeptClues* otherClues) {
 }
 
 ClueTable ReadClueTable(const std::filesystem::path& path, const PuzzleSetEdit& set) {
-  std::vector<Record> records = RecordReader(ReadTableLines(path)).ReadAll(path);
-  const size_t columns = CheckHeader(path, records);
   ClueTable table;
+  std::vector<Record> records = RecordReader(ReadTableLines(path, table.Encoding)).ReadAll(path);
+  const size_t columns = CheckHeader(path, records);
   std::map<std::pair<int, int>, int> lineOfQuestion;
   for (size_t i = 1; i < records.size(); ++i) {
     ClueRow row;

@@ -33,6 +33,7 @@ struct ClueRow {
 struct ClueTable {
   std::vector<ClueRow> Rows;          // the rows that can be applied
   std::vector<std::string> Problems;  // "file:line: what is wrong", one per refused row
+  std::string Encoding;               // "UTF-8", or "code page 932" as a spreadsheet saves it
 };
 
 // Reads a table and checks every row against the set: its stage, question, direction and

@@ -7,6 +7,11 @@ namespace crossword {
 
 RunOutcome Generator::RunGeneration() {
   stopRequested_ = false;
+  workLock_ = std::make_unique<WorkingFileLock>(WorkFile());
+  struct Unlock {
+    std::unique_ptr<WorkingFileLock>& lock;
+    ~Unlock() { lock.reset(); }
+  } const unlock{workLock_};
   try {
     return MakeStages() ? RunOutcome::Completed : RunOutcome::GivenUp;
   } catch (const RunEnded& ended) {
@@ -81,10 +86,21 @@ bool Generator::IsLastPattern(int pattern) {
          StagePatterns().NextStagePattern(pattern) == 1;
 }
 
-// The grid file is read once per run, not once per stage.
+// The grid file is read once per run, not once per stage. Every pattern is read then, so
+// that a file cut short or broken further on is reported before any stage is made from it.
 const GridSettingsFile& Generator::StagePatterns() {
-  if (!stagePatterns_) stagePatterns_.emplace(GridFile());
-  return *stagePatterns_;
+  if (stagePatterns_) return *stagePatterns_;
+  const GridSettingsFile& file = stagePatterns_.emplace(GridFile());
+  try {
+    for (int pattern = 1;; pattern = file.NextStagePattern(pattern)) {
+      file.LoadStagePattern(pattern);
+      if (file.NextStagePattern(pattern) == 1) break;
+    }
+  } catch (...) {
+    stagePatterns_.reset();
+    throw;
+  }
+  return file;
 }
 
 void Generator::LoadStagePattern(int n) {

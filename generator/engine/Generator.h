@@ -2,12 +2,14 @@
 
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "common/Clock.h"
+#include "common/FileOps.h"
 #include "common/GridModel.h"
 #include "common/GridSettingsFile.h"
 #include "common/RandomSource.h"
@@ -186,15 +188,16 @@ class Generator : public PuzzleSetFiles,
   GeneratorObserver& observer_;
   std::optional<GridSettingsFile> stagePatterns_;  // the grid file, read once per run
   bool stopRequested_ = false;
-  int candidateLength_ = 0;          // answer length of the words in Candidate
-  WordRecord candidateRecord_;       // the candidate read last, its strings reused
-  std::u32string refreshedLetters_;  // the slot letters read last, their storage reused
-  PatternMatches patternMatches_;    // in DicDb
-  int puzzleLinesWritten_ = 0;       // to name the line of a field that cannot be written
-  UnfilledGrid unfilled_;            // set when FillStageThorough leaves a grid unfilled
-  ElapsedTime thoroughClock_;        // since FillStageThorough began
-  double thoroughSecondsMax_ = 0;    // when it gives up
-  RankPreference preference_;        // which admitted words the thorough search wants most
+  std::unique_ptr<WorkingFileLock> workLock_;  // held for a run: one run per folder
+  int candidateLength_ = 0;                    // answer length of the words in Candidate
+  WordRecord candidateRecord_;                 // the candidate read last, its strings reused
+  std::u32string refreshedLetters_;            // the slot letters read last, their storage reused
+  PatternMatches patternMatches_;              // in DicDb
+  int puzzleLinesWritten_ = 0;                 // to name the line of a field that cannot be written
+  UnfilledGrid unfilled_;                      // set when FillStageThorough leaves a grid unfilled
+  ElapsedTime thoroughClock_;                  // since FillStageThorough began
+  double thoroughSecondsMax_ = 0;              // when it gives up
+  RankPreference preference_;  // which admitted words the thorough search wants most
   // The readings of the stages the run made so far, with the number of stages holding each.
   std::unordered_map<std::u32string, int> answersUsed_;
   // By slot pattern, for the selection and dictionary in use.

@@ -25,11 +25,12 @@ const std::vector<int>& PatternMatches::Candidates(const WordIndex& words, int l
   const auto [found, fresh] = candidates_.try_emplace(pattern);
   if (fresh) {
     const std::vector<char>& admitted = Admitted(words, length);
+    std::vector<int>& listed = found->second;  // a lambda may not name a structured binding (clang)
     words.ForEachMatch(length, query, [&](int k) {
-      if (admitted[k]) found->second.push_back(k);
+      if (admitted[k]) listed.push_back(k);
       return true;
     });
-    listedWords_ += found->second.size();
+    listedWords_ += listed.size();
   }
   return found->second;
 }

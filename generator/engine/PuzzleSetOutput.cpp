@@ -1,3 +1,6 @@
+#include <cerrno>
+
+#include "common/FileError.h"
 #include "common/FileNames.h"
 #include "common/FileOps.h"
 #include "common/QuestionNumbers.h"
@@ -123,7 +126,15 @@ void Generator::FinishPuzzleFile() {
 }
 
 void Generator::DeleteWorkFile() {
-  if (FileExists(WorkFile())) DeleteFile(WorkFile());
+  if (!FileExists(WorkFile())) return;
+  if (workLock_) return DeleteFile(WorkFile());
+  // Between runs: a working file that another run is writing is not this one's to delete.
+  try {
+    const WorkingFileLock lock(WorkFile());
+    DeleteFile(WorkFile());
+  } catch (const FileError& error) {
+    if (error.SystemErrno() != EWOULDBLOCK) throw;
+  }
 }
 
 }  // namespace crossword

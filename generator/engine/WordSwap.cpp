@@ -85,16 +85,29 @@ std::vector<SwapCandidate> SlotSwap::PreferredCandidates() const {
   return candidates;
 }
 
+SwapAmbiguous::SwapAmbiguous(const std::u32string& reading, std::vector<std::u32string> written)
+    : SwapRefused("several words read " + Quoted(reading) + " fit; name the written form"),
+      written_(std::move(written)) {}
+
+// Without a written form, a reading must name one word: the author chooses, not the order.
 WordRecord SlotSwap::WordFor(const std::u32string& reading, const std::u32string& written) const {
-  bool readingFits = false;
+  std::vector<WordRecord> fitting;
   for (const SwapCandidate& candidate : Candidates()) {
-    if (candidate.Word.Yst != reading) continue;
-    if (written.empty() || candidate.Word.Ast == written) return candidate.Word;
-    readingFits = true;
+    if (candidate.Word.Yst == reading) fitting.push_back(candidate.Word);
   }
-  if (readingFits)
+  if (fitting.empty()) throw SwapRefused(WhyNot(reading));
+  if (!written.empty()) {
+    for (const WordRecord& word : fitting) {
+      if (word.Ast == written) return word;
+    }
     throw SwapRefused("no word " + Quoted(reading) + " that fits is written " + Quoted(written));
-  throw SwapRefused(WhyNot(reading));
+  }
+  std::vector<std::u32string> forms;
+  for (const WordRecord& word : fitting) {
+    if (std::find(forms.begin(), forms.end(), word.Ast) == forms.end()) forms.push_back(word.Ast);
+  }
+  if (forms.size() > 1) throw SwapAmbiguous(reading, forms);
+  return fitting.front();
 }
 
 bool SlotSwap::IsAdmitted(const WordRecord& word) const {

@@ -42,6 +42,16 @@ class SwapRefused : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A reading that several fitting words share, with no written form to choose among them.
+class SwapAmbiguous : public SwapRefused {
+ public:
+  SwapAmbiguous(const std::u32string& reading, std::vector<std::u32string> written);
+  const std::vector<std::u32string>& Written() const { return written_; }
+
+ private:
+  std::vector<std::u32string> written_;
+};
+
 class SlotSwap {
  public:
   // The question `hint` of `stage`, with words of `dictionary`, searched in its index

@@ -46,7 +46,8 @@ printf ';次行より「分野」\n01名詞,yes,yes,yes,yes,yes\n' > "$work/open
 check "index without end line fails" test $? -ne 0
 check "index problem names its line" grep -q "open.txt:1: the category section" "$work/err.txt"
 
-"$wright" dict build --words "$work/words.tsv" --out "$work/bare.lxd" > /dev/null 2>&1
+"$wright" dict build --words "$work/words.tsv" --index "$work/index.txt" --out "$work/bare.lxd" > /dev/null 2>&1
+rm "$work/bare.idx"
 "$wright" dict check "$work/bare.lxd" > /dev/null 2> "$work/err.txt"
 check "check fails without index file" test $? -ne 0
 check "check names the missing index" grep -q "bare.idx: the index file is missing" "$work/err.txt"

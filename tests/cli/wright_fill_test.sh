@@ -50,7 +50,7 @@ mkdir -p "$work/moved"
   > /dev/null 2>&1
 "$wright" fill --grid "$work/moved/lost.gst" > /dev/null 2> "$work/err.txt"
 check "missing dictionary fails" test $? -ne 0
-check "missing dictionary shows message 5" grep -q "チェック：辞書ファイルのフォルダ" "$work/err.txt"
+check "missing dictionary is named" grep -q "the dictionary .*none.lxd named by .* does not exist" "$work/err.txt"
 check "no puzzle file without dictionary" test ! -e "$work/moved/lost.pzs"
 
 "$wright" fill --grid "$work/grid.gst" --rank 2 --categories 1 > /dev/null 2> "$work/err.txt"
@@ -59,7 +59,7 @@ check "categories need custom rank" grep -q -- "--rank custom" "$work/err.txt"
 "$wright" fill --grid "$work/grid.gst" --rank custom --categories 4 --out "$work/none.pzs" \
   > /dev/null 2> "$work/err.txt"
 check "no admissible word fails" test $? -ne 0
-check "no admissible word shows message 101" grep -q "着手不可能：該当する単語が皆無" "$work/err.txt"
+check "no admissible word is said so" grep -q "no word of the chosen categories and lists fits" "$work/err.txt"
 check "no puzzle file without words" test ! -e "$work/none.pzs"
 
 rm "$work/dic.idx"

@@ -65,11 +65,13 @@ iconv -f UTF-8 -t UTF-16 "$work/clues.tsv" > "$work/bad.tsv"
 refuse "UTF-16 table" "bad.tsv: the table is UTF-16 text; save it as UTF-8 text"
 
 printf 'Yst\tAst\tQst\tCN\tBN\tQN\tAN\tSN\nアイ\t愛\tlove\t1\t0\t1\t1\t0\n' > "$work/words.tsv"
-"$wright" dict build --words "$work/words.tsv" --out "$work/other.lxd" > /dev/null
+printf '%s\n' ';次行より「分野」' '01名詞,yes,yes,yes,yes,yes' ';ここまで' ';次行より「リスト」' \
+  '01一覧,1,yes,yes,yes,yes' ';ここまで' > "$work/index.txt"
+"$wright" dict build --words "$work/words.tsv" --index "$work/index.txt" --out "$work/other.lxd" > /dev/null
 cp "$work/other.lxd" "$work/other-before.lxd"
 "$wright" clues "$work/set.pzs" --apply "$work/edited.tsv" --learn "$work/other.lxd" > /dev/null \
   2> "$work/err.txt"
-check "learning into another dictionary is refused" grep -q "other.lxd: has no word [0-9]* '[アイウ]*' in table L4" "$work/err.txt"
+check "learning into another dictionary is refused" grep -q "other.lxd: has no word [0-9]* '[アイウ]*' in table L4: the dictionary does not match the set" "$work/err.txt"
 check "neither file is touched" cmp -s "$work/set.pzs" "$work/original.pzs"
 check "nor the dictionary" cmp -s "$work/other.lxd" "$work/other-before.lxd"
 

@@ -1,16 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <optional>
 #include <random>
 
 #include "common/Clock.h"
 #include "common/FileError.h"
 #include "common/FileNames.h"
+#include "common/FileOps.h"
 #include "common/MersenneTwister64.h"
 #include "common/NumberText.h"
 #include "common/RandomSource.h"
 #include "common/TextCodec.h"
 #include "common/TextFile.h"
+#include "common/TypedLetters.h"
 #include "tests/support/TempFolder.h"
 
 namespace crossword {
@@ -133,6 +136,53 @@ TEST(StagedTextFile, AFolderThatCannotBeWrittenIsAClearError) {
   TempFolder folder;
   StagedTextFile file(folder / "missing-folder" / "grid.gst");
   EXPECT_THROW(file.Create({U"a"}), FileError);
+}
+
+TEST(StagedTextFile, WritesThroughALinkAndKeepsTheTargetsMode) {
+  TempFolder folder;
+  const auto target = folder.Write("private.gst", "older");
+  const auto readWrite = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+  std::filesystem::permissions(target, readWrite);
+  std::filesystem::create_symlink("private.gst", folder / "link.gst");
+  StagedTextFile file(folder / "link.gst");
+  file.Create({U"new"});
+  file.Commit();
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.gst"));
+  EXPECT_EQ(ReadBytes(target), "new\r\n");
+  EXPECT_EQ(std::filesystem::status(target).permissions(), readWrite);
+}
+
+TEST(StagedTextFile, ADeviceIsWrittenDirectlyAndAFolderRefusedBeforeAnyWrite) {
+  StagedTextFile device("/dev/null");
+  device.Create({U"a"});
+  device.Commit();
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+  TempFolder folder;
+  std::filesystem::create_directory(folder / "set.pzs");
+  EXPECT_THROW(StagedTextFile(folder / "set.pzs"), FileError);
+}
+
+TEST(WorkingFileLock, ASecondRunIsRefusedUntilTheFirstEnds) {
+  TempFolder folder;
+  const auto work = folder / "Puzset.$$$";
+  {
+    const WorkingFileLock first(work);
+    try {
+      const WorkingFileLock second(work);
+      FAIL() << "two runs hold one working file";
+    } catch (const FileError& error) {
+      EXPECT_EQ(error.SystemErrno(), EWOULDBLOCK);
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists(work.string() + ".lock"));
+  EXPECT_NO_THROW(WorkingFileLock{work});
+}
+
+TEST(GridLettersOf, TypedLettersBecomeTheLettersOfTheGrid) {
+  EXPECT_EQ(GridLettersOf(U"がっしょう"), U"ガツシヨウ");
+  EXPECT_EQ(GridLettersOf(U"ヵヶァゎ"), U"カケアワ");
+  EXPECT_EQ(GridLettersOf(U"Oak ｚ"), U"ＯＡＫ Ｚ");
+  EXPECT_EQ(GridLettersOf(U"ー■#.漢"), U"ー■#.漢");
 }
 
 TEST(NumberText, PrintFormAndParsing) {

@@ -55,13 +55,28 @@ TEST_F(PuzzleExport, IpuzFilesAreWrittenPerStage) {
 }
 
 TEST_F(PuzzleExport, TerminalViewAlignsFullWidthLettersAndWraps) {
+  const std::string grid = RenderStage(set_, 1, true, 80);
+  EXPECT_NE(grid.find("|1/4  |"), std::string::npos) << grid;
+  EXPECT_NE(grid.find("| カ  | ラ  | オ  | ケ  |#####|"), std::string::npos) << grid;
   const std::string view = RenderStage(set_, 1, true, 30);
-  EXPECT_NE(view.find("|1/4  |"), std::string::npos) << view;
-  EXPECT_NE(view.find("| カ  | ラ  | オ  | ケ  |#####|"), std::string::npos) << view;
   EXPECT_NE(view.find("2. 走る人たち (5) = ランナアサ\n    [ランナー朝]"), std::string::npos)
       << view;
   EXPECT_EQ(RenderStage(set_, 1, false, 80).find("カ "), std::string::npos);
   EXPECT_EQ(DisplayWidth(U"アA■"), 4);
+}
+
+// Words stay whole; the grid's cells narrow before a line outgrows the terminal.
+TEST_F(PuzzleExport, TerminalViewBreaksAtBlanksAndFitsTheWidth) {
+  set_.Stages[0].Across[0].Qst = U"a clue of several plain words";
+  const std::string view = RenderStage(set_, 1, false, 24);
+  EXPECT_NE(view.find("1. a clue of several\n    plain words (4)\n"), std::string::npos) << view;
+  const auto gridWidth = [&](int columns) {
+    const std::string shown = RenderStage(set_, 1, false, columns);
+    const size_t border = shown.find('+');
+    return static_cast<int>(shown.find('\n', border) - border);
+  };
+  EXPECT_EQ(gridWidth(80), 31);  // "1/4" and a blank either side, five cells
+  EXPECT_EQ(gridWidth(26), 26);
 }
 
 TEST_F(PuzzleExport, HtmlPageIsSelfContainedAndCannotBeBrokenByAClue) {

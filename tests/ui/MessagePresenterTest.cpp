@@ -82,6 +82,7 @@ class MessagePresenterTest : public QObject {
   void FailuresAreToldInJapanese() {
     const FileError content("/g/a.gst", 12, "expected the width and height");
     const FileError full("/g/a.gst.part", "cannot write: No space left on device", ENOSPC);
+    const FileError busy("/g/Puzset.$$$", "another run is writing in this folder now", EWOULDBLOCK);
     const std::invalid_argument slot("a word slot is longer than 12 cells");
     const std::vector<std::pair<const std::exception*, std::vector<std::string>>> cases = {
         {&content,
@@ -90,6 +91,10 @@ class MessagePresenterTest : public QObject {
         {&full,
          {"ファイルを読み書きできませんでした。", "", "ファイル：/g/a.gst.part",
           "ディスクの空きが足りません。"}},
+        {&busy,
+         {"ファイルを読み書きできませんでした。", "", "ファイル：/g/Puzset.$$$",
+          "このフォルダには、ほかの作成がいま書き込んでいます。終わってから、もう一度実行してくださ"
+          "い。"}},
         {&slot, {"思いがけない問題が起きました。", "", "この操作は取り消されました。"}},
     };
     for (const auto& [problem, lines] : cases) {

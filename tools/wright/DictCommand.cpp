@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <functional>
 #include <iostream>
 #include <memory>
 
@@ -14,7 +15,10 @@
 #include "dictionary/import/WordListFile.h"
 #include "dictionary/import/WordNetImport.h"
 #include "tools/wright/Command.h"
+#include "tools/wright/CommandFiles.h"
 #include "tools/wright/DictInfo.h"
+#include "tools/wright/ExitStatus.h"
+#include "tools/wright/StopSignals.h"
 
 namespace crossword::wright {
 
@@ -34,15 +38,53 @@ struct DictOptions {
   bool repair = false;
 };
 
-// A bar on stderr while a terminal watches; nothing in a log.
+// A bar on stderr while a terminal watches, nothing in a log; Ctrl-C ends the import.
 ImportProgress ProgressBar(const std::string& label) {
-  if (isatty(STDERR_FILENO) == 0) return [](double) {};
-  return [label](double done) {
+  const bool drawn = isatty(STDERR_FILENO) != 0;
+  return [label, drawn](double done) {
+    if (CaughtStopSignal() != 0) {
+      throw CommandEnded(ExitStatus::Interrupted,
+                         label + " " + StopSignalText() + "; nothing written");
+    }
+    if (!drawn) return;
     const int filled = static_cast<int>(done * 30);
     std::cerr << '\r' << label << " [" << std::string(filled, '#') << std::string(30 - filled, ' ')
               << "] " << static_cast<int>(done * 100) << '%' << (done >= 1 ? "\n" : "")
               << std::flush;
   };
+}
+
+// The index file beside a dictionary (its name up to the first dot, and .idx).
+std::string IndexPathOf(const std::string& dictionary) {
+  const std::filesystem::path path(dictionary);
+  return (path.parent_path() / IdxFileNameOf(path.filename().string())).string();
+}
+
+// Ctrl-C before a write leaves every file as it was; one during a write waits until the
+// files are whole and in place, so that no half file stays behind.
+void WriteWhole(const std::string& what, const std::function<void()>& write) {
+  if (CaughtStopSignal() != 0) {
+    throw CommandEnded(ExitStatus::Interrupted, StopSignalText() + "; " + what + " left as it was");
+  }
+  const HoldStopSignals hold;
+  write();
+}
+
+// A stop that came while the files were written: they are whole, the command ends here.
+void EndIfStopped(const std::string& what) {
+  if (CaughtStopSignal() != 0) {
+    throw CommandEnded(ExitStatus::Interrupted,
+                       StopSignalText() + " while " + what + " was written; it was finished first");
+  }
+}
+
+// A dictionary's own files: writing one of them over an input destroys it.
+void RefuseDictionaryOverInput(const std::string& dictionary,
+                               const std::vector<std::string>& inputs) {
+  for (const std::string& output :
+       {dictionary, IndexPathOf(dictionary), WordIndexPathOf(dictionary).string()}) {
+    RefuseOutputOverInput(output, inputs);
+  }
 }
 
 void PrintProblems(const std::vector<std::string>& problems) {
@@ -55,7 +97,7 @@ void PrintProblems(const std::vector<std::string>& problems) {
 }
 
 void PrintWritten(const std::string& path, size_t words, int madeSafe) {
-  std::cout << "Wrote " << path << " and its index file: " << words << " words\n";
+  std::cout << "Wrote " << path << " and its index file: " << Counted(words, "word") << '\n';
   if (madeSafe > 0) {
     std::cout << madeSafe << " commas or line breaks in text fields written as '，' or a blank\n";
   }
@@ -70,41 +112,50 @@ std::vector<std::u32string> ReadIndexText(const std::string& path) {
   }
   if (!problems.empty()) {
     PrintProblems(problems);
-    throw std::runtime_error(path + ": the index text has " + std::to_string(problems.size()) +
-                             " problems; nothing written");
+    throw std::runtime_error(path + ": the index text has " + Counted(problems.size(), "problem") +
+                             "; nothing written");
   }
   return lines;
 }
 
 void Build(const DictOptions& options) {
-  std::optional<std::vector<std::u32string>> index;
-  std::optional<ClassNumbers> numbers;
-  if (!options.index.empty()) {
-    index = ReadIndexText(options.index);
-    numbers =
-        UsableClassNumbers(ReadIndexSection(options.index, *index, IndexSectionKind::Category),
-                           ReadIndexSection(options.index, *index, IndexSectionKind::List));
+  if (options.index.empty()) {
+    throw std::runtime_error(
+        "a dictionary needs its index file, which says the categories, lists and ranks "
+        "every command asks by: give --index INDEX.txt ('wright dict export' writes one "
+        "from a dictionary to start from); nothing written");
   }
+  RefuseDictionaryOverInput(options.out, {options.words, options.index});
+  const std::vector<std::u32string> index = ReadIndexText(options.index);
+  const ClassNumbers numbers =
+      UsableClassNumbers(ReadIndexSection(options.index, index, IndexSectionKind::Category),
+                         ReadIndexSection(options.index, index, IndexSectionKind::List));
   const WordList list = ReadWordList(options.words, numbers);
   if (!list.Problems.empty()) {
     PrintProblems(list.Problems);
-    throw std::runtime_error(options.words + ": " + std::to_string(list.Problems.size()) +
-                             " rows refused; nothing written");
+    throw std::runtime_error(options.words + ": " + Counted(list.Problems.size(), "row") +
+                             " refused; nothing written");
   }
-  if (index) {
-    WriteDictionary(options.out, list.Words, *index);
-    PrintWritten(options.out, list.Words.size(), list.FieldsMadeSafe);
-  } else {
-    WriteDictionary(options.out, list.Words);
-    std::cout << "Wrote " << options.out << ": " << list.Words.size()
-              << " words, no index file (categories and lists not checked)\n";
+  if (list.Words.empty()) {
+    throw std::runtime_error(options.words + ": no word below the header line; nothing written");
   }
+  const CatchStopSignals stopSignals;
+  WriteWhole(options.out, [&] { WriteDictionary(options.out, list.Words, index); });
+  PrintWritten(options.out, list.Words.size(), list.FieldsMadeSafe);
+  EndIfStopped(options.out);
 }
 
 void Export(const DictOptions& options) {
+  const std::vector<std::string> inputs = {options.dictionary, IndexPathOf(options.dictionary),
+                                           WordIndexPathOf(options.dictionary).string()};
+  RefuseOutputOverInput(options.words, inputs);
+  if (!options.index.empty()) {
+    RefuseOutputOverInput(options.index, inputs);
+    RefuseOutputOverInput(options.index, {options.words});
+  }
   const DictionaryContents contents = ReadDictionaryContents(options.dictionary);
   WriteWordList(options.words, contents.Words);
-  std::cout << "Wrote " << options.words << ": " << contents.Words.size() << " words\n";
+  std::cout << "Wrote " << options.words << ": " << Counted(contents.Words.size(), "word") << '\n';
   if (options.index.empty()) return;
   if (!contents.IndexLines) {
     throw std::runtime_error(options.dictionary + " has no index file beside it; " + options.index +
@@ -118,7 +169,7 @@ void Export(const DictOptions& options) {
 std::vector<WordRecord> WordsToAdd(const DictOptions& options, const DictionaryContents& contents) {
   std::optional<ClassNumbers> numbers;
   if (contents.IndexLines) {
-    const std::string index = IdxFileNameOf(options.dictionary);
+    const std::string index = IndexPathOf(options.dictionary);
     numbers = UsableClassNumbers(
         ReadIndexSection(index, *contents.IndexLines, IndexSectionKind::Category),
         ReadIndexSection(index, *contents.IndexLines, IndexSectionKind::List));
@@ -126,22 +177,26 @@ std::vector<WordRecord> WordsToAdd(const DictOptions& options, const DictionaryC
   WordList list = ReadWordList(options.words, numbers);
   if (!list.Problems.empty()) {
     PrintProblems(list.Problems);
-    throw std::runtime_error(options.words + ": " + std::to_string(list.Problems.size()) +
-                             " rows refused; " + options.dictionary + " left as it was");
+    throw std::runtime_error(options.words + ": " + Counted(list.Problems.size(), "row") +
+                             " refused; " + options.dictionary + " left as it was");
   }
   return std::move(list.Words);
 }
 
 void Add(const DictOptions& options) {
+  const CatchStopSignals stopSignals;
   DictionaryContents contents = ReadDictionaryContents(options.dictionary);
   const AddedWords added = AddWords(contents, WordsToAdd(options, contents));
   for (const std::string& present : added.AlreadyPresent) {
     std::cout << "already present, not added: " << present << '\n';
   }
-  if (added.Added > 0) RewriteDictionary(options.dictionary, contents);
-  std::cout << options.dictionary << ": " << added.Added << " words added, "
-            << added.AlreadyPresent.size() << " already present; " << contents.Words.size()
-            << " words in all\n";
+  if (added.Added > 0) {
+    WriteWhole(options.dictionary, [&] { RewriteDictionary(options.dictionary, contents); });
+  }
+  std::cout << options.dictionary << ": " << Counted(added.Added, "word") << " added, "
+            << added.AlreadyPresent.size() << " already present; "
+            << Counted(contents.Words.size(), "word") << " in all\n";
+  EndIfStopped(options.dictionary);
 }
 
 // The word index is made again whenever it does not fit, so a stale one is no problem.
@@ -164,17 +219,18 @@ void Check(const std::string& path, bool repair) {
   if (problems.empty() || repair) CheckWordIndex(path, repair);
   if (!problems.empty()) {
     PrintProblems(problems);
-    throw std::runtime_error(path + ": " + std::to_string(problems.size()) + " problems");
+    throw std::runtime_error(path + ": " + Counted(problems.size(), "problem"));
   }
   std::cout << path << ": no problems\n";
 }
 
 void WriteImport(ImportedDictionary dictionary, const std::string& out) {
-  WriteImportedDictionary(dictionary, out);
+  WriteWhole(out, [&] { WriteImportedDictionary(dictionary, out); });
   PrintWritten(out, dictionary.Words.size(), dictionary.FieldsMadeSafe);
   for (const auto& [reason, count] : dictionary.Skipped) {
     std::cout << "  left out: " << count << " (" << reason << ")\n";
   }
+  EndIfStopped(out);
 }
 
 CLI::App* AddImport(CLI::App* dict, const std::shared_ptr<DictOptions>& options,
@@ -199,7 +255,7 @@ void AddDictCommand(CLI::App& app) {
   CLI::App* build = dict->add_subcommand(
       "build",
       "Build a dictionary from a word list.\n\n"
-      "  wright dict build --words WORDS.tsv --out NAME.lxd [--index INDEX.txt]\n\n"
+      "  wright dict build --words WORDS.tsv --index INDEX.txt --out NAME.lxd\n\n"
       "WORDS.tsv is UTF-8 text with tab-separated columns and a header line naming\n"
       "Yst Ast Qst CN BN QN AN SN (reading, written form, clue, category, list and the\n"
       "clue, answer and serial numbers); IDs are given in row order. INDEX.txt is the\n"
@@ -208,7 +264,8 @@ void AddDictCommand(CLI::App& app) {
       ->required()
       ->check(CLI::ExistingFile);
   build->add_option("--out", options->out, "Dictionary file to write (.lxd)")->required();
-  build->add_option("--index", options->index, "Index file text (UTF-8)")->check(CLI::ExistingFile);
+  build->add_option("--index", options->index, "Index file text (UTF-8); a dictionary needs it")
+      ->check(CLI::ExistingFile);
   build->callback([options] { Build(*options); });
 
   CLI::App* exportWords = dict->add_subcommand(
@@ -274,6 +331,8 @@ void AddDictCommand(CLI::App& app) {
       ->capture_default_str()
       ->check(CLI::ExistingDirectory);
   edict->callback([options] {
+    RefuseDictionaryOverInput(options->out, {options->edict, options->kanjidic});
+    const CatchStopSignals stopSignals;
     const CommonnessSources sources(options->kanjidic, options->vocabulary);
     WriteImport(ImportEdict(options->edict, sources, ProgressBar("import-edict")), options->out);
   });
@@ -281,6 +340,7 @@ void AddDictCommand(CLI::App& app) {
             "Build the English dictionary from WordNet (Debian package wordnet-base).", "--wordnet",
             options->wordnet)
       ->callback([options] {
+        const CatchStopSignals stopSignals;
         WriteImport(ImportWordNet(options->wordnet, ProgressBar("import-wordnet")), options->out);
       });
 }

@@ -12,6 +12,8 @@
 #include "dictionary/QuestionSelection.h"
 #include "generator/engine/Generator.h"
 #include "tools/wright/Command.h"
+#include "tools/wright/CommandFiles.h"
+#include "tools/wright/ExitStatus.h"
 #include "tools/wright/SeedOption.h"
 #include "tools/wright/StopSignals.h"
 
@@ -60,17 +62,21 @@ class TerminalObserver : public GeneratorObserver {
   void StageFinished(int stage) override { stagesDone_ = stage; }
 
   void PumpEvents(double) override {
-    if (CaughtStopSignal() != 0) Stop(StopSignalText());
+    if (CaughtStopSignal() != 0) {
+      interrupted_ = true;
+      Stop(StopSignalText());
+    }
     if (giveUpAfter_ > 0 && SecondsSince(start_) >= giveUpAfter_) {
       Stop("gave up after " + std::to_string(static_cast<int>(giveUpAfter_)) + " s");
     }
     DrawBar(false);
   }
 
-  MessageAnswer ShowMessage(int number, const CatalogueMessage& message) override {
-    ClearBar();
-    std::cerr << "wright: message " << number << ": " << message.Title << '\n';
-    for (const auto& line : message.Lines) std::cerr << "  " << line << '\n';
+  // The window's boxes stay in the window: a run that makes nothing is told by Report.
+  MessageAnswer ShowMessage(int number, const CatalogueMessage&) override {
+    if (number == GeneratorMsg::NoAdmissibleWord) {
+      ShowNote("no word of the chosen categories and lists fits the first slot of the grid");
+    }
     return AnswerOk;
   }
   void EndProgram() override { ClearBar(); }
@@ -85,6 +91,7 @@ class TerminalObserver : public GeneratorObserver {
   }
 
   const std::string& StopReason() const { return stopReason_; }
+  bool Interrupted() const { return interrupted_; }
   int Restarts() const { return restarts_; }
   double Seconds() const { return SecondsSince(start_); }
   void ClearBar() {
@@ -123,6 +130,7 @@ class TerminalObserver : public GeneratorObserver {
   int stagesDone_ = 0;
   int restarts_ = 0;
   std::string stopReason_;
+  bool interrupted_ = false;  // by a signal, not by the time limit
 };
 
 // The item numbers of a section in file order, to find the box of a category or list.
@@ -202,20 +210,34 @@ void ApplySettings(Generator& generator, const FillOptions& options) {
   if (!options.out.empty()) generator.ChoosePuzzleFile(options.out);
 }
 
+// Why stage 1 could not be made, and what may help.
+std::string GivenUpText(const Generator& generator) {
+  if (generator.Search == FillSearch::Thorough) {
+    return "no grid of the grid file can be filled with the words of this rank (each is named "
+           "above): choose another --rank, or other grids";
+  }
+  return "stage 1 could not be filled from any grid of the grid file within " +
+         Counted(generator.RestartMax, "restart") +
+         " each: --search thorough finds a fill where one exists, or choose another --rank";
+}
+
 void Report(RunOutcome outcome, const Generator& generator, const TerminalObserver& observer) {
   const std::string puzzle = generator.PuzzleFile().string();
   switch (outcome) {
     case RunOutcome::Completed:
-      std::cout << "Wrote " << puzzle << ": " << generator.MakingNmbMax << " stages, "
-                << observer.Restarts() << " restarts, " << std::fixed << std::setprecision(2)
-                << observer.Seconds() << " s\n";
+      std::cout << "Wrote " << puzzle << ": " << Counted(generator.MakingNmbMax, "stage") << ", "
+                << Counted(observer.Restarts(), "restart") << ", " << std::fixed
+                << std::setprecision(2) << observer.Seconds() << " s\n";
       return;
     case RunOutcome::Stopped:
-      throw std::runtime_error(observer.StopReason() + "; the working file was deleted and " +
-                               puzzle + " was left as it was");
+      throw CommandEnded(
+          observer.Interrupted() ? ExitStatus::Interrupted : ExitStatus::NotFoundInTime,
+          observer.StopReason() + "; the working file was deleted and " + puzzle +
+              " was left as it was");
     case RunOutcome::GivenUp:
     case RunOutcome::ProgramEnded:
-      throw std::runtime_error("no puzzle set was made; " + puzzle + " was left as it was");
+      throw std::runtime_error(GivenUpText(generator) + "; no puzzle set was made and " + puzzle +
+                               " was left as it was");
   }
 }
 
@@ -232,6 +254,8 @@ void Fill(const FillOptions& options) {
   }
   SelectQuestions(generator, options);
   ApplySettings(generator, options);
+  RefuseOutputOverInput(generator.PuzzleFile(),
+                        {options.grid, generator.DicPath + generator.DicFileName});
   const CatchStopSignals stopSignals;
   const RunOutcome outcome = generator.RunGeneration();
   observer.ClearBar();
@@ -278,15 +302,15 @@ void AddFillCommand(CLI::App& app) {
                    "With --rank custom: the lists asked freely; the others give one word per grid")
       ->delimiter(',');
   fill->add_option("--stages", options->stages, "Stages to make (default 10)")
-      ->check(CLI::Range(1, StageNmbMax));
+      ->check(WholeNumberIn(1, StageNmbMax));
   AddSeedOption(*fill, options->seed);
   fill->add_option("--restart-max", options->restartMax, "Restarts per grid pattern (default 50)")
-      ->check(CLI::Range(1, RestartMaxLimit));
+      ->check(WholeNumberIn(1, RestartMaxLimit));
   fill->add_option("--retry-max", options->retryMax, "Repairs per attempt (default 25)")
-      ->check(CLI::Range(1, RestartMaxLimit));
+      ->check(WholeNumberIn(1, RestartMaxLimit));
   fill->add_option("--history-max", options->historyMax,
                    "Failed grids remembered to notice repeats (default 50)")
-      ->check(CLI::Range(1, HistoryMaxLimit));
+      ->check(WholeNumberIn(1, HistoryMaxLimit));
   fill->add_option("--search", options->search,
                    "exact: the default search, which repairs a grid a few words at a time and\n"
                    "restarts; thorough: a complete search that fills dense grids the exact one\n"
@@ -297,7 +321,7 @@ void AddFillCommand(CLI::App& app) {
       ->check(CLI::IsMember({"exact", "thorough"}));
   fill->add_option("--give-up-after", options->giveUpAfter,
                    "Stop after this many seconds; a later stage is otherwise retried for ever")
-      ->check(CLI::PositiveNumber);
+      ->check(SecondsAbove0(1e9));
   fill->callback([options] { Fill(*options); });
 }
 

@@ -11,6 +11,7 @@
 #include "dictionary/Dictionary.h"
 #include "generator/engine/Generator.h"
 #include "tools/wright/Command.h"
+#include "tools/wright/StopSignals.h"
 
 namespace crossword::wright {
 
@@ -28,7 +29,8 @@ class TimedObserver : public GeneratorObserver {
   void Attach(Generator& generator) { generator_ = &generator; }
   void Start() { start_ = Clock::now(); }
   void PumpEvents(double) override {
-    if (start_ && std::chrono::duration<double>(Clock::now() - *start_).count() >= seconds_) {
+    if (CaughtStopSignal() != 0 ||
+        (start_ && std::chrono::duration<double>(Clock::now() - *start_).count() >= seconds_)) {
       generator_->RequestStop();
     }
   }
@@ -79,7 +81,7 @@ int PrintSlotCounts(Generator& generator) {
 
 }  // namespace
 
-bool ReportFillability(const CrossMasMarks& marks, const FillabilityOptions& options) {
+Fillability ReportFillability(const CrossMasMarks& marks, const FillabilityOptions& options) {
   TimedObserver observer(options.timeLimit);
   Generator generator(observer, FolderOf(std::filesystem::path(options.dictionary)));
   observer.Attach(generator);
@@ -87,29 +89,38 @@ bool ReportFillability(const CrossMasMarks& marks, const FillabilityOptions& opt
   generator.TakeStagePattern({marks, NumberWordSlots(marks)});
   if (PrintSlotCounts(generator) > 0) {
     std::cout << "No fill exists: a slot has no word\n";
-    return false;
+    return Fillability::NoFillExists;
   }
   generator.RestartMax = RestartMaxLimit;
+  const CatchStopSignals stopSignals;
   const auto start = Clock::now();
   observer.Start();
   FillResult result = FillResult::Failed;
   try {
     result = generator.FillStageThorough();
   } catch (const RunEnded&) {
-    // the time limit
+    // the time limit, or Ctrl-C
   }
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
   std::cout << std::fixed << std::setprecision(3);
   if (result == FillResult::Filled) {
     std::cout << "A fill exists: the thorough search filled the grid in " << seconds << " s\n";
-  } else if (result == FillResult::NoFill) {
+    return Fillability::Filled;
+  }
+  if (result == FillResult::NoFill) {
     std::cout << "No fill exists: " << generator.NoFillReason() << " (proved in " << seconds
               << " s)\n";
-  } else {
-    // The search gives up on its own after a while, which may come before the limit.
-    std::cout << "No fill found within " << std::min(seconds, options.timeLimit) << " s\n";
+    return Fillability::NoFillExists;
   }
-  return result == FillResult::Filled;
+  if (CaughtStopSignal() != 0) {
+    std::cout << "The search was " << StopSignalText() << " after " << seconds
+              << " s, before it found a fill or proved there is none\n";
+    return Fillability::Interrupted;
+  }
+  // The search gives up on its own after a while, which may come before the limit.
+  std::cout << "No fill found within " << std::min(seconds, options.timeLimit)
+            << " s; one may still exist: a longer --time-limit searches further\n";
+  return Fillability::NotFoundInTime;
 }
 
 }  // namespace crossword::wright

@@ -12,9 +12,10 @@ struct FillabilityOptions {
   double timeLimit = 5;    // seconds the thorough search may take
 };
 
+enum class Fillability { Filled, NoFillExists, NotFoundInTime, Interrupted };
+
 // Prints how many admitted words fit each slot of the grid, marking slots without any, and
-// whether the thorough search fills it within the time limit. Returns false when the grid
-// cannot be filled: a slot without words, or no fill found.
-bool ReportFillability(const CrossMasMarks& marks, const FillabilityOptions& options);
+// whether the thorough search fills it within the time limit; Ctrl-C ends the search.
+Fillability ReportFillability(const CrossMasMarks& marks, const FillabilityOptions& options);
 
 }  // namespace crossword::wright

@@ -4,10 +4,13 @@
 
 #include "common/FileOps.h"
 #include "common/TextCodec.h"
+#include "common/TypedLetters.h"
+#include "dictionary/Dictionary.h"
 #include "dictionary/DictionaryContents.h"
 #include "generator/engine/ClueTable.h"
 #include "generator/engine/WordSwap.h"
 #include "tools/wright/Command.h"
+#include "tools/wright/CommandFiles.h"
 
 namespace crossword::wright {
 
@@ -32,12 +35,8 @@ struct SwapOptions {
   std::string out;
 };
 
-// "1 hint", "2 hints".
-std::string Counted(int count, const std::string& noun) {
-  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
-}
-
 void ExportClues(const CluesOptions& options) {
+  RefuseOutputOverInput(options.out, {options.path, options.dictionary});
   const PuzzleSetEdit set(options.path);
   if (options.dictionary.empty()) {
     CreateFileWith(options.out, ClueTableText(set.Set()));
@@ -57,17 +56,21 @@ void Learn(const std::string& dictionary, const std::vector<WordRecord>& words) 
 }
 
 void ApplyClues(const CluesOptions& options) {
+  const std::string target = options.out.empty() ? options.path : options.out;
+  RefuseOutputOverInput(target, {options.apply, options.learn});
+  if (!options.learn.empty()) RefuseOutputOverInput(options.learn, {options.path, options.apply});
   PuzzleSetEdit set(options.path);
   const ClueTable table = ReadClueTable(options.apply, set);
+  if (table.Encoding != "UTF-8")
+    std::cout << "Read " << options.apply << " as " << table.Encoding << " text\n";
   if (!table.Problems.empty()) {
     for (const auto& problem : table.Problems) std::cerr << problem << '\n';
-    throw std::runtime_error(options.apply + ": " + std::to_string(table.Problems.size()) +
-                             " rows refused; nothing written");
+    throw std::runtime_error(options.apply + ": " + Counted(table.Problems.size(), "row") +
+                             " refused; nothing written");
   }
   const ClueChanges changes = ApplyClueTable(set, table);
   // The dictionary first: a word it does not hold stops everything before any write.
   if (!options.learn.empty()) Learn(options.learn, changes.Words);
-  const std::string target = options.out.empty() ? options.path : options.out;
   set.Save(target);
   std::cout << "Wrote " << target << ": " << Counted(changes.HintsChanged, "hint") << " changed\n";
   if (changes.TextsMended > 0) {
@@ -103,7 +106,12 @@ void PutWord(PuzzleSetEdit& set, const SlotSwap& swap, const SwapOptions& option
       "question " + std::to_string(options.question) + " of stage " + std::to_string(options.stage);
   WordRecord word;
   try {
-    word = swap.WordFor(FromUtf8(options.to), FromUtf8(options.written));
+    word = swap.WordFor(GridLettersOf(FromUtf8(options.to)), FromUtf8(options.written));
+  } catch (const SwapAmbiguous& ambiguous) {
+    std::string forms;
+    for (const auto& written : ambiguous.Written()) forms += "\n  --written " + ToUtf8(written);
+    throw std::runtime_error(question + ": " + ambiguous.what() + " with one of" + forms +
+                             "\nnothing written");
   } catch (const SwapRefused& refused) {
     throw std::runtime_error(question + ": " + refused.what() + "; nothing written");
   }
@@ -124,7 +132,19 @@ int RankOf(const SwapOptions& options, const PuzzleStage& stage) {
   return stage.DifficultRank;
 }
 
+// A dictionary of the other language fits no slot: that is not "no word fits".
+void RefuseOtherLanguage(const Dictionary& dictionary, const PuzzleSet& set,
+                         const SwapOptions& options) {
+  const int language = DetectAnswerLang(dictionary);
+  if (language == set.AnswerLang) return;
+  const auto name = [](int lang) { return lang == 0 ? "English" : "Japanese"; };
+  throw std::runtime_error(options.dictionary + " holds " + name(language) + " words and " +
+                           options.path + " " + name(set.AnswerLang) +
+                           " answers: the dictionary does not match the set");
+}
+
 void Swap(const SwapOptions& options) {
+  if (!options.out.empty()) RefuseOutputOverInput(options.out, {options.dictionary});
   PuzzleSetEdit set(options.path);
   const PuzzleHint* hint = set.FindHint(options.stage, options.question);
   if (hint == nullptr) {
@@ -134,6 +154,7 @@ void Swap(const SwapOptions& options) {
   const PuzzleStage& stage = set.Set().Stages[options.stage - 1];
   const int rank = RankOf(options, stage);
   const Dictionary dictionary(options.dictionary);
+  RefuseOtherLanguage(dictionary, set.Set(), options);
   std::string note;
   const WordIndex words(OpenWordIndex(dictionary, note));
   if (!note.empty()) std::cerr << "wright: " << note << '\n';
@@ -209,17 +230,19 @@ void AddSwapCommand(CLI::App& app) {
   swap->add_option("PZS", options->path, "Puzzle set file")->required()->check(CLI::ExistingFile);
   swap->add_option("--stage", options->stage, "Stage of the question (1..99)")
       ->required()
-      ->check(CLI::Range(1, 99));
+      ->check(WholeNumberIn(1, 99));
   swap->add_option("--question", options->question, "Question number in that stage")
       ->required()
-      ->check(CLI::PositiveNumber);
+      ->check(WholeNumberIn(1, 999));
   swap->add_option("--dictionary", options->dictionary,
                    "Dictionary (.lxd, with its index file) the words come from")
       ->required()
       ->check(CLI::ExistingFile);
   swap->add_option("--rank", options->rank, "Difficulty rank 1..5 whose words may be asked")
-      ->check(CLI::Range(1, 5));
-  swap->add_option("--to", options->to, "Reading of the word to put there, as listed");
+      ->check(WholeNumberIn(1, 5));
+  swap->add_option("--to", options->to,
+                   "Reading of the word to put there, as listed (hiragana, small kana and Latin "
+                   "letters are read as the grid writes them)");
   swap->add_option("--written", options->written,
                    "With --to: the written form, when several words of that reading fit");
   swap->add_option("--out", options->out, "With --to: the puzzle set to write (default: the set)");

@@ -14,6 +14,8 @@
 #include "designer/engine/LayoutText.h"
 #include "dictionary/Dictionary.h"
 #include "tools/wright/Command.h"
+#include "tools/wright/CommandFiles.h"
+#include "tools/wright/ExitStatus.h"
 #include "tools/wright/FillabilityCheck.h"
 #include "tools/wright/SeedOption.h"
 #include "tools/wright/StopSignals.h"
@@ -41,6 +43,22 @@ struct GridOptions {
   FillabilityOptions fill;            // --check with a dictionary: whether the layout can be filled
 };
 
+// The designer's messages in the command line's words; the window's texts stay in the
+// window. A failed run is described by the command that ran it.
+std::string CommandLineText(int number) {
+  switch (number) {
+    case DesignerMsg::NoLayoutFound:
+      return "no good layout of walls was found for this size; trying another";
+    case DesignerMsg::FolderNotWritable:
+      return "the dictionary's folder cannot be written, so no grid file can be made beside it";
+    case DesignerMsg::NothingMade:
+    case DesignerMsg::GridFileMade:
+      return "";
+    default:
+      return "note " + std::to_string(number) + " of the designer";
+  }
+}
+
 // The designer as wright shows it: messages on stderr answered with their default
 // button, and a progress bar for the stages of a full-auto run.
 class TerminalDesignerView : public DesignerObserver {
@@ -48,8 +66,10 @@ class TerminalDesignerView : public DesignerObserver {
   int StageNmbAuto = 1;  // stages of the run
   int stageMaking = 0;   // the stage it is making; those before it are written
 
-  MessageAnswer ShowMessage(int, const CatalogueMessage& message) override {
-    std::cerr << "wright: " << message.Title << '\n' << message.Text();
+  MessageAnswer ShowMessage(int number, const CatalogueMessage& message) override {
+    if (const std::string text = CommandLineText(number); !text.empty()) {
+      std::cerr << (stageMaking > 0 ? "\n" : "") << "wright: " << text << '\n';
+    }
     return message.DefaultAnswer;
   }
   void SetCaption(DesignerLabel label, const std::string& caption) override {
@@ -134,22 +154,32 @@ void CheckLayout(const GridOptions& options) {
   const int problems = ReportChecks(marks, options.shortestAnswer, std::cout);
   if (problems == 0) std::cout << "No problems found\n";
   // A warning does not keep a grid from being filled; only a slot too long does.
-  bool fillable = true;
+  Fillability fillability = Fillability::Filled;
   if (!options.dictionary.empty() && CountWords(marks).WordLenMax <= AnswerLenMax) {
     FillabilityOptions fill = options.fill;
     fill.dictionary = options.dictionary;
-    fillable = ReportFillability(marks, fill);
+    fillability = ReportFillability(marks, fill);
+  }
+  const std::string layout = options.check + ": ";
+  switch (fillability) {
+    case Fillability::Interrupted:
+      throw CommandEnded(ExitStatus::Interrupted, layout + "the check was " + StopSignalText());
+    case Fillability::NoFillExists:
+      throw CommandEnded(ExitStatus::NoFillExists,
+                         layout + "no set of words from " + options.dictionary + " fills it");
+    case Fillability::NotFoundInTime:
+      throw CommandEnded(ExitStatus::NotFoundInTime,
+                         layout + "no fill was found in the time given; one may exist");
+    case Fillability::Filled:
+      break;
   }
   if (problems > 0) {
-    throw std::runtime_error(options.check + ": the layout does not pass the grid checks");
-  }
-  if (!fillable) {
-    throw std::runtime_error(options.check + ": the layout cannot be filled from " +
-                             options.dictionary);
+    throw CommandEnded(ExitStatus::Warnings, layout + "the layout does not pass the grid checks");
   }
 }
 
 void WriteFromLayout(const GridOptions& options) {
+  RefuseOutputOverInput(options.out, {options.layout, options.dictionary});
   const CrossMasMarks marks = ReadLayoutText(options.layout);
   const WordStatistics statistics = CountWords(marks);
   if (statistics.WordLenMax > AnswerLenMax) {
@@ -160,9 +190,10 @@ void WriteFromLayout(const GridOptions& options) {
                              "walls or make the grid smaller");
   }
   if (ReportChecks(marks, options.shortestAnswer, std::cerr) > 0 && !options.force) {
-    throw std::runtime_error(options.layout +
-                             ": not written; ordinary crosswords have none of the above, "
-                             "pass --force to write the grid anyway");
+    throw CommandEnded(ExitStatus::Warnings,
+                       options.layout +
+                           ": not written; ordinary crosswords have none of the above, "
+                           "pass --force to write the grid anyway");
   }
   if (!FileExists(options.dictionary)) {
     std::cerr << "wright: note: the dictionary " << options.dictionary
@@ -211,14 +242,14 @@ void ApplyAutoOptions(const GridOptions& options, AutoSettings& settings) {
 }
 
 std::string StagesKeptText(int stagesKept, const std::string& out) {
-  return stagesKept > 0 ? std::to_string(stagesKept) + " stages were written to " + out
+  return stagesKept > 0 ? Counted(stagesKept, "stage") + (stagesKept == 1 ? " was" : " were") +
+                              " written to " + out
                         : "Nothing was written.";
 }
 
-std::string FailureText(const CatalogueMessage& message, int stagesKept, const std::string& out) {
-  return message.Title + "\n" + message.Text() +
-         "No good layout was found within the retries; try a smaller --size or a dictionary "
-         "with more words. " +
+std::string FailureText(int stagesKept, const std::string& out) {
+  return "no layout passing the checks was found for a stage within the retries; try a smaller "
+         "--size or a dictionary with more words. " +
          StagesKeptText(stagesKept, out);
 }
 
@@ -227,6 +258,7 @@ std::string StopText(int stagesKept, const std::string& out) {
 }
 
 void MakeStagesAuto(const GridOptions& options) {
+  RefuseOutputOverInput(options.out, {options.dictionary});
   TerminalDesignerView view;
   GridDesigner designer(view, FolderOf(options.dictionary));
   designer.UseDictionary(options.dictionary, CountDicWords(Dictionary(options.dictionary)));
@@ -240,13 +272,12 @@ void MakeStagesAuto(const GridOptions& options) {
   try {
     made = designer.RunMakeFile();
   } catch (const RunStopped&) {
-    throw std::runtime_error(StopText(view.stageMaking - 1, options.out));
+    throw CommandEnded(ExitStatus::Interrupted, StopText(view.stageMaking - 1, options.out));
   }
   if (made == 0) {
-    throw std::runtime_error(FailureText(DesignerMessage(DesignerMsg::NothingMade, {}),
-                                         view.stageMaking - 1, options.out));
+    throw std::runtime_error(FailureText(view.stageMaking - 1, options.out));
   }
-  std::cout << "Wrote " << options.out << ": " << view.StageNmbAuto << " stages\n";
+  std::cout << "Wrote " << options.out << ": " << Counted(view.StageNmbAuto, "stage") << '\n';
 }
 
 // Whether the dictionary the file names holds ten words per slot of every length.
@@ -268,8 +299,8 @@ void ReadStage(const GridOptions& options) {
   GridDesigner designer(view, FolderOf(options.read));
   if (!designer.LoadStage(options.read, options.stage)) {
     throw std::runtime_error(
-        options.read + " holds " + std::to_string(GridSettingsFile(options.read).CountStages()) +
-        " stages (as Gridwright counts them); there is no stage " + std::to_string(options.stage));
+        options.read + " holds " + Counted(GridSettingsFile(options.read).CountStages(), "stage") +
+        " (as Gridwright counts them); there is no stage " + std::to_string(options.stage));
   }
   designer.CountWords();
   std::cout << "Stage " << options.stage << " of " << options.read << ": " << designer.MasMaxX()
@@ -352,7 +383,7 @@ std::vector<CLI::Option*> AddAutoOptions(CLI::App& grid, GridOptions& options) {
       grid.add_option("--walls", options.walls, "pattern, random or either")
           ->check(CLI::IsMember({"pattern", "random", "either"})),
       grid.add_option("--stages", options.stages, "Number of stages, 1 to 99 (default 20)")
-          ->check(CLI::Range(1, StageNmbMax)),
+          ->check(WholeNumberIn(1, StageNmbMax)),
       AddSeedOption(grid, options.seed),
   };
 }
@@ -376,24 +407,17 @@ void AddGridCommand(CLI::App& app) {
   auto* read = grid->add_option("--read", options->read, "Grid settings file to read a stage of")
                    ->check(CLI::ExistingFile);
   auto* stage = grid->add_option("--stage", options->stage, "Stage to read (default 1)")
-                    ->check(CLI::Range(1, StageNmbMax));
+                    ->check(WholeNumberIn(1, StageNmbMax));
   auto* rank = grid->add_option("--rank", options->fill.rank,
                                 "With --check: the difficulty rank whose words may fill it, "
                                 "1 初級 .. 5 (default: the rank of a grid made by hand)")
                    ->check(CLI::IsMember({"1", "2", "3", "4", "5"}));
   auto* timeLimit = grid->add_option("--time-limit", options->fill.timeLimit,
                                      "With --check: seconds the fill search may take (default 5)")
-                        ->check(CLI::Validator(
-                            [](std::string& text) {
-                              const double seconds = std::strtod(text.c_str(), nullptr);
-                              return seconds > 0 && seconds <= 1e6
-                                         ? std::string()
-                                         : "a number of seconds above 0 is needed";
-                            },
-                            "SECONDS"));
+                        ->check(SecondsAbove0(1e6));
   grid->add_option("--min-length", options->shortestAnswer,
                    "Shortest answer: 3 makes no slot of two cells (default 2)")
-      ->check(CLI::Range(AnswerLenMin, ShortestAnswerEnglish))
+      ->check(WholeNumberIn(AnswerLenMin, ShortestAnswerEnglish))
       ->excludes(info);
   for (CLI::Option* option : {rank, timeLimit}) option->needs(check, dictionary);
   for (CLI::Option* option : AddAutoOptions(*grid, *options)) {

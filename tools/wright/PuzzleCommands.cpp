@@ -9,6 +9,7 @@
 #include "puzzle/PuzzleExport.h"
 #include "puzzle/TerminalView.h"
 #include "tools/wright/Command.h"
+#include "tools/wright/CommandFiles.h"
 
 namespace crossword::wright {
 
@@ -45,8 +46,8 @@ void Show(const ShowOptions& options) {
   const PuzzleSet set = ReadPuzzleFile(options.path);
   const int count = static_cast<int>(set.Stages.size());
   if (options.stage > count) {
-    throw std::runtime_error(options.path + " holds " + std::to_string(count) +
-                             " stages; there is no stage " + std::to_string(options.stage));
+    throw std::runtime_error(options.path + " holds " + Counted(count, "stage") +
+                             "; there is no stage " + std::to_string(options.stage));
   }
   const int first = options.stage ? options.stage : 1;
   const int last = options.stage ? options.stage : count;
@@ -57,16 +58,17 @@ void Show(const ShowOptions& options) {
 }
 
 void Export(const ExportOptions& options) {
+  RefuseOutputOverInput(options.out, {options.path});
   const PuzzleSet set = ReadPuzzleFile(options.path);
   const std::string title = SetTitle(options.path);
   if (options.format == "ipuz") {
     std::filesystem::create_directories(options.out);
     const auto files = ExportIpuz(set, title, options.out);
-    std::cout << "Wrote " << files.size() << " ipuz files to " << options.out << '\n';
+    std::cout << "Wrote " << Counted(files.size(), "ipuz file") << " to " << options.out << '\n';
   } else {
     CreateFileWith(options.out, PuzzleSetToHtml(set, title));
-    std::cout << "Wrote " << options.out << " (" << set.Stages.size()
-              << " stages): open it in a browser to play or print\n";
+    std::cout << "Wrote " << options.out << " (" << Counted(set.Stages.size(), "stage")
+              << "): open it in a browser to play or print\n";
   }
 }
 
@@ -80,7 +82,7 @@ void AddShowCommand(CLI::App& app) {
       "the across and down clues. Every stage unless --stage picks one.\n"
       "  wright show puzzles.pzs --stage 1 --solution");
   show->add_option("PZS", options->path, "Puzzle set file")->required()->check(CLI::ExistingFile);
-  show->add_option("--stage", options->stage, "Stage to show (1..99)")->check(CLI::Range(1, 99));
+  show->add_option("--stage", options->stage, "Stage to show (1..99)")->check(WholeNumberIn(1, 99));
   show->add_flag("--solution", options->solution, "Fill in the answers too");
   show->callback([options] { Show(*options); });
 }

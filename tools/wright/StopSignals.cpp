@@ -29,6 +29,18 @@ CatchStopSignals::~CatchStopSignals() {
   sigaction(SIGTERM, &previousTerm, nullptr);
 }
 
+HoldStopSignals::HoldStopSignals() {
+  sigset_t stops;
+  sigemptyset(&stops);
+  sigaddset(&stops, SIGINT);
+  sigaddset(&stops, SIGTERM);
+  sigprocmask(SIG_BLOCK, &stops, &previous_);
+}
+
+HoldStopSignals::~HoldStopSignals() {
+  sigprocmask(SIG_SETMASK, &previous_, nullptr);
+}
+
 int CaughtStopSignal() {
   return caughtSignal;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <csignal>
 #include <string>
 
 // Ctrl-C and SIGTERM, while caught, ask a long run to stop at its next event point, so
@@ -12,6 +13,19 @@ class CatchStopSignals {
   ~CatchStopSignals();
   CatchStopSignals(const CatchStopSignals&) = delete;
   CatchStopSignals& operator=(const CatchStopSignals&) = delete;
+};
+
+// While held, Ctrl-C and SIGTERM wait, so that files being put in place are finished
+// whole; a signal that came meanwhile is delivered when the hold ends.
+class HoldStopSignals {
+ public:
+  HoldStopSignals();
+  ~HoldStopSignals();
+  HoldStopSignals(const HoldStopSignals&) = delete;
+  HoldStopSignals& operator=(const HoldStopSignals&) = delete;
+
+ private:
+  sigset_t previous_;
 };
 
 // The signal caught since the last CatchStopSignals began, 0 if none.

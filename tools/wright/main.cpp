@@ -2,6 +2,11 @@
 
 #include "common/LargePageHeap.h"
 #include "tools/wright/Command.h"
+#include "tools/wright/ExitStatus.h"
+
+using crossword::wright::CommandEnded;
+using crossword::wright::ExitStatus;
+using crossword::wright::ExitStatusHelp;
 
 int main(int argc, char** argv) {
   crossword::UseLargePagesForHeap();
@@ -10,13 +15,6 @@ int main(int argc, char** argv) {
       "Design grids, fill them with dictionary words and look at the puzzles made.\n"
       "Run 'wright COMMAND --help' for the options of each command."};
   app.require_subcommand(1);
-  // The manual's EXIT STATUS is made from this text.
-  app.footer(
-      "Exit status:\n"
-      "  0        success, or the help or version asked for\n"
-      "  1        the command failed or was stopped; a message on stderr says why\n"
-      "  100-127  the command line is wrong (an unknown command or option, a value missing\n"
-      "           or out of range); the message names it");
   app.set_help_all_flag("--help-all", "Show the help of every command");
   app.set_version_flag("--version", WRIGHT_VERSION);
   crossword::wright::AddGridCommand(app);
@@ -26,13 +24,20 @@ int main(int argc, char** argv) {
   crossword::wright::AddDictCommand(app);
   crossword::wright::AddCluesCommand(app);
   crossword::wright::AddSwapCommand(app);
+  app.footer(ExitStatusHelp());  // the manual's EXIT STATUS is made from it
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    return app.exit(error);
+    if (error.get_exit_code() == 0) return app.exit(error);  // --help, --version
+    std::cerr << "wright: " << error.what() << "\nwright: 'wright --help' lists the commands, "
+              << "'wright COMMAND --help' their options\n";
+    return static_cast<int>(ExitStatus::Usage);
+  } catch (const CommandEnded& ended) {
+    std::cerr << "wright: " << ended.what() << '\n';
+    return static_cast<int>(ended.Status());
   } catch (const std::exception& error) {
     std::cerr << "wright: " << error.what() << '\n';
-    return 1;
+    return static_cast<int>(ExitStatus::Failed);
   }
-  return 0;
+  return static_cast<int>(ExitStatus::Success);
 }
