@@ -414,7 +414,8 @@ std::shared_ptr<std::vector<std::byte>> AssembleImage(
 }
 
 // A table's number sections, which lie in the image's own copy, into this machine's order.
-void TurnTable(IndexedTable& table, std::uint64_t rangeCount) {
+// Used only where the machine is big-endian.
+[[maybe_unused]] void TurnTable(IndexedTable& table, std::uint64_t rangeCount) {
   const std::uint64_t letters = static_cast<std::uint64_t>(table.count) * table.length;
   TurnItems(const_cast<IndexedWord*>(table.words), table.count);
   TurnItems(const_cast<IndexedClass*>(table.classes), table.count);
