@@ -74,7 +74,87 @@ std::vector<CrossWordSlot> FindSlotsWhere(const CrossMasMarks& marks, Wanted wan
   return slots;
 }
 
+constexpr MasPosition kSteps[] = {{0, -1}, {-1, 0}, {0, 1}, {1, 0}};
+
+MasPosition Beside(MasPosition cell, MasPosition step) {
+  return {cell.x + step.x, cell.y + step.y};
+}
+
+bool IsOpenAt(const CrossMasMarks& marks, MasPosition cell) {
+  return marks.Contains(cell.x, cell.y) && !IsWall(marks(cell.x, cell.y));
+}
+
+bool IsWallAt(const CrossMasMarks& marks, MasPosition cell) {
+  return marks.Contains(cell.x, cell.y) && IsWall(marks(cell.x, cell.y));
+}
+
+bool TouchesWall(const CrossMasMarks& marks, MasPosition wall) {
+  return std::ranges::any_of(kSteps,
+                             [&](MasPosition step) { return IsWallAt(marks, Beside(wall, step)); });
+}
+
+// The slots a wall bounds are the runs of open cells beside it, one in each direction.
+bool BoundsShortSlot(const CrossMasMarks& marks, MasPosition wall, int shortestAnswer) {
+  return std::ranges::any_of(kSteps, [&](MasPosition step) {
+    int run = 0;
+    for (MasPosition cell = Beside(wall, step); IsOpenAt(marks, cell); cell = Beside(cell, step)) {
+      ++run;
+    }
+    return run >= AnswerLenMin && run < shortestAnswer;
+  });
+}
+
+// Whether two open cells are joined by open cells. Searches from both at once, a cell at a
+// time each, so that a cut costs no more than its smaller side.
+bool Joined(const CrossMasMarks& marks, MasPosition from, MasPosition to) {
+  if (from == to) return true;
+  MasArray<char> side(marks.MasMaxX(), marks.MasMaxY(), 0);
+  std::vector<MasPosition> queues[2] = {{from}, {to}};
+  std::size_t heads[2] = {0, 0};
+  side(from.x, from.y) = 1;
+  side(to.x, to.y) = 2;
+  for (;;) {
+    for (int s = 0; s < 2; ++s) {
+      if (heads[s] == queues[s].size()) return false;
+      const MasPosition cell = queues[s][heads[s]++];
+      for (const MasPosition step : kSteps) {
+        const MasPosition next = Beside(cell, step);
+        if (!IsOpenAt(marks, next)) continue;
+        char& mark = side(next.x, next.y);
+        if (mark == 0) {
+          mark = static_cast<char>(s + 1);
+          queues[s].push_back(next);
+        } else if (mark != s + 1) {
+          return true;
+        }
+      }
+    }
+  }
+}
+
+// On a grid whose open cells were one region and no walls touch, new walls keep it one
+// region exactly when the open cells around each of them still reach each other: a path of
+// the old grid crosses each new wall between two of its open neighbours.
+bool KeepsOneRegion(const CrossMasMarks& marks, MasPosition wall) {
+  std::vector<MasPosition> around;
+  for (const MasPosition step : kSteps) {
+    if (IsOpenAt(marks, Beside(wall, step))) around.push_back(Beside(wall, step));
+  }
+  return std::ranges::all_of(around,
+                             [&](MasPosition cell) { return Joined(marks, around.front(), cell); });
+}
+
 }  // namespace
+
+bool NewWallsKeepGridSound(const CrossMasMarks& marks, std::span<const MasPosition> walls,
+                           int shortestAnswer) {
+  return std::ranges::none_of(walls,
+                              [&](MasPosition wall) {
+                                return TouchesWall(marks, wall) ||
+                                       BoundsShortSlot(marks, wall, shortestAnswer);
+                              }) &&
+         std::ranges::all_of(walls, [&](MasPosition wall) { return KeepsOneRegion(marks, wall); });
+}
 
 std::vector<BarPair> FindBarPairs(const CrossMasMarks& marks) {
   std::vector<BarPair> pairs;

@@ -1,13 +1,14 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include "common/GridModel.h"
 
 // The validity tests of a grid: walls side by side, open cells cut off from the rest,
-// slots too long for the dictionary or shorter than the answers asked. The automatic
-// placement runs them after every step; the page-3 check and `wright grid --check` report
-// what they find.
+// slots too long for the dictionary or shorter than the answers asked. The page-3 check and
+// `wright grid --check` report what they find; the automatic placement asks after every
+// step only whether the new walls keep a sound grid sound.
 namespace crossword {
 
 struct MasPosition {
@@ -43,6 +44,12 @@ std::vector<CrossWordSlot> FindLongSlots(const CrossMasMarks& marks);
 // The slots shorter than `shortestAnswer`, in the same order.
 std::vector<CrossWordSlot> FindShortSlots(const CrossMasMarks& marks, int shortestAnswer);
 bool FindShortSlot(const CrossMasMarks& marks, int shortestAnswer);
+
+// Whether walls just put at `walls` keep a grid as sound as it was before them, when it had
+// no walls side by side, no cut-off cell and no slot shorter than `shortestAnswer`. Looks
+// only around the new walls, so that a placement step costs little on a large grid.
+bool NewWallsKeepGridSound(const CrossMasMarks& marks, std::span<const MasPosition> walls,
+                           int shortestAnswer);
 
 // Whether some rectangle of the grid at least `side` cells wide and high, and of at least
 // `cells` cells, holds no wall.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "common/GridSettingsFile.h"
@@ -82,7 +83,6 @@ class GridDesigner : public DesignerFiles,
   void PutBarMidRow();
   void PutBarRandom();
   void PutBarFill();
-  void AcceptBar();
   bool IsGoodLayout() const;
 
   // Writing the grid settings file: 1 when it is complete, 0 when a stage found no good
@@ -108,6 +108,7 @@ class GridDesigner : public DesignerFiles,
   bool AcceptCutOffCells();
   int DrawKind(int option);
   void TryBarStep(std::initializer_list<MasPosition> cells);
+  void AcceptBar(std::span<const MasPosition> cells);
   void WriteGridHeader(GridSettingsWriter& writer);
   int MakeStagesAuto(GridSettingsWriter& writer);
   bool WriteStagesAuto(GridSettingsWriter& writer);

@@ -86,16 +86,18 @@ void GridDesigner::TryBarStep(std::initializer_list<MasPosition> cells) {
   const MasPosition chosen = *cells.begin();
   if (IsWall(CrossMas(chosen.x, chosen.y))) return;
   for (const MasPosition& cell : cells) CrossMas(cell.x, cell.y) = WallMark;
-  AcceptBar();
+  AcceptBar(cells);
 }
 
-// Without a shortest answer beyond the dictionaries' own, no slot needs looking at.
-void GridDesigner::AcceptBar() {
-  if (FindBarPair(CrossMas) || FindIsolated(CrossMas) ||
-      (ShortestPlaced > AnswerLenMin && FindShortSlot(CrossMas, ShortestPlaced))) {
-    CrossMas = SaveWChr;
-  } else {
-    SaveWChr = CrossMas;
+// Keeps the step's walls only while the grid stays sound; only their cells change.
+void GridDesigner::AcceptBar(std::span<const MasPosition> cells) {
+  const bool sound = NewWallsKeepGridSound(CrossMas, cells, ShortestPlaced);
+  for (const MasPosition& cell : cells) {
+    if (sound) {
+      SaveWChr(cell.x, cell.y) = CrossMas(cell.x, cell.y);
+    } else {
+      CrossMas(cell.x, cell.y) = SaveWChr(cell.x, cell.y);
+    }
   }
 }
 

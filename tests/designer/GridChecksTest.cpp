@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/GridSettingsFile.h"
+#include "common/RandomSource.h"
 #include "designer/engine/GridChecks.h"
 #include "tests/support/GridText.h"
 
@@ -58,6 +59,37 @@ TEST(GridChecks, GridsWithoutOpenCellsOrWithoutWalls) {
   EXPECT_FALSE(FindIsolated(MarksFromRows({"."})));
   // The largest grid a file holds, open everywhere: no recursion depth to run out of.
   EXPECT_FALSE(FindIsolated(CrossMasMarks(MasSizeMax, MasSizeMax, BlankMark)));
+}
+
+// The placement's check around new walls must agree with the checks of the whole grid on
+// every step of random placements: single walls and mirrored groups, ones that cut off a
+// corner or a long strip, on grids from a strip to 13 x 13, with and without short slots.
+TEST(GridChecks, NewWallsAreJudgedAsTheWholeGridIs) {
+  RandomSource random;
+  int rejected = 0;
+  for (int grid = 0; grid < 300; ++grid) {
+    const int width = random.Draw(1, 13);
+    const int height = random.Draw(2, 12);
+    const int shortest = random.Draw(AnswerLenMin, 2);
+    CrossMasMarks sound(width, height, BlankMark);
+    if (FindShortSlot(sound, shortest)) continue;
+    for (int step = 0; step < width * height; ++step) {
+      const MasPosition first{random.Draw(1, width), random.Draw(1, height)};
+      const std::vector<MasPosition> walls = {
+          first, {width - first.x + 1, first.y}, {first.x, height - first.y + 1}};
+      const std::span<const MasPosition> placed(walls.data(), random.Draw(1, 3));
+      CrossMasMarks marks = sound;
+      for (const MasPosition& wall : placed) marks(wall.x, wall.y) = WallMark;
+      const bool whole =
+          !FindBarPair(marks) && !FindIsolated(marks) && !FindShortSlot(marks, shortest);
+      ASSERT_EQ(NewWallsKeepGridSound(marks, placed, shortest), whole)
+          << width << " x " << height << ", step " << step << ", wall at " << first.x << ","
+          << first.y;
+      if (whole) sound = marks;
+      rejected += whole ? 0 : 1;
+    }
+  }
+  EXPECT_GT(rejected, 1000);  // the cases where the checks must say no were met
 }
 
 TEST(GridChecks, SlotsLongerThanTheDictionaryWords) {
