@@ -139,4 +139,11 @@ for a in ア イ ウ; do
 done
 swap_refused "kept apart by the fill's rules" 1 "$kept" "'$kept' may not share the stage with question"
 swap_refused "not asked at the rank" 1 "$kept" "'$kept' is not asked at rank 5" --rank 5
+
+# A reading with two written forms that fit: both are listed, neither is taken.
+printf 'Yst\tAst\tQst\tCN\tBN\tQN\tAN\tSN\n%s\t別字\t問\t1\t1\t0\t0\t0\n' "$first" > "$work/same.tsv"
+"$wright" dict add "$work/ranked/dic.lxd" --words "$work/same.tsv" > /dev/null
+swap_refused "two written forms" 5 "$first" "with one of"
+check "both written forms offered" test "$(grep -c '^  --written ' "$work/err.txt")" -eq 2
+check "the new one among them" grep -q '^  --written 別字$' "$work/err.txt"
 finish

@@ -121,7 +121,7 @@ stop_run() {  # stop_run SIGNAL NAME
   wait "$run"
 }
 stop_run INT stopped
-check "a stopped run fails" test $? -ne 0
+check "a stopped run ends with status 130" test $? -eq 130
 check "a stopped run says why" grep -q "stopped by Ctrl-C" "$work/stopped.err"
 stages=$("$wright" grid --info "$work/stopped.gst" 2> /dev/null | grep -c '^Stage [0-9]*: 20 x 20')
 check "a stopped run keeps its finished stages" test "$stages" -ge 2 -a "$stages" -lt 99
@@ -129,6 +129,7 @@ check "a stopped run names them" grep -q "$stages stages were written to" "$work
 check "a stopped run leaves no part" test ! -e "$work/stopped.gst.part"
 check "a killed run's part is not read" test "$(grep -c killed "$work/stopped.gst")" = 0
 stop_run TERM terminated
+check "so does one stopped by SIGTERM" test $? -eq 130
 check "SIGTERM stops a run the same way" grep -q "stopped by SIGTERM.*stages were written" "$work/terminated.err"
 
 cp "$work/dic/few.lxd" "$work/dic/words.lxd"
