@@ -15,13 +15,14 @@
 
 #include "common/FileOps.h"
 #include "dictionary/Dictionary.h"
+#include "dictionary/KeptClues.h"
 
 namespace crossword {
 
 namespace {
 
 constexpr char kMagic[8] = {'W', 'R', 'D', 'I', 'N', 'D', 'E', 'X'};
-constexpr std::uint32_t kVersion = 3;
+constexpr std::uint32_t kVersion = 4;
 constexpr std::uint32_t kByteOrderMark = 0x01020304;
 constexpr std::uint8_t kWalMode = 2;  // SQLite's file format numbers of a WAL database
 
@@ -111,7 +112,7 @@ static_assert(sizeof(Fingerprint) == 6 * 8 + 4 + 4 * (AnswerLenMax + 1));
 static_assert(sizeof(TableHeader) == 2 * 4 + 9 * 8);
 static_assert(sizeof(FileHeader) ==
               8 + 2 * 4 + 3 * 8 + sizeof(Fingerprint) + (AnswerLenMax + 1) * sizeof(TableHeader));
-static_assert(sizeof(IndexedWord) == 32 && sizeof(IndexedClass) == 8 && sizeof(LetterRange) == 12);
+static_assert(sizeof(IndexedWord) == 32 && sizeof(IndexedClass) == 12 && sizeof(LetterRange) == 12);
 
 constexpr size_t kChecksummedFrom = offsetof(FileHeader, imageSize);
 
@@ -279,7 +280,7 @@ TableParts BuildTable(const Dictionary& dictionary, int length) {
   dictionary.ScanStoredWords(length, [&](int, const StoredWord& word) {
     const std::uint32_t qst = Keep(table.texts, word.Qst);
     const std::uint32_t ast = Keep(table.texts, word.Ast);
-    table.classes.push_back({word.CN, word.BN});
+    table.classes.push_back({word.CN, word.BN, IsJapaneseClue(word.Qst) ? 1 : 0});
     table.words.push_back({word.ID, word.QN, word.AN, word.SN, qst,
                            static_cast<std::uint32_t>(word.Qst.size()), ast,
                            static_cast<std::uint32_t>(word.Ast.size())});
@@ -467,6 +468,7 @@ WordIndexImage WordIndexImage::WithTexts(const Dictionary& dictionary,
     IndexedWord& word = table.words.at(change.k - 1);
     word.QstOffset = Keep(table.texts, change.Qst);
     word.QstSize = static_cast<std::uint32_t>(change.Qst.size());
+    table.classes.at(change.k - 1).japaneseClue = IsJapaneseClue(change.Qst) ? 1 : 0;
     word.AstOffset = Keep(table.texts, change.Ast);
     word.AstSize = static_cast<std::uint32_t>(change.Ast.size());
   }

@@ -30,6 +30,7 @@ struct IndexedWord {
 // What a selection asks of a word, apart: a fill reads it for every word of a length.
 struct IndexedClass {
   std::int32_t CN, BN;
+  std::int32_t japaneseClue;  // 1 when its clue is Japanese, which the thorough search prefers
 };
 
 // The words with `letter` at one position: postings[first .. first + count), stored order.

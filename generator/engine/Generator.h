@@ -161,11 +161,11 @@ class Generator : public PuzzleSetFiles,
   int FillSlots();
   bool FillOneSlot(int s);
   void Blame(UnfilledGrid::Cause cause, int s);
-  bool FillFromPreferred(std::map<std::u32string, ReadingPool>& readings);
-  FillResult FillFromEvery(std::map<std::u32string, ReadingPool>& readings);
-  std::vector<int> WantedCosts(const std::map<std::u32string, ReadingPool>& readings);
-  // The thorough search's pools of one cost bound, by slot pattern.
+  // The thorough search's pools of the words an attempt takes, by slot pattern.
   using SearchPools = std::map<std::u32string, CandidatePool>;
+  bool FillFromPreferred(std::map<std::u32string, ReadingPool>& readings, SearchPools& pools);
+  FillResult FillFromEvery(std::map<std::u32string, ReadingPool>& readings, SearchPools& pools);
+  std::vector<int> WantedCosts(const std::map<std::u32string, ReadingPool>& readings);
   ThoroughSearch::Result SearchThorough(std::map<std::u32string, ReadingPool>& readings,
                                         SearchPools& pools, int most, long bound, int restart);
   std::vector<SearchSlot> MakeSearchSlots(std::map<std::u32string, ReadingPool>& readings, int most,

@@ -85,20 +85,22 @@ int ReadingPool::CountWithin(int most) const {
   return static_cast<int>(std::upper_bound(costs_.begin(), costs_.end(), most) - costs_.begin());
 }
 
-CandidatePool ReadingPool::Within(int most, RandomSource& random) {
+void ReadingPool::ExtendWithin(CandidatePool& pool, int most, RandomSource& random) {
+  const int first = pool.Size();
   const int count = CountWithin(most);
+  if (count <= first) return;
   ShuffleUpTo(count, random);
   const int length = groups_->length;
-  std::u32string letters(static_cast<size_t>(count) * length, U'\0');
-  std::vector<float> searchCosts(count);
-  for (int i = 0; i < count; ++i) {
+  std::u32string letters(static_cast<size_t>(count - first) * length, U'\0');
+  std::vector<float> searchCosts(count - first);
+  for (int i = first; i < count; ++i) {
     // Letter by letter: a call to copy a few letters costs more than the copying.
     const char32_t* from = groups_->letters.data() + static_cast<size_t>(order_[i]) * length;
-    char32_t* to = letters.data() + static_cast<size_t>(i) * length;
+    char32_t* to = letters.data() + static_cast<size_t>(i - first) * length;
     for (int p = 0; p < length; ++p) to[p] = from[p];
-    searchCosts[i] = static_cast<float>(costs_[i]) / kCostsPerTier;
+    searchCosts[i - first] = static_cast<float>(costs_[i]) / kCostsPerTier;
   }
-  return CandidatePool(length, std::move(letters), std::move(searchCosts));
+  pool.Append(letters, searchCosts);
 }
 
 // Shuffles each cost's candidates not yet shuffled before `count`, which ends a cost's run.

@@ -67,9 +67,9 @@ class ReadingPool {
   std::span<const int> Records(int i) const { return groups_->RecordsOf(order_[i]); }
   int Length() const { return groups_->length; }
   int CountWithin(int most) const;  // the candidates that cost at most `most`
-  // The search's pool of the candidates that cost at most `most`: candidate i is this
-  // pool's candidate i.
-  CandidatePool Within(int most, RandomSource& random);
+  // Grows the search's `pool` of this pool's first candidates to those that cost at most
+  // `most`: candidate i is this pool's candidate i.
+  void ExtendWithin(CandidatePool& pool, int most, RandomSource& random);
 
  private:
   void ShuffleUpTo(int count, RandomSource& random);

@@ -10,8 +10,11 @@ namespace crossword {
 
 namespace {
 
-constexpr long kFirstBound = 500;  // candidates the first attempt may try
-constexpr long kPhaseBound = 500;  // candidates an attempt on the wanted words may try
+constexpr long kFirstBound = 500;  // candidates the first attempt on every word may try
+// Candidates an attempt on the wanted words may try: the first most, as most grids fill from
+// the words wanted most; a later attempt takes larger pools, where each try costs more.
+constexpr long kFirstPhaseBound = 500;
+constexpr long kPhaseBound = 250;
 constexpr int kWantedPhases = 3;   // attempts on the wanted words before all are allowed
 constexpr int kFewestWanted = 20;  // wanted words a slot needs for an attempt on them
 constexpr int kRepeatCost = 3;     // for each earlier stage holding a reading
@@ -50,35 +53,37 @@ FillResult Generator::FillStageThorough() {
   thoroughClock_.Start();
   thoroughSecondsMax_ =
       kSecondsPer81Cells * std::max(1.0, CrossMas.MasMaxX() * CrossMas.MasMaxY() / 81.0);
-  if (FillFromPreferred(readings)) return FillResult::Filled;
-  return FillFromEvery(readings);
+  SearchPools pools;  // grown by each attempt on more words
+  if (FillFromPreferred(readings, pools)) return FillResult::Filled;
+  return FillFromEvery(readings, pools);
 }
 
 // Single attempts on the words the puzzle wants most, fewer to more, then on every word but
 // the readings the set has used enough, if there are any.
-bool Generator::FillFromPreferred(std::map<std::u32string, ReadingPool>& readings) {
+bool Generator::FillFromPreferred(std::map<std::u32string, ReadingPool>& readings,
+                                  SearchPools& pools) {
   using Result = ThoroughSearch::Result;
   // A grid that one attempt on the wanted words could not settle is hard: more words
   // rarely make it easy.
+  long bound = kFirstPhaseBound;
   for (const int most : WantedCosts(readings)) {
-    SearchPools pools;
-    const Result result = SearchThorough(readings, pools, most, kPhaseBound, 0);
+    const Result result = SearchThorough(readings, pools, most, bound, 0);
+    bound = kPhaseBound;
     if (result == Result::Filled) return true;
     if (result == Result::BoundReached) break;
   }
   const bool usedEnough = std::any_of(readings.begin(), readings.end(), [](const auto& entry) {
     return entry.second.CountWithin(kAllButUsedEnough) < entry.second.Size();
   });
-  SearchPools pools;
   return usedEnough &&
          SearchThorough(readings, pools, kAllButUsedEnough, kPhaseBound, 0) == Result::Filled;
 }
 
 // Attempts on every word, each bound larger, until a fill is found or proved impossible or
 // the search gives up.
-FillResult Generator::FillFromEvery(std::map<std::u32string, ReadingPool>& readings) {
+FillResult Generator::FillFromEvery(std::map<std::u32string, ReadingPool>& readings,
+                                    SearchPools& pools) {
   using Result = ThoroughSearch::Result;
-  SearchPools pools;  // made by the first attempt, kept by the restarts
   long bound = kFirstBound;
   for (int restart = 0;; ++restart) {
     Show(GeneratorLabel::lblRestart, std::to_string(restart));
@@ -125,7 +130,7 @@ std::vector<int> Generator::WantedCosts(const std::map<std::u32string, ReadingPo
   return wanted;
 }
 
-// One attempt with the candidates that cost at most `most`, from `pools` made for them; a
+// One attempt with the candidates that cost at most `most`, from `pools` grown to them; a
 // fill found is placed.
 ThoroughSearch::Result Generator::SearchThorough(std::map<std::u32string, ReadingPool>& readings,
                                                  SearchPools& pools, int most, long bound,
@@ -168,17 +173,17 @@ ThoroughSearch::Result Generator::SearchThorough(std::map<std::u32string, Readin
 }
 
 // Slots with the same letters share one pool: a grid without embedded letters needs one
-// pool per length.
+// pool per length. A pool holding dearer words than the attempt takes is made anew.
 std::vector<SearchSlot> Generator::MakeSearchSlots(std::map<std::u32string, ReadingPool>& readings,
                                                    int most, SearchPools& pools) {
   std::vector<SearchSlot> slots;
   for (int s = 1; s <= QuesNmbMax(); ++s) {
     const GeneratorSlot& slot = Slot(s);
-    auto pool = pools.find(slot.Pattern);
-    if (pool == pools.end()) {
-      pool = pools.emplace(slot.Pattern, readings.at(slot.Pattern).Within(most, Rnd)).first;
-    }
-    SearchSlot& searchSlot = slots.emplace_back(SearchSlot{&pool->second, {}});
+    ReadingPool& reading = readings.at(slot.Pattern);
+    CandidatePool& pool = pools.try_emplace(slot.Pattern, slot.AnswerLen).first->second;
+    if (pool.Size() > reading.CountWithin(most)) pool = CandidatePool(slot.AnswerLen);
+    reading.ExtendWithin(pool, most, Rnd);
+    SearchSlot& searchSlot = slots.emplace_back(SearchSlot{&pool, {}});
     for (int j = 1; j <= slot.AnswerLen; ++j) {
       const int c = CrossingSlotAt(slot, j);
       if (c != 0) searchSlot.crossings.push_back({j - 1, c - 1, CrossingPositionAt(slot, j) - 1});
@@ -219,8 +224,8 @@ const ReadingGroups& Generator::ReadingGroupsOf(int s) {
   groups.Begin(length, FetchCandidates(s));
   for (const int k : Candidate) {
     const auto [CN, BN] = DicDb->ClassOf(length, k);
-    const int cost = kCostsPerTier * preference_.Tier(CN, BN) +
-                     (IsJapaneseClue(DicDb->ClueText(length, k)) ? 0 : 1);
+    const int cost =
+        kCostsPerTier * preference_.Tier(CN, BN) + (DicDb->HasJapaneseClue(length, k) ? 0 : 1);
     groups.Add(DicDb->Reading(length, k), cost, k);
   }
   groups.Close();

@@ -45,61 +45,48 @@ int NextSet(const WordBits& bits, int from, int end) {
 
 }  // namespace
 
-// Letters are looked up in a table over the pool's range of letters, not hashed: a pool
-// of a long run holds tens of thousands of words.
-CandidatePool::CandidatePool(int length, std::u32string letters, std::vector<float> costs)
-    : length_(length),
-      letters_(std::move(letters)),
-      costs_(std::move(costs)),
-      letterSets_(letters_.size()),
-      byLetter_(length),
-      blocks_(length) {
-  if (letters_.empty()) return;
-  const auto [low, high] = std::minmax_element(letters_.begin(), letters_.end());
-  std::vector<int> setOf(*high - *low + 1, -1);  // by letter - *low: its set at a position
-  for (int p = 0; p < length_; ++p) IndexPosition(p, setOf, *low);
-}
-
-// Gives each letter at `position` a bit set, in letter order, and marks its candidates
-// there; `setOf` is all -1 before and after.
-void CandidatePool::IndexPosition(int position, std::vector<int>& setOf, char32_t first) {
+void CandidatePool::Append(std::u32string_view letters, std::span<const float> costs) {
+  const int first = Size();
+  letters_ += letters;
+  costs_.insert(costs_.end(), costs.begin(), costs.end());
+  letterSets_.resize(letters_.size());
   const size_t bitWords = (costs_.size() + 63) / 64;
-  std::vector<char32_t> seen;
-  for (int i = 0; i < Size(); ++i) {
-    int& set = setOf[Letter(i, position) - first];
-    if (set < 0) {
-      set = 0;
-      seen.push_back(Letter(i, position));
+  for (Position& position : positions_) {
+    for (auto& bits : position.bits) bits.resize(bitWords, 0);
+  }
+  for (int p = 0; p < length_; ++p) {
+    Position& position = positions_[p];
+    for (int i = first; i < Size(); ++i) {
+      const char32_t letter = Letter(i, p);
+      int set = LetterSetOf(p, letter);
+      if (set < 0) set = AddSet(position, letter);
+      letterSets_[i * length_ + p] = set;
+      position.bits[set][i / 64] |= std::uint64_t{1} << (i % 64);
+    }
+    for (size_t set = 0; set < position.bits.size(); ++set) {
+      position.byLetter[set].bits = position.bits[set].data();
     }
   }
-  std::sort(seen.begin(), seen.end());
-  for (size_t set = 0; set < seen.size(); ++set) setOf[seen[set] - first] = static_cast<int>(set);
-  std::vector<std::uint64_t>& block = blocks_[position];
-  block.assign(bitWords * seen.size(), 0);
-  for (int i = 0; i < Size(); ++i) {
-    const int set = setOf[Letter(i, position) - first];
-    letterSets_[i * length_ + position] = set;
-    block[set * bitWords + i / 64] |= std::uint64_t{1} << (i % 64);
+}
+
+// A new letter's set at the position, empty.
+int CandidatePool::AddSet(Position& position, char32_t letter) {
+  if (position.setOf.empty()) position.lowest = letter;
+  if (letter < position.lowest) {
+    position.setOf.insert(position.setOf.begin(), position.lowest - letter, -1);
+    position.lowest = letter;
   }
-  for (size_t set = 0; set < seen.size(); ++set) {
-    byLetter_[position].push_back({seen[set], block.data() + set * bitWords});
-    setOf[seen[set] - first] = -1;
-  }
+  const size_t at = letter - position.lowest;
+  if (at >= position.setOf.size()) position.setOf.resize(at + 1, -1);
+  position.setOf[at] = static_cast<int>(position.bits.size());
+  position.bits.emplace_back((costs_.size() + 63) / 64, 0);
+  position.byLetter.push_back({letter, nullptr});
+  return position.setOf[at];
 }
 
 const std::uint64_t* CandidatePool::WithLetter(int position, char32_t letter) const {
   const int set = LetterSetOf(position, letter);
-  return set < 0 ? nullptr : byLetter_[position][set].bits;
-}
-
-int CandidatePool::LetterSetOf(int position, char32_t letter) const {
-  const auto& entries = byLetter_[position];
-  const auto found = std::lower_bound(
-      entries.begin(), entries.end(), letter,
-      [](const LetterBits& entry, char32_t wanted) { return entry.letter < wanted; });
-  return found == entries.end() || found->letter != letter
-             ? -1
-             : static_cast<int>(found - entries.begin());
+  return set < 0 ? nullptr : positions_[position].byLetter[set].bits;
 }
 
 ThoroughSearch::ThoroughSearch(std::vector<SearchSlot> slots, RandomSource& random, Rules rules)

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/RandomSource.h"
@@ -17,7 +19,8 @@ using WordBits = std::vector<std::uint64_t>;  // bit i: candidate i of a pool
 
 // The words one or more slots may take, in the order to try them, with the candidates
 // holding each letter at each position and what each costs: the search tries a cheaper
-// candidate before one that leaves its crossings as many words.
+// candidate before one that leaves its crossings as many words. A pool grows at its end, so
+// that the attempts of one grid on more and more words index each word once.
 class CandidatePool {
  public:
   // The candidates with one letter at one position.
@@ -26,12 +29,15 @@ class CandidatePool {
     const std::uint64_t* bits;
   };
 
-  // `letters` holds candidate i's letters at i * length, `costs` its cost at i.
-  CandidatePool(int length, std::u32string letters, std::vector<float> costs);
-  // The bit sets point into the pool's own storage, which a move keeps.
+  explicit CandidatePool(int length) : length_(length), positions_(length) {}
   CandidatePool(CandidatePool&&) = default;
+  CandidatePool& operator=(CandidatePool&&) = default;
   CandidatePool(const CandidatePool&) = delete;
   CandidatePool& operator=(const CandidatePool&) = delete;
+
+  // Adds candidates after the last: `letters` holds each one's letters side by side, `costs`
+  // its cost.
+  void Append(std::u32string_view letters, std::span<const float> costs);
 
   int Length() const { return length_; }
   int Size() const { return static_cast<int>(costs_.size()); }
@@ -39,22 +45,37 @@ class CandidatePool {
   float Cost(int i) const { return costs_[i]; }
   // The candidates with `letter` at `position` (from 0); nullptr when there are none.
   const std::uint64_t* WithLetter(int position, char32_t letter) const;
-  // Every letter at `position` with its candidates, in letter order: its letter sets.
-  const std::vector<LetterBits>& ByLetter(int position) const { return byLetter_[position]; }
+  // Every letter at `position` with its candidates, in the order the letters came: its
+  // letter sets.
+  const std::vector<LetterBits>& ByLetter(int position) const {
+    return positions_[position].byLetter;
+  }
   // The letter set of candidate i's letter at `position`.
   int LetterSet(int i, int position) const { return letterSets_[i * length_ + position]; }
   // The letter set of `letter` at `position`; -1 when no candidate has it there.
-  int LetterSetOf(int position, char32_t letter) const;
+  int LetterSetOf(int position, char32_t letter) const {
+    const Position& at = positions_[position];
+    return letter < at.lowest || letter - at.lowest >= at.setOf.size()
+               ? -1
+               : at.setOf[letter - at.lowest];
+  }
 
  private:
-  void IndexPosition(int position, std::vector<int>& setOf, char32_t first);
+  // One position's letter sets, found from a table over its range of letters, not hashed:
+  // a pool of a long run holds tens of thousands of words.
+  struct Position {
+    char32_t lowest = 0;
+    std::vector<int> setOf;                        // by letter - lowest: its set, -1 for none
+    std::vector<std::vector<std::uint64_t>> bits;  // by set
+    std::vector<LetterBits> byLetter;
+  };
+  int AddSet(Position& position, char32_t letter);
 
   int length_;
   std::u32string letters_;
   std::vector<float> costs_;
   std::vector<int> letterSets_;  // LetterSet(i, position) at i * length + position
-  std::vector<std::vector<LetterBits>> byLetter_;   // by position
-  std::vector<std::vector<std::uint64_t>> blocks_;  // by position: its letters' bit sets
+  std::vector<Position> positions_;
 };
 
 // A cell two slots share: position `ownPosition` of this slot is `crossPosition` of `slot`.

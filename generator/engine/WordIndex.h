@@ -33,11 +33,8 @@ class WordIndex {
     const IndexedClass& word = TableOf(length).classes[k - 1];
     return {word.CN, word.BN};
   }
-  // Word k's clue as stored, UTF-8, without decoding it.
-  std::string_view ClueText(int length, int k) const {
-    const IndexedTable& table = TableOf(length);
-    const IndexedWord& word = table.words[k - 1];
-    return table.Text(word.QstOffset, word.QstSize);
+  bool HasJapaneseClue(int length, int k) const {
+    return TableOf(length).classes[k - 1].japaneseClue != 0;
   }
   std::vector<int> FindAll(int length, const WordQuery& query) const;
   bool HasMatch(int length, const WordQuery& query) const;

@@ -8,6 +8,7 @@
 
 #include "common/FileOps.h"
 #include "common/TextCodec.h"
+#include "dictionary/DictionaryContents.h"
 #include "dictionary/DictionaryWriter.h"
 #include "dictionary/WordIndexFile.h"
 #include "generator/engine/WordIndex.h"
@@ -181,7 +182,7 @@ TEST(WordIndexFile, HoldsItsNumbersLittleEndian) {
   };
   ASSERT_GT(bytes.size(), 1184u);
   EXPECT_EQ(bytes.substr(0, 8), "WRDINDEX");
-  EXPECT_EQ(number(8, 4), 3u);            // the version
+  EXPECT_EQ(number(8, 4), 4u);            // the version
   EXPECT_EQ(number(12, 4), 0x01020304u);  // the byte order mark
   EXPECT_EQ(number(32, 8), bytes.size());
   const Dictionary dictionary(path);
@@ -191,6 +192,25 @@ TEST(WordIndexFile, HoldsItsNumbersLittleEndian) {
   const WordRecord first = dictionary.Record(3, 1);
   EXPECT_EQ(number(number(table + 8, 8), 4), static_cast<std::uint64_t>(first.ID));
   EXPECT_EQ(number(number(table + 24, 8), 4), static_cast<std::uint64_t>(first.Yst[0]));
+}
+
+// A learnt clue moves its word's Japanese-clue mark with it, as an index made anew from the
+// learnt tables has it, both ways.
+TEST(WordIndexFile, LearntCluesCarryTheirJapaneseClueMark) {
+  TempFolder folder;
+  const std::filesystem::path path = folder / "dic.lxd";
+  WriteDictionary(path, EveryShortWord());
+  for (const char32_t* clue : {U"日本語の問", U"an English clue"}) {
+    WordRecord word = Dictionary(path).Record(3, 1);
+    word.Qst = clue;
+    ASSERT_EQ(LearnWordTexts(path, {word}), 1);
+    const Dictionary dictionary(path);
+    std::string note;
+    const WordIndex learnt(OpenWordIndex(dictionary, note));
+    EXPECT_EQ(note, "");  // the learnt file was taken, not made again
+    EXPECT_EQ(learnt.HasJapaneseClue(3, 1), clue[0] != U'a') << ToUtf8(clue);
+    EXPECT_EQ(WordIndex(dictionary).HasJapaneseClue(3, 1), learnt.HasJapaneseClue(3, 1));
+  }
 }
 
 // Made by a package build (SOURCE_DATE_EPOCH set), an index does not depend on the file it
