@@ -21,9 +21,11 @@ FUZZ_RUNS ?= 100000
 deps:
 	scripts/install-deps
 
+# The default target and the package's files: the default dictionaries the demo and the
+# tests read, and wright's manual.
 build: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
-	cmake --build $(BUILD_DIR)
+	cmake --build $(BUILD_DIR) --target all package_files
 
 run: build
 	scripts/run-demo $(BUILD_DIR)

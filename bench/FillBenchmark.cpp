@@ -19,7 +19,7 @@
 #include "designer/engine/GridDesigner.h"
 #include "dictionary/KeptClues.h"
 #include "dictionary/QuestionSelection.h"
-#include "dictionary/import/EdictImport.h"
+#include "dictionary/import/EdictEntry.h"
 #include "dictionary/import/KanaReading.h"
 #include "generator/engine/Generator.h"
 

@@ -1,15 +1,6 @@
 #include "common/Clock.h"
 
-#include <ctime>
-
 namespace crossword {
-
-long SecondsSinceMidnight() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return local.tm_hour * 3600L + local.tm_min * 60L + local.tm_sec;
-}
 
 double ElapsedTime::Seconds() const {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();

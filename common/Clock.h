@@ -5,9 +5,6 @@
 
 namespace crossword {
 
-// Whole seconds since local midnight, as start times are shown and stored.
-long SecondsSinceMidnight();
-
 // Measures a run's elapsed time on a monotonic clock, so a run over midnight or a change
 // of the system clock never shows a negative or jumping time.
 class ElapsedTime {

@@ -64,9 +64,6 @@ class StagedTextFile {
   void Append(const std::vector<std::u32string>& lines);
   void Commit();
 
-  const std::filesystem::path& FinalPath() const { return finalPath_; }
-  const std::filesystem::path& WorkingPath() const { return workingPath_; }
-
  private:
   std::filesystem::path finalPath_;
   std::filesystem::path workingPath_;

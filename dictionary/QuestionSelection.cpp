@@ -85,10 +85,6 @@ void QuestionSelection::ApplyListColumn(int k) {
   }
 }
 
-void QuestionSelection::SetDifficultRankFromGrid(int pattern) {
-  if (const int rank = RankOfSizePattern(pattern); rank != 0) SelectDifficultRank(rank);
-}
-
 void QuestionSelection::SelectDifficultRank(int i) {
   if (i < 1 || i > RankOptionByHand) {
     throw std::out_of_range("difficulty rank option " + std::to_string(i));

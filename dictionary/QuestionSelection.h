@@ -30,13 +30,12 @@ class QuestionSelection {
 
   // Reads the file IdxFileName in the folder DicPath: builds both tables with every box
   // checked, sizes CategoryOn and ListOn afresh and preselects the rank of the grid
-  // file's size pattern, whose columns the boxes then show.
+  // file's size pattern (1, 2: 初級; 3, 4: 中級; 0, 5: 上級), whose columns the boxes
+  // then show.
   void LoadIndex(const std::string& DicPath, int MasSizePattern);
 
   void ApplyCategoryColumn(int k);  // rank k = 1..5
   void ApplyListColumn(int k);
-  // The rank a grid file's size pattern suggests: 1, 2 -> 初級; 3, 4 -> 中級; 0, 5 -> 上級.
-  void SetDifficultRankFromGrid(int pattern);
   // The user picks option i (1..6). Picking the option already selected changes nothing.
   void SelectDifficultRank(int i);
 

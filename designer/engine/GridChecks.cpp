@@ -175,14 +175,6 @@ bool FindBarPair(const CrossMasMarks& marks) {
   return !FindBarPairs(marks).empty();
 }
 
-MasArray<int> FloodReach(const CrossMasMarks& marks) {
-  MasArray<int> FlagReach = NumberRegions(marks);
-  for (int y = 1; y <= marks.MasMaxY(); ++y) {
-    for (int x = 1; x <= marks.MasMaxX(); ++x) FlagReach(x, y) = FlagReach(x, y) == 1 ? 1 : 0;
-  }
-  return FlagReach;
-}
-
 // Marking the cells outside the first open cell's region would turn the whole grid red when
 // that cell is itself the one cut off; the largest region is the grid, the others the islands.
 std::vector<MasPosition> FindCutOffCells(const CrossMasMarks& marks) {

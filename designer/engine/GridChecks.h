@@ -30,9 +30,6 @@ struct BarPair {
 std::vector<BarPair> FindBarPairs(const CrossMasMarks& marks);
 bool FindBarPair(const CrossMasMarks& marks);
 
-// FlagReach of every cell: 1 for the open cells 4-connected to the first open cell in row
-// order, 0 for all others.
-MasArray<int> FloodReach(const CrossMasMarks& marks);
 // The open cells outside the largest region of open cells (of equal ones, the region of
 // the first open cell), in row order.
 std::vector<MasPosition> FindCutOffCells(const CrossMasMarks& marks);

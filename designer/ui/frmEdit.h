@@ -24,7 +24,6 @@ class frmEdit : public QWidget, private ShellView {
   // Start-up with its dictionary checks: false when the author ended the program.
   bool Form_Load();
 
-  const EditControls& Controls() const { return c_; }
   const GridDesigner& Designer() const { return shell_.Designer(); }
   int ShownPage() const { return shell_.ShownPage(); }
 

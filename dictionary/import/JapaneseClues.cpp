@@ -24,11 +24,6 @@ constexpr size_t kCompoundLengthMax = 6;  // a longer compound is obscure, a set
 // A first gloss shared by more everyday words than this is too general to tell one of them.
 constexpr size_t kSynonymGroupMax = 4;
 
-bool HasAnyTag(const EdictEntry& entry, std::initializer_list<const char*> tags) {
-  return std::any_of(tags.begin(), tags.end(),
-                     [&](const char* tag) { return entry.Tags.contains(tag); });
-}
-
 std::string Lowered(std::u32string_view text) {
   std::string lowered = ToUtf8(text);
   for (char& c : lowered) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -60,7 +55,7 @@ bool GlossIsSensitive(const EdictEntry& entry) {
 }
 
 bool IsSensitive(const EdictEntry& entry) {
-  return HasAnyTag(entry, {"X", "vulg", "derog", "sens"}) || GlossIsSensitive(entry);
+  return HasAnyTag(entry.Tags, {"X", "vulg", "derog", "sens"}) || GlossIsSensitive(entry);
 }
 
 bool IsHiraganaLetter(char32_t c) {
@@ -92,15 +87,16 @@ bool HoldsWholeWord(const std::string& text, const std::string& word) {
 // of no special field, short ones; old and rare ones last.
 int Obscurity(const EdictEntry& host, const CommonnessSources& sources) {
   int obscurity = host.Common ? 0 : sources.InVocabulary(host.Written) ? 6 : 10;
-  if (HasAnyTag(host, {"dated", "biol", "med", "law", "comp", "chem", "math", "physics", "Buddh",
-                       "ling", "econ", "finc", "mil", "geol", "astron", "engr", "anat", "abbr"})) {
+  if (HasAnyTag(host.Tags,
+                {"dated", "biol", "med", "law", "comp", "chem", "math", "physics", "Buddh", "ling",
+                 "econ", "finc", "mil", "geol", "astron", "engr", "anat", "abbr"})) {
     obscurity += 3;
   }
   return obscurity + static_cast<int>(host.Written.size() / 3);
 }
 
 bool IsPhraseEntry(const EdictEntry& entry) {
-  return HasAnyTag(entry, {"exp", "id", "proverb"}) &&
+  return HasAnyTag(entry.Tags, {"exp", "id", "proverb"}) &&
          std::any_of(entry.Written.begin(), entry.Written.end(), IsHiraganaLetter);
 }
 
@@ -216,8 +212,8 @@ class JapaneseClueMaker::Index {
     }
     byWritten_[entry.Written].push_back(&entry);
     const bool plain =
-        !HasAnyTag(entry, {"sl", "col", "arch", "obs", "rare", "hob:", "ksb:", "ktb:", "kyb:",
-                           "kyu:", "nab:", "osb:", "rkb:", "thb:", "tsb:", "tsug:"});
+        !HasAnyTag(entry.Tags, {"sl", "col", "arch", "obs", "rare", "hob:", "ksb:", "ktb:", "kyb:",
+                                "kyu:", "nab:", "osb:", "rkb:", "thb:", "tsb:", "tsug:"});
     if (entry.Common && plain && !FirstGloss(entry).empty() && !IsSensitive(entry)) {
       synonymGroups_[Lowered(FirstGloss(entry))].push_back(&entry);
     }
@@ -246,9 +242,9 @@ class JapaneseClueMaker::Index {
   // Compounds a solver may know: no old or rare words, no species names, no long
   // compounds beyond set phrases.
   bool CanHost(const EdictEntry& entry) const {
-    const bool obscure =
-        HasAnyTag(entry, {"arch", "obs", "obsc", "rare", "zool", "bot", "ent", "fish", "ornith"}) ||
-        (entry.Written.size() > kCompoundLengthMax && !IsPhraseEntry(entry));
+    const bool obscure = HasAnyTag(entry.Tags, {"arch", "obs", "obsc", "rare", "zool", "bot", "ent",
+                                                "fish", "ornith"}) ||
+                         (entry.Written.size() > kCompoundLengthMax && !IsPhraseEntry(entry));
     return !obscure && entry.Written.size() >= 2 && HoldsKanji(entry.Written) && CanShow(entry) &&
            AnswerFromReading(entry.Reading).has_value();
   }
@@ -531,7 +527,7 @@ class JapaneseClueMaker::Index {
     std::set<std::u32string> readings;
     const EdictEntry* other = nullptr;
     for (const EdictEntry* same : byWritten_.at(entry.Written)) {
-      if (HasAnyTag(*same, {"ik", "ok", "iK", "oK", "arch", "obs", "rare"})) continue;
+      if (HasAnyTag(same->Tags, {"ik", "ok", "iK", "oK", "arch", "obs", "rare"})) continue;
       const auto reading = AnswerFromReading(same->Reading);
       if (!reading) continue;
       readings.insert(*reading);

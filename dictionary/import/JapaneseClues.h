@@ -6,7 +6,7 @@
 
 #include "dictionary/KeptClues.h"
 #include "dictionary/import/Commonness.h"
-#include "dictionary/import/EdictImport.h"
+#include "dictionary/import/EdictEntry.h"
 
 // Clues in Japanese for the words of EDICT, made from the word list's own compounds,
 // phrases, readings and glosses. A clue is made only where a solver can answer it fairly:

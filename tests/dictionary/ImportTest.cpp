@@ -5,6 +5,7 @@
 #include "common/TextCodec.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/DictionaryCheck.h"
+#include "dictionary/import/EdictEntry.h"
 #include "dictionary/import/EdictImport.h"
 #include "dictionary/import/JapaneseClues.h"
 #include "dictionary/import/KanaReading.h"

@@ -2,7 +2,7 @@
 
 #include "common/TextCodec.h"
 #include "dictionary/ClueText.h"
-#include "dictionary/import/EdictImport.h"
+#include "dictionary/import/EdictEntry.h"
 #include "dictionary/import/FieldText.h"
 #include "dictionary/import/KanaReading.h"
 

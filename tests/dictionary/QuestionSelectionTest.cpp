@@ -99,10 +99,10 @@ TEST_F(Selection, SizePatternsPreselectTheirRanks) {
   EXPECT_EQ(selection_.ListOn(), (std::vector<int>{1, -1, 0}));
   EXPECT_EQ(selection_.DifficultRank(), 1);
   for (auto [pattern, rank] : {std::pair(2, 1), {3, 2}, {4, 2}, {5, 3}, {0, 3}}) {
-    selection_.SetDifficultRankFromGrid(pattern);
+    Load(kIndex, pattern);
     EXPECT_EQ(selection_.SelectedRankOption(), rank) << pattern;
   }
-  selection_.SetDifficultRankFromGrid(9);
+  Load(kIndex, 9);  // a pattern of no rank keeps the one selected
   EXPECT_EQ(selection_.SelectedRankOption(), 3);
 }
 

@@ -1,3 +1,4 @@
+#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -37,16 +38,38 @@ class CellBoardTest : public QObject {
     QCOMPARE(board.CellAt(QPoint(1, 39)), QPoint(0, 0));
   }
 
-  void CellsKeepTheirLook() {
+  // What the author sees: each cell painted at its own place, a wall black and a marked
+  // cell red, also on a grid scrolled down; a new grid size starts every cell white and
+  // unmarked, seen from the top.
+  void ResizingClearsWallsAndMarks() {
     CellBoard board;
-    board.SetGridSize(3, 3);
-    board.SetCell(2, 3, {true, QString(), false});
-    board.SetCell(1, 1, {false, "ア", true});
-    QVERIFY(board.Cell(2, 3).wall);
-    QCOMPARE(board.Cell(1, 1).text, QString("ア"));
-    QVERIFY(board.Cell(1, 1).marked);
-    board.SetGridSize(2, 2);
-    QVERIFY(!board.Cell(1, 1).marked);
+    board.SetCellSize(20, 20);
+    board.resize(board.sizeHint());
+    const auto colourAt = [&](QPoint point) {
+      QImage image(board.size(), QImage::Format_RGB32);
+      board.render(&image);
+      return image.pixelColor(point);
+    };
+    board.SetGridSize(5, 12);  // cells from (60, 0); row 3 at the top once scrolled
+    board.SetViewOrigin(1, 3);
+    board.SetCell(5, 3, {true, QString(), false});
+    board.SetCell(1, 4, {false, "ア", true});
+    const QPoint wall(60 + 4 * 20 + 10, 10);
+    const QPoint marked(60 + 3, 20 + 3);  // beside the letter, inside the mark
+    QCOMPARE(colourAt(wall), QColor(Qt::black));
+    QCOMPARE(colourAt(marked), QColor(255, 120, 120));
+    QCOMPARE(colourAt(QPoint(60 + 10, 10)), QColor(Qt::white));  // cell (1, 3)
+
+    board.SetGridSize(5, 10);  // now fits: cells from (60, 0), none scrolled
+    QCOMPARE(board.ViewY(), 1);
+    QCOMPARE(colourAt(wall), QColor(Qt::white));
+    QCOMPARE(colourAt(marked), QColor(Qt::white));
+    for (int y = 1; y <= 10; ++y) {
+      for (int x = 1; x <= 5; ++x) {
+        const auto& cell = board.Cell(x, y);
+        QVERIFY(!cell.wall && !cell.marked && cell.text.isEmpty());
+      }
+    }
   }
 };
 

@@ -423,7 +423,8 @@ class GeneratorWindowTest : public QObject {
     SelectionPage page(nullptr, IndexSectionKind::Category);
     page.BuildTable(section);
     page.show();
-    QScrollBar* bar = page.TableScrollBar();
+    auto* bar = page.findChild<QScrollBar*>("vscCategory");
+    QVERIFY(bar);
     QVERIFY(bar->maximum() > 0);
     const auto turn = [](QWidget* over, int steps) {
       const QPointF at(5, 5);
@@ -435,7 +436,7 @@ class GeneratorWindowTest : public QObject {
     QVERIFY(bar->value() > 0);
     QCOMPARE(page.Table()->y(), -bar->value());
     const int afterOne = bar->value();
-    turn(page.TableFrame(), 1);
+    turn(page.findChild<QFrame*>("frmCategoryFrame"), 1);
     QVERIFY(bar->value() > afterOne);
     for (int i = 0; i < 20; ++i) turn(page.ItemBox(20), 1);  // a turn moves a page at most
     QCOMPARE(bar->value(), bar->maximum());
