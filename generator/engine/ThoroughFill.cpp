@@ -255,6 +255,9 @@ std::string DescribeUnfilled(const UnfilledGrid& grid) {
              " goes with its crossings";
     case UnfilledGrid::Cause::TimeUp:
       return "no fill found in " + std::to_string(grid.seconds) + " s; given up";
+    case UnfilledGrid::Cause::NoKeyword:
+      return "none of its " + std::to_string(grid.attempts) +
+             " fills gives the stage's keyword good cells";
     case UnfilledGrid::Cause::None:
       break;
   }
