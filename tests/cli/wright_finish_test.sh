@@ -139,4 +139,22 @@ for a in ア イ ウ; do
 done
 swap_refused "kept apart by the fill's rules" 1 "$kept" "'$kept' may not share the stage with question"
 swap_refused "not asked at the rank" 1 "$kept" "'$kept' is not asked at rank 5" --rank 5
+
+# Prize keywords: made by the thorough fill, marked again by hand, shown, refused.
+"$wright" fill --grid "$work/set.gst" --seed fixed --stages 2 --search thorough --keyword あいう \
+  --out "$work/prize.pzs" > /dev/null
+check "the fill marks every stage's keyword" test "$(grep -c $'^[12]\tアイウ\t' "$work/prize.kwd")" -eq 2
+"$wright" keyword "$work/prize.pzs" --stage 2 --word ウイ --choice 2 --out "$work/copy.pzs" > "$work/kw.txt"
+check "choices are listed, the one taken starred" grep -q '^\* 2\. Ａ ([0-9],[0-9])  Ｂ ([0-9],[0-9])' "$work/kw.txt"
+check "the set is copied as it is" cmp -s "$work/prize.pzs" "$work/copy.pzs"
+check "its marks beside it: stage 1's kept, stage 2's new" \
+  bash -c "grep -q $'^1\tアイウ\t' '$work/copy.kwd' && grep -q $'^2\tウイ\t' '$work/copy.kwd'"
+check "show draws the labels" grep -q 'キーワード (Keyword): ＡＢ = ウイ' <("$wright" show "$work/copy.pzs" --stage 2 --solution)
+"$wright" keyword "$work/copy.pzs" --stage 1 --word アエオ > /dev/null 2> "$work/err.txt"
+check "a keyword the stage cannot spell is refused" test $? -eq 1
+check "naming the letters it lacks" grep -q "cannot spell アエオ: it lacks エ, オ$" "$work/err.txt"
+"$wright" fill --grid "$work/set.gst" --seed fixed --stages 2 --search thorough --keyword アエ \
+  --out "$work/none.pzs" > /dev/null 2> "$work/err.txt"
+check "a fill that cannot hold the keyword writes nothing" test ! -e "$work/none.pzs" -a ! -e "$work/none.kwd"
+check "and says why" grep -q "gives the stage's keyword good cells" "$work/err.txt"
 finish
