@@ -159,6 +159,7 @@ class Generator : public PuzzleSetFiles,
   FillResult FillStageAttempts(int stage);
   FillResult FillHoldingKeyword(const std::u32string& keyword);
   std::optional<StageKeyword> PlaceKeyword(const std::u32string& keyword) const;
+  CrossMasMarks GridLetters() const;
   void NoteUnfilled(int pattern, std::set<int>& unfillable);
   void WriteFilledStage(int stage, int S);
   bool IsLastPattern(int pattern);
@@ -207,6 +208,9 @@ class Generator : public PuzzleSetFiles,
   std::unordered_map<std::u32string, int> answersUsed_;
   // Per stage made in this run, from stage 1: the cells its keyword was given.
   std::vector<std::optional<StageKeyword>> keywordMarks_;
+  // Keyword letters the last fill lacked: the thorough search's pools favour readings
+  // holding one of them.
+  std::u32string keywordWanted_;
   // By slot pattern, for the selection and dictionary in use.
   std::unordered_map<std::u32string, ReadingGroups> readingGroups_;
 };
