@@ -36,7 +36,7 @@ KeywordChoice Scored(const std::vector<MasPoint>& cells) {
   std::vector<int> rows, columns;
   for (size_t i = 0; i < cells.size(); ++i) {
     rows.push_back(cells[i].y);
-    columns.push_back(cells[i].x + 1000);
+    columns.push_back(cells[i].x);
     for (size_t j = i + 1; j < cells.size(); ++j) {
       choice.Closest = std::min(choice.Closest, Steps(cells[i], cells[j]));
       choice.Distances += Steps(cells[i], cells[j]);
