@@ -22,6 +22,8 @@
 #include "dictionary/import/EdictEntry.h"
 #include "dictionary/import/KanaReading.h"
 #include "generator/engine/Generator.h"
+#include "puzzle/KeywordChoice.h"
+#include "puzzle/KeywordMarks.h"
 
 namespace crossword {
 namespace {
@@ -371,6 +373,64 @@ void EnglishFillSuccess(benchmark::State& state) {
   state.counters["attempts_per_grid"] = static_cast<double>(attempts) / kStages;
 }
 BENCHMARK(EnglishFillSuccess)->Arg(kSmall)->Arg(kMedium)->Iterations(1)->Unit(benchmark::kSecond);
+
+// Keywords of everyday words, three to five letters.
+const std::u32string kKeywords[] = {U"ハナミ", U"サクラ", U"ユキダルマ"};
+
+// Counts the grids whose fills held no place for the keyword.
+class KeywordRun : public StageAnswers {
+ public:
+  void GridUnfilled(int, const UnfilledGrid& why) override {
+    refused += why.cause == UnfilledGrid::Cause::NoKeyword ? 1 : 0;
+  }
+  int refused = 0;
+};
+
+// A 20-stage set of full-auto medium grids made by the thorough search at the rank their
+// size suggests, for keyword kKeywords[first argument]: the share of stages that can hold
+// it in good cells when it is not asked for (second argument 0) or when the search is asked
+// to make them hold it (1), the share that holds its letters at all, the grids refused for
+// it, and the set's everyday answers by reading.
+void KeywordPlacement(benchmark::State& state) {
+  const std::u32string& keyword = kKeywords[state.range(0)];
+  const bool asked = state.range(1) == 1;
+  constexpr int kStages = 20;
+  const auto set = std::filesystem::temp_directory_path() / "fill-bench-keyword.pzs";
+  KeywordRun observer;
+  for (auto _ : state) {
+    Generator generator(observer, kProgramFolder);
+    observer.generator = &generator;
+    Prepare(generator, FullAutoGridFile(kMedium, kStages, 7));
+    generator.Search = FillSearch::Thorough;
+    generator.MakingNmbMax = kStages;
+    if (asked) generator.Keywords = {keyword};
+    generator.ChoosePuzzleFile(set);
+    if (generator.RunGeneration() != RunOutcome::Completed) state.SkipWithError("run failed");
+  }
+  int placed = 0, spelled = 0;
+  for (const PuzzleStage& stage : ReadPuzzleSetWithMarks(set).Stages) {
+    const bool holds =
+        asked ? stage.Keyword.has_value() : !ChooseKeywordCells(stage.Answers, keyword, 1).empty();
+    placed += holds ? 1 : 0;
+    spelled += MissingLetters(stage.Answers, keyword).empty() ? 1 : 0;
+  }
+  long answers = 0, everyday = 0;
+  for (const auto& stage : observer.Stages) {
+    for (const WordRecord& word : stage) {
+      ++answers;
+      everyday += EdictEveryday().Readings.contains(word.Yst) ? 1 : 0;
+    }
+  }
+  state.counters["placed_percent"] = 100.0 * placed / kStages;
+  state.counters["letters_held_percent"] = 100.0 * spelled / kStages;
+  state.counters["grids_refused"] = observer.refused;
+  state.counters["everyday_percent"] = answers == 0 ? 0 : 100.0 * everyday / answers;
+}
+BENCHMARK(KeywordPlacement)
+    ->ArgsProduct({{0, 1, 2}, {0, 1}})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace crossword

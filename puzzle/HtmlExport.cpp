@@ -1,6 +1,7 @@
 #include <nlohmann/json.hpp>
 
 #include "common/TextCodec.h"
+#include "puzzle/KeywordChoice.h"
 #include "puzzle/PuzzleExport.h"
 #include "puzzle/SlotCellsJson.h"
 
@@ -21,6 +22,17 @@ json ClueList(const std::vector<PuzzleHint>& hints) {
   return clues;
 }
 
+// The double-framed cells with their labels, and the keyword they spell, for the page to
+// draw and to check the solver's answer against.
+json KeywordData(const StageKeyword& keyword) {
+  json cells = json::array(), labels = json::array();
+  for (size_t i = 0; i < keyword.Cells.size(); ++i) {
+    cells.push_back({keyword.Cells[i].x - 1, keyword.Cells[i].y - 1});
+    labels.push_back(ToUtf8(MarkLabel(static_cast<int>(i))));
+  }
+  return {{"answer", ToUtf8(keyword.Word)}, {"cells", cells}, {"labels", labels}};
+}
+
 json StageData(const PuzzleStage& stage) {
   json cells = json::array(), numbers = json::array();
   for (int y = 1; y <= stage.MasMaxY(); ++y) {
@@ -33,10 +45,12 @@ json StageData(const PuzzleStage& stage) {
     cells.push_back(cellRow);
     numbers.push_back(numberRow);
   }
-  return {{"width", stage.MasMaxX()},     {"height", stage.MasMaxY()},
-          {"level", stage.DifficultRank}, {"cells", cells},
-          {"numbers", numbers},           {"across", ClueList(stage.Across)},
-          {"down", ClueList(stage.Down)}};
+  json data = {{"width", stage.MasMaxX()},     {"height", stage.MasMaxY()},
+               {"level", stage.DifficultRank}, {"cells", cells},
+               {"numbers", numbers},           {"across", ClueList(stage.Across)},
+               {"down", ClueList(stage.Down)}};
+  if (stage.Keyword) data["keyword"] = KeywordData(*stage.Keyword);
+  return data;
 }
 
 // A short tag of the puzzles, so that progress kept for one set never fills another.

@@ -2,6 +2,8 @@
 
 #include "common/FileOps.h"
 #include "common/TextCodec.h"
+#include "puzzle/KeywordChoice.h"
+#include "puzzle/KeywordMarks.h"
 #include "puzzle/PuzzleExport.h"
 #include "puzzle/SlotCellsJson.h"
 
@@ -11,6 +13,8 @@ namespace {
 
 using nlohmann::json;
 
+constexpr const char* kKeywordExtension = "http://wright.example.org/ipuz/keyword";
+
 bool IsBlock(const PuzzleStage& stage, int x, int y) {
   return stage.CellKinds(x, y) == KindWall;
 }
@@ -18,6 +22,12 @@ bool IsBlock(const PuzzleStage& stage, int x, int y) {
 // The number a cell shows: its across number, else its down number.
 int CellNumber(const PuzzleStage& stage, int x, int y) {
   return stage.QuesNmbH(x, y) ? stage.QuesNmbH(x, y) : stage.QuesNmbV(x, y);
+}
+
+// A double-framed cell of the prize keyword: circled, its label in the corner.
+json MarkedCell(const PuzzleStage& stage, int x, int y, int mark) {
+  return {{"cell", CellNumber(stage, x, y)},
+          {"style", {{"shapebg", "circle"}, {"mark", {{"BR", ToUtf8(MarkLabel(mark))}}}}}};
 }
 
 json Rows(const PuzzleStage& stage, bool solution) {
@@ -29,6 +39,8 @@ json Rows(const PuzzleStage& stage, bool solution) {
         row.push_back("#");
       } else if (solution) {
         row.push_back(ToUtf8(stage.Answers(x, y)));
+      } else if (const int mark = MarkAt(stage, x, y); mark >= 0) {
+        row.push_back(MarkedCell(stage, x, y, mark));
       } else {
         row.push_back(CellNumber(stage, x, y));
       }
@@ -53,11 +65,23 @@ json Clues(const std::vector<PuzzleHint>& hints) {
   return clues;
 }
 
+// The keyword in words for any program, and as data under the suite's own extension.
+void AddKeyword(json& document, const StageKeyword& keyword) {
+  std::string labels;
+  json cells = json::array();
+  for (size_t i = 0; i < keyword.Cells.size(); ++i) {
+    labels += ToUtf8(MarkLabel(static_cast<int>(i)));
+    cells.push_back({keyword.Cells[i].x - 1, keyword.Cells[i].y - 1});
+  }
+  document["notes"] = "二重マス" + labels + "の文字を順に読むとキーワードになります。";
+  document[kKeywordExtension] = {{"answer", ToUtf8(keyword.Word)}, {"cells", cells}};
+}
+
 }  // namespace
 
 std::string StageToIpuz(const PuzzleSet& set, int stageNumber, const std::string& title) {
   const PuzzleStage& stage = set.Stages.at(stageNumber - 1);
-  const json document = {
+  json document = {
       {"version", "http://ipuz.org/v2"},
       {"kind", {"http://ipuz.org/crossword#1"}},
       {"title", title + " #" + std::to_string(stageNumber)},
@@ -69,6 +93,7 @@ std::string StageToIpuz(const PuzzleSet& set, int stageNumber, const std::string
       {"solution", Rows(stage, true)},
       {"clues", {{"Across", Clues(stage.Across)}, {"Down", Clues(stage.Down)}}},
   };
+  if (stage.Keyword) AddKeyword(document, *stage.Keyword);
   return document.dump(2) + "\n";
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,16 +31,34 @@ struct PuzzleHint {
   size_t Line = 0;  // the hint's line in the file, counted from 0
 };
 
+// A cell of a stage, by column and row from 1.
+struct MasPoint {
+  int x = 0;
+  int y = 0;
+
+  bool operator==(const MasPoint&) const = default;
+};
+
+// A prize keyword: the cells with a double frame, marked Ａ, Ｂ, … in order, whose
+// letters spell it. Kept in a file of its own beside the set (puzzle/KeywordMarks.h).
+struct StageKeyword {
+  std::u32string Word;          // as the grid holds it: katakana, full-size
+  std::vector<MasPoint> Cells;  // one per letter of Word, in its order
+
+  bool operator==(const StageKeyword&) const = default;
+};
+
 struct PuzzleStage {
-  int DifficultRank = 0;           // 0 (chosen by hand) or 1..5
-  int FirstDownNumber = 0;         // question number of the first down hint
-  MasArray<CellKind> CellKinds;    // each cell's kind, without the wall frame
-  CrossMasMarks Answers;           // the filled grid: walls and letters
-  MasArray<int> QuesNmbH;          // across question number starting at a cell, or 0
-  MasArray<int> QuesNmbV;          // down question number starting at a cell, or 0
-  std::vector<PuzzleHint> Across;  // in increasing number
-  std::vector<PuzzleHint> Down;    // in increasing number
-  size_t FirstAnswerLine = 0;      // the line of the first row of answers, counted from 0
+  int DifficultRank = 0;                // 0 (chosen by hand) or 1..5
+  int FirstDownNumber = 0;              // question number of the first down hint
+  MasArray<CellKind> CellKinds;         // each cell's kind, without the wall frame
+  CrossMasMarks Answers;                // the filled grid: walls and letters
+  MasArray<int> QuesNmbH;               // across question number starting at a cell, or 0
+  MasArray<int> QuesNmbV;               // down question number starting at a cell, or 0
+  std::vector<PuzzleHint> Across;       // in increasing number
+  std::vector<PuzzleHint> Down;         // in increasing number
+  size_t FirstAnswerLine = 0;           // the line of the first row of answers, counted from 0
+  std::optional<StageKeyword> Keyword;  // the stage's prize keyword, if it has one
 
   int MasMaxX() const { return Answers.MasMaxX(); }
   int MasMaxY() const { return Answers.MasMaxY(); }

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "common/TextCodec.h"
+#include "puzzle/KeywordChoice.h"
+#include "puzzle/KeywordMarks.h"
 
 namespace crossword {
 
@@ -47,7 +49,11 @@ std::string RenderGrid(const PuzzleStage& stage, bool withSolution, int columns)
         continue;
       }
       numbers += Padded(FromUtf8(QuestionLabel(stage, x, y)), width) + "|";
-      const std::u32string letter(1, withSolution && mark != BlankMark ? mark : U' ');
+      const int marked = MarkAt(stage, x, y);
+      const char32_t shown = withSolution && mark != BlankMark ? mark
+                             : marked >= 0                     ? MarkLabel(marked)
+                                                               : U' ';
+      const std::u32string letter(1, shown);
       const int room = width - DisplayWidth(letter);
       letters += std::string(room / 2, ' ') + Padded(letter, width - room / 2) + "|";
     }
@@ -76,6 +82,15 @@ void AppendWrapped(std::string& out, const std::u32string& text, int columns, in
     line += c;
   }
   out += ToUtf8(line) + "\n";
+}
+
+// The answer row of a prize keyword: the labels of its cells, with the solution what they
+// spell.
+std::string RenderKeyword(const StageKeyword& keyword, bool withSolution) {
+  std::u32string labels;
+  for (size_t i = 0; i < keyword.Word.size(); ++i) labels += MarkLabel(static_cast<int>(i));
+  return "\nキーワード (Keyword): " + ToUtf8(labels) +
+         (withSolution ? " = " + ToUtf8(keyword.Word) : "") + "\n";
 }
 
 void RenderClues(std::string& out, const std::vector<PuzzleHint>& hints, const char* heading,
@@ -107,6 +122,7 @@ std::string RenderStage(const PuzzleSet& set, int stageNumber, bool withSolution
                     std::to_string(stage.QuesNmbMax()) + " questions, level " +
                     std::to_string(stage.DifficultRank) + "\n";
   out += RenderGrid(stage, withSolution, columns);
+  if (stage.Keyword) out += RenderKeyword(*stage.Keyword, withSolution);
   RenderClues(out, stage.Across, japanese ? "ヨコのカギ (Across)" : "Across", withSolution,
               columns);
   RenderClues(out, stage.Down, japanese ? "タテのカギ (Down)" : "Down", withSolution, columns);

@@ -22,12 +22,14 @@ struct UnfilledGrid {
     NoCandidate,    // a slot has no admitted word that fits its letters
     NoCombination,  // proved: no words of the slot fit with their crossings together
     TimeUp,         // given up after `seconds` without a fill
+    NoKeyword,      // `attempts` fills held no good place for the stage's keyword
   };
   Cause cause = Cause::None;
   int slot = 0;                    // the slot to blame, from 1; 0 for TimeUp
   int FlagHorV = 0, x = 0, y = 0;  // its direction and first cell
   int AnswerLen = 0;               // its length
   int seconds = 0;
+  int attempts = 0;
 };
 
 // In English, for the terminal: "slot 3 (across from column 1, row 2, 3 letters) has no

@@ -2,6 +2,7 @@
 
 #include "common/FileError.h"
 #include "generator/engine/Generator.h"
+#include "puzzle/KeywordMarks.h"
 
 namespace crossword {
 
@@ -27,6 +28,7 @@ bool Generator::MakeStages() {
   StartTime.Start();
   stagePatterns_.reset();  // the file may have changed since the last run
   answersUsed_.clear();
+  keywordMarks_.clear();
   const int S = MakingNmbMax;
   int pattern = 0;
   // Patterns the thorough search proved to have no fill, or gave up, are not tried again.
@@ -38,14 +40,12 @@ bool Generator::MakeStages() {
     LoadStagePattern(pattern);
     observer_.BuildGridView(CrossMas);
     const FillResult result =
-        unfillable.contains(pattern) ? FillResult::NoFill : FillStageAttempts();
+        unfillable.contains(pattern) ? FillResult::NoFill : FillStageAttempts(stage);
     if (result == FillResult::Filled) {
       WriteFilledStage(stage, S);
       continue;
     }
-    if (unfilled_.cause != UnfilledGrid::Cause::None && unfillable.insert(pattern).second) {
-      observer_.GridUnfilled(pattern, unfilled_);
-    }
+    NoteUnfilled(pattern, unfillable);
     if (stage == 1 && IsLastPattern(pattern)) {
       Show(GeneratorLabel::lblInfoMaking, "▲未完成");
       ShowMessage(GeneratorMsg::NothingMade);
@@ -54,14 +54,27 @@ bool Generator::MakeStages() {
     --stage;
   }
   FinishPuzzleFile();
+  WriteKeywordMarks(keywordMarks_, PuzzleFile());
   return true;
+}
+
+// A grid proved to have no fill, or given up, is not tried again; one whose fills held no
+// place for the keyword may be tried again, as every other stage is.
+void Generator::NoteUnfilled(int pattern, std::set<int>& unfillable) {
+  if (unfilled_.cause == UnfilledGrid::Cause::None) return;
+  if (unfilled_.cause == UnfilledGrid::Cause::NoKeyword || unfillable.insert(pattern).second) {
+    observer_.GridUnfilled(pattern, unfilled_);
+  }
 }
 
 // One pattern gets at most RestartMax + 1 attempts, each from the clean grid; the thorough
 // search restarts by itself.
-FillResult Generator::FillStageAttempts() {
+FillResult Generator::FillStageAttempts(int stage) {
   unfilled_ = {};
-  if (Search == FillSearch::Thorough) return FillStageThorough();
+  if (Search == FillSearch::Thorough) {
+    const std::u32string keyword = KeywordOf(stage);
+    return keyword.empty() ? FillStageThorough() : FillHoldingKeyword(keyword);
+  }
   for (int restart = 0;; ++restart) {
     Show(GeneratorLabel::lblRestart, std::to_string(restart));
     const FillResult result = FillStage();
@@ -74,6 +87,10 @@ void Generator::WriteFilledStage(int stage, int S) {
   Show(GeneratorLabel::lblInfoMaking, "▼出力中");
   if (stage == 1) WritePuzzleHeader(S);
   WritePuzzleStage(stage);
+  keywordMarks_.resize(stage);
+  if (const std::u32string keyword = KeywordOf(stage); !keyword.empty()) {
+    keywordMarks_[stage - 1] = PlaceKeyword(keyword);
+  }
   for (int i = 1; i <= QuesNmbMax(); ++i) ++answersUsed_[Slot(i).Word.Yst];
   Show(GeneratorLabel::lblInfoMaking, "◆終了");
   observer_.StageFinished(stage);

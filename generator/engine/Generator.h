@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -25,6 +26,7 @@
 #include "generator/engine/RunSettings.h"
 #include "generator/engine/ThoroughSearch.h"
 #include "generator/engine/WordSelection.h"
+#include "puzzle/PuzzleFile.h"
 
 // Cluewright's engine: from a grid settings file and a dictionary to a puzzle set.
 namespace crossword {
@@ -154,7 +156,11 @@ class Generator : public PuzzleSetFiles,
  private:
   std::filesystem::path GridFile() const;
   bool MakeStages();
-  FillResult FillStageAttempts();
+  FillResult FillStageAttempts(int stage);
+  FillResult FillHoldingKeyword(const std::u32string& keyword);
+  std::optional<StageKeyword> PlaceKeyword(const std::u32string& keyword) const;
+  CrossMasMarks GridLetters() const;
+  void NoteUnfilled(int pattern, std::set<int>& unfillable);
   void WriteFilledStage(int stage, int S);
   bool IsLastPattern(int pattern);
   const GridSettingsFile& StagePatterns();
@@ -200,6 +206,11 @@ class Generator : public PuzzleSetFiles,
   RankPreference preference_;  // which admitted words the thorough search wants most
   // The readings of the stages the run made so far, with the number of stages holding each.
   std::unordered_map<std::u32string, int> answersUsed_;
+  // Per stage made in this run, from stage 1: the cells its keyword was given.
+  std::vector<std::optional<StageKeyword>> keywordMarks_;
+  // Keyword letters the last fill lacked: the thorough search's pools favour readings
+  // holding one of them.
+  std::u32string keywordWanted_;
   // By slot pattern, for the selection and dictionary in use.
   std::unordered_map<std::u32string, ReadingGroups> readingGroups_;
 };

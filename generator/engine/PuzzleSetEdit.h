@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,12 @@ class PuzzleSetEdit {
   // Puts `word` in the question's slot: its hint line and the rows of answers it lies in
   // change. The caller has checked that the word keeps every crossing letter.
   void PlaceWord(int k, int number, const WordRecord& word);
+
+  // Gives stage k (from 1) its prize keyword, or none. The puzzle file does not hold it:
+  // puzzle/KeywordMarks.h writes it beside the set.
+  void SetKeyword(int k, std::optional<StageKeyword> keyword) {
+    set_.Stages.at(k - 1).Keyword = std::move(keyword);
+  }
 
   // Writes the set under a temporary name beside `path` and puts it in place in one step;
   // a read-only file at `path` is a FileError and stays as it is.

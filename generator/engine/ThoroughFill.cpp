@@ -24,6 +24,7 @@ constexpr int kUsedEnoughCost = 1000;
 constexpr int kAllButUsedEnough = kUsedEnoughCost - 1;  // the most cost that leaves those out
 constexpr double kSecondsPer81Cells = 10;  // a search gives up after this, for a 9 x 9 grid
 constexpr int kEveryCost = std::numeric_limits<int>::max();
+constexpr int kKeywordLackedCost = 1;  // for a reading without a letter the keyword needs
 // The weight of a candidate's cost in the order the search tries them: in the attempts on
 // the wanted words, and in the last ones, which must above all find a fill.
 constexpr double kWantedCostWeight = 1.5;
@@ -201,11 +202,17 @@ std::map<std::u32string, ReadingPool> Generator::MakeReadingPools() {
 }
 
 // The admitted words that fit the slot's letters by reading, each reading costing more
-// for each earlier stage of the set that holds it.
+// for each earlier stage of the set that holds it, and while a keyword lacks letters, for
+// holding none of them.
 ReadingPool Generator::MakeReadingPool(int s) {
   const ReadingGroups& groups = ReadingGroupsOf(s);
   std::vector<int> costs(groups.groups.size());
-  for (size_t g = 0; g < costs.size(); ++g) costs[g] = groups.groups[g].cost;
+  for (size_t g = 0; g < costs.size(); ++g) {
+    costs[g] = groups.groups[g].cost;
+    const bool lacks = groups.ReadingOf(static_cast<int>(g)).find_first_of(keywordWanted_) ==
+                       std::u32string_view::npos;
+    if (!keywordWanted_.empty() && lacks) costs[g] += kKeywordLackedCost;
+  }
   for (const auto& [reading, stages] : answersUsed_) {
     const int g = groups.Find(reading);
     if (g >= 0) costs[g] += stages >= kStagesEnough ? kUsedEnoughCost : kRepeatCost * stages;
@@ -260,6 +267,9 @@ std::string DescribeUnfilled(const UnfilledGrid& grid) {
              " goes with its crossings";
     case UnfilledGrid::Cause::TimeUp:
       return "no fill found in " + std::to_string(grid.seconds) + " s; given up";
+    case UnfilledGrid::Cause::NoKeyword:
+      return "none of its " + std::to_string(grid.attempts) +
+             " fills gives the stage's keyword good cells";
     case UnfilledGrid::Cause::None:
       break;
   }

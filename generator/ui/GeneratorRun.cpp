@@ -144,6 +144,10 @@ void GeneratorWindow::GridUnfilled(int pattern, const UnfilledGrid& why) {
     case UnfilledGrid::Cause::TimeUp:
       return AddNote(grid +
                      QString("は %1 秒探しても埋まらないので、あきらめました。").arg(why.seconds));
+    case UnfilledGrid::Cause::NoKeyword:
+      return AddNote(
+          grid +
+          QString("を %1 通り埋めても、キーワードを置けるマスがありません。").arg(why.attempts));
     case UnfilledGrid::Cause::None:
       break;
   }

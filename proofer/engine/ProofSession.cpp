@@ -1,6 +1,7 @@
 #include "proofer/engine/ProofSession.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "common/FileError.h"
@@ -10,6 +11,8 @@
 #include "dictionary/DictionaryContents.h"
 #include "dictionary/IndexFile.h"
 #include "generator/engine/WordIndex.h"
+#include "puzzle/KeywordChoice.h"
+#include "puzzle/KeywordMarks.h"
 #include "puzzle/PuzzleFileWriter.h"
 
 namespace crossword {
@@ -92,7 +95,10 @@ struct ProofSession::OpenDictionary {
 };
 
 ProofSession::ProofSession(const std::filesystem::path& set)
-    : path_(set), edit_(set), opened_(edit_.Set()) {}
+    : path_(set), edit_(set), opened_(edit_.Set()) {
+  ReadKeywordMarks(opened_, set);
+  for (int k = 1; k <= StageCount(); ++k) edit_.SetKeyword(k, opened_.Stages[k - 1].Keyword);
+}
 
 ProofSession::~ProofSession() = default;
 
@@ -207,9 +213,52 @@ std::vector<WordRecord> ProofSession::ChangedWords() const {
   return words;
 }
 
+KeywordOutcome ProofSession::MarkKeyword(int stage, const std::u32string& typed) {
+  const std::u32string keyword = KeywordLetters(typed);
+  const CrossMasMarks& grid = Set().Stages.at(stage - 1).Answers;
+  KeywordOutcome outcome{MissingLetters(grid, keyword), false};
+  if (!outcome.Lacking.empty()) return outcome;
+  const auto choices = ChooseKeywordCells(grid, keyword, 1);
+  if (choices.empty()) return outcome;
+  edit_.SetKeyword(stage, StageKeyword{keyword, choices[0].Cells});
+  keywordsChanged_ = true;
+  outcome.Marked = true;
+  return outcome;
+}
+
+bool ProofSession::MoveMarkTo(int stage, MasPoint cell) {
+  const PuzzleStage& shown = Set().Stages.at(stage - 1);
+  if (!shown.Keyword || MarkAt(shown, cell.x, cell.y) >= 0) return false;
+  StageKeyword keyword = *shown.Keyword;
+  const char32_t letter = shown.Answers(cell.x, cell.y);
+  int nearest = -1;
+  for (size_t i = 0; i < keyword.Word.size(); ++i) {
+    const auto steps = [&](size_t j) {
+      return std::abs(keyword.Cells[j].x - cell.x) + std::abs(keyword.Cells[j].y - cell.y);
+    };
+    if (keyword.Word[i] == letter && (nearest < 0 || steps(i) < steps(nearest))) {
+      nearest = static_cast<int>(i);
+    }
+  }
+  if (nearest < 0) return false;
+  keyword.Cells[nearest] = cell;
+  edit_.SetKeyword(stage, keyword);
+  keywordsChanged_ = true;
+  return true;
+}
+
 int ProofSession::Save(const std::filesystem::path& target, bool learn) {
   int learnt = 0;
   PuzzleSetEdit::CheckReplaceable(target);
+  for (int k = 1; k <= StageCount(); ++k) {
+    const PuzzleStage& stage = Set().Stages[k - 1];
+    if (!stage.Keyword) continue;
+    const std::string mismatch = KeywordMismatch(stage, *stage.Keyword);
+    if (!mismatch.empty()) {
+      throw std::invalid_argument("stage " + std::to_string(k) + "'s keyword: " + mismatch +
+                                  "; mark it again");
+    }
+  }
   if (learn) {
     if (!dictionary_) throw std::logic_error("no dictionary to learn into");
     const std::filesystem::path dictionary = dictionary_->dictionary.Path();
@@ -218,8 +267,10 @@ int ProofSession::Save(const std::filesystem::path& target, bool learn) {
     if (learnt > 0) UseDictionary(dictionary);
   }
   edit_.Save(target);
+  WriteKeywordMarks(Set(), target);
   path_ = target;
   savedAt_ = done_;
+  keywordsChanged_ = false;
   return learnt;
 }
 

@@ -64,6 +64,12 @@ std::optional<std::filesystem::path> NewestPuzzleSet(const std::filesystem::path
 // beside it names it; nothing when there is no such file or the dictionary is not there.
 std::optional<std::filesystem::path> DictionaryOfSet(const std::filesystem::path& set);
 
+// What became of a keyword typed for a stage.
+struct KeywordOutcome {
+  std::u32string Lacking;  // the letters the stage lacks for it, each as often as it lacks
+  bool Marked = false;     // false too when no cells keep the rules of a good choice
+};
+
 class ProofSession {
  public:
   // Reads the set with the player's strict reader; throws FileError naming the line.
@@ -97,17 +103,26 @@ class ProofSession {
   // The caller took `word` from Replacements of this place.
   void PlaceWord(QuestionPlace place, const WordRecord& word);
 
+  // Prize keywords, kept beside the set and written with it. MarkKeyword marks the typed
+  // keyword in the stage's best cells, as `wright keyword` does; std::invalid_argument for
+  // a keyword of too few or too many letters. MoveMarkTo moves the mark of the letter the
+  // cell holds (of two such marks, the nearer) there; false when no mark may move there.
+  KeywordOutcome MarkKeyword(int stage, const std::u32string& typed);
+  bool MoveMarkTo(int stage, MasPoint cell);
+
   bool CanUndo() const { return done_ > 0; }
   bool CanRedo() const { return done_ < changes_.size(); }
   // Each returns the question it changed back or again.
   QuestionPlace Undo();
   QuestionPlace Redo();
   // Whether the set differs from the file it was last read from or saved to.
-  bool IsModified() const { return savedAt_ != done_; }
+  bool IsModified() const { return savedAt_ != done_ || keywordsChanged_; }
 
   // With `learn`, first teaches the dictionary the clues and written forms of every question
   // changed since the set was opened (a word it does not hold stops everything), then writes
-  // the set to `target`, replacing a file there in one step. Returns the words learnt.
+  // the set to `target`, replacing a file there in one step, and its keywords beside it.
+  // Refused before any write while a replaced answer has taken a marked letter away.
+  // Returns the words learnt.
   int Save(const std::filesystem::path& target, bool learn);
 
  private:
@@ -127,9 +142,10 @@ class ProofSession {
   PuzzleSetEdit edit_;
   PuzzleSet opened_;  // the set as read, to know which questions changed
   std::unique_ptr<OpenDictionary> dictionary_;
-  std::vector<Change> changes_;  // every change made, oldest first
-  size_t done_ = 0;              // changes_[0 .. done_) are in effect
-  size_t savedAt_ = 0;           // done_ when last read or saved; kOutOfReach
+  std::vector<Change> changes_;   // every change made, oldest first
+  size_t done_ = 0;               // changes_[0 .. done_) are in effect
+  size_t savedAt_ = 0;            // done_ when last read or saved; kOutOfReach
+  bool keywordsChanged_ = false;  // a keyword marked or moved since the last save
 };
 
 }  // namespace crossword

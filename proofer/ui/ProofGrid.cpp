@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "puzzle/KeywordChoice.h"
+#include "puzzle/KeywordMarks.h"
+
 namespace crossword::ui {
 
 namespace {
@@ -168,6 +171,7 @@ void ProofGrid::PaintCell(QPainter& painter, int x, int y, const QRect& rect) co
     const QString label = QString::fromStdString(QuestionLabel(*stage_, x, y));
     painter.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, label);
   }
+  PaintMark(painter, x, y, rect);
   if (answersShown_) {
     QFont font = painter.font();
     font.setPixelSize(CellSize() * 11 / 20);
@@ -176,6 +180,21 @@ void ProofGrid::PaintCell(QPainter& painter, int x, int y, const QRect& rect) co
     painter.drawText(rect.adjusted(0, CellSize() / 6, 0, 0), Qt::AlignCenter,
                      QString::fromUcs4(&letter, 1));
   }
+}
+
+// A cell of the prize keyword: a double frame and its label in the corner.
+void ProofGrid::PaintMark(QPainter& painter, int x, int y, const QRect& rect) const {
+  const int mark = MarkAt(*stage_, x, y);
+  if (mark < 0) return;
+  const int gap = std::max(CellSize() / 12, 2);
+  painter.drawRect(rect.adjusted(gap, gap, -gap, -gap));
+  painter.drawRect(rect.adjusted(2 * gap, 2 * gap, -2 * gap, -2 * gap));
+  QFont font = painter.font();
+  font.setPixelSize(std::max(CellSize() / 4, 7));
+  painter.setFont(font);
+  const char32_t label = MarkLabel(mark);
+  painter.drawText(rect.adjusted(0, 0, -2 * gap, -gap), Qt::AlignRight | Qt::AlignBottom,
+                   QString::fromUcs4(&label, 1));
 }
 
 void ProofGrid::paintEvent(QPaintEvent*) {

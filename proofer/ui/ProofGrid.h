@@ -45,6 +45,7 @@ class ProofGrid : public QWidget {
   int QuestionThrough(int x, int y, int wantedHorV) const;
   void ChooseAt(QPoint cell, bool toggle);
   void PaintCell(QPainter& painter, int x, int y, const QRect& rect) const;
+  void PaintMark(QPainter& painter, int x, int y, const QRect& rect) const;
 
   const PuzzleStage* stage_ = nullptr;
   bool answersShown_ = true;

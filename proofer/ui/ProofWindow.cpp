@@ -167,6 +167,20 @@ QWidget* ProofWindow::MakeStagePane() {
   chkAnswers->setObjectName("chkAnswers");
   chkAnswers->setChecked(true);
   layout->addWidget(chkAnswers);
+  auto* keywordRow = new QHBoxLayout;
+  txtKeyword = new QLineEdit;
+  txtKeyword->setObjectName("txtKeyword");
+  cmdKeyword = MakeButton("二重マスに置く", "cmdKeyword");
+  cmdMoveMark = MakeButton("二重マスをここへ", "cmdMoveMark");
+  keywordRow->addWidget(new QLabel("キーワード"));
+  keywordRow->addWidget(txtKeyword, 1);
+  keywordRow->addWidget(cmdKeyword);
+  keywordRow->addWidget(cmdMoveMark);
+  layout->addLayout(keywordRow);
+  lblKeywordNote = new QLabel;
+  lblKeywordNote->setObjectName("lblKeywordNote");
+  lblKeywordNote->setWordWrap(true);
+  layout->addWidget(lblKeywordNote);
   layout->addStretch(1);
   return pane;
 }
@@ -249,6 +263,9 @@ void ProofWindow::ConnectControls() {
     picGrid->SetAnswersShown(shown);
     ShowClueLists();
   });
+  connect(cmdKeyword, &QPushButton::clicked, this, [this] { MarkKeyword(); });
+  connect(txtKeyword, &QLineEdit::returnPressed, this, [this] { MarkKeyword(); });
+  connect(cmdMoveMark, &QPushButton::clicked, this, [this] { MoveMark(); });
   connect(picGrid, &ProofGrid::QuestionChosen, this,
           [this](int number) { ChooseQuestion(number); });
   for (QListWidget* list : {lstAcross, lstDown}) {
@@ -283,9 +300,9 @@ void ProofWindow::ConnectControls() {
 // the commands.
 void ProofWindow::SetTabOrder() {
   const std::initializer_list<QWidget*> order = {
-      cboStage,   picGrid,    chkAnswers, lstAcross, lstDown,       cboClue, txtWritten,
-      cmdSetClue, lstReplace, cmdReplace, cmdOpen,   cmdDictionary, cmdUndo, cmdRedo,
-      cmdSave,    cmdSaveAs,  chkLearn,   cmdPrint,  cmdHtml,       cmdIpuz};
+      cboStage, picGrid,    chkAnswers, txtKeyword, cmdKeyword, cmdMoveMark, lstAcross,     lstDown,
+      cboClue,  txtWritten, cmdSetClue, lstReplace, cmdReplace, cmdOpen,     cmdDictionary, cmdUndo,
+      cmdRedo,  cmdSave,    cmdSaveAs,  chkLearn,   cmdPrint,   cmdHtml,     cmdIpuz};
   for (auto widget = order.begin(); widget + 1 != order.end(); ++widget) {
     setTabOrder(*widget, *(widget + 1));
   }
@@ -382,6 +399,7 @@ void ProofWindow::ShowSession() {
   }
   picGrid->ShowStage(session_ ? &session_->Set().Stages[stage_ - 1] : nullptr);
   showing_ = false;
+  ShowKeyword();
   ShowClueLists();
   ShowEditFields();
   ShowReplacements();
@@ -395,15 +413,56 @@ void ProofWindow::ShowCommands() {
                       QString::fromStdString(session_->Path().filename().string()) + " の仕上げ");
   }
   setWindowModified(open && session_->IsModified());
-  for (QWidget* control :
-       std::initializer_list<QWidget*>{cmdDictionary, cmdSave, cmdSaveAs, cmdPrint, cmdHtml,
-                                       cmdIpuz, cboStage, cmdPrevStage, cmdNextStage}) {
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           cmdDictionary, cmdSave, cmdSaveAs, cmdPrint, cmdHtml, cmdIpuz, cboStage, cmdPrevStage,
+           cmdNextStage, txtKeyword, cmdKeyword, cmdMoveMark}) {
     control->setEnabled(open);
   }
   cmdUndo->setEnabled(open && session_->CanUndo());
   cmdRedo->setEnabled(open && session_->CanRedo());
   chkLearn->setEnabled(open && session_->HasDictionary());
   if (!chkLearn->isEnabled()) chkLearn->setChecked(false);
+}
+
+void ProofWindow::ShowKeyword(const QString& note) {
+  const PuzzleStage* stage = session_ ? &session_->Set().Stages[stage_ - 1] : nullptr;
+  txtKeyword->setText(stage && stage->Keyword ? Q(stage->Keyword->Word) : QString());
+  lblKeywordNote->setText(note);
+  picGrid->update();
+}
+
+bool ProofWindow::MarkKeyword() {
+  if (!session_) return false;
+  KeywordOutcome outcome;
+  try {
+    outcome = session_->MarkKeyword(stage_, U32(txtKeyword->text()));
+  } catch (const std::invalid_argument&) {
+    lblKeywordNote->setText("キーワードは2～10文字で、空白を含められません。");
+    return false;
+  }
+  if (!outcome.Marked) {
+    lblKeywordNote->setText(outcome.Lacking.empty()
+                                ? "文字はそろっていますが、別々の答えの離れたマスで一行・一列に並ば"
+                                  "ない置き方がありません。"
+                                : "このステージには「" + Q(outcome.Lacking) + "」が足りません。");
+    return false;
+  }
+  ShowKeyword("二重マスを置きました。マスを選んで「二重マスをここへ」で同じ文字のマスへ移せます。");
+  ShowCommands();
+  return true;
+}
+
+bool ProofWindow::MoveMark() {
+  if (!session_) return false;
+  const QPoint cell = picGrid->Cursor();
+  if (!session_->MoveMarkTo(stage_, {cell.x(), cell.y()})) {
+    lblKeywordNote->setText(
+        "このマスへ移せる二重マスはありません（文字が違うか、もう二重マスです）。");
+    return false;
+  }
+  ShowKeyword();
+  ShowCommands();
+  return true;
 }
 
 void ProofWindow::ShowStage(int stage) {

@@ -53,6 +53,10 @@ class ProofWindow : public QWidget {
   void RedoChange();
   bool SaveSet();
   bool SaveSetAs();
+  // The stage's prize keyword: typed and marked in the best cells, or the mark of the
+  // letter under the grid's cursor moved there.
+  bool MarkKeyword();
+  bool MoveMark();
 
   QLabel* lblTitle;
   QComboBox* cboStage;
@@ -60,6 +64,10 @@ class ProofWindow : public QWidget {
   QPushButton* cmdNextStage;
   ProofGrid* picGrid;
   QCheckBox* chkAnswers;
+  QLineEdit* txtKeyword;
+  QPushButton* cmdKeyword;
+  QPushButton* cmdMoveMark;
+  QLabel* lblKeywordNote;
   QListWidget* lstAcross;
   QListWidget* lstDown;
   QLabel* lblQuestion;
@@ -105,6 +113,7 @@ class ProofWindow : public QWidget {
   void ShowEditFields();
   void ShowReplacements();
   void ShowCommands();
+  void ShowKeyword(const QString& note = "");
   void CheckTypedClue();
   void GoTo(QuestionPlace place);
   // Asks whether to save unsaved changes; false when the author cancels.

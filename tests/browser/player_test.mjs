@@ -55,6 +55,25 @@ try {
         (await section.getAttribute("data-state")) === "complete");
   check("the page says so", /Complete/.test(await section.locator(".status").textContent()));
 
+  // A prize keyword: its cells framed and labelled, its answer row filled from them as the
+  // grid is, and the keyword box checking what the solver types, in hiragana too.
+  if (stage.keyword) {
+    const { answer, cells, labels } = stage.keyword;
+    check("every keyword cell has its double frame", (await section.locator(".grid .cell.keyword").count()) === cells.length);
+    const [lx, ly] = cells[cells.length - 1];
+    check("and its label", (await section.locator(`.cell[data-x="${lx}"][data-y="${ly}"] .mark`).textContent()) === labels[labels.length - 1]);
+    const row = (await section.locator(".keyword-row .entry").allTextContents()).join("");
+    check("the answer row reads the marked cells", row === answer);
+    const box = section.locator(".keyword-box");
+    const tryKeyword = async typed => {
+      await box.locator(".keyword-input").fill(typed);
+      await box.getByRole("button").click();
+      return box.getAttribute("data-state");
+    };
+    check("a wrong keyword is not taken", (await tryKeyword([...answer].reverse().join("") + "ア")) === "wrong");
+    check("the keyword typed in hiragana is", (await tryKeyword(toHiragana(answer))) === "right");
+  }
+
   // A wrong letter, then "check grid", marks that cell.
   const [wx, wy] = stage.across[0].cells[0];
   const wrongCell = section.locator(`.cell[data-x="${wx}"][data-y="${wy}"]`);

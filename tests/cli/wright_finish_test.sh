@@ -146,4 +146,31 @@ printf 'Yst\tAst\tQst\tCN\tBN\tQN\tAN\tSN\n%s\t別字\t問\t1\t1\t0\t0\t0\n' "$f
 swap_refused "two written forms" 5 "$first" "with one of"
 check "both written forms offered" test "$(grep -c '^  --written ' "$work/err.txt")" -eq 2
 check "the new one among them" grep -q '^  --written 別字$' "$work/err.txt"
+
+# Prize keywords: made by the thorough fill, marked again by hand, shown, refused.
+"$wright" fill --grid "$work/set.gst" --seed fixed --stages 2 --search thorough --keyword あいう \
+  --out "$work/prize.pzs" > /dev/null
+check "the fill marks every stage's keyword" test "$(grep -c $'^[12]\tアイウ\t' "$work/prize.kwd")" -eq 2
+"$wright" keyword "$work/prize.pzs" --stage 2 --word ウイ --choice 2 --out "$work/copy.pzs" > "$work/kw.txt"
+check "choices are listed, the one taken starred" grep -q '^\* 2\. Ａ ([0-9],[0-9])  Ｂ ([0-9],[0-9])' "$work/kw.txt"
+check "the set is copied as it is" cmp -s "$work/prize.pzs" "$work/copy.pzs"
+check "its marks beside it: stage 1's kept, stage 2's new" \
+  bash -c "grep -q $'^1\tアイウ\t' '$work/copy.kwd' && grep -q $'^2\tウイ\t' '$work/copy.kwd'"
+check "show draws the labels" grep -q 'キーワード (Keyword): ＡＢ = ウイ' <("$wright" show "$work/copy.pzs" --stage 2 --solution)
+"$wright" keyword "$work/copy.pzs" --stage 1 --word アエオ > /dev/null 2> "$work/err.txt"
+check "a keyword the stage cannot spell is refused" test $? -eq 1
+check "naming the letters it lacks" grep -q "cannot spell アエオ: it lacks エ, オ$" "$work/err.txt"
+"$wright" fill --grid "$work/set.gst" --seed fixed --stages 2 --search thorough --keyword アエ \
+  --out "$work/none.pzs" > /dev/null 2> "$work/err.txt"
+check "a fill that cannot hold the keyword writes nothing" test ! -e "$work/none.pzs" -a ! -e "$work/none.kwd"
+check "and says why" grep -q "gives the stage's keyword good cells" "$work/err.txt"
+# A swap that takes a marked letter away warns; show then refuses the stale mark.
+"$wright" swap "$work/copy.pzs" --stage 1 --question 1 --dictionary "$dictionary" > "$work/list.txt"
+now=$(sed -n '1s/.*now \([アイウ]*\),.*/\1/p' "$work/list.txt")
+other=$(sed -n 's/^  \([アイウ]*\) .*/\1/p' "$work/list.txt" | grep -v "^.${now:1:1}" | head -1)
+printf 'wright-keywords 1\n1\t%s\t2,1\t4,1\n' "${now:1:1}${now:3:1}" > "$work/copy.kwd"
+"$wright" swap "$work/copy.pzs" --stage 1 --question 1 --dictionary "$dictionary" --to "$other" \
+  > /dev/null 2> "$work/err.txt"
+check "a swap over a marked letter warns" grep -q "warning: .*copy.kwd:2: stage 1: the cell (2, 1) holds" "$work/err.txt"
+check "and show refuses the stale mark" bash -c "! '$wright' show '$work/copy.pzs' > /dev/null 2>&1"
 finish

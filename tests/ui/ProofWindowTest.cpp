@@ -1,10 +1,12 @@
 #include <QProcess>
 #include <QTest>
+#include <optional>
 
 #include "common/FileOps.h"
 #include "common/TextCodec.h"
 #include "common/TextFile.h"
 #include "proofer/ui/ProofWindow.h"
+#include "puzzle/KeywordMarks.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/FakeDialogs.h"
 
@@ -127,6 +129,55 @@ class ProofWindowTest : public QObject {
             S(folder / "dic.lxd"), "--to", QString::fromStdString(ToUtf8(placed.Yst)), "--written",
             QString::fromStdString(ToUtf8(placed.Ast))});
     QVERIFY(ReadBytes(folder / "set.pzs") == ReadBytes(folder / "by-wright.pzs"));
+  }
+
+  // A keyword typed is marked, a mark moved to another cell of its letter, and both are
+  // saved beside the set for wright and the exports to read.
+  void KeywordMarkedMovedAndSaved() {
+    TempFolder folder;
+    MakeSet(folder);
+    FakeMessages messages;
+    FakeDialogs dialogs;
+    ProofWindow window(folder.Path().string() + "/", &messages, &dialogs);
+    window.StartUp(folder / "set.pzs");
+    window.txtKeyword->setText("あい");
+    QTest::mouseClick(window.cmdKeyword, Qt::LeftButton);
+    const PuzzleStage& stage = window.Session()->Set().Stages[0];
+    QVERIFY(stage.Keyword && stage.Keyword->Word == U"アイ");
+    QVERIFY(window.isWindowModified());
+    window.txtKeyword->setText("アエ");
+    QVERIFY(!window.MarkKeyword());
+    QVERIFY(window.lblKeywordNote->text().contains("「エ」が足りません"));
+
+    std::optional<QPoint> other;  // another cell holding the letter marked Ａ
+    for (int y = 1; y <= 5 && !other; ++y) {
+      for (int x = 1; x <= 5 && !other; ++x) {
+        if (stage.Answers(x, y) == U'ア' && MarkAt(stage, x, y) < 0) other = QPoint(x, y);
+      }
+    }
+    QVERIFY(other);
+    window.picGrid->setFocus();
+    const auto press = [&](Qt::Key key, int times) {
+      for (int i = 0; i < times; ++i) QTest::keyClick(window.picGrid, key);
+    };
+    for (int round = 0; round < 3; ++round) {  // to the top left cell, round the walls
+      press(Qt::Key_Up, 5);
+      press(Qt::Key_Left, 5);
+    }
+    press(Qt::Key_Down, 2);  // row 3 is open from end to end
+    press(Qt::Key_Right, other->x() - 1);
+    while (window.picGrid->Cursor().y() != other->y()) {
+      press(other->y() > window.picGrid->Cursor().y() ? Qt::Key_Down : Qt::Key_Up, 1);
+    }
+    QCOMPARE(window.picGrid->Cursor(), *other);
+    QVERIFY(window.MoveMark());
+    QCOMPARE(stage.Keyword->Cells[0], (MasPoint{other->x(), other->y()}));
+    QVERIFY(!window.MoveMark());  // the cell holds its mark now
+
+    QVERIFY(window.SaveSet());
+    QVERIFY(messages.shown.empty());
+    QVERIFY(!window.isWindowModified());
+    QCOMPARE(ReadPuzzleSetWithMarks(folder / "set.pzs").Stages[0].Keyword, stage.Keyword);
   }
 
   // Each bad input: a Japanese message, the set on disk as it was.

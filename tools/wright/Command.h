@@ -15,6 +15,7 @@ void AddFillCommand(CLI::App& app);
 void AddDictCommand(CLI::App& app);
 void AddCluesCommand(CLI::App& app);
 void AddSwapCommand(CLI::App& app);
+void AddKeywordCommand(CLI::App& app);
 
 // The index file of the dictionary DicPath + DicFileName, read with the rank that
 // `sizePattern` suggests preselected; its problems are printed as warnings. Throws when

@@ -9,8 +9,11 @@
 #include "common/FileNames.h"
 #include "common/GridSettingsFile.h"
 #include "common/TextCodec.h"
+#include "common/TextFile.h"
 #include "dictionary/QuestionSelection.h"
 #include "generator/engine/Generator.h"
+#include "puzzle/KeywordChoice.h"
+#include "puzzle/KeywordMarks.h"
 #include "tools/wright/Command.h"
 #include "tools/wright/CommandFiles.h"
 #include "tools/wright/ExitStatus.h"
@@ -34,6 +37,8 @@ struct FillOptions {
   int historyMax = 50;
   double giveUpAfter = 0;  // seconds; 0 = never
   std::string search = "exact";
+  std::string keyword;
+  std::string keywordFile;
 };
 
 using Clock = std::chrono::steady_clock;
@@ -85,7 +90,8 @@ class TerminalObserver : public GeneratorObserver {
     std::cerr << "wright: " << text << '\n';
   }
   void GridUnfilled(int pattern, const UnfilledGrid& why) override {
-    const bool proved = why.cause != UnfilledGrid::Cause::TimeUp;
+    const bool proved =
+        why.cause != UnfilledGrid::Cause::TimeUp && why.cause != UnfilledGrid::Cause::NoKeyword;
     ShowNote("grid " + std::to_string(pattern) + (proved ? " has no fill: " : ": ") +
              DescribeUnfilled(why));
   }
@@ -200,12 +206,40 @@ void SelectQuestions(Generator& generator, const FillOptions& options) {
   generator.TakeSelection(selection);
 }
 
+// The keyword of every stage, or one per line of the keyword file, one line per stage.
+std::vector<std::u32string> Keywords(const FillOptions& options) {
+  std::vector<std::u32string> typed;
+  if (!options.keyword.empty()) typed.push_back(FromUtf8(options.keyword));
+  if (!options.keywordFile.empty()) {
+    typed = ReadUtf8Lines(options.keywordFile);
+    if (static_cast<int>(typed.size()) != options.stages) {
+      throw std::runtime_error(options.keywordFile + " holds " + Counted(typed.size(), "line") +
+                               " for " + Counted(options.stages, "stage") +
+                               ": give one keyword per stage");
+    }
+  }
+  if (!typed.empty() && options.search != "thorough") {
+    throw std::runtime_error("keywords are placed by the thorough search: add --search thorough");
+  }
+  std::vector<std::u32string> keywords;
+  for (size_t k = 0; k < typed.size(); ++k) {
+    try {
+      keywords.push_back(KeywordLetters(typed[k]));
+    } catch (const std::invalid_argument& problem) {
+      throw std::runtime_error("keyword " + std::to_string(k + 1) + " (" + ToUtf8(typed[k]) +
+                               "): " + problem.what());
+    }
+  }
+  return keywords;
+}
+
 void ApplySettings(Generator& generator, const FillOptions& options) {
   generator.MakingNmbMax = options.stages;
   generator.RestartMax = options.restartMax;
   generator.RetryMax = options.retryMax;
   generator.SetHistoryMax(options.historyMax);
   generator.Search = options.search == "thorough" ? FillSearch::Thorough : FillSearch::Exact;
+  generator.Keywords = Keywords(options);
   SeedRandom(options.seed, generator.Rnd);
   if (!options.out.empty()) generator.ChoosePuzzleFile(options.out);
 }
@@ -228,6 +262,10 @@ void Report(RunOutcome outcome, const Generator& generator, const TerminalObserv
       std::cout << "Wrote " << puzzle << ": " << Counted(generator.MakingNmbMax, "stage") << ", "
                 << Counted(observer.Restarts(), "restart") << ", " << std::fixed
                 << std::setprecision(2) << observer.Seconds() << " s\n";
+      if (!generator.Keywords.empty()) {
+        std::cout << "Wrote " << KeywordMarksPath(puzzle).string()
+                  << ": every stage's keyword marked\n";
+      }
       return;
     case RunOutcome::Stopped:
       throw CommandEnded(
@@ -319,6 +357,16 @@ void AddFillCommand(CLI::App& app) {
                    "impossible (--restart-max bounds its restarts, a grid is given up after 10 s\n"
                    "per 81 cells; --retry-max and --history-max do not apply)")
       ->check(CLI::IsMember({"exact", "thorough"}));
+  auto* keyword = fill->add_option(
+      "--keyword", options->keyword,
+      "With --search thorough: a prize keyword (2 to 10 letters, hiragana read as\n"
+      "katakana) every stage's letters must hold in good cells; they are marked in\n"
+      "PUZZLES.kwd beside the set (see wright keyword)");
+  fill->add_option(
+          "--keyword-file", options->keywordFile,
+          "With --search thorough: a UTF-8 file of one keyword per line, line k for stage k")
+      ->check(CLI::ExistingFile)
+      ->excludes(keyword);
   fill->add_option("--give-up-after", options->giveUpAfter,
                    "Stop after this many seconds; a later stage is otherwise retried for ever")
       ->check(SecondsAbove0(1e9));

@@ -2,6 +2,7 @@
 #include <iostream>
 #include <memory>
 
+#include "common/FileError.h"
 #include "common/FileOps.h"
 #include "common/TextCodec.h"
 #include "common/TypedLetters.h"
@@ -9,6 +10,7 @@
 #include "dictionary/DictionaryContents.h"
 #include "generator/engine/ClueTable.h"
 #include "generator/engine/WordSwap.h"
+#include "puzzle/KeywordMarks.h"
 #include "tools/wright/Command.h"
 #include "tools/wright/CommandFiles.h"
 
@@ -101,6 +103,15 @@ void ListCandidates(const SlotSwap& swap, const PuzzleHint& hint, const SwapOpti
   }
 }
 
+// A new word may take a prize keyword's letter away: its marks beside the set then say so.
+void WarnOfBrokenKeyword(PuzzleSet set, const std::string& path) {
+  try {
+    ReadKeywordMarks(set, path);
+  } catch (const FileError& broken) {
+    std::cerr << "wright: warning: " << broken.what() << '\n';
+  }
+}
+
 void PutWord(PuzzleSetEdit& set, const SlotSwap& swap, const SwapOptions& options) {
   const std::string question =
       "question " + std::to_string(options.question) + " of stage " + std::to_string(options.stage);
@@ -120,6 +131,7 @@ void PutWord(PuzzleSetEdit& set, const SlotSwap& swap, const SwapOptions& option
   set.Save(target);
   std::cout << "Wrote " << target << ": " << question << " is now " << ToUtf8(word.Yst) << " ("
             << ToUtf8(word.Ast) << ")\n";
+  WarnOfBrokenKeyword(set.Set(), target);
 }
 
 int RankOf(const SwapOptions& options, const PuzzleStage& stage) {

@@ -6,6 +6,7 @@
 
 #include "common/FileNames.h"
 #include "common/FileOps.h"
+#include "puzzle/KeywordMarks.h"
 #include "puzzle/PuzzleExport.h"
 #include "puzzle/TerminalView.h"
 #include "tools/wright/Command.h"
@@ -43,7 +44,7 @@ struct ExportOptions {
 };
 
 void Show(const ShowOptions& options) {
-  const PuzzleSet set = ReadPuzzleFile(options.path);
+  const PuzzleSet set = ReadPuzzleSetWithMarks(options.path);
   const int count = static_cast<int>(set.Stages.size());
   if (options.stage > count) {
     throw std::runtime_error(options.path + " holds " + Counted(count, "stage") +
@@ -59,7 +60,7 @@ void Show(const ShowOptions& options) {
 
 void Export(const ExportOptions& options) {
   RefuseOutputOverInput(options.out, {options.path});
-  const PuzzleSet set = ReadPuzzleFile(options.path);
+  const PuzzleSet set = ReadPuzzleSetWithMarks(options.path);
   const std::string title = SetTitle(options.path);
   if (options.format == "ipuz") {
     std::filesystem::create_directories(options.out);

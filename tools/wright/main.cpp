@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
   crossword::wright::AddDictCommand(app);
   crossword::wright::AddCluesCommand(app);
   crossword::wright::AddSwapCommand(app);
+  crossword::wright::AddKeywordCommand(app);
   app.footer(ExitStatusHelp());  // the manual's EXIT STATUS is made from it
   try {
     app.parse(argc, argv);
