@@ -73,7 +73,7 @@ FillResult Generator::FillStageAttempts(int stage) {
   unfilled_ = {};
   if (Search == FillSearch::Thorough) {
     const std::u32string keyword = KeywordOf(stage);
-    return keyword.empty() ? FillStageThorough() : FillHoldingKeyword(keyword);
+    return keyword.empty() ? FillStageThorough() : FillHoldingKeyword(stage, keyword);
   }
   for (int restart = 0;; ++restart) {
     Show(GeneratorLabel::lblRestart, std::to_string(restart));
@@ -87,10 +87,7 @@ void Generator::WriteFilledStage(int stage, int S) {
   Show(GeneratorLabel::lblInfoMaking, "▼出力中");
   if (stage == 1) WritePuzzleHeader(S);
   WritePuzzleStage(stage);
-  keywordMarks_.resize(stage);
-  if (const std::u32string keyword = KeywordOf(stage); !keyword.empty()) {
-    keywordMarks_[stage - 1] = PlaceKeyword(keyword);
-  }
+  keywordMarks_.resize(stage);  // the marks FillHoldingKeyword found, if any
   for (int i = 1; i <= QuesNmbMax(); ++i) ++answersUsed_[Slot(i).Word.Yst];
   Show(GeneratorLabel::lblInfoMaking, "◆終了");
   observer_.StageFinished(stage);

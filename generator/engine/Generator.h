@@ -157,7 +157,7 @@ class Generator : public PuzzleSetFiles,
   std::filesystem::path GridFile() const;
   bool MakeStages();
   FillResult FillStageAttempts(int stage);
-  FillResult FillHoldingKeyword(const std::u32string& keyword);
+  FillResult FillHoldingKeyword(int stage, const std::u32string& keyword);
   std::optional<StageKeyword> PlaceKeyword(const std::u32string& keyword) const;
   CrossMasMarks GridLetters() const;
   void NoteUnfilled(int pattern, std::set<int>& unfillable);

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "generator/engine/Generator.h"
 #include "puzzle/KeywordChoice.h"
 
@@ -10,9 +12,10 @@ constexpr int kKeywordAttempts = 12;
 
 }  // namespace
 
-// Each fill found is kept only when its letters give the keyword good cells; another one is
-// then searched from the clean grid, favouring readings that hold the letters it lacked.
-FillResult Generator::FillHoldingKeyword(const std::u32string& keyword) {
+// Each fill found is kept, with the stage's marks, only when its letters give the keyword
+// good cells; another one is then searched from the clean grid, favouring readings that
+// hold the letters it lacked.
+FillResult Generator::FillHoldingKeyword(int stage, const std::u32string& keyword) {
   struct Forget {
     std::u32string& letters;
     ~Forget() { letters.clear(); }
@@ -20,7 +23,11 @@ FillResult Generator::FillHoldingKeyword(const std::u32string& keyword) {
   for (int attempt = 1; attempt <= kKeywordAttempts; ++attempt) {
     const FillResult result = FillStageThorough();
     if (result != FillResult::Filled) return result;
-    if (PlaceKeyword(keyword)) return FillResult::Filled;
+    if (std::optional<StageKeyword> marks = PlaceKeyword(keyword)) {
+      keywordMarks_.resize(std::max<size_t>(keywordMarks_.size(), stage));
+      keywordMarks_[stage - 1] = std::move(marks);
+      return FillResult::Filled;
+    }
     const std::u32string lacking = MissingLetters(GridLetters(), keyword);
     keywordWanted_ = lacking.empty() ? keyword : lacking;
     RestoreBaseGrid();
