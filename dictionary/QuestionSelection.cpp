@@ -51,15 +51,15 @@ void QuestionSelection::LoadIndex(const std::string& DicPath, int MasSizePattern
   const std::vector<std::u32string> lines = ReadTextLines(path);
   categories_ = ReadIndexSection(path, lines, IndexSectionKind::Category);
   lists_ = ReadIndexSection(path, lines, IndexSectionKind::List);
-  chkCategory_.assign(CategoryCount() + 1, CheckBox{});
-  chkBlockList_.assign(ListCount() + 1, CheckBox{});
-  chkInBlockList_.assign(ListCount() + 1, CheckBox{false, false});
+  categoryChoices_.assign(CategoryCount() + 1, ItemChoice{});
+  listChoices_.assign(ListCount() + 1, ItemChoice{});
+  oncePerGridChoices_.assign(ListCount() + 1, ItemChoice{false, false});
   CategoryOn_.assign(CategoryCount() + 1, 0);
   ListOn_.assign(ListCount() + 1, 0);
-  // The boxes were made afresh, so the rank's columns are applied even when the grid file
-  // suggests the rank that is already selected.
-  if (const int rank = RankOfSizePattern(MasSizePattern); rank != 0) selectedOption_ = rank;
-  ApplyRankOption();
+  // The choices were made afresh, so the rank's columns are applied even when the grid
+  // file suggests the rank that is already chosen.
+  if (const int rank = RankOfSizePattern(MasSizePattern); rank != 0) chosenRank_ = rank;
+  ApplyRankChoice();
 }
 
 void QuestionSelection::ApplyCategoryColumn(int k) {
@@ -67,8 +67,8 @@ void QuestionSelection::ApplyCategoryColumn(int k) {
   const auto items = ItemsOf(categories_);
   for (size_t i = 1; i <= items.size(); ++i) {
     const auto text = items[i - 1]->RankField(k);
-    if (text == U"yes") chkCategory_[i].Checked = true;
-    if (text == U"no") chkCategory_[i].Checked = false;
+    if (text == U"yes") categoryChoices_[i].On = true;
+    if (text == U"no") categoryChoices_[i].On = false;
   }
 }
 
@@ -79,42 +79,41 @@ void QuestionSelection::ApplyListColumn(int k) {
     const auto text = items[i - 1]->RankField(k);
     const int item = static_cast<int>(i);
     if (text == U"yes" || text == U"no" || text == U"1") {
-      SetBlockListChecked(item, text == U"yes");
-      chkInBlockList_[i].Checked = text == U"1";
+      SetListAsked(item, text == U"yes");
+      oncePerGridChoices_[i].On = text == U"1";
     }
   }
 }
 
 void QuestionSelection::SelectDifficultRank(int i) {
-  if (i < 1 || i > RankOptionByHand) {
-    throw std::out_of_range("difficulty rank option " + std::to_string(i));
+  if (i < 1 || i > RankByHand) {
+    throw std::out_of_range("difficulty rank choice " + std::to_string(i));
   }
-  if (i == selectedOption_) return;
-  selectedOption_ = i;
-  ApplyRankOption();
+  if (i == chosenRank_) return;
+  chosenRank_ = i;
+  ApplyRankChoice();
 }
 
-void QuestionSelection::ApplyRankOption() {
-  detailButtonsEnabled_ = selectedOption_ == RankOptionByHand;
-  if (detailButtonsEnabled_) return;
-  ApplyCategoryColumn(selectedOption_);
-  ApplyListColumn(selectedOption_);
+void QuestionSelection::ApplyRankChoice() {
+  if (ItemsSetByHand()) return;
+  ApplyCategoryColumn(chosenRank_);
+  ApplyListColumn(chosenRank_);
 }
 
-void QuestionSelection::SetCategoryChecked(int i, bool checked) {
-  chkCategory_.at(i).Checked = checked;
+void QuestionSelection::SetCategoryAsked(int i, bool asked) {
+  categoryChoices_.at(i).On = asked;
 }
 
-void QuestionSelection::SetBlockListChecked(int i, bool checked) {
-  CheckBox& list = chkBlockList_.at(i);
-  if (list.Checked == checked) return;
-  list.Checked = checked;
-  chkInBlockList_[i] = CheckBox{!checked, !checked};
+void QuestionSelection::SetListAsked(int i, bool asked) {
+  ItemChoice& list = listChoices_.at(i);
+  if (list.On == asked) return;
+  list.On = asked;
+  oncePerGridChoices_[i] = ItemChoice{!asked, !asked};
 }
 
-void QuestionSelection::SetInBlockListChecked(int i, bool checked) {
-  CheckBox& whole = chkInBlockList_.at(i);
-  if (whole.Enabled) whole.Checked = checked;
+void QuestionSelection::SetListOncePerGrid(int i, bool once) {
+  ItemChoice& whole = oncePerGridChoices_.at(i);
+  if (whole.Open) whole.On = once;
 }
 
 void QuestionSelection::CollectCategoryOn() {
@@ -123,7 +122,7 @@ void QuestionSelection::CollectCategoryOn() {
   for (size_t i = 1; i <= items.size(); ++i) {
     const int number = items[i - 1]->Number;
     // A number above the item count has no place in the table: its words stay unasked.
-    if (number <= CategoryCount()) CategoryOn_[number] = chkCategory_[i].Checked ? 1 : 0;
+    if (number <= CategoryCount()) CategoryOn_[number] = categoryChoices_[i].On ? 1 : 0;
   }
 }
 
@@ -134,12 +133,12 @@ void QuestionSelection::CollectListOn() {
   for (size_t i = 1; i <= items.size(); ++i) {
     const int number = items[i - 1]->Number;
     if (number > ListCount()) continue;
-    ListOn_[number] = chkBlockList_[i].Checked ? 1 : chkInBlockList_[i].Checked ? -1 : 0;
+    ListOn_[number] = listChoices_[i].On ? 1 : oncePerGridChoices_[i].On ? -1 : 0;
   }
 }
 
 void QuestionSelection::CollectDifficultRank() {
-  DifficultRank_ = selectedOption_ <= DifficultRankMax ? selectedOption_ : 0;
+  DifficultRank_ = chosenRank_ <= DifficultRankMax ? chosenRank_ : 0;
 }
 
 bool SelectionAdmits(const std::vector<int>& categoryOn, const std::vector<int>& listOn, int CN,

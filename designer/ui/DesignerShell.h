@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "common/RunCaptions.h"
+#include "common/ui/RunCaptions.h"
 #include "common/ui/Dialogs.h"
 #include "designer/engine/GridDesigner.h"
 

@@ -34,8 +34,7 @@ bool Generator::MakeStages() {
   // Patterns the thorough search proved to have no fill, or gave up, are not tried again.
   std::set<int> unfillable;
   for (int stage = 1; stage <= S; ++stage) {
-    Show(GeneratorLabel::lblInfoMaking, "■思案中");
-    Show(GeneratorLabel::lblNowMakingNmb, std::to_string(stage));
+    observer_.StageStarted(stage);
     pattern = StagePatterns().NextStagePattern(pattern);
     LoadStagePattern(pattern);
     observer_.BuildGridView(CrossMas);
@@ -47,7 +46,7 @@ bool Generator::MakeStages() {
     }
     NoteUnfilled(pattern, unfillable);
     if (stage == 1 && IsLastPattern(pattern)) {
-      Show(GeneratorLabel::lblInfoMaking, "▲未完成");
+      observer_.RunGivenUp();
       ShowMessage(GeneratorMsg::NothingMade);
       return false;
     }
@@ -76,7 +75,7 @@ FillResult Generator::FillStageAttempts(int stage) {
     return keyword.empty() ? FillStageThorough() : FillHoldingKeyword(stage, keyword);
   }
   for (int restart = 0;; ++restart) {
-    Show(GeneratorLabel::lblRestart, std::to_string(restart));
+    observer_.AttemptStarted(restart);
     const FillResult result = FillStage();
     if (result == FillResult::Filled || restart >= RestartMax) return result;
     RestoreBaseGrid();
@@ -84,12 +83,11 @@ FillResult Generator::FillStageAttempts(int stage) {
 }
 
 void Generator::WriteFilledStage(int stage, int S) {
-  Show(GeneratorLabel::lblInfoMaking, "▼出力中");
+  observer_.StageWriting(stage);
   if (stage == 1) WritePuzzleHeader(S);
   WritePuzzleStage(stage);
   keywordMarks_.resize(stage);  // the marks FillHoldingKeyword found, if any
   for (int i = 1; i <= QuesNmbMax(); ++i) ++answersUsed_[Slot(i).Word.Yst];
-  Show(GeneratorLabel::lblInfoMaking, "◆終了");
   observer_.StageFinished(stage);
 }
 

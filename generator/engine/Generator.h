@@ -181,7 +181,6 @@ class Generator : public PuzzleSetFiles,
   const ReadingGroups& ReadingGroupsOf(int s);
   void PlaceSearchResult(const std::vector<WordRecord>& placed);
   void LetEventsRun(double seconds = 0);
-  void Show(GeneratorLabel label, const std::string& text) { observer_.ShowLabel(label, text); }
   std::u32string SlotLetters(const GeneratorSlot& slot) const;
   void ReadSlotLetters(const GeneratorSlot& slot, std::u32string& letters) const;
   void RefreshPattern(GeneratorSlot& slot);

@@ -9,15 +9,6 @@
 
 namespace crossword {
 
-// The progress labels of the run page.
-enum class GeneratorLabel {
-  lblNowMakingNmb,  // the stage being made
-  lblInfoMaking,    // what the run is doing
-  lblRestart,       // restarts of the current grid pattern
-  lblRetry,         // repairs within the current attempt
-  lblHistory,       // where in the history a repeated grid was found
-};
-
 // Everything a run shows or asks, so that the window, wright and the tests each present
 // it their own way. The engine calls these at fixed points and nowhere else; a view that
 // has no use for a display hook shows nothing.
@@ -25,12 +16,24 @@ class GeneratorObserver {
  public:
   virtual ~GeneratorObserver() = default;
 
-  virtual void ShowLabel(GeneratorLabel /*label*/, const std::string& /*text*/) {}
+  // A run's progress, in the order a stage goes through it.
+  // Stage `stage` (from 1) is being made.
+  virtual void StageStarted(int /*stage*/) {}
+  // Attempt `restart` on the stage's grid pattern begins, 0 first.
+  virtual void AttemptStarted(int /*restart*/) {}
+  // Repair `retry` within the attempt begins, 0 first.
+  virtual void RepairStarted(int /*retry*/) {}
+  // The grid a failed repair left is the one of `age` failures ago: the attempt gives up.
+  virtual void RepeatFound(int /*age*/) {}
+  // Stage `stage` is filled and about to be written.
+  virtual void StageWriting(int /*stage*/) {}
   // A new stage was loaded: rebuild the cell view for its size.
   virtual void BuildGridView(const GeneratorMas& /*CrossMas*/) {}
   virtual void ShowGrid(const GeneratorMas& /*CrossMas*/) {}
-  // Stage `stage` is filled and written to the working file.
+  // Stage `stage` is written to the working file.
   virtual void StageFinished(int /*stage*/) {}
+  // Stage 1 could not be made with any grid pattern; message 10 follows.
+  virtual void RunGivenUp() {}
   // A candidate's letters are about to be tried in the slot.
   virtual void ShowCandidate(const GeneratorSlot& /*slot*/, std::u32string_view /*Yst*/) {}
   // Lets pending user events run, for `seconds` when above 0. A stop button handled

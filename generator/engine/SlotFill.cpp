@@ -26,7 +26,7 @@ FillResult Generator::FillStage() {
     WriteSlotWord(1);
   }
   for (int retry = 0;; ++retry) {
-    Show(GeneratorLabel::lblRetry, std::to_string(retry));
+    observer_.RepairStarted(retry);
     observer_.ShowGrid(CrossMas);
     RefreshPatterns();
     const int s = FillSlots();
@@ -255,7 +255,7 @@ void Generator::PushHistory() {
 bool Generator::FindRepeat() {
   for (int a = 2; a <= HistoryMax(); ++a) {
     if (History[a] == History[1]) {
-      Show(GeneratorLabel::lblHistory, std::to_string(a));
+      observer_.RepeatFound(a);
       return true;
     }
   }

@@ -87,7 +87,7 @@ FillResult Generator::FillFromEvery(std::map<std::u32string, ReadingPool>& readi
   using Result = ThoroughSearch::Result;
   long bound = kFirstBound;
   for (int restart = 0;; ++restart) {
-    Show(GeneratorLabel::lblRestart, std::to_string(restart));
+    observer_.AttemptStarted(restart);
     switch (SearchThorough(readings, pools, kEveryCost, bound, restart)) {
       case Result::Filled:
         return FillResult::Filled;

@@ -120,33 +120,33 @@ void GeneratorWindow::ConnectSelection() {
     });
   }
   page4_->OnItemClicked = [this](int i, bool checked) {
-    selection_.SetCategoryChecked(i, checked);
+    selection_.SetCategoryAsked(i, checked);
     ShowSelection();
   };
   page5_->OnItemClicked = [this](int i, bool checked) {
-    selection_.SetBlockListChecked(i, checked);
+    selection_.SetListAsked(i, checked);
     ShowSelection();
   };
   page5_->OnInItemClicked = [this](int i, bool checked) {
-    selection_.SetInBlockListChecked(i, checked);
+    selection_.SetListOncePerGrid(i, checked);
     ShowSelection();
   };
 }
 
 // After the first run the rank and the detail buttons stay as that run left them.
 void GeneratorWindow::ShowSelection() {
-  page2_->optDifficultRank[selection_.SelectedRankOption()]->setChecked(true);
+  page2_->optDifficultRank[selection_.ChosenRank()]->setChecked(true);
   for (int i = 1; i <= RankPage::kRankOptions; ++i) {
     page2_->optDifficultRank[i]->setEnabled(!selectionLocked_);
   }
-  const bool details = !selectionLocked_ && selection_.DetailButtonsEnabled();
+  const bool details = !selectionLocked_ && selection_.ItemsSetByHand();
   page2_->cmdCategory->setEnabled(details);
   page2_->cmdBlockList->setEnabled(details);
   for (int i = 1; i <= selection_.CategoryCount(); ++i) {
-    page4_->ShowItem(i, selection_.chkCategory(i));
+    page4_->ShowItem(i, selection_.CategoryChoice(i));
   }
   for (int i = 1; i <= selection_.ListCount(); ++i) {
-    page5_->ShowItem(i, selection_.chkBlockList(i), &selection_.chkInBlockList(i));
+    page5_->ShowItem(i, selection_.ListChoice(i), &selection_.OncePerGridChoice(i));
   }
 }
 

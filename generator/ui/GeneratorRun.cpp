@@ -1,8 +1,6 @@
 // The run page: its limits, the run button and the progress timer.
 #include <QSignalBlocker>
 
-#include "common/Clock.h"
-#include "common/RunCaptions.h"
 #include "generator/ui/GeneratorWindow.h"
 
 namespace crossword::ui {
@@ -51,28 +49,19 @@ void GeneratorWindow::ShowRunSettings() {
 }
 
 void GeneratorWindow::tmrInfoMaking_Timer(long elapsedSeconds) {
-  if (tickShowsTime_) {
-    page3_->lblInfoMaking->setText("□思案中");
-    page3_->lblInfoTime->setText(QString::fromStdString(ElapsedText(elapsedSeconds)));
-  } else {
-    page3_->lblInfoMaking->setText("■思案中");
-  }
-  tickShowsTime_ = !tickShowsTime_;
+  shell_.tmrInfoMaking_Timer(elapsedSeconds);
 }
 
-// Any caption but "実行" ends the program: during a run at its next event point, after
-// one at once. Both take the working file with them.
+// Both ways of ending take the working file with them.
 void GeneratorWindow::cmdNext3_Click() {
-  if (page3_->cmdNext->text() != RunCaptionReady) {
-    if (running_) {
-      StopRun();
-    } else {
-      DeleteWorkFileAndEnd();
-    }
-    return;
+  switch (shell_.cmdNext3_Click()) {
+    case RunPress::Stop:
+      return StopRun();
+    case RunPress::End:
+      return DeleteWorkFileAndEnd();
+    case RunPress::Start:
+      break;
   }
-  page3_->cmdNext->setText(RunCaptionRunning);
-  page3_->cmdBack->setEnabled(false);
   // The seed is chosen once per program start, at the first run.
   if (page1_->chkNotRandomize->isEnabled()) {
     if (!page1_->chkNotRandomize->isChecked()) engine_.Rnd.ReseedFromClock();
@@ -93,7 +82,6 @@ void GeneratorWindow::LockRunSettings() {
 }
 
 void GeneratorWindow::RunGeneration() {
-  running_ = true;
   tmrInfoMaking->start();
   RunOutcome outcome = RunOutcome::GivenUp;
   try {
@@ -104,22 +92,15 @@ void GeneratorWindow::RunGeneration() {
     if (stopRequested_) outcome = RunOutcome::Stopped;
   }
   tmrInfoMaking->stop();
-  running_ = false;
-  if (outcome == RunOutcome::Stopped) {
-    EndProgram();
-  } else if (outcome == RunOutcome::Completed) {
-    engine_.ShowMessage(GeneratorMsg::PuzzleFileMade);
-    page3_->cmdNext->setText(RunCaptionDone);
-  } else if (outcome == RunOutcome::GivenUp) {
-    ShowRunGivenUp();
-  }
+  if (outcome == RunOutcome::Stopped) EndProgram();
+  if (outcome == RunOutcome::Completed) engine_.ShowMessage(GeneratorMsg::PuzzleFileMade);
+  shell_.RunEnded(outcome);
+  if (outcome == RunOutcome::GivenUp) ShowRunGivenUp();
 }
 
 // Message 10 advises another rank or the thorough search, so both can be chosen again.
 void GeneratorWindow::ShowRunGivenUp() {
-  page3_->cmdNext->setText(RunCaptionFailed);
   page3_->vsbCrossStageNmb->setEnabled(true);
-  page3_->cmdBack->setEnabled(true);
   selectionLocked_ = false;
   ShowSelection();
   if (engine_.Search == FillSearch::Exact) {

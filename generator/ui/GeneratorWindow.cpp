@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "common/RunCaptions.h"
 #include "common/ui/FormGeometry.h"
 #include "common/ui/Keyboard.h"
 #include "generator/ui/PageParts.h"
@@ -40,7 +39,7 @@ GeneratorWindow::GeneratorWindow(const std::string& programFolder, MessagePresen
       ownDialogs_(dialogs ? nullptr : std::make_unique<QtFileDialogs>(this)),
       presenter_(presenter ? presenter : ownPresenter_.get()),
       dialogs_(dialogs ? dialogs : ownDialogs_.get()),
-      engine_(*this, programFolder) {
+      engine_(shell_, programFolder) {
   setObjectName("frmGridset");
   setWindowTitle("Cluewright");
   setFixedSize(FormWidth, FormHeight);
@@ -122,13 +121,8 @@ void GeneratorWindow::cmdNext1_Click() {
 
 void GeneratorWindow::cmdBack3_Click() {
   ShowPage(2);
-  for (QLabel* label :
-       {page3_->lblInfoTime, page3_->lblRestart, page3_->lblRetry, page3_->lblNowMakingNmb}) {
-    label->setText("-");
-  }
-  page3_->lblInfoMaking->setText("作成情報");
+  shell_.ResetRunPage();
   page3_->picQues->hide();
-  page3_->cmdNext->setText(RunCaptionReady);
 }
 
 void GeneratorWindow::cmdInfoData_Click() {
@@ -137,26 +131,34 @@ void GeneratorWindow::cmdInfoData_Click() {
   page3_->cmdInfoData->setText(show ? "作業経過非表示" : "作業限度値の表示と設定");
 }
 
-void GeneratorWindow::ShowLabel(GeneratorLabel label, const std::string& text) {
+void GeneratorWindow::ShowLabel(RunLabel label, const std::string& text) {
   QLabel* shown = nullptr;
   switch (label) {
-    case GeneratorLabel::lblNowMakingNmb:
+    case RunLabel::lblNowMakingNmb:
       shown = page3_->lblNowMakingNmb;
       break;
-    case GeneratorLabel::lblInfoMaking:
+    case RunLabel::lblInfoMaking:
       shown = page3_->lblInfoMaking;
       break;
-    case GeneratorLabel::lblRestart:
+    case RunLabel::lblInfoTime:
+      shown = page3_->lblInfoTime;
+      break;
+    case RunLabel::lblRestart:
       shown = page3_->lblRestart;
       break;
-    case GeneratorLabel::lblRetry:
+    case RunLabel::lblRetry:
       shown = page3_->lblRetry;
       break;
-    case GeneratorLabel::lblHistory:
+    case RunLabel::lblHistory:
       shown = page3_->lblHistory;
       break;
   }
   shown->setText(QString::fromStdString(text));
+}
+
+void GeneratorWindow::ShowRunButton(const std::string& caption, bool backEnabled) {
+  page3_->cmdNext->setText(QString::fromStdString(caption));
+  page3_->cmdBack->setEnabled(backEnabled);
 }
 
 void GeneratorWindow::BuildGridView(const GeneratorMas& CrossMas) {
@@ -185,7 +187,7 @@ void GeneratorWindow::PumpEvents(double seconds) {
 // A box shown during a run ends it: the progress stops first, so that the label behind the
 // box keeps what the run last said ("▲未完成").
 MessageAnswer GeneratorWindow::ShowMessage(int /*number*/, const CatalogueMessage& message) {
-  if (running_) tmrInfoMaking->stop();
+  if (shell_.Running()) tmrInfoMaking->stop();
   return ShowBox(message);
 }
 
@@ -208,7 +210,7 @@ void GeneratorWindow::EndProgram() {
 // Closing the window, like the end label, ends the program; a run stops at its next
 // event point and takes its working file with it.
 void GeneratorWindow::closeEvent(QCloseEvent* event) {
-  if (running_) {
+  if (shell_.Running()) {
     StopRun();
   } else {
     EndProgram();

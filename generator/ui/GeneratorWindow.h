@@ -14,6 +14,7 @@
 #include "generator/engine/Generator.h"
 #include "generator/engine/GeneratorObserver.h"
 #include "generator/ui/FilePage.h"
+#include "generator/ui/GeneratorShell.h"
 #include "generator/ui/RankPage.h"
 #include "generator/ui/RunPage.h"
 #include "generator/ui/SelectionPage.h"
@@ -24,7 +25,7 @@
 // points, so that the stop button and the view controls stay live.
 namespace crossword::ui {
 
-class GeneratorWindow : public QWidget, public GeneratorObserver {
+class GeneratorWindow : public QWidget, public GeneratorShellView {
   Q_OBJECT
 
  public:
@@ -57,7 +58,8 @@ class GeneratorWindow : public QWidget, public GeneratorObserver {
   QTimer* tmrInfoMaking;
 
   // What a run shows.
-  void ShowLabel(GeneratorLabel label, const std::string& text) override;
+  void ShowLabel(RunLabel label, const std::string& text) override;
+  void ShowRunButton(const std::string& caption, bool backEnabled) override;
   void BuildGridView(const GeneratorMas& CrossMas) override;
   void ShowGrid(const GeneratorMas& CrossMas) override;
   void ShowCandidate(const GeneratorSlot& slot, std::u32string_view Yst) override;
@@ -113,6 +115,7 @@ class GeneratorWindow : public QWidget, public GeneratorObserver {
   std::unique_ptr<FileDialogs> ownDialogs_;
   MessagePresenter* presenter_;
   FileDialogs* dialogs_;
+  GeneratorShell shell_{*this};
   Generator engine_;
   QuestionSelection selection_;
 
@@ -124,10 +127,8 @@ class GeneratorWindow : public QWidget, public GeneratorObserver {
   std::array<QFrame*, kPages + 1> fraPage_{};  // 1..5; 0 unused
 
   bool gridLoaded_ = false;         // a grid settings file and its dictionary are open
-  bool running_ = false;            // inside RunGeneration
   bool stopRequested_ = false;      // the user stopped the run; it ends at its next event point
   bool selectionLocked_ = false;    // a finished run fixes rank and boxes for good
-  bool tickShowsTime_ = false;      // the timer's next tick is the one that shows the time
   bool ended_ = false;              // the program has ended
   QEventLoop* waitLoop_ = nullptr;  // the pause after a candidate, while one runs
 };

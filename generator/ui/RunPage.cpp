@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "common/RunCaptions.h"
+#include "common/ui/RunCaptions.h"
 #include "common/ui/CountBar.h"
 #include "common/ui/PhraseLabel.h"
 #include "generator/engine/Generator.h"

@@ -97,12 +97,12 @@ void SelectionPage::BuildTable(const IndexSection& section) {
   SizeTable(section.TableLineCount);
 }
 
-void SelectionPage::ShowItem(int i, const CheckBox& item, const CheckBox* inItem) {
-  itemBoxes_.at(i)->setChecked(item.Checked);
-  itemBoxes_.at(i)->setEnabled(item.Enabled);
+void SelectionPage::ShowItem(int i, const ItemChoice& item, const ItemChoice* inItem) {
+  itemBoxes_.at(i)->setChecked(item.On);
+  itemBoxes_.at(i)->setEnabled(item.Open);
   if (inItem == nullptr) return;
-  inItemBoxes_.at(i)->setChecked(inItem->Checked);
-  inItemBoxes_.at(i)->setEnabled(inItem->Enabled);
+  inItemBoxes_.at(i)->setChecked(inItem->On);
+  inItemBoxes_.at(i)->setEnabled(inItem->Open);
 }
 
 void SelectionPage::ClearTable() {

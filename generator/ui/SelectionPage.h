@@ -24,7 +24,7 @@ class SelectionPage : public QFrame {
   // Builds the table anew from the rows of its section, every box as the model shows it.
   void BuildTable(const IndexSection& section);
   // Item i's boxes as the model holds them; `inItem` only on the list page.
-  void ShowItem(int i, const CheckBox& item, const CheckBox* inItem = nullptr);
+  void ShowItem(int i, const ItemChoice& item, const ItemChoice* inItem = nullptr);
 
   // Clicks on item i's boxes, with the state the user gave the box.
   std::function<void(int i, bool checked)> OnItemClicked;

@@ -81,29 +81,29 @@ TEST_F(Selection, HeadingsAndRowsBelowOneTakeNoNumber) {
 
 TEST_F(Selection, AGridMadeByHandSelects上級AndItsColumn) {
   Load(kIndex, 0);
-  EXPECT_EQ(selection_.SelectedRankOption(), 3);
-  EXPECT_FALSE(selection_.DetailButtonsEnabled());
+  EXPECT_EQ(selection_.ChosenRank(), 3);
+  EXPECT_FALSE(selection_.ItemsSetByHand());
   Collect();
   // "Yes" and a missing field leave the box as it was: checked.
   EXPECT_EQ(selection_.CategoryOn(), (std::vector<int>{0, 1, 0, 1, 1}));
   EXPECT_EQ(selection_.ListOn(), (std::vector<int>{1, 1, -1}));
   EXPECT_EQ(selection_.DifficultRank(), 3);
-  EXPECT_TRUE(selection_.chkInBlockList(2).Enabled);
+  EXPECT_TRUE(selection_.OncePerGridChoice(2).Open);
 }
 
 TEST_F(Selection, SizePatternsPreselectTheirRanks) {
   Load(kIndex, 1);
-  EXPECT_EQ(selection_.SelectedRankOption(), 1);
+  EXPECT_EQ(selection_.ChosenRank(), 1);
   Collect();
   EXPECT_EQ(selection_.CategoryOn(), (std::vector<int>{0, 1, 0, 0, 1}));
   EXPECT_EQ(selection_.ListOn(), (std::vector<int>{1, -1, 0}));
   EXPECT_EQ(selection_.DifficultRank(), 1);
   for (auto [pattern, rank] : {std::pair(2, 1), {3, 2}, {4, 2}, {5, 3}, {0, 3}}) {
     Load(kIndex, pattern);
-    EXPECT_EQ(selection_.SelectedRankOption(), rank) << pattern;
+    EXPECT_EQ(selection_.ChosenRank(), rank) << pattern;
   }
   Load(kIndex, 9);  // a pattern of no rank keeps the one selected
-  EXPECT_EQ(selection_.SelectedRankOption(), 3);
+  EXPECT_EQ(selection_.ChosenRank(), 3);
 }
 
 TEST_F(Selection, ReloadingAppliesTheRankEvenWhenItIsAlreadySelected) {
@@ -115,10 +115,10 @@ TEST_F(Selection, ReloadingAppliesTheRankEvenWhenItIsAlreadySelected) {
 
 TEST_F(Selection, ByHandTheBoxesHoldWhatTheUserSet) {
   Load(kIndex, 1);
-  selection_.SelectDifficultRank(RankOptionByHand);
-  EXPECT_TRUE(selection_.DetailButtonsEnabled());
-  selection_.SetCategoryChecked(2, true);
-  selection_.SetBlockListChecked(2, true);
+  selection_.SelectDifficultRank(RankByHand);
+  EXPECT_TRUE(selection_.ItemsSetByHand());
+  selection_.SetCategoryAsked(2, true);
+  selection_.SetListAsked(2, true);
   Collect();
   EXPECT_EQ(selection_.DifficultRank(), 0);
   EXPECT_EQ(selection_.CategoryOn(), (std::vector<int>{0, 1, 1, 0, 1}));
@@ -127,27 +127,27 @@ TEST_F(Selection, ByHandTheBoxesHoldWhatTheUserSet) {
 
 TEST_F(Selection, PickingTheSelectedRankAgainChangesNothing) {
   Load(kIndex, 3);
-  selection_.SetCategoryChecked(1, false);
+  selection_.SetCategoryAsked(1, false);
   selection_.SelectDifficultRank(2);
-  EXPECT_FALSE(selection_.chkCategory(1).Checked);
+  EXPECT_FALSE(selection_.CategoryChoice(1).On);
   selection_.SelectDifficultRank(1);
   selection_.SelectDifficultRank(2);
-  EXPECT_TRUE(selection_.chkCategory(1).Checked);
+  EXPECT_TRUE(selection_.CategoryChoice(1).On);
 }
 
 TEST_F(Selection, AListBoxAndItsWholeListBoxAreLinked) {
   Load(kIndex, 0);
-  selection_.SetBlockListChecked(1, false);
-  EXPECT_TRUE(selection_.chkInBlockList(1).Enabled);
-  EXPECT_TRUE(selection_.chkInBlockList(1).Checked);
-  selection_.SetInBlockListChecked(1, false);
+  selection_.SetListAsked(1, false);
+  EXPECT_TRUE(selection_.OncePerGridChoice(1).Open);
+  EXPECT_TRUE(selection_.OncePerGridChoice(1).On);
+  selection_.SetListOncePerGrid(1, false);
   selection_.CollectListOn();
   EXPECT_EQ(selection_.ListOn()[1], 0);
-  selection_.SetBlockListChecked(1, true);
-  EXPECT_FALSE(selection_.chkInBlockList(1).Enabled);
-  EXPECT_FALSE(selection_.chkInBlockList(1).Checked);
-  selection_.SetInBlockListChecked(1, true);  // disabled: the click does nothing
-  EXPECT_FALSE(selection_.chkInBlockList(1).Checked);
+  selection_.SetListAsked(1, true);
+  EXPECT_FALSE(selection_.OncePerGridChoice(1).Open);
+  EXPECT_FALSE(selection_.OncePerGridChoice(1).On);
+  selection_.SetListOncePerGrid(1, true);  // disabled: the click does nothing
+  EXPECT_FALSE(selection_.OncePerGridChoice(1).On);
 }
 
 TEST_F(Selection, RankButtonsApplyOneColumnToOneTable) {

@@ -76,8 +76,8 @@ TEST_F(GenerationRun, StageOneFailingOnItsLastPatternGivesUp) {
   WriteOlderPuzzleFile();
   EXPECT_EQ(generator_.RunGeneration(), RunOutcome::GivenUp);
   // RestartMax 1: two attempts, then message 10; nothing written, the old file kept.
-  EXPECT_EQ(observer_.TextsOf(GeneratorLabel::lblRestart), (std::vector<std::string>{"0", "1"}));
-  EXPECT_EQ(observer_.TextsOf(GeneratorLabel::lblInfoMaking).back(), "▲未完成");
+  EXPECT_EQ(observer_.attemptsStarted, (std::vector<int>{0, 1}));
+  EXPECT_EQ(observer_.runsGivenUp, 1);
   EXPECT_EQ(
       observer_.messageTitles,
       std::vector<std::string>{"チェック：Lexset辞書の単語数　または　Gridwrightでのデザイン"});
@@ -97,7 +97,7 @@ TEST_F(GenerationRun, StoppingDeletesTheWorkingFileAndKeepsTheOlderPuzzle) {
   Load({kRing}, 3);
   WriteOlderPuzzleFile();
   setup_.observer.onPump = [this] {
-    if (observer_.TextsOf(GeneratorLabel::lblNowMakingNmb).back() == "2") {
+    if (observer_.stagesStarted.back() == 2) {
       ASSERT_TRUE(std::filesystem::exists(generator_.WorkFile()));
       generator_.RequestStop();
     }

@@ -8,14 +8,6 @@
 
 namespace crossword::testing {
 
-std::vector<std::string> RecordingObserver::TextsOf(GeneratorLabel label) const {
-  std::vector<std::string> texts;
-  for (const auto& [shown, text] : labels) {
-    if (shown == label) texts.push_back(text);
-  }
-  return texts;
-}
-
 void GeneratorSetup::WriteWords(const std::vector<WordRecord>& words) {
   WriteDictionary(folder / "dic.lxd", words);
 }

@@ -14,9 +14,11 @@ namespace crossword::testing {
 // Remembers what a run showed; `onPump` lets a test act like the stop button.
 class RecordingObserver : public GeneratorObserver {
  public:
-  void ShowLabel(GeneratorLabel label, const std::string& text) override {
-    labels.emplace_back(label, text);
-  }
+  void StageStarted(int stage) override { stagesStarted.push_back(stage); }
+  void AttemptStarted(int restart) override { attemptsStarted.push_back(restart); }
+  void RepairStarted(int retry) override { repairsStarted.push_back(retry); }
+  void RepeatFound(int age) override { repeatsFound.push_back(age); }
+  void RunGivenUp() override { ++runsGivenUp; }
   void BuildGridView(const GeneratorMas&) override { ++gridViewsBuilt; }
   void StageFinished(int stage) override {
     stagesFinished.push_back(stage);
@@ -34,10 +36,10 @@ class RecordingObserver : public GeneratorObserver {
   }
   void EndProgram() override { ++programEnds; }
 
-  // The texts a label took, in order.
-  std::vector<std::string> TextsOf(GeneratorLabel label) const;
-
-  std::vector<std::pair<GeneratorLabel, std::string>> labels;
+  std::vector<int> stagesStarted;
+  std::vector<int> attemptsStarted;
+  std::vector<int> repairsStarted;
+  std::vector<int> repeatsFound;
   std::vector<std::u32string> candidatesShown;
   std::vector<std::string> messageTitles;
   std::vector<int> stagesFinished;
@@ -45,6 +47,7 @@ class RecordingObserver : public GeneratorObserver {
   std::function<void()> onStageFinished;
   int gridViewsBuilt = 0;
   int programEnds = 0;
+  int runsGivenUp = 0;
 };
 
 // A generator on a dictionary "dic.lxd" and a grid settings file "grid.gst" of its own,

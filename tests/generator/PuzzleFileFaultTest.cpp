@@ -81,7 +81,7 @@ TEST_P(PuzzleFileFaults, NameTheFileAndKeepTheOlderPuzzleAndEveryStageWritten) {
   CreateFileWith(generator.LogFile(), "1");
   if (fault.stopInStage2) {
     setup.observer.onPump = [&] {
-      if (setup.observer.TextsOf(GeneratorLabel::lblNowMakingNmb).back() == "2") {
+      if (setup.observer.stagesStarted.back() == 2) {
         generator.RequestStop();
       }
     };

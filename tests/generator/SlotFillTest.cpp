@@ -118,7 +118,7 @@ TEST(FailureHistory, KeepsTheNewestFirstAndFindsRepeats) {
   }
   EXPECT_EQ(generator.History[2][0], U'イ');
   EXPECT_TRUE(generator.FindRepeat());
-  EXPECT_EQ(setup.observer.TextsOf(GeneratorLabel::lblHistory), std::vector<std::string>{"3"});
+  EXPECT_EQ(setup.observer.repeatsFound, std::vector<int>{3});
 
   generator.SetHistoryMax(2);  // the oldest entry goes, the others stay
   EXPECT_EQ(generator.History[2][0], U'イ');
@@ -154,9 +154,8 @@ TEST_F(EmbeddedGrid, ARepeatedFailureEndsTheAttempt) {
   Load({Word(1, "ウエ"), Word(2, "アイ"), Word(4, "アウ")});
   EXPECT_EQ(generator_.FillStage(), FillResult::Failed);
   // The repair restores the same letters, so the second failure repeats the first.
-  EXPECT_EQ(setup_.observer.TextsOf(GeneratorLabel::lblRetry),
-            (std::vector<std::string>{"0", "1"}));
-  EXPECT_EQ(setup_.observer.TextsOf(GeneratorLabel::lblHistory), std::vector<std::string>{"2"});
+  EXPECT_EQ(setup_.observer.repairsStarted, (std::vector<int>{0, 1}));
+  EXPECT_EQ(setup_.observer.repeatsFound, std::vector<int>{2});
 }
 
 TEST_F(EmbeddedGrid, ReachingRetryMaxEndsWithoutAnotherSnapshot) {
@@ -173,8 +172,8 @@ TEST_F(EmbeddedGrid, WithHistoryMaxOneOnlyRetryMaxEndsTheRepairs) {
   generator_.RetryMax = 3;
   generator_.SetHistoryMax(1);
   EXPECT_EQ(generator_.FillStage(), FillResult::Failed);
-  EXPECT_EQ(setup_.observer.TextsOf(GeneratorLabel::lblRetry).size(), 4u);
-  EXPECT_TRUE(setup_.observer.TextsOf(GeneratorLabel::lblHistory).empty());
+  EXPECT_EQ(setup_.observer.repairsStarted.size(), 4u);
+  EXPECT_TRUE(setup_.observer.repeatsFound.empty());
 }
 
 TEST(CrossingLookAhead, ALetterFoundBadIsNotSearchedAgain) {

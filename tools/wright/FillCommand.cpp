@@ -56,14 +56,12 @@ class TerminalObserver : public GeneratorObserver {
 
   void Attach(Generator& generator) { generator_ = &generator; }
 
-  void ShowLabel(GeneratorLabel label, const std::string& text) override {
-    if (label == GeneratorLabel::lblNowMakingNmb) stage_ = text;
-    if (label == GeneratorLabel::lblRetry) retry_ = text;
-    if (label == GeneratorLabel::lblRestart) {
-      restart_ = text;
-      if (text != "0") ++restarts_;
-    }
+  void StageStarted(int stage) override { stage_ = stage; }
+  void AttemptStarted(int restart) override {
+    restart_ = restart;
+    if (restart != 0) ++restarts_;
   }
+  void RepairStarted(int retry) override { retry_ = retry; }
   void StageFinished(int stage) override { stagesDone_ = stage; }
 
   void PumpEvents(double) override {
@@ -107,7 +105,7 @@ class TerminalObserver : public GeneratorObserver {
 
  private:
   void Stop(const std::string& reason) {
-    if (stopReason_.empty()) stopReason_ = reason + " at stage " + stage_;
+    if (stopReason_.empty()) stopReason_ = reason + " at stage " + std::to_string(stage_);
     generator_->RequestStop();
   }
 
@@ -132,7 +130,7 @@ class TerminalObserver : public GeneratorObserver {
   bool drawn_ = false;
   Clock::time_point start_ = Clock::now();
   Clock::time_point lastDrawn_{};
-  std::string stage_ = "1", restart_ = "0", retry_ = "0";
+  int stage_ = 1, restart_ = 0, retry_ = 0;
   int stagesDone_ = 0;
   int restarts_ = 0;
   std::string stopReason_;
@@ -171,13 +169,13 @@ void SelectByHand(QuestionSelection& selection, const FillOptions& options,
   CheckNumbersExist(options.lists, lists, "list", idx);
   if (!options.categories.empty()) {
     for (size_t i = 1; i <= categories.size(); ++i) {
-      selection.SetCategoryChecked(static_cast<int>(i),
-                                   Contains(options.categories, categories[i - 1]));
+      selection.SetCategoryAsked(static_cast<int>(i),
+                                 Contains(options.categories, categories[i - 1]));
     }
   }
   if (!options.lists.empty()) {
     for (size_t i = 1; i <= lists.size(); ++i) {
-      selection.SetBlockListChecked(static_cast<int>(i), Contains(options.lists, lists[i - 1]));
+      selection.SetListAsked(static_cast<int>(i), Contains(options.lists, lists[i - 1]));
     }
   }
 }
@@ -198,7 +196,7 @@ void SelectQuestions(Generator& generator, const FillOptions& options) {
       GridSettingsFile(generator.MakeDir + generator.MakeFile).ReadMasSizePattern());
   const std::string idx = generator.DicPath + selection.IdxFileName();
   if (ChoosesByHand(options)) {
-    selection.SelectDifficultRank(RankOptionByHand);
+    selection.SelectDifficultRank(RankByHand);
     SelectByHand(selection, options, idx);
   } else if (!options.rank.empty()) {
     selection.SelectDifficultRank(std::stoi(options.rank));

@@ -1,6 +1,6 @@
 #pragma once
 
-// The captions of the run button both programs show on their last page.
+// The captions of the run button both windows show on their last page.
 namespace crossword {
 
 inline constexpr char RunCaptionReady[] = "実行";    // a run may start
