@@ -8,15 +8,15 @@ namespace crossword {
 
 RunOutcome Generator::RunGeneration() {
   stopRequested_ = false;
-  workLock_ = std::make_unique<WorkingFileLock>(WorkFile());
+  output_.LockForRun();
   struct Unlock {
-    std::unique_ptr<WorkingFileLock>& lock;
-    ~Unlock() { lock.reset(); }
-  } const unlock{workLock_};
+    PuzzleSetOutput& output;
+    ~Unlock() { output.Unlock(); }
+  } const unlock{output_};
   try {
     return MakeStages() ? RunOutcome::Completed : RunOutcome::GivenUp;
   } catch (const RunEnded& ended) {
-    DeleteWorkFile();
+    output_.DeleteWorkFile();
     observer_.EndProgram();
     return ended.Outcome;
   }
@@ -52,8 +52,8 @@ bool Generator::MakeStages() {
     }
     --stage;
   }
-  FinishPuzzleFile();
-  WriteKeywordMarks(keywordMarks_, PuzzleFile());
+  output_.FinishPuzzleFile();
+  WriteKeywordMarks(keywordMarks_, output_.PuzzleFile());
   return true;
 }
 
@@ -84,11 +84,15 @@ FillResult Generator::FillStageAttempts(int stage) {
 
 void Generator::WriteFilledStage(int stage, int S) {
   observer_.StageWriting(stage);
-  if (stage == 1) WritePuzzleHeader(S);
-  WritePuzzleStage(stage);
+  WritePuzzleStage(stage, S);
   keywordMarks_.resize(stage);  // the marks FillHoldingKeyword found, if any
   for (int i = 1; i <= QuesNmbMax(); ++i) ++answersUsed_[Slot(i).Word.Yst];
   observer_.StageFinished(stage);
+}
+
+void Generator::WritePuzzleStage(int k, int S) {
+  if (k == 1) output_.WritePuzzleHeader(AnswerLang, S);
+  output_.WritePuzzleStage(k, *this, DifficultRank);
 }
 
 // The last pattern by number, or the one after which the patterns start over: a file

@@ -22,6 +22,7 @@
 #include "generator/engine/LoadedGridSettings.h"
 #include "generator/engine/PatternMatches.h"
 #include "generator/engine/PuzzleSetFiles.h"
+#include "generator/engine/PuzzleSetOutput.h"
 #include "generator/engine/ReadingPool.h"
 #include "generator/engine/RunSettings.h"
 #include "generator/engine/ThoroughSearch.h"
@@ -144,14 +145,11 @@ class Generator : public PuzzleSetFiles,
   const WordRecord& CandidateRecord(int i);
 
   // --- Puzzle file ---
-  std::filesystem::path WorkFile() const;
-  std::filesystem::path PuzzleFile() const;
-  std::filesystem::path LogFile() const;
-  void WritePuzzleHeader(int S);
-  void WritePuzzleStage(int k);
-  int NumberQuestions();
-  void FinishPuzzleFile();
-  void DeleteWorkFile();
+  PuzzleSetOutput& Output() { return output_; }
+  const PuzzleSetOutput& Output() const { return output_; }
+  // Writes the filled stage k as the working file's next stage; stage 1 starts the file
+  // with the header of a set of S stages.
+  void WritePuzzleStage(int k, int S);
 
  private:
   std::filesystem::path GridFile() const;
@@ -188,21 +186,19 @@ class Generator : public PuzzleSetFiles,
   int CrossingPositionAt(const GeneratorSlot& slot, int position) const;
   std::u32string Snapshot() const;
   void PutBackBaseLetters(bool blanksToo);
-  void AppendPuzzleLines(const std::vector<std::u32string>& lines, bool create);
 
   GeneratorObserver& observer_;
   std::optional<GridSettingsFile> stagePatterns_;  // the grid file, read once per run
   bool stopRequested_ = false;
-  std::unique_ptr<WorkingFileLock> workLock_;  // held for a run: one run per folder
-  int candidateLength_ = 0;                    // answer length of the words in Candidate
-  WordRecord candidateRecord_;                 // the candidate read last, its strings reused
-  std::u32string refreshedLetters_;            // the slot letters read last, their storage reused
-  PatternMatches patternMatches_;              // in DicDb
-  int puzzleLinesWritten_ = 0;                 // to name the line of a field that cannot be written
-  UnfilledGrid unfilled_;                      // set when FillStageThorough leaves a grid unfilled
-  ElapsedTime thoroughClock_;                  // since FillStageThorough began
-  double thoroughSecondsMax_ = 0;              // when it gives up
-  RankPreference preference_;  // which admitted words the thorough search wants most
+  PuzzleSetOutput output_{*this};
+  int candidateLength_ = 0;          // answer length of the words in Candidate
+  WordRecord candidateRecord_;       // the candidate read last, its strings reused
+  std::u32string refreshedLetters_;  // the slot letters read last, their storage reused
+  PatternMatches patternMatches_;    // in DicDb
+  UnfilledGrid unfilled_;            // set when FillStageThorough leaves a grid unfilled
+  ElapsedTime thoroughClock_;        // since FillStageThorough began
+  double thoroughSecondsMax_ = 0;    // when it gives up
+  RankPreference preference_;        // which admitted words the thorough search wants most
   // The readings of the stages the run made so far, with the number of stages holding each.
   std::unordered_map<std::u32string, int> answersUsed_;
   // Per stage made in this run, from stage 1: the cells its keyword was given.

@@ -1,3 +1,5 @@
+#include "generator/engine/PuzzleSetOutput.h"
+
 #include <cerrno>
 
 #include "common/FileError.h"
@@ -5,7 +7,6 @@
 #include "common/FileOps.h"
 #include "common/QuestionNumbers.h"
 #include "common/TextFile.h"
-#include "generator/engine/Generator.h"
 #include "generator/engine/PuzzleSetEdit.h"
 #include "puzzle/PuzzleFileWriter.h"
 
@@ -31,7 +32,7 @@ void ForEachCell(Mas& mas, Visit visit) {
 }
 
 // Every slot's hint in question number order, from the numbers its first cell holds.
-std::vector<PuzzleHint> NumberedHints(const Generator& generator) {
+std::vector<PuzzleHint> NumberedHints(const FillState& generator) {
   std::vector<PuzzleHint> hints(generator.QuesNmbMax());
   ForEachCell(generator.CrossMas, [&](int, int, const GeneratorCell& cell) {
     if (cell.QuesNmbH != 0)
@@ -43,10 +44,10 @@ std::vector<PuzzleHint> NumberedHints(const Generator& generator) {
 }
 
 // The filled grid as the puzzle file holds it; the down questions are numbered from F.
-PuzzleStage FilledStage(const Generator& generator, int F) {
+PuzzleStage FilledStage(const FillState& generator, int DifficultRank, int F) {
   const int X = generator.CrossMas.MasMaxX(), Y = generator.CrossMas.MasMaxY();
   PuzzleStage stage;
-  stage.DifficultRank = generator.Selection().DifficultRank;
+  stage.DifficultRank = DifficultRank;
   stage.FirstDownNumber = F;
   stage.CellKinds = MasArray<CellKind>(X, Y);
   stage.Answers = CrossMasMarks(X, Y);
@@ -66,31 +67,35 @@ PuzzleStage FilledStage(const Generator& generator, int F) {
 
 }  // namespace
 
-std::filesystem::path Generator::WorkFile() const {
-  return PlayDir + kWorkFileName;
+std::filesystem::path PuzzleSetOutput::WorkFile() const {
+  return files_.PlayDir + kWorkFileName;
 }
 
-std::filesystem::path Generator::PuzzleFile() const {
-  return PlayDir + PlayFile;
+std::filesystem::path PuzzleSetOutput::PuzzleFile() const {
+  return files_.PlayDir + files_.PlayFile;
 }
 
 // The player's solve-status file: the puzzle file's name up to its first "." and "log".
-std::filesystem::path Generator::LogFile() const {
+std::filesystem::path PuzzleSetOutput::LogFile() const {
+  const std::string& PlayFile = files_.PlayFile;
   const size_t dot = PlayFile.find('.');
-  return PlayDir + (dot == std::string::npos ? "" : PlayFile.substr(0, dot + 1)) + "log";
+  return files_.PlayDir + (dot == std::string::npos ? "" : PlayFile.substr(0, dot + 1)) + "log";
 }
 
-void Generator::WritePuzzleHeader(int S) {
+void PuzzleSetOutput::LockForRun() {
+  workLock_ = std::make_unique<WorkingFileLock>(WorkFile());
+}
+
+void PuzzleSetOutput::WritePuzzleHeader(int AnswerLang, int S) {
   AppendPuzzleLines(PuzzleHeaderLines(AnswerLang, S), true);
 }
 
-void Generator::WritePuzzleStage(int k) {
-  const int F = NumberQuestions();
-  AppendPuzzleLines(PuzzleStageLines(k, FilledStage(*this, F)), false);
+void PuzzleSetOutput::WritePuzzleStage(int k, FillState& filled, int DifficultRank) {
+  const int F = NumberQuestions(filled.CrossMas);
+  AppendPuzzleLines(PuzzleStageLines(k, FilledStage(filled, DifficultRank, F)), false);
 }
 
-// Numbers shared by both directions, across first; returns the first down number.
-int Generator::NumberQuestions() {
+int PuzzleSetOutput::NumberQuestions(GeneratorMas& CrossMas) {
   MasArray<int> PosH(CrossMas.MasMaxX(), CrossMas.MasMaxY());
   MasArray<int> PosV(CrossMas.MasMaxX(), CrossMas.MasMaxY());
   ForEachCell(CrossMas, [&](int x, int y, GeneratorCell& cell) {
@@ -107,7 +112,7 @@ int Generator::NumberQuestions() {
 
 // Each write opens the working file, writes whole lines and closes it again; a failure
 // names the file and leaves the puzzle file of an earlier run as it was.
-void Generator::AppendPuzzleLines(const std::vector<std::u32string>& lines, bool create) {
+void PuzzleSetOutput::AppendPuzzleLines(const std::vector<std::u32string>& lines, bool create) {
   if (create) puzzleLinesWritten_ = 0;
   const std::string bytes = EncodeTextLines(PuzzleFile(), lines, puzzleLinesWritten_);
   if (create) {
@@ -120,12 +125,12 @@ void Generator::AppendPuzzleLines(const std::vector<std::u32string>& lines, bool
 
 // The old solve status goes first, then the working file takes the puzzle file's place in
 // one rename: an older puzzle file survives any failure, and the working file with it.
-void Generator::FinishPuzzleFile() {
+void PuzzleSetOutput::FinishPuzzleFile() {
   if (FileExists(LogFile())) DeleteFile(LogFile());
   ReplaceFile(WorkFile(), PuzzleFile());
 }
 
-void Generator::DeleteWorkFile() {
+void PuzzleSetOutput::DeleteWorkFile() {
   if (!FileExists(WorkFile())) return;
   if (workLock_) return DeleteFile(WorkFile());
   // Between runs: a working file that another run is writing is not this one's to delete.

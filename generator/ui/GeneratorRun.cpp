@@ -144,7 +144,7 @@ void GeneratorWindow::AddNote(const QString& note) {
 // is reported, and the program ends all the same.
 void GeneratorWindow::DeleteWorkFileAndEnd() {
   try {
-    engine_.DeleteWorkFile();
+    engine_.Output().DeleteWorkFile();
   } catch (const std::exception& problem) {
     ShowProblem(problem);
   }

@@ -32,7 +32,7 @@ class GenerationRun : public ::testing::Test {
 
   // The "rows,columns" line of every stage in the puzzle file.
   std::vector<std::u32string> StageSizes() const {
-    const auto lines = ReadTextLines(generator_.PuzzleFile());
+    const auto lines = ReadTextLines(generator_.Output().PuzzleFile());
     std::vector<std::u32string> sizes;
     for (size_t i = 0; i + 1 < lines.size(); ++i) {
       if (lines[i] == U";行数　文字幅") sizes.push_back(lines[i + 1]);
@@ -40,7 +40,7 @@ class GenerationRun : public ::testing::Test {
     return sizes;
   }
 
-  void WriteOlderPuzzleFile() { CreateFileWith(generator_.PuzzleFile(), "older"); }
+  void WriteOlderPuzzleFile() { CreateFileWith(generator_.Output().PuzzleFile(), "older"); }
 
   GeneratorSetup setup_;
   Generator& generator_ = setup_.generator;
@@ -51,7 +51,7 @@ TEST_F(GenerationRun, StagesCycleThroughThePatterns) {
   Load({kRing, kOpen4, kExample}, 5);
   EXPECT_EQ(generator_.RunGeneration(), RunOutcome::Completed);
   EXPECT_EQ(StageSizes(), (std::vector<std::u32string>{U"3,3", U"4,4", U"5,5", U"3,3", U"4,4"}));
-  EXPECT_FALSE(std::filesystem::exists(generator_.WorkFile()));
+  EXPECT_FALSE(std::filesystem::exists(generator_.Output().WorkFile()));
 }
 
 // A run reads the grid file once; the next run sees what the designer changed meanwhile.
@@ -81,8 +81,8 @@ TEST_F(GenerationRun, StageOneFailingOnItsLastPatternGivesUp) {
   EXPECT_EQ(
       observer_.messageTitles,
       std::vector<std::string>{"チェック：Lexset辞書の単語数　または　Gridwrightでのデザイン"});
-  EXPECT_FALSE(std::filesystem::exists(generator_.WorkFile()));
-  EXPECT_EQ(ReadBytes(generator_.PuzzleFile()), "older");
+  EXPECT_FALSE(std::filesystem::exists(generator_.Output().WorkFile()));
+  EXPECT_EQ(ReadBytes(generator_.Output().PuzzleFile()), "older");
 }
 
 TEST_F(GenerationRun, AStrayStageMarkDoesNotKeepStageOneGoingForEver) {
@@ -98,14 +98,14 @@ TEST_F(GenerationRun, StoppingDeletesTheWorkingFileAndKeepsTheOlderPuzzle) {
   WriteOlderPuzzleFile();
   setup_.observer.onPump = [this] {
     if (observer_.stagesStarted.back() == 2) {
-      ASSERT_TRUE(std::filesystem::exists(generator_.WorkFile()));
+      ASSERT_TRUE(std::filesystem::exists(generator_.Output().WorkFile()));
       generator_.RequestStop();
     }
   };
   EXPECT_EQ(generator_.RunGeneration(), RunOutcome::Stopped);
   EXPECT_EQ(observer_.programEnds, 1);
-  EXPECT_FALSE(std::filesystem::exists(generator_.WorkFile()));
-  EXPECT_EQ(ReadBytes(generator_.PuzzleFile()), "older");
+  EXPECT_FALSE(std::filesystem::exists(generator_.Output().WorkFile()));
+  EXPECT_EQ(ReadBytes(generator_.Output().PuzzleFile()), "older");
 }
 
 // No admissible first word at stage 2: message 101 ends the program, and the stage
@@ -116,20 +116,20 @@ TEST_F(GenerationRun, NoAdmissibleWordEndsTheRunWithoutLeavingTheWorkingFile) {
   EXPECT_EQ(generator_.RunGeneration(), RunOutcome::ProgramEnded);
   EXPECT_EQ(observer_.messageTitles.back(), "着手不可能：該当する単語が皆無");
   EXPECT_EQ(observer_.programEnds, 1);
-  EXPECT_FALSE(std::filesystem::exists(generator_.WorkFile()));
-  EXPECT_EQ(ReadBytes(generator_.PuzzleFile()), "older");
+  EXPECT_FALSE(std::filesystem::exists(generator_.Output().WorkFile()));
+  EXPECT_EQ(ReadBytes(generator_.Output().PuzzleFile()), "older");
 }
 
 TEST_F(GenerationRun, TheNewPuzzleReplacesTheOldOneAndItsSolveStatus) {
   Load({kRing}, 1);
   WriteOlderPuzzleFile();
-  CreateFileWith(generator_.LogFile(), "1");
+  CreateFileWith(generator_.Output().LogFile(), "1");
   EXPECT_EQ(generator_.RunGeneration(), RunOutcome::Completed);
-  EXPECT_FALSE(std::filesystem::exists(generator_.LogFile()));
-  EXPECT_NE(ReadBytes(generator_.PuzzleFile()), "older");
+  EXPECT_FALSE(std::filesystem::exists(generator_.Output().LogFile()));
+  EXPECT_NE(ReadBytes(generator_.Output().PuzzleFile()), "older");
   // Without a solve-status file none is made.
   EXPECT_EQ(generator_.RunGeneration(), RunOutcome::Completed);
-  EXPECT_FALSE(std::filesystem::exists(generator_.LogFile()));
+  EXPECT_FALSE(std::filesystem::exists(generator_.Output().LogFile()));
 }
 
 TEST(GridSettingsLoading, ReportsWhatIsMissingBeforeAnyRun) {
@@ -195,11 +195,11 @@ TEST(GridSettingsLoading, ChosenFilesNameThePuzzleFile) {
 
   generator.ChoosePuzzleFile(setup.folder / "out.txt");
   EXPECT_EQ(generator.PlayFile, "out.pzs");
-  EXPECT_EQ(generator.LogFile(), setup.folder / "out.log");
+  EXPECT_EQ(generator.Output().LogFile(), setup.folder / "out.log");
   generator.PlayFile = "a.b.pzs";
-  EXPECT_EQ(generator.LogFile().filename(), "a.log");
+  EXPECT_EQ(generator.Output().LogFile().filename(), "a.log");
   generator.PlayFile = "nodot";
-  EXPECT_EQ(generator.LogFile().filename(), "log");
+  EXPECT_EQ(generator.Output().LogFile().filename(), "log");
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ class PuzzleFileFaults : public ::testing::TestWithParam<PuzzleFileFault> {
     GeneratorSetup setup;
     Prepare(setup);
     EXPECT_EQ(setup.generator.RunGeneration(), RunOutcome::Completed);
-    return ReadBytes(setup.generator.PuzzleFile());
+    return ReadBytes(setup.generator.Output().PuzzleFile());
   }
 
   // The bytes of the first n blocks of a puzzle file: the header, then stage 1, 2, ...
@@ -77,8 +77,8 @@ TEST_P(PuzzleFileFaults, NameTheFileAndKeepTheOlderPuzzleAndEveryStageWritten) {
   GeneratorSetup setup;
   Prepare(setup);
   Generator& generator = setup.generator;
-  CreateFileWith(generator.PuzzleFile(), "older");
-  CreateFileWith(generator.LogFile(), "1");
+  CreateFileWith(generator.Output().PuzzleFile(), "older");
+  CreateFileWith(generator.Output().LogFile(), "1");
   if (fault.stopInStage2) {
     setup.observer.onPump = [&] {
       if (setup.observer.stagesStarted.back() == 2) {
@@ -96,9 +96,9 @@ TEST_P(PuzzleFileFaults, NameTheFileAndKeepTheOlderPuzzleAndEveryStageWritten) {
   }
   InjectFileFaults({});
 
-  EXPECT_EQ(ReadBytes(generator.PuzzleFile()), "older");
-  EXPECT_EQ(std::filesystem::exists(generator.LogFile()), fault.solveStatusKept);
-  const std::string work = ReadBytes(generator.WorkFile());
+  EXPECT_EQ(ReadBytes(generator.Output().PuzzleFile()), "older");
+  EXPECT_EQ(std::filesystem::exists(generator.Output().LogFile()), fault.solveStatusKept);
+  const std::string work = ReadBytes(generator.Output().WorkFile());
   EXPECT_TRUE(clean.starts_with(work)) << "the working file holds what no clean run writes";
   EXPECT_GE(work.size(), BlockBytes(clean, fault.blocksKept));
 }

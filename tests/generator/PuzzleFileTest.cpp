@@ -29,10 +29,9 @@ TEST(PuzzleFileFormat, AStageWithoutDownSlotsToTheByte) {
   generator.WriteSlotWord(1);
   generator.WriteSlotWord(2);
   generator.TakeSelection({{}, {}, 2});
-  generator.WritePuzzleHeader(1);
-  generator.WritePuzzleStage(1);
+  generator.WritePuzzleStage(1, 1);
   EXPECT_EQ(
-      ReadBytes(generator.WorkFile()),
+      ReadBytes(generator.Output().WorkFile()),
       Cp932Lines(
           {";解答言語 =0:英語 =1:日本語",
            "1",
@@ -77,9 +76,8 @@ TEST(PuzzleFileFormat, TenSlotsWriteTwoDigitNumbersAndDownHintsInPrintForm) {
   Generator& generator = setup.generator;
   setup.Take({".....", ".....", ".....", ".....", "....."});
   for (int i = 1; i <= 10; ++i) generator.PlaceWord(i, Word(i, "アアアアア"));
-  generator.WritePuzzleHeader(3);
-  generator.WritePuzzleStage(1);
-  const std::string bytes = ReadBytes(generator.WorkFile());
+  generator.WritePuzzleStage(1, 3);
+  const std::string bytes = ReadBytes(generator.Output().WorkFile());
   for (const char* line :
        {"0,0,0", "0,10,6", "1,4,4,4,4,4,1", "01,00,00,00,00", "06,07,08,09,10",
         "01,問1,答1,アアアアア,1,1,0,0,0,1", "06,問6,答6,アアアアア, 6 , 1 , 0 , 0 , 0 , 6 "}) {
@@ -296,7 +294,7 @@ std::string MakePuzzleSet(int rank) {
   setup.Load(rank);
   setup.generator.MakingNmbMax = 4;
   EXPECT_EQ(setup.generator.RunGeneration(), RunOutcome::Completed);
-  return ReadBytes(setup.generator.PuzzleFile());
+  return ReadBytes(setup.generator.Output().PuzzleFile());
 }
 
 TEST(PuzzleFileEndToEnd, EveryStageAgreesWithTheGridAndTheDictionary) {

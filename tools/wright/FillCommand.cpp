@@ -254,7 +254,7 @@ std::string GivenUpText(const Generator& generator) {
 }
 
 void Report(RunOutcome outcome, const Generator& generator, const TerminalObserver& observer) {
-  const std::string puzzle = generator.PuzzleFile().string();
+  const std::string puzzle = generator.Output().PuzzleFile().string();
   switch (outcome) {
     case RunOutcome::Completed:
       std::cout << "Wrote " << puzzle << ": " << Counted(generator.MakingNmbMax, "stage") << ", "
@@ -290,7 +290,7 @@ void Fill(const FillOptions& options) {
   }
   SelectQuestions(generator, options);
   ApplySettings(generator, options);
-  RefuseOutputOverInput(generator.PuzzleFile(),
+  RefuseOutputOverInput(generator.Output().PuzzleFile(),
                         {options.grid, generator.DicPath + generator.DicFileName});
   const CatchStopSignals stopSignals;
   const RunOutcome outcome = generator.RunGeneration();
