@@ -35,16 +35,12 @@ class CandidatePool {
   CandidatePool(const CandidatePool&) = delete;
   CandidatePool& operator=(const CandidatePool&) = delete;
 
-  // Adds candidates after the last: `letters` holds each one's letters side by side, `costs`
-  // its cost.
-  void Append(std::u32string_view letters, std::span<const float> costs);
+  // Adds candidates after the last: `words[i]` holds one's letters, `costs[i]` its cost.
+  void Append(std::span<const std::u32string_view> words, std::span<const float> costs);
 
   int Length() const { return length_; }
   int Size() const { return static_cast<int>(costs_.size()); }
-  char32_t Letter(int i, int position) const { return letters_[i * length_ + position]; }
   float Cost(int i) const { return costs_[i]; }
-  // The candidates with `letter` at `position` (from 0); nullptr when there are none.
-  const std::uint64_t* WithLetter(int position, char32_t letter) const;
   // Every letter at `position` with its candidates, in the order the letters came: its
   // letter sets.
   const std::vector<LetterBits>& ByLetter(int position) const {
@@ -52,6 +48,10 @@ class CandidatePool {
   }
   // The letter set of candidate i's letter at `position`.
   int LetterSet(int i, int position) const { return letterSets_[i * length_ + position]; }
+  // The candidates of letter set `set` at `position`.
+  const std::uint64_t* WithLetterSet(int position, int set) const {
+    return positions_[position].byLetter[set].bits;
+  }
   // The letter set of `letter` at `position`; -1 when no candidate has it there.
   int LetterSetOf(int position, char32_t letter) const {
     const Position& at = positions_[position];
@@ -72,9 +72,9 @@ class CandidatePool {
   int AddSet(Position& position, char32_t letter);
 
   int length_;
-  std::u32string letters_;
   std::vector<float> costs_;
-  std::vector<int> letterSets_;  // LetterSet(i, position) at i * length + position
+  // LetterSet(i, position) at i * length + position: a position holds a few dozen letters.
+  std::vector<std::uint16_t> letterSets_;
   std::vector<Position> positions_;
 };
 
