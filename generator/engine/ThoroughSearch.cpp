@@ -52,36 +52,57 @@ void CandidatePool::Append(std::span<const std::u32string_view> words,
   const int first = Size();
   costs_.insert(costs_.end(), costs.begin(), costs.end());
   letterSets_.resize(costs_.size() * length_);
-  const size_t bitWords = (costs_.size() + 63) / 64;
-  for (Position& position : positions_) {
-    for (auto& bits : position.bits) bits.resize(bitWords, 0);
-  }
-  // Word by word, each fetched ahead: the words lie scattered in memory, the bit sets in a
-  // few places.
+  for (Position& position : positions_) MakeRoom(position, (costs_.size() + 63) / 64);
+  // Word by word, each fetched ahead: the words lie scattered in memory. The bits of 64
+  // candidates at a time are gathered in `block`, which stays in the cache, and then merged.
   constexpr int kFetchAhead = 16;
+  std::vector<std::vector<std::uint64_t>> block(length_);
   for (int i = first; i < Size(); ++i) {
     if (i - first + kFetchAhead < static_cast<int>(words.size())) {
       __builtin_prefetch(words[i - first + kFetchAhead].data());
     }
     const std::u32string_view word = words[i - first];
     for (int p = 0; p < length_; ++p) {
-      Position& position = positions_[p];
       int set = LetterSetOf(p, word[p]);
-      if (set < 0) set = AddSet(position, word[p]);
+      if (set < 0) set = AddSet(positions_[p], word[p]);
       letterSets_[i * length_ + p] = static_cast<std::uint16_t>(set);
-      position.bits[set][i / 64] |= std::uint64_t{1} << (i % 64);
+      if (static_cast<size_t>(set) >= block[p].size()) block[p].resize(set + 1, 0);
+      block[p][set] |= std::uint64_t{1} << (i % 64);
     }
+    if (i % 64 == 63 || i + 1 == Size()) MergeBlock(block, i / 64);
   }
   for (Position& position : positions_) {
-    for (size_t set = 0; set < position.bits.size(); ++set) {
-      position.byLetter[set].bits = position.bits[set].data();
+    for (size_t set = 0; set < position.byLetter.size(); ++set) {
+      position.byLetter[set].bits = position.bits.data() + set * position.stride;
     }
   }
 }
 
+void CandidatePool::MergeBlock(std::vector<std::vector<std::uint64_t>>& block, int word) {
+  for (int p = 0; p < length_; ++p) {
+    Position& position = positions_[p];
+    for (size_t set = 0; set < block[p].size(); ++set) {
+      position.bits[set * position.stride + word] |= block[p][set];
+      block[p][set] = 0;
+    }
+  }
+}
+
+void CandidatePool::MakeRoom(Position& position, size_t words) {
+  if (words <= position.stride) return;
+  const size_t stride = std::max(words, 2 * position.stride);
+  std::vector<std::uint64_t> bits(position.byLetter.size() * stride, 0);
+  for (size_t set = 0; set < position.byLetter.size(); ++set) {
+    std::copy_n(position.bits.begin() + set * position.stride, position.stride,
+                bits.begin() + set * stride);
+  }
+  position.bits = std::move(bits);
+  position.stride = stride;
+}
+
 // A new letter's set at the position, empty.
 int CandidatePool::AddSet(Position& position, char32_t letter) {
-  if (position.bits.size() > std::numeric_limits<std::uint16_t>::max()) {
+  if (position.byLetter.size() > std::numeric_limits<std::uint16_t>::max()) {
     throw std::length_error("a word position holds more different letters than a pool can index");
   }
   if (position.setOf.empty()) position.lowest = letter;
@@ -91,9 +112,9 @@ int CandidatePool::AddSet(Position& position, char32_t letter) {
   }
   const size_t at = letter - position.lowest;
   if (at >= position.setOf.size()) position.setOf.resize(at + 1, -1);
-  position.setOf[at] = static_cast<int>(position.bits.size());
-  position.bits.emplace_back((costs_.size() + 63) / 64, 0);
+  position.setOf[at] = static_cast<int>(position.byLetter.size());
   position.byLetter.push_back({letter, nullptr});
+  position.bits.resize(position.byLetter.size() * position.stride, 0);
   return position.setOf[at];
 }
 

@@ -65,11 +65,17 @@ class CandidatePool {
   // a pool of a long run holds tens of thousands of words.
   struct Position {
     char32_t lowest = 0;
-    std::vector<int> setOf;                        // by letter - lowest: its set, -1 for none
-    std::vector<std::vector<std::uint64_t>> bits;  // by set
+    std::vector<int> setOf;  // by letter - lowest: its set, -1 for none
+    // Set s's bits at s * stride, in one block: the sets grow together with the pool.
+    std::vector<std::uint64_t> bits;
+    size_t stride = 0;
     std::vector<LetterBits> byLetter;
   };
   int AddSet(Position& position, char32_t letter);
+  // Room in every set's bits for `words` words of bits, with more to grow.
+  static void MakeRoom(Position& position, size_t words);
+  // ORs the gathered bits of word `word` of each set into the sets, and clears them.
+  void MergeBlock(std::vector<std::vector<std::uint64_t>>& block, int word);
 
   int length_;
   std::vector<float> costs_;
