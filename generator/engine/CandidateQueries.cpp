@@ -23,13 +23,14 @@ int Generator::FetchCandidates(int slot) {
   LetEventsRun();
   const GeneratorSlot& s = Slot(slot);
   candidateLength_ = s.AnswerLen;
-  Candidate = patternMatches_.Candidates(
-      *DicDb, s.AnswerLen, s.Pattern, MakeQueryFilter(s.Pattern, s.AnswerLen), CategoryOn, ListOn);
+  Candidate =
+      patternMatches_.Candidates(*Loaded().DicDb, s.AnswerLen, s.Pattern,
+                                 MakeQueryFilter(s.Pattern, s.AnswerLen), CategoryOn, ListOn);
   return static_cast<int>(Candidate.size());
 }
 
 const WordRecord& Generator::CandidateRecord(int i) {
-  DicDb->ReadRecord(candidateLength_, Candidate.at(i - 1), candidateRecord_);
+  Loaded().DicDb->ReadRecord(candidateLength_, Candidate.at(i - 1), candidateRecord_);
   return candidateRecord_;
 }
 

@@ -91,14 +91,14 @@ void Generator::WriteFilledStage(int stage, int S) {
 }
 
 void Generator::WritePuzzleStage(int k, int S) {
-  if (k == 1) output_.WritePuzzleHeader(AnswerLang, S);
+  if (k == 1) output_.WritePuzzleHeader(Loaded().AnswerLang, S);
   output_.WritePuzzleStage(k, *this, DifficultRank);
 }
 
 // The last pattern by number, or the one after which the patterns start over: a file
 // whose marks skip a number must not cycle through stage 1 for ever.
 bool Generator::IsLastPattern(int pattern) {
-  return StagePatternNmbMax <= 1 || pattern == StagePatternNmbMax ||
+  return Loaded().StagePatternNmbMax <= 1 || pattern == Loaded().StagePatternNmbMax ||
          StagePatterns().NextStagePattern(pattern) == 1;
 }
 

@@ -19,7 +19,7 @@
 #include "generator/engine/FillState.h"
 #include "generator/engine/GeneratorMessages.h"
 #include "generator/engine/GeneratorObserver.h"
-#include "generator/engine/LoadedGridSettings.h"
+#include "generator/engine/GridSettingsLoader.h"
 #include "generator/engine/PatternMatches.h"
 #include "generator/engine/PuzzleSetFiles.h"
 #include "generator/engine/PuzzleSetOutput.h"
@@ -62,7 +62,6 @@ bool ExcludedBy(const WordRecord& candidate, const WordRecord& placed,
 class Generator : public PuzzleSetFiles,
                   public RunSettings,
                   public FillState,
-                  private LoadedGridSettings,
                   private WordSelection {
  public:
   Generator(GeneratorObserver& observer, const std::string& programFolder);
@@ -70,7 +69,7 @@ class Generator : public PuzzleSetFiles,
   RandomSource Rnd;       // the run's random numbers; fixed start until reseeded
   ElapsedTime StartTime;  // started when a run begins
 
-  const LoadedGridSettings& Loaded() const { return *this; }
+  const LoadedGridSettings& Loaded() const { return loader_.Loaded(); }
   const WordSelection& Selection() const { return *this; }
 
   // Resizes the history to 0..limit, keeping the entries that still fit.
@@ -79,25 +78,16 @@ class Generator : public PuzzleSetFiles,
   // Ends the run at the next pump of events; safe to call from PumpEvents.
   void RequestStop() { stopRequested_ = true; }
 
-  // --- Loading ---
-  // Reads the grid settings file MakeDir + MakeFile and opens its dictionary. Returns 0
-  // when the dictionary is missing (message 5 shown, the program ends), else 1.
+  // --- Loading, as GridSettingsLoader does it; what the run kept of the dictionary and
+  // the grid file before is forgotten.
   int LoadGridSettings(bool chosenByUser);
-  // Fills from these words, for a grid checked without a grid settings file.
-  void UseWordIndex(WordIndex words) {
-    DicDb = std::move(words);
-    patternMatches_.Forget();
-    readingGroups_.clear();
-  }
-  // Lets go of the dictionary's words when the program ends.
-  void CloseDictionary() { DicDb.reset(); }
-  // A grid settings file chosen by the user: loads it and names the puzzle file after it.
   int ChooseGridFile(const std::filesystem::path& chosen);
+  void UseWordIndex(WordIndex words);
+  void CloseDictionary() { loader_.CloseDictionary(); }
   // The categories, lists and rank the boxes of `selection` ask for, as a run needs them.
   void TakeSelection(QuestionSelection& selection);
   void TakeSelection(const WordSelection& selection);
-  // A puzzle file name chosen by the user; the extension is always ".pzs".
-  void ChoosePuzzleFile(const std::filesystem::path& chosen);
+  void ChoosePuzzleFile(const std::filesystem::path& chosen) { loader_.ChoosePuzzleFile(chosen); }
   MessageAnswer ShowMessage(int selector);
 
   // --- Generation driver ---
@@ -152,7 +142,8 @@ class Generator : public PuzzleSetFiles,
   void WritePuzzleStage(int k, int S);
 
  private:
-  std::filesystem::path GridFile() const;
+  std::filesystem::path GridFile() const { return loader_.GridFile(); }
+  void ForgetDictionary();
   bool MakeStages();
   FillResult FillStageAttempts(int stage);
   FillResult FillHoldingKeyword(int stage, const std::u32string& keyword);
@@ -190,6 +181,8 @@ class Generator : public PuzzleSetFiles,
   GeneratorObserver& observer_;
   std::optional<GridSettingsFile> stagePatterns_;  // the grid file, read once per run
   bool stopRequested_ = false;
+  GridSettingsLoader loader_{*this, observer_,
+                             [this](int selector) { return ShowMessage(selector); }};
   PuzzleSetOutput output_{*this};
   int candidateLength_ = 0;          // answer length of the words in Candidate
   WordRecord candidateRecord_;       // the candidate read last, its strings reused

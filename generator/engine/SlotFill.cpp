@@ -21,7 +21,7 @@ bool Occurs(std::u32string_view text, std::u32string_view in) {
 }  // namespace
 
 FillResult Generator::FillStage() {
-  if (!EmbedChrFlag) {
+  if (!Loaded().EmbedChrFlag) {
     PlaceFirstWord();
     WriteSlotWord(1);
   }
@@ -66,13 +66,13 @@ bool Generator::FillOneSlot(int s) {
 // table has no admissible word either.
 void Generator::PlaceFirstWord() {
   const int length = Slot(1).AnswerLen;
-  const int N = DicDb->RecordCount(length);
+  const int N = Loaded().DicDb->RecordCount(length);
   if (!CategoryOn.empty()) CategoryOn[0] = 0;
   for (int draw = 1; draw <= kFirstWordDrawsMax && N > 0; ++draw) {
     const int r = Rnd.Draw(1, N);
-    const auto [CN, BN] = DicDb->ClassOf(length, r);
+    const auto [CN, BN] = Loaded().DicDb->ClassOf(length, r);
     if (IsAdmitted(CN, BN)) {
-      PlaceWord(1, DicDb->Record(length, r));
+      PlaceWord(1, Loaded().DicDb->Record(length, r));
       return;
     }
   }
@@ -212,7 +212,8 @@ int Generator::PickCrossedCandidate(int s, int n, int k) {
   LetterCache.assign(k, LetterCacheEntry());
   for (int i = 1; i <= n; ++i) {
     LetEventsRun();
-    const std::u32string_view reading = DicDb->Reading(candidateLength_, Candidate.at(i - 1));
+    const std::u32string_view reading =
+        Loaded().DicDb->Reading(candidateLength_, Candidate.at(i - 1));
     observer_.ShowCandidate(Slot(s), reading);
     if (ShowSpeed > 0) LetEventsRun(ShowSpeed);
     if (CheckCrossings(reading, k) && !IsExcluded(CandidateRecord(i))) return i;
@@ -231,7 +232,7 @@ bool Generator::CheckCrossings(std::u32string_view reading, int k) {
     if (Contains(cache.GoodChr, ch)) continue;
     std::u32string pattern = crossing.CrossPattern;
     pattern[crossing.CrossPos - 1] = ch;
-    if (!DicDb->HasMatch(crossing.CrossLen, MakeQueryFilter(pattern, crossing.CrossLen))) {
+    if (!Loaded().DicDb->HasMatch(crossing.CrossLen, MakeQueryFilter(pattern, crossing.CrossLen))) {
       cache.BadChr += ch;
       return false;
     }

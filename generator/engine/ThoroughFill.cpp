@@ -144,7 +144,7 @@ ThoroughSearch::Result Generator::SearchThorough(std::map<std::u32string, Readin
   rules.excludedBy = [&](int s, int i, const std::vector<int>& chosen, std::vector<int>& blockers) {
     const ReadingPool& pool = readings.at(Slot(s + 1).Pattern);
     for (const int k : pool.Records(i)) {
-      DicDb->ReadRecord(pool.Length(), k, candidate);
+      Loaded().DicDb->ReadRecord(pool.Length(), k, candidate);
       const size_t blamed = blockers.size();
       for (size_t t = 0; t < chosen.size(); ++t) {
         if (chosen[t] != ThoroughSearch::kOpen && ExcludedBy(candidate, placed[t], ListOn)) {
@@ -230,10 +230,10 @@ const ReadingGroups& Generator::ReadingGroupsOf(int s) {
   ReadingGroups& groups = readingGroups_[slot.Pattern];
   groups.Begin(length, FetchCandidates(s));
   for (const int k : Candidate) {
-    const auto [CN, BN] = DicDb->ClassOf(length, k);
-    const int cost =
-        kCostsPerTier * preference_.Tier(CN, BN) + (DicDb->HasJapaneseClue(length, k) ? 0 : 1);
-    groups.Add(DicDb->Reading(length, k), cost, k);
+    const auto [CN, BN] = Loaded().DicDb->ClassOf(length, k);
+    const int cost = kCostsPerTier * preference_.Tier(CN, BN) +
+                     (Loaded().DicDb->HasJapaneseClue(length, k) ? 0 : 1);
+    groups.Add(Loaded().DicDb->Reading(length, k), cost, k);
   }
   groups.Close();
   return groups;

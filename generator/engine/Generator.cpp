@@ -1,0 +1,77 @@
+#include "generator/engine/Generator.h"
+
+#include <stdexcept>
+
+#include "common/FileNames.h"
+#include "dictionary/QuestionSelection.h"
+#include "generator/engine/GeneratorMessages.h"
+
+namespace crossword {
+
+namespace {
+
+constexpr char kDefaultGridFile[] = "標準日本語辞書.gst";
+constexpr int kHistoryMaxAtStart = 50;
+
+}  // namespace
+
+Generator::Generator(GeneratorObserver& observer, const std::string& programFolder)
+    : observer_(observer) {
+  MakeDir = PlayDir = AsFolder(programFolder);
+  MakeFile = kDefaultGridFile;
+  PlayFile = BaseName(MakeFile) + ".pzs";
+  History.resize(kHistoryMaxAtStart + 1);
+}
+
+void Generator::SetHistoryMax(int limit) {
+  if (limit < 1 || limit > HistoryMaxLimit) {
+    throw std::invalid_argument("HistoryMax must be 1 to " + std::to_string(HistoryMaxLimit));
+  }
+  History.resize(static_cast<size_t>(limit) + 1);
+}
+
+int Generator::LoadGridSettings(bool chosenByUser) {
+  const int loaded = loader_.LoadGridSettings(chosenByUser);
+  if (loaded == 1) ForgetDictionary();
+  return loaded;
+}
+
+int Generator::ChooseGridFile(const std::filesystem::path& chosen) {
+  const int loaded = loader_.ChooseGridFile(chosen);
+  if (loaded == 1) ForgetDictionary();
+  return loaded;
+}
+
+void Generator::UseWordIndex(WordIndex words) {
+  loader_.UseWordIndex(std::move(words));
+  ForgetDictionary();
+}
+
+// The matches and reading groups were of the words in use; the grid file is read again at
+// the next run.
+void Generator::ForgetDictionary() {
+  patternMatches_.Forget();
+  readingGroups_.clear();
+  stagePatterns_.reset();
+}
+
+void Generator::TakeSelection(QuestionSelection& selection) {
+  selection.CollectCategoryOn();
+  selection.CollectListOn();
+  selection.CollectDifficultRank();
+  TakeSelection({selection.CategoryOn(), selection.ListOn(), selection.DifficultRank()});
+  preference_ = RankPreference(selection.CategoryTable(), selection.ListTable(), DifficultRank);
+}
+
+void Generator::TakeSelection(const WordSelection& selection) {
+  static_cast<WordSelection&>(*this) = selection;
+  preference_ = RankPreference();
+  readingGroups_.clear();
+}
+
+MessageAnswer Generator::ShowMessage(int selector) {
+  return observer_.ShowMessage(
+      selector, GeneratorMessage(selector, {MakeDir, MakeFile, PlayFile, RestartMax}));
+}
+
+}  // namespace crossword
