@@ -50,7 +50,7 @@ void Generator::UseWordIndex(WordIndex words) {
 // The matches and reading groups were of the words in use; the grid file is read again at
 // the next run.
 void Generator::ForgetDictionary() {
-  patternMatches_.Forget();
+  queries_.Forget();
   readingGroups_.clear();
   stagePatterns_.reset();
 }
@@ -67,6 +67,17 @@ void Generator::TakeSelection(const WordSelection& selection) {
   static_cast<WordSelection&>(*this) = selection;
   preference_ = RankPreference();
   readingGroups_.clear();
+}
+
+// Every admitted word with the slot's letters: the shuffle works on all of them.
+int Generator::FetchCandidates(int slot) {
+  LetEventsRun();
+  Candidate = queries_.Fetch(Slot(slot));
+  return static_cast<int>(Candidate.size());
+}
+
+const WordRecord& Generator::CandidateRecord(int i) {
+  return queries_.Record(Candidate.at(i - 1));
 }
 
 MessageAnswer Generator::ShowMessage(int selector) {

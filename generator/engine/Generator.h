@@ -16,11 +16,11 @@
 #include "common/RandomSource.h"
 #include "dictionary/RankPreference.h"
 #include "dictionary/WordQuery.h"
+#include "generator/engine/CandidateQueries.h"
 #include "generator/engine/FillState.h"
 #include "generator/engine/GeneratorMessages.h"
 #include "generator/engine/GeneratorObserver.h"
 #include "generator/engine/GridSettingsLoader.h"
-#include "generator/engine/PatternMatches.h"
 #include "generator/engine/PuzzleSetFiles.h"
 #include "generator/engine/PuzzleSetOutput.h"
 #include "generator/engine/ReadingPool.h"
@@ -54,11 +54,12 @@ struct RunEnded {
 bool ExcludedBy(const WordRecord& candidate, const WordRecord& placed,
                 const std::vector<int>& ListOn);
 
-// The generator's state for the life of the program, and its operations. Its parts: the
-// files of the puzzle set and the run page's settings, which the window and wright set;
-// the fill search's state, which the tests drive; and what the grid settings file said
-// and the words asked, which only loading and TakeSelection change. The parts are bases
-// so that the search reads its state by the names it has always used.
+// The generator's state for the life of the program, and its operations. It composes
+// the parts that take what they use: the grid settings loader, the candidate queries and
+// the puzzle-set output. The files of the puzzle set and the run page's settings, which the
+// window and wright set, and the fill search's state, which the tests drive, are bases, so
+// that the search reads them by the names it has always used; the words asked change only
+// through TakeSelection.
 class Generator : public PuzzleSetFiles,
                   public RunSettings,
                   public FillState,
@@ -128,7 +129,6 @@ class Generator : public PuzzleSetFiles,
   std::string NoFillReason() const { return DescribeUnfilled(unfilled_); }
 
   // --- Candidate queries ---
-  static WordQuery MakeQueryFilter(const std::u32string& pattern, int length);
   using WordSelection::IsAdmitted;
   int FetchCandidates(int slot);
   // Candidate i, 1..n; valid until the next call.
@@ -184,10 +184,8 @@ class Generator : public PuzzleSetFiles,
   GridSettingsLoader loader_{*this, observer_,
                              [this](int selector) { return ShowMessage(selector); }};
   PuzzleSetOutput output_{*this};
-  int candidateLength_ = 0;          // answer length of the words in Candidate
-  WordRecord candidateRecord_;       // the candidate read last, its strings reused
+  CandidateQueries queries_{loader_.Loaded(), *this};
   std::u32string refreshedLetters_;  // the slot letters read last, their storage reused
-  PatternMatches patternMatches_;    // in DicDb
   UnfilledGrid unfilled_;            // set when FillStageThorough leaves a grid unfilled
   ElapsedTime thoroughClock_;        // since FillStageThorough began
   double thoroughSecondsMax_ = 0;    // when it gives up

@@ -212,8 +212,7 @@ int Generator::PickCrossedCandidate(int s, int n, int k) {
   LetterCache.assign(k, LetterCacheEntry());
   for (int i = 1; i <= n; ++i) {
     LetEventsRun();
-    const std::u32string_view reading =
-        Loaded().DicDb->Reading(candidateLength_, Candidate.at(i - 1));
+    const std::u32string_view reading = queries_.Reading(Candidate.at(i - 1));
     observer_.ShowCandidate(Slot(s), reading);
     if (ShowSpeed > 0) LetEventsRun(ShowSpeed);
     if (CheckCrossings(reading, k) && !IsExcluded(CandidateRecord(i))) return i;
@@ -232,7 +231,8 @@ bool Generator::CheckCrossings(std::u32string_view reading, int k) {
     if (Contains(cache.GoodChr, ch)) continue;
     std::u32string pattern = crossing.CrossPattern;
     pattern[crossing.CrossPos - 1] = ch;
-    if (!Loaded().DicDb->HasMatch(crossing.CrossLen, MakeQueryFilter(pattern, crossing.CrossLen))) {
+    if (!Loaded().DicDb->HasMatch(crossing.CrossLen,
+                                  CandidateQueries::MakeQueryFilter(pattern, crossing.CrossLen))) {
       cache.BadChr += ch;
       return false;
     }

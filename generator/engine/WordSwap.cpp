@@ -62,7 +62,7 @@ SlotSwap::SlotSwap(const PuzzleStage& stage, const PuzzleHint& hint, const Dicti
 std::vector<SwapCandidate> SlotSwap::Candidates() const {
   const int length = hint_.Slot.AnswerLen;
   std::vector<SwapCandidate> candidates;
-  for (int k : words_.FindAll(length, Generator::MakeQueryFilter(pattern_, length))) {
+  for (int k : words_.FindAll(length, CandidateQueries::MakeQueryFilter(pattern_, length))) {
     WordRecord word = words_.Record(length, k);
     if (word.ID == hint_.ID || !IsAdmitted(word) || ExcludingHint(word) != nullptr) continue;
     const int easiest = ranks_.EasiestRank(word.CN, word.BN);

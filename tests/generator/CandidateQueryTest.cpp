@@ -10,13 +10,15 @@ using testing::Word;
 
 TEST(QueryFilter, AsksForTheWholeReadingOrTheKnownLettersByPosition) {
   using Letters = std::vector<std::pair<int, char32_t>>;
-  EXPECT_EQ(Generator::MakeQueryFilter(U"あ　い", 3).Letters, (Letters{{1, U'あ'}, {3, U'い'}}));
-  const WordQuery complete = Generator::MakeQueryFilter(U"かさ", 2);
+  EXPECT_EQ(CandidateQueries::MakeQueryFilter(U"あ　い", 3).Letters,
+            (Letters{{1, U'あ'}, {3, U'い'}}));
+  const WordQuery complete = CandidateQueries::MakeQueryFilter(U"かさ", 2);
   EXPECT_EQ(complete.Yst, U"かさ");
   EXPECT_TRUE(complete.Letters.empty());
-  EXPECT_TRUE(Generator::MakeQueryFilter(U"　　　", 3).IsEmpty());
+  EXPECT_TRUE(CandidateQueries::MakeQueryFilter(U"　　　", 3).IsEmpty());
   const std::u32string ends = U"あ" + std::u32string(10, BlankMark) + U"ん";
-  EXPECT_EQ(Generator::MakeQueryFilter(ends, 12).Letters, (Letters{{1, U'あ'}, {12, U'ん'}}));
+  EXPECT_EQ(CandidateQueries::MakeQueryFilter(ends, 12).Letters,
+            (Letters{{1, U'あ'}, {12, U'ん'}}));
 }
 
 // Words of length 2 in stored order: many admitted ones, then one for each way a word is
