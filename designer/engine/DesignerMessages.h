@@ -31,7 +31,7 @@ constexpr int Help = 10001;            // the help box
 struct DesignerMessageValues {
   std::string MakeFileName;  // the grid settings file to write
   std::string DicFileName;   // the dictionary chosen
-  std::string ReadFileName;  // the grid settings file chosen for reading on page 2
+  std::string ReadFileName;  // the grid settings file chosen for reading
   int MasMaxX = 0;           // grid width and height, for the cell total
   int MasMaxY = 0;
 };

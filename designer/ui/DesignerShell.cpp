@@ -38,7 +38,7 @@ DesignerShell::DesignerShell(ShellView& view, FileDialogs& dialogs, const Progra
     : view_(view), dialogs_(dialogs), programFolder_(folders.program), designer_(view, folders) {}
 
 std::string DesignerShell::DicFile() const {
-  return designer_.DicPath + designer_.DicFileName;
+  return designer_.Files.DicPath + designer_.Files.DicFileName;
 }
 
 // The grid settings file of the default dictionary must go into a writable folder (message
@@ -47,7 +47,7 @@ std::string DesignerShell::DicFile() const {
 bool DesignerShell::FormLoad() {
   if (FileExists(DicFile()) == 1) {
     const auto writable = [this] {
-      return FileExists(DicFile()) == 1 && CheckHDD(designer_.MakeFileDir) == 1;
+      return FileExists(DicFile()) == 1 && CheckHDD(designer_.Files.MakeFileDir) == 1;
     };
     if (!AskForDictionary(DesignerMsg::FolderNotWritable, writable)) return false;
     TakeDictionary(DicFile(), false);
@@ -88,13 +88,14 @@ void DesignerShell::cmdDicFileName_Click() {
 
 void DesignerShell::cmdMakeFileName_Click() {
   const auto chosen = dialogs_.Save(
-      QString::fromStdString(designer_.MakeFileDir + designer_.MakeFileName), kGridFilter);
+      QString::fromStdString(designer_.Files.MakeFileDir + designer_.Files.MakeFileName),
+      kGridFilter);
   if (chosen) Attempt([&] { designer_.ChooseMakeFile(PathOf(*chosen)); });
 }
 
 void DesignerShell::cmdReadFileName_Click() {
   const auto chosen =
-      dialogs_.Open(QString::fromStdString(designer_.MakeFileDir + "*.gst"), kGridFilter);
+      dialogs_.Open(QString::fromStdString(designer_.Files.MakeFileDir + "*.gst"), kGridFilter);
   if (!chosen) return;
   Attempt([&] { designer_.ChooseReadFile(PathOf(*chosen)); });
   ShowStageSelector();
@@ -141,7 +142,7 @@ void DesignerShell::cmdBack_Click(int index) {
   switch (index) {
     case 4:
       ShowRunButton(RunCaptionReady, true);
-      return ShowPage(designer_.MakeMode == MakeModeFullAuto ? 1 : 3);
+      return ShowPage(designer_.FileRun().MakeMode == MakeModeFullAuto ? 1 : 3);
     case 5:
       return ShowPage(1);
     default:
@@ -156,25 +157,25 @@ void DesignerShell::cmdNextModeAuto_Click() {
 // The full-auto mode makes its own grids: pages 2 and 3 are skipped, and the view is hidden
 // until the run shows the first stage it has made.
 void DesignerShell::LeavePage1() {
-  if (designer_.DicWordNmb[AnswerLenMin] == 0) {
+  if (designer_.Files.DicWordNmb[AnswerLenMin] == 0) {
     designer_.Ask(DesignerMsg::NoDictionaryChosen);
     return;
   }
-  const bool fullAuto = designer_.MakeMode == MakeModeFullAuto;
+  const bool fullAuto = designer_.FileRun().MakeMode == MakeModeFullAuto;
   view_.ShowGridView(!fullAuto);
-  if (fullAuto) designer_.MakeNewGrid({1, 1});
+  if (fullAuto) designer_.Grid().MakeNewGrid({1, 1});
   ShowPage(fullAuto ? 4 : 2);
 }
 
 void DesignerShell::LeavePage2() {
   bool leave = false;
-  Attempt([&] { leave = designer_.CheckLeavePage2(); });
+  Attempt([&] { leave = designer_.GridIsReadyForWalls(); });
   if (leave) ShowPage(3);
 }
 
 void DesignerShell::LeavePage3() {
   bool leave = false;
-  Attempt([&] { leave = designer_.CheckLeavePage3(); });
+  Attempt([&] { leave = designer_.GridIsReadyToWrite(); });
   if (!leave) return;
   ShowRunButton(RunCaptionReady, true);
   ShowPage(4);
@@ -185,11 +186,11 @@ void DesignerShell::RunPage4() {
   if (runCaption_ != RunCaptionReady) return view_.EndProgram();
   ChooseRandomSequence();
   ShowRunButton(RunCaptionRunning, false);
-  const bool fullAuto = designer_.MakeMode == MakeModeFullAuto;
+  const bool fullAuto = designer_.FileRun().MakeMode == MakeModeFullAuto;
   int made = 0;
   const Outcome outcome = Attempt([&] { made = designer_.RunMakeFile(); });
   if (outcome == Outcome::Ended) return;
-  view_.ShowAutoSettings(designer_.Auto);
+  view_.ShowAutoSettings(designer_.FileRun().Auto);
   if (fullAuto) view_.ShowStagesMade(outcome == Outcome::Done && made == 1);
   if (outcome == Outcome::Done)
     designer_.Ask(made == 1 ? DesignerMsg::GridFileMade : DesignerMsg::NothingMade);
@@ -221,35 +222,35 @@ void DesignerShell::cmdSetMasBar_Click() {
 // Cells change by hand on page 3 only.
 void DesignerShell::lblCell_Click(int x, int y) {
   if (shownPage_ != 3) return;
-  Attempt([&] { designer_.ToggleCell((y - 1) * designer_.MasMaxX() + x); });
+  Attempt([&] { designer_.ToggleCell((y - 1) * designer_.Grid().MasMaxX() + x); });
 }
 
 void DesignerShell::CellCursorMoved(int x, int y) {
-  StageViewModel& view = designer_.View;
+  StageViewModel& view = designer_.Grid().View();
   view.ViewX = Following(view.ViewX, view.ViewMaxX, StageViewColumns, x);
   view.ViewY = Following(view.ViewY, view.ViewMaxY, StageViewRows, y);
   view_.ShowViewOrigin(view);
 }
 
 void DesignerShell::lblCrossStageMoveH_Click(int kind) {
-  designer_.View.MoveStageViewH(kind);
-  view_.ShowViewOrigin(designer_.View);
+  designer_.Grid().View().MoveStageViewH(kind);
+  view_.ShowViewOrigin(designer_.Grid().View());
 }
 
 void DesignerShell::lblCrossStageMoveV_Click(int kind) {
-  designer_.View.MoveStageViewV(kind);
-  view_.ShowViewOrigin(designer_.View);
+  designer_.Grid().View().MoveStageViewV(kind);
+  view_.ShowViewOrigin(designer_.Grid().View());
 }
 
 void DesignerShell::cmdInitAuto_Click(int index) {
-  designer_.Auto.InitAuto(index);
-  view_.ShowAutoSettings(designer_.Auto);
+  designer_.FileRun().Auto.InitAuto(index);
+  view_.ShowAutoSettings(designer_.FileRun().Auto);
 }
 
 void DesignerShell::vsbCrossStageNmbAuto_Change(int value) {
-  if (designer_.Auto.CrossStageNmbAuto == value) return;
-  designer_.Auto.CrossStageNmbAuto = value;
-  view_.ShowAutoSettings(designer_.Auto);
+  if (designer_.FileRun().Auto.CrossStageNmbAuto == value) return;
+  designer_.FileRun().Auto.CrossStageNmbAuto = value;
+  view_.ShowAutoSettings(designer_.FileRun().Auto);
 }
 
 // Every failure of an engine call is shown in a box and ends no more than the operation;

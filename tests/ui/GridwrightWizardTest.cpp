@@ -43,11 +43,11 @@ std::string EngineFile(const Gridwright& app, const CrossMasMarks& marks) {
   DesignerRecorder recorder;
   GridDesigner designer(recorder, app.folder.Path().string());
   designer.UseDictionary(app.DefaultDictionary().string(), WordsOfEveryLength(20));
-  designer.MakeFileDir = folder.Path().string() + "/";
-  designer.MakeMode = MakeModeCustom;
-  designer.CrossMas = marks;
+  designer.ChooseMakeFile((folder / designer.Files.MakeFileName).string());
+  designer.FileRun().MakeMode = MakeModeCustom;
+  designer.Grid().TakeLayout(marks, CountWords(marks));
   designer.RunMakeFile();
-  return ReadBytes(folder / designer.MakeFileName);
+  return ReadBytes(folder / designer.Files.MakeFileName);
 }
 
 }  // namespace
@@ -479,7 +479,7 @@ class GridwrightWizardTest : public QObject {
     QVERIFY(app.Find<QRadioButton>("optMakeStageNmbAuto(3)")->isChecked());
     QVERIFY(!count->isEnabled());
     QCOMPARE(count->value(), 37);
-    QCOMPARE(app.form->Designer().Auto.StageNmbAuto(), 20);
+    QCOMPARE(app.form->Designer().FileRun().Auto.StageNmbAuto(), 20);
   }
 
   // Both boxes start clear; each rules its own placements, and the first detail page's
@@ -491,10 +491,10 @@ class GridwrightWizardTest : public QObject {
     app.Click("cmdNextModeAuto");
     QVERIFY(!app.Find<QCheckBox>("chkNoTwoLetterAnswerAuto")->isChecked());
     app.Click("chkNoTwoLetterAnswerAuto");
-    QCOMPARE(designer.Auto.ShortestAnswerAuto, ShortestAnswerEnglish);
+    QCOMPARE(designer.FileRun().Auto.ShortestAnswerAuto, ShortestAnswerEnglish);
     app.Click("cmdInitAuto(1)");
     QVERIFY(!app.Find<QCheckBox>("chkNoTwoLetterAnswerAuto")->isChecked());
-    QCOMPARE(designer.Auto.ShortestAnswerAuto, AnswerLenMin);
+    QCOMPARE(designer.FileRun().Auto.ShortestAnswerAuto, AnswerLenMin);
     app.Click("chkNoTwoLetterAnswerAuto");
     app.Click("cmdBack(5)");
 
