@@ -27,13 +27,12 @@ GridDesigner::GridDesigner(DesignerObserver& observer, const ProgramFolders& fol
       folders_(folders),
       grid_(observer),
       placement_(Random, Files.DicWordNmb, observer),
-      checks_(
-          grid_, [this](int number) { return Ask(number); }, observer),
-      run_(Files, grid_, placement_, Random, observer) {
+      checks_(grid_, ask_, observer),
+      run_(Files, grid_, placement_, Random, observer),
+      reader_(Files, folders.program, grid_, ask_, observer) {
   Files.DicPath = folders.FolderHolding(Files.DicFileName);
   Files.MakeFileName = BaseName(Files.DicFileName) + kGridExtension;
   Files.MakeFileDir = GridFolderFor(Files.DicPath);
-  readFile_.ReadFileName = kReadFileUnchosen;
 }
 
 // The installed default dictionaries lie in a folder no user may write to: their grid
@@ -43,8 +42,9 @@ std::string GridDesigner::GridFolderFor(const std::string& dicPath) const {
 }
 
 MessageAnswer GridDesigner::Ask(int number) {
-  const DesignerMessageValues values{Files.MakeFileName, Files.DicFileName, readFile_.ReadFileName,
-                                     grid_.MasMaxX(), grid_.MasMaxY()};
+  const DesignerMessageValues values{Files.MakeFileName, Files.DicFileName,
+                                     reader_.ReadFile().ReadFileName, grid_.MasMaxX(),
+                                     grid_.MasMaxY()};
   return observer_.ShowMessage(number, DesignerMessage(number, values));
 }
 
@@ -73,13 +73,6 @@ void GridDesigner::ChooseMakeFile(const std::string& path) {
   Files.MakeFileName = BaseName(FileNameOf(path)) + kGridExtension;
   Files.MakeFileDir = FolderOf(path);
   ShowMakeFileName();
-}
-
-void GridDesigner::PresetReadFile() {
-  const bool exists = FileExists(Files.MakeFileDir + Files.MakeFileName) == 1;
-  readFile_.ReadFileName = exists ? Files.MakeFileName : kReadFileUnchosen;
-  readFile_.ReadFileDir = exists ? Files.MakeFileDir : folders_.program;
-  observer_.ReadFileNamed(readFile_.ReadFileName, readFile_.ReadFileDir);
 }
 
 void GridDesigner::NewMasSize() {
@@ -125,66 +118,6 @@ void GridDesigner::SetMasBar() {
 
 bool GridDesigner::GridIsReadyToWrite() {
   return checks_.GridIsReadyToWrite(ShortestAnswer);
-}
-
-bool GridDesigner::LoadStage(const std::string& path, int n) {
-  return LoadStage(GridSettingsFile(path), n);
-}
-
-// The stage is read before anything changes, so a stage that fails to read leaves the
-// grid shown.
-bool GridDesigner::LoadStage(const GridSettingsFile& file, int n) {
-  const auto cells = file.ReadStageCells(n);
-  if (!cells) return false;
-  grid_.TakeStage(*cells);
-  return true;
-}
-
-// A file that cannot be read, or whose first stage cannot, is a file without stages.
-void GridDesigner::ChooseReadFile(const std::string& path) {
-  readFile_.ReadFileName = FileNameOf(path);
-  readFile_.ReadFileDir = FolderOf(path);
-  observer_.ReadFileNamed(readFile_.ReadFileName, readFile_.ReadFileDir);
-  const int stages = LoadFirstStage(path);
-  if (stages == 0) {
-    Ask(DesignerMsg::GridFileUnusable);
-    readFile_.ReadFileName = kReadFileUnusable;
-    observer_.ReadFileNamed(readFile_.ReadFileName, readFile_.ReadFileDir);
-    return;
-  }
-  readFile_.CrossStageNmbMax = stages;
-  readFile_.CrossStageNmb = 1;
-  observer_.StageShown(1, stages);
-}
-
-// The file's stage count once its stage 1 has loaded; 0 when the file or that stage
-// cannot be read.
-int GridDesigner::LoadFirstStage(const std::string& path) {
-  try {
-    const GridSettingsFile file(path);
-    const int stages = file.CountStages();
-    return stages > 0 && LoadStage(file, 1) ? stages : 0;
-  } catch (const FileError&) {
-    return 0;
-  }
-}
-
-void GridDesigner::ChangeStage(int n) {
-  if (n == readFile_.CrossStageNmb) return;
-  if (!TryLoadStage(readFile_.ReadFileDir + readFile_.ReadFileName, n)) {
-    Ask(DesignerMsg::GridFileUnusable);
-    return;
-  }
-  readFile_.CrossStageNmb = n;
-  observer_.StageShown(n, readFile_.CrossStageNmbMax);
-}
-
-bool GridDesigner::TryLoadStage(const std::string& path, int n) {
-  try {
-    return LoadStage(path, n);
-  } catch (const FileError&) {
-    return false;
-  }
 }
 
 int CheckHDD(const std::string& fPath) {

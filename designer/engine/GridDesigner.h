@@ -9,13 +9,14 @@
 #include "designer/engine/DesignerMessages.h"
 #include "designer/engine/DesignerObserver.h"
 #include "designer/engine/EditedGrid.h"
+#include "designer/engine/GridFileReader.h"
 #include "designer/engine/MakeFileRun.h"
 #include "designer/engine/WallChecks.h"
 #include "designer/engine/WallPlacement.h"
 
 // Gridwright's state and operations: the dictionary and file names, the grid being edited
-// with its size and the stage file it may come from, and the parts that place walls,
-// check them and write the grid settings file. Everything shown goes through a
+// with its size, and the parts that place walls, check them, write the grid settings file
+// and read stages from one. Everything shown goes through a
 // DesignerObserver.
 namespace crossword {
 
@@ -40,7 +41,7 @@ class GridDesigner {
   const EditedGrid& Grid() const { return grid_; }
   MakeFileRun& FileRun() { return run_; }
   const MakeFileRun& FileRun() const { return run_; }
-  const ReadGridFile& ReadFile() const { return readFile_; }
+  GridFileReader& Reader() { return reader_; }
 
   // Shows catalogue message `number` with the values it names; returns the answer.
   MessageAnswer Ask(int number);
@@ -52,8 +53,6 @@ class GridDesigner {
   void ChooseDictionary(const std::string& path, const WordCounts& counts);
   // The grid settings file to write: always with the extension ".gst".
   void ChooseMakeFile(const std::string& path);
-  // Offers the grid settings file to write for reading, when it exists.
-  void PresetReadFile();
 
   // Size and cells
   void NewMasSize();
@@ -73,29 +72,18 @@ class GridDesigner {
   // layout.
   int RunMakeFile() { return run_.RunMakeFile(); }
 
-  // Reading a grid settings file. The stage number, count and name change only once a
-  // stage has loaded; a file or stage that cannot be read is message 4.
-  void ChooseReadFile(const std::string& path);
-  // The stage selector moved to stage n.
-  void ChangeStage(int n);
-  // Takes stage n of the file as the current grid; false when the file has no stage n, a
-  // FileError when the stage cannot be read (the grid then stays as it was).
-  bool LoadStage(const std::string& path, int n);
-
  private:
   void ShowMakeFileName();
-  bool TryLoadStage(const std::string& path, int n);
-  bool LoadStage(const GridSettingsFile& file, int n);
-  int LoadFirstStage(const std::string& path);
   std::string GridFolderFor(const std::string& dicPath) const;
 
   DesignerObserver& observer_;
   ProgramFolders folders_;
-  ReadGridFile readFile_;
+  const AskMessage ask_ = [this](int number) { return Ask(number); };
   EditedGrid grid_;
   WallPlacement placement_;
   WallChecks checks_;
   MakeFileRun run_;
+  GridFileReader reader_;
 };
 
 // 1 when a file can be created, written and deleted in folder fPath, else 0.

@@ -3,15 +3,12 @@
 #include <functional>
 #include <utility>
 
-#include "common/Message.h"
+#include "designer/engine/DesignerMessages.h"
 #include "designer/engine/DesignerObserver.h"
 #include "designer/engine/EditedGrid.h"
 
 // The checks of the walls the author set, before the grid settings file is written.
 namespace crossword {
-
-// Shows catalogue message `number` and returns the answer.
-using AskMessage = std::function<MessageAnswer(int number)>;
 
 // Needs the grid being edited (its slots are counted when it has no walls), the way to
 // ask the author, and the observer that marks cut-off cells while they are warned of.

@@ -54,7 +54,7 @@ bool DesignerShell::FormLoad() {
   }
   if (!AskForDictionary(DesignerMsg::DictionaryMissing, [this] { return dictionaryTaken_; }))
     return false;
-  designer_.PresetReadFile();
+  designer_.Reader().PresetReadFile();
   return true;
 }
 
@@ -97,19 +97,19 @@ void DesignerShell::cmdReadFileName_Click() {
   const auto chosen =
       dialogs_.Open(QString::fromStdString(designer_.Files.MakeFileDir + "*.gst"), kGridFilter);
   if (!chosen) return;
-  Attempt([&] { designer_.ChooseReadFile(PathOf(*chosen)); });
+  Attempt([&] { designer_.Reader().ChooseReadFile(PathOf(*chosen)); });
   ShowStageSelector();
 }
 
 // A stage that cannot be read puts the selector back on the stage shown.
 void DesignerShell::vsbCrossStageNmb_Change(int value) {
-  Attempt([&] { designer_.ChangeStage(value); });
+  Attempt([&] { designer_.Reader().ChangeStage(value); });
   ShowStageSelector();
 }
 
 void DesignerShell::ShowStageSelector() {
-  view_.ShowStageSelector(designer_.ReadFile().CrossStageNmbMax,
-                          designer_.ReadFile().CrossStageNmb);
+  view_.ShowStageSelector(designer_.Reader().ReadFile().CrossStageNmbMax,
+                          designer_.Reader().ReadFile().CrossStageNmb);
 }
 
 void DesignerShell::lblHelp_Click() {

@@ -47,6 +47,10 @@ class frmEdit : public QWidget, private ShellView {
   void optMakeMasMode_Click(int index);
   void optMasSizePattern_Click(int index);
   void tmrInfoMaking_Timer();
+  // The progress mark and elapsed time of page 3 or 4 start or stop.
+  void ShowProgress(int page, bool running);
+  // The stage counters of a full-auto run appear or disappear.
+  void ShowStageLabels(bool shown);
 
   // DesignerObserver
   void DictionaryChosen(const std::string& name, const std::string& folder) override;
@@ -67,8 +71,6 @@ class frmEdit : public QWidget, private ShellView {
   void FullAutoRunStarted(int stageCount) override;
   void FullAutoRunEnded() override;
   void StageStarted(int stage) override;
-  void ShowProgress(int page, bool running);
-  void ShowStageLabels(bool shown);
 
   // ShellView
   void ShowPage(int page) override;

@@ -219,12 +219,12 @@ TEST_F(GridDesignerTest, TheGridFileFollowsTheDictionaryButKeepsItsOwnExtension)
 }
 
 TEST_F(GridDesignerTest, TheFileToWriteIsOfferedForReadingOnlyWhenItExists) {
-  designer.PresetReadFile();
-  EXPECT_EQ(designer.ReadFile().ReadFileName, "(未)?.gst");
+  designer.Reader().PresetReadFile();
+  EXPECT_EQ(designer.Reader().ReadFile().ReadFileName, "(未)?.gst");
   folder.Write("標準日本語辞書.gst", "");
-  designer.PresetReadFile();
-  EXPECT_EQ(designer.ReadFile().ReadFileName, "標準日本語辞書.gst");
-  EXPECT_EQ(designer.ReadFile().ReadFileDir, designer.Files.MakeFileDir);
+  designer.Reader().PresetReadFile();
+  EXPECT_EQ(designer.Reader().ReadFile().ReadFileName, "標準日本語辞書.gst");
+  EXPECT_EQ(designer.Reader().ReadFile().ReadFileDir, designer.Files.MakeFileDir);
 }
 
 TEST(CheckHDD, AWritableFolderPassesAndKeepsNoProbe) {
@@ -252,16 +252,16 @@ class StageReadingTest : public GridDesignerTest {
 TEST_F(StageReadingTest, AFileOfThreeStagesShowsTheFirstAndBrowsesTheOthers) {
   const std::string path =
       WriteStages({{".....", ".#.#.", "....."}, {"....", "...."}, {"..ア..", "#...#", "....."}});
-  designer.ChooseReadFile(path);
+  designer.Reader().ChooseReadFile(path);
   EXPECT_EQ(recorder.stage, 1);
   EXPECT_EQ(recorder.stageCount, 3);
   EXPECT_EQ(designer.Grid().CrossMas(), MarksFromRows({".....", ".#.#.", "....."}));
   EXPECT_TRUE(recorder.gridFromFile);
   EXPECT_TRUE(designer.Grid().StageFromFile());
   const int boards = recorder.gridsMade;
-  designer.ChangeStage(1);
+  designer.Reader().ChangeStage(1);
   EXPECT_EQ(recorder.gridsMade, boards);  // the stage shown is not read again
-  designer.ChangeStage(3);
+  designer.Reader().ChangeStage(3);
   EXPECT_EQ(designer.Grid().CrossMas(),
             MarksFromRows({".....", "#...#", "....."}));  // letter opened
   EXPECT_EQ(recorder.width, 5);
@@ -271,11 +271,11 @@ TEST_F(StageReadingTest, AFileOfThreeStagesShowsTheFirstAndBrowsesTheOthers) {
 TEST_F(StageReadingTest, AFileWithoutStagesIsNamedAndLeavesTheGridShown) {
   MakeCustomGrid(6, 6);
   const auto path = folder.Write("empty.gst", testing::Cp932Lines({";DicPath", "/d/"}));
-  designer.ChooseReadFile(path.string());
+  designer.Reader().ChooseReadFile(path.string());
   EXPECT_EQ(recorder.messages, (std::vector<int>{4}));
   EXPECT_EQ(recorder.shown[0].Lines[0],
             "このマス設定ファイル(empty.gst)ではクロスワードが作れません。");
-  EXPECT_EQ(designer.ReadFile().ReadFileName, "不明(*.gst)");
+  EXPECT_EQ(designer.Reader().ReadFile().ReadFileName, "不明(*.gst)");
   EXPECT_EQ(designer.Grid().MasMaxX(), 6);
 }
 
@@ -287,23 +287,23 @@ TEST_F(StageReadingTest, BytesOutsideTheCodePageMatterOnlyInLinesRead) {
                                                     "/\r\n;#1\r\n" + stage + ";QuesNmbMax" + bad +
                                                     "\r\n;#2\r\n;MasMaxX,MasMaxY\r\n2,1\r\n;C\r\n" +
                                                     bad + "\r\n");
-  designer.ChooseReadFile(path.string());
+  designer.Reader().ChooseReadFile(path.string());
   EXPECT_TRUE(recorder.messages.empty());
   EXPECT_EQ(recorder.stageCount, 2);
   EXPECT_EQ(designer.Grid().CrossMas(), MarksFromRows({"#."}));
   // Stage 2's row cannot be read: message 4, and the stage shown stays with its number.
-  designer.ChangeStage(2);
+  designer.Reader().ChangeStage(2);
   EXPECT_EQ(recorder.messages, (std::vector<int>{4}));
-  EXPECT_EQ(designer.ReadFile().CrossStageNmb, 1);
+  EXPECT_EQ(designer.Reader().ReadFile().CrossStageNmb, 1);
   EXPECT_EQ(recorder.stage, 1);
   EXPECT_EQ(designer.Grid().CrossMas(), MarksFromRows({"#."}));
-  EXPECT_EQ(designer.ReadFile().ReadFileName, "skipped.gst");
+  EXPECT_EQ(designer.Reader().ReadFile().ReadFileName, "skipped.gst");
 }
 
 // A file that cannot be read, or whose first stage cannot, is message 4 and "不明(*.gst)";
 // the stage shown, its number and the count stay those of the file read before.
 TEST_F(StageReadingTest, AFileThatCannotBeReadChangesNothingShown) {
-  designer.ChooseReadFile(WriteStages({{"....", "...."}, {"....."}}));
+  designer.Reader().ChooseReadFile(WriteStages({{"....", "...."}, {"....."}}));
   const std::vector<std::pair<std::string, std::string>> files = {
       {"size.gst", testing::Cp932Lines({";#1", ";MasMaxX,MasMaxY", "5,x"})},
       {"cut.gst", testing::Cp932Lines({";#1", ";MasMaxX,MasMaxY", "2,2", ";CrossMas", "　　"})},
@@ -315,13 +315,13 @@ TEST_F(StageReadingTest, AFileThatCannotBeReadChangesNothingShown) {
     SCOPED_TRACE(name);
     recorder.messages.clear();
     const auto path = name == "missing.gst" ? folder / name : folder.Write(name, bytes);
-    designer.ChooseReadFile(path.string());
+    designer.Reader().ChooseReadFile(path.string());
     EXPECT_EQ(recorder.messages, (std::vector<int>{4}));
     EXPECT_EQ(recorder.shown.back().Lines[0],
               "このマス設定ファイル(" + name + ")ではクロスワードが作れません。");
-    EXPECT_EQ(designer.ReadFile().ReadFileName, "不明(*.gst)");
+    EXPECT_EQ(designer.Reader().ReadFile().ReadFileName, "不明(*.gst)");
     EXPECT_EQ(designer.Grid().CrossMas(), MarksFromRows({"....", "...."}));
-    EXPECT_EQ(designer.ReadFile().CrossStageNmbMax, 2);
+    EXPECT_EQ(designer.Reader().ReadFile().CrossStageNmbMax, 2);
     EXPECT_EQ(recorder.stageCount, 2);
     EXPECT_EQ(recorder.stage, 1);
     EXPECT_EQ(recorder.width, 4);

@@ -207,6 +207,15 @@ void WriteFromLayout(const GridOptions& options) {
             << marks.MasMaxY() << " cells, " << statistics.QuesNmbMax << " word slots\n";
 }
 
+int TypedSize(const std::string& text, const char* what) {
+  const std::optional<int> size = ParseMasSize(text);
+  if (!size) {
+    throw std::runtime_error("--size: the " + std::string(what) + " \"" + text +
+                             "\" is not a whole number from 1 to " + std::to_string(MasSizeMax));
+  }
+  return *size;
+}
+
 // --size: a pattern name or a typed WIDTHxHEIGHT.
 void ApplySize(const std::string& size, AutoSettings& settings) {
   static const std::map<std::string, int> kPatterns = {
@@ -221,11 +230,7 @@ void ApplySize(const std::string& size, AutoSettings& settings) {
                              ": expected small, medium, large, random or WIDTHxHEIGHT");
   }
   settings.MasSizePatternAuto = MasSizePatternCustom;
-  settings.MasSizeCustomAuto = {ParseMasSize(typed[1]), ParseMasSize(typed[2])};
-  if (!settings.MasSizeCustomAuto.MasMaxX || !settings.MasSizeCustomAuto.MasMaxY) {
-    throw std::runtime_error("--size " + size + ": a width and height from 1 to " +
-                             std::to_string(MasSizeMax));
-  }
+  settings.MasSizeCustomAuto = {TypedSize(typed[1], "width"), TypedSize(typed[2], "height")};
 }
 
 void ApplyAutoOptions(const GridOptions& options, AutoSettings& settings) {
@@ -299,7 +304,7 @@ void ReportWordCounts(const std::string& gridPath, const EditedGrid& grid) {
 void ReadStage(const GridOptions& options) {
   TerminalDesignerView view;
   GridDesigner designer(view, FolderOf(options.read));
-  if (!designer.LoadStage(options.read, options.stage)) {
+  if (!designer.Reader().LoadStage(options.read, options.stage)) {
     throw std::runtime_error(
         options.read + " holds " + Counted(GridSettingsFile(options.read).CountStages(), "stage") +
         " (as Gridwright counts them); there is no stage " + std::to_string(options.stage));
