@@ -455,6 +455,34 @@ class GridwrightWizardTest : public QObject {
     QCOMPARE(app.Text("lblCrossStageNmbAuto"), QString::number(bar->value()));
   }
 
+  // A size typed wrong stays as typed while other settings change, and the run refuses it
+  // with the size box; the reset of the page writes the default size again.
+  void TypedAutoSizeStaysAsTypedUntilTheReset() {
+    Gridwright app;
+    StartWithWords(app, 20);
+    app.Click("cmdNextModeAuto");
+    app.Click("optMasSizePatternAuto(5)");
+    app.Type("txtMasSizeCustomAuto(2)", "1x");
+    app.Click("optMasSizePatternAuto(4)");
+    app.Click("optMasSizePatternAuto(5)");
+    auto* height = app.Find<QLineEdit>("txtMasSizeCustomAuto(2)");
+    QCOMPARE(height->text(), QString("1x"));
+    app.Click("cmdNext(5)");
+    app.Click("cmdNext(6)");
+    app.Click("cmdNext(1)");
+    app.Click("cmdNext(4)");
+    QCOMPARE(app.messages.FirstLines(),
+             std::vector<std::string>{
+                 "マス目の数（横と縦）には 1 から 99 までの整数を指定してください。"});
+    QVERIFY(!std::filesystem::exists(GridFile(app)));
+    app.Click("cmdBack(4)");
+    app.Click("cmdNextModeAuto");
+    QCOMPARE(height->text(), QString("1x"));
+    app.Click("cmdInitAuto(1)");
+    QCOMPARE(height->text(), QString("9"));
+    QVERIFY(app.form->Designer().FileRun().Auto.MasSizeCustomAuto == TypedMasSize{});
+  }
+
   void DetailPagesReturnToTheirDefaults() {
     Gridwright app;
     StartWithWords(app, 20);
