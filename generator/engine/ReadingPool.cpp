@@ -19,6 +19,9 @@ std::size_t HashOf(std::u32string_view reading) {
 void ReadingGroups::Begin(int wordLength, int words) {
   length = wordLength;
   added_.reserve(words);
+  // Room for every word a reading of its own: growing would copy and leave holes behind.
+  groups.reserve(words);
+  letters.reserve(static_cast<size_t>(words) * wordLength);
   table_.assign(std::bit_ceil(2 * static_cast<size_t>(words) + 1), -1);
 }
 
@@ -90,17 +93,13 @@ void ReadingPool::ExtendWithin(CandidatePool& pool, int most, RandomSource& rand
   const int count = CountWithin(most);
   if (count <= first) return;
   ShuffleUpTo(count, random);
-  const int length = groups_->length;
-  std::u32string letters(static_cast<size_t>(count - first) * length, U'\0');
+  std::vector<std::u32string_view> words(count - first);
   std::vector<float> searchCosts(count - first);
   for (int i = first; i < count; ++i) {
-    // Letter by letter: a call to copy a few letters costs more than the copying.
-    const char32_t* from = groups_->letters.data() + static_cast<size_t>(order_[i]) * length;
-    char32_t* to = letters.data() + static_cast<size_t>(i - first) * length;
-    for (int p = 0; p < length; ++p) to[p] = from[p];
+    words[i - first] = groups_->ReadingOf(order_[i]);
     searchCosts[i - first] = static_cast<float>(costs_[i]) / kCostsPerTier;
   }
-  pool.Append(letters, searchCosts);
+  pool.Append(words, searchCosts);
 }
 
 // Shuffles each cost's candidates not yet shuffled before `count`, which ends a cost's run.

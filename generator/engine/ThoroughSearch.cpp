@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <limits>
+#include <stdexcept>
 
 namespace crossword {
 
@@ -45,32 +47,64 @@ int NextSet(const WordBits& bits, int from, int end) {
 
 }  // namespace
 
-void CandidatePool::Append(std::u32string_view letters, std::span<const float> costs) {
+void CandidatePool::Append(std::span<const std::u32string_view> words,
+                           std::span<const float> costs) {
   const int first = Size();
-  letters_ += letters;
   costs_.insert(costs_.end(), costs.begin(), costs.end());
-  letterSets_.resize(letters_.size());
-  const size_t bitWords = (costs_.size() + 63) / 64;
-  for (Position& position : positions_) {
-    for (auto& bits : position.bits) bits.resize(bitWords, 0);
-  }
-  for (int p = 0; p < length_; ++p) {
-    Position& position = positions_[p];
-    for (int i = first; i < Size(); ++i) {
-      const char32_t letter = Letter(i, p);
-      int set = LetterSetOf(p, letter);
-      if (set < 0) set = AddSet(position, letter);
-      letterSets_[i * length_ + p] = set;
-      position.bits[set][i / 64] |= std::uint64_t{1} << (i % 64);
+  letterSets_.resize(costs_.size() * length_);
+  for (Position& position : positions_) MakeRoom(position, (costs_.size() + 63) / 64);
+  // Word by word, each fetched ahead: the words lie scattered in memory. The bits of 64
+  // candidates at a time are gathered in `block`, which stays in the cache, and then merged.
+  constexpr int kFetchAhead = 16;
+  std::vector<std::vector<std::uint64_t>> block(length_);
+  for (int i = first; i < Size(); ++i) {
+    if (i - first + kFetchAhead < static_cast<int>(words.size())) {
+      __builtin_prefetch(words[i - first + kFetchAhead].data());
     }
-    for (size_t set = 0; set < position.bits.size(); ++set) {
-      position.byLetter[set].bits = position.bits[set].data();
+    const std::u32string_view word = words[i - first];
+    for (int p = 0; p < length_; ++p) {
+      int set = LetterSetOf(p, word[p]);
+      if (set < 0) set = AddSet(positions_[p], word[p]);
+      letterSets_[i * length_ + p] = static_cast<std::uint16_t>(set);
+      if (static_cast<size_t>(set) >= block[p].size()) block[p].resize(set + 1, 0);
+      block[p][set] |= std::uint64_t{1} << (i % 64);
+    }
+    if (i % 64 == 63 || i + 1 == Size()) MergeBlock(block, i / 64);
+  }
+  for (Position& position : positions_) {
+    for (size_t set = 0; set < position.byLetter.size(); ++set) {
+      position.byLetter[set].bits = position.bits.data() + set * position.stride;
     }
   }
 }
 
+void CandidatePool::MergeBlock(std::vector<std::vector<std::uint64_t>>& block, int word) {
+  for (int p = 0; p < length_; ++p) {
+    Position& position = positions_[p];
+    for (size_t set = 0; set < block[p].size(); ++set) {
+      position.bits[set * position.stride + word] |= block[p][set];
+      block[p][set] = 0;
+    }
+  }
+}
+
+void CandidatePool::MakeRoom(Position& position, size_t words) {
+  if (words <= position.stride) return;
+  const size_t stride = std::max(words, 2 * position.stride);
+  std::vector<std::uint64_t> bits(position.byLetter.size() * stride, 0);
+  for (size_t set = 0; set < position.byLetter.size(); ++set) {
+    std::copy_n(position.bits.begin() + set * position.stride, position.stride,
+                bits.begin() + set * stride);
+  }
+  position.bits = std::move(bits);
+  position.stride = stride;
+}
+
 // A new letter's set at the position, empty.
 int CandidatePool::AddSet(Position& position, char32_t letter) {
+  if (position.byLetter.size() > std::numeric_limits<std::uint16_t>::max()) {
+    throw std::length_error("a word position holds more different letters than a pool can index");
+  }
   if (position.setOf.empty()) position.lowest = letter;
   if (letter < position.lowest) {
     position.setOf.insert(position.setOf.begin(), position.lowest - letter, -1);
@@ -78,15 +112,10 @@ int CandidatePool::AddSet(Position& position, char32_t letter) {
   }
   const size_t at = letter - position.lowest;
   if (at >= position.setOf.size()) position.setOf.resize(at + 1, -1);
-  position.setOf[at] = static_cast<int>(position.bits.size());
-  position.bits.emplace_back((costs_.size() + 63) / 64, 0);
+  position.setOf[at] = static_cast<int>(position.byLetter.size());
   position.byLetter.push_back({letter, nullptr});
+  position.bits.resize(position.byLetter.size() * position.stride, 0);
   return position.setOf[at];
-}
-
-const std::uint64_t* CandidatePool::WithLetter(int position, char32_t letter) const {
-  const int set = LetterSetOf(position, letter);
-  return set < 0 ? nullptr : positions_[position].byLetter[set].bits;
 }
 
 ThoroughSearch::ThoroughSearch(std::vector<SearchSlot> slots, RandomSource& random, Rules rules)
@@ -183,16 +212,22 @@ ThoroughSearch::Step ThoroughSearch::Descend(int depth) {
 std::vector<ThoroughSearch::Choice> ThoroughSearch::OrderCandidates(int s) {
   const SearchSlot& slot = slots_[s];
   const CandidatePool& pool = *slot.pool;
-  std::vector<std::unordered_map<char32_t, int>> left(slot.crossings.size());
-  auto leftWith = [&](size_t c, char32_t letter) {
-    const SlotCrossing& crossing = slot.crossings[c];
-    const auto [found, fresh] = left[c].try_emplace(letter, 0);
-    if (fresh) {
-      const std::uint64_t* with =
-          slots_[crossing.slot].pool->WithLetter(crossing.crossPosition, letter);
-      found->second = with ? CountBoth(live_[crossing.slot], with) : 0;
+  // Per crossing and own letter set: the words it leaves there, -1 until counted.
+  std::vector<std::vector<int>> left(slot.crossings.size());
+  for (size_t c = 0; c < left.size(); ++c) {
+    left[c].assign(pool.ByLetter(slot.crossings[c].ownPosition).size(), -1);
+  }
+  auto leftWith = [&](size_t c, int set) {
+    int& count = left[c][set];
+    if (count < 0) {
+      const SlotCrossing& crossing = slot.crossings[c];
+      const int theirs = crossingSets_[s][c][set];
+      count = theirs < 0
+                  ? 0
+                  : CountBoth(live_[crossing.slot], slots_[crossing.slot].pool->WithLetterSet(
+                                                        crossing.crossPosition, theirs));
     }
-    return found->second;
+    return count;
   };
   std::vector<Choice> choices;
   const int size = pool.Size();
@@ -203,7 +238,7 @@ std::vector<ThoroughSearch::Choice> ThoroughSearch::OrderCandidates(int s) {
       for (size_t c = 0; c < slot.crossings.size() && emptied < 0; ++c) {
         const SlotCrossing& crossing = slot.crossings[c];
         if (chosen_[crossing.slot] != kOpen) continue;
-        const int n = leftWith(c, pool.Letter(i, crossing.ownPosition));
+        const int n = leftWith(c, pool.LetterSet(i, crossing.ownPosition));
         if (n == 0) emptied = crossing.slot;
         score += std::log(static_cast<double>(n));
       }

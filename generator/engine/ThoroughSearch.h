@@ -35,16 +35,12 @@ class CandidatePool {
   CandidatePool(const CandidatePool&) = delete;
   CandidatePool& operator=(const CandidatePool&) = delete;
 
-  // Adds candidates after the last: `letters` holds each one's letters side by side, `costs`
-  // its cost.
-  void Append(std::u32string_view letters, std::span<const float> costs);
+  // Adds candidates after the last: `words[i]` holds one's letters, `costs[i]` its cost.
+  void Append(std::span<const std::u32string_view> words, std::span<const float> costs);
 
   int Length() const { return length_; }
   int Size() const { return static_cast<int>(costs_.size()); }
-  char32_t Letter(int i, int position) const { return letters_[i * length_ + position]; }
   float Cost(int i) const { return costs_[i]; }
-  // The candidates with `letter` at `position` (from 0); nullptr when there are none.
-  const std::uint64_t* WithLetter(int position, char32_t letter) const;
   // Every letter at `position` with its candidates, in the order the letters came: its
   // letter sets.
   const std::vector<LetterBits>& ByLetter(int position) const {
@@ -52,6 +48,10 @@ class CandidatePool {
   }
   // The letter set of candidate i's letter at `position`.
   int LetterSet(int i, int position) const { return letterSets_[i * length_ + position]; }
+  // The candidates of letter set `set` at `position`.
+  const std::uint64_t* WithLetterSet(int position, int set) const {
+    return positions_[position].byLetter[set].bits;
+  }
   // The letter set of `letter` at `position`; -1 when no candidate has it there.
   int LetterSetOf(int position, char32_t letter) const {
     const Position& at = positions_[position];
@@ -65,16 +65,22 @@ class CandidatePool {
   // a pool of a long run holds tens of thousands of words.
   struct Position {
     char32_t lowest = 0;
-    std::vector<int> setOf;                        // by letter - lowest: its set, -1 for none
-    std::vector<std::vector<std::uint64_t>> bits;  // by set
+    std::vector<int> setOf;  // by letter - lowest: its set, -1 for none
+    // Set s's bits at s * stride, in one block: the sets grow together with the pool.
+    std::vector<std::uint64_t> bits;
+    size_t stride = 0;
     std::vector<LetterBits> byLetter;
   };
   int AddSet(Position& position, char32_t letter);
+  // Room in every set's bits for `words` words of bits, with more to grow.
+  static void MakeRoom(Position& position, size_t words);
+  // ORs the gathered bits of word `word` of each set into the sets, and clears them.
+  void MergeBlock(std::vector<std::vector<std::uint64_t>>& block, int word);
 
   int length_;
-  std::u32string letters_;
   std::vector<float> costs_;
-  std::vector<int> letterSets_;  // LetterSet(i, position) at i * length + position
+  // LetterSet(i, position) at i * length + position: a position holds a few dozen letters.
+  std::vector<std::uint16_t> letterSets_;
   std::vector<Position> positions_;
 };
 

@@ -180,23 +180,42 @@ void ProofSession::Put(QuestionPlace place, const WordRecord& word) {
 }
 
 void ProofSession::Record(QuestionPlace place, const WordRecord& before) {
+  Record({place, before, HintWord(Hint(place)), {}, {}});
+}
+
+void ProofSession::SetKeyword(int stage, std::optional<StageKeyword> keyword) {
+  std::optional<StageKeyword> before = Set().Stages.at(stage - 1).Keyword;
+  if (keyword == before) return;
+  edit_.SetKeyword(stage, std::move(keyword));
+  Record({{stage, 0}, {}, {}, std::move(before), Set().Stages[stage - 1].Keyword});
+}
+
+void ProofSession::Record(Change change) {
   changes_.resize(done_);
   if (savedAt_ > done_) savedAt_ = kOutOfReach;
-  changes_.push_back({place, before, HintWord(Hint(place))});
+  changes_.push_back(std::move(change));
   ++done_;
+}
+
+void ProofSession::Apply(const Change& change, bool after) {
+  if (change.Place.Number == 0) {
+    edit_.SetKeyword(change.Place.Stage, after ? change.KeywordAfter : change.KeywordBefore);
+  } else {
+    Put(change.Place, after ? change.After : change.Before);
+  }
 }
 
 QuestionPlace ProofSession::Undo() {
   if (!CanUndo()) throw std::logic_error("nothing to undo");
   const Change& change = changes_[--done_];
-  Put(change.Place, change.Before);
+  Apply(change, false);
   return change.Place;
 }
 
 QuestionPlace ProofSession::Redo() {
   if (!CanRedo()) throw std::logic_error("nothing to redo");
   const Change& change = changes_[done_++];
-  Put(change.Place, change.After);
+  Apply(change, true);
   return change.Place;
 }
 
@@ -220,8 +239,7 @@ KeywordOutcome ProofSession::MarkKeyword(int stage, const std::u32string& typed)
   if (!outcome.Lacking.empty()) return outcome;
   const auto choices = ChooseKeywordCells(grid, keyword, 1);
   if (choices.empty()) return outcome;
-  edit_.SetKeyword(stage, StageKeyword{keyword, choices[0].Cells});
-  keywordsChanged_ = true;
+  SetKeyword(stage, StageKeyword{keyword, choices[0].Cells});
   outcome.Marked = true;
   return outcome;
 }
@@ -242,8 +260,7 @@ bool ProofSession::MoveMarkTo(int stage, MasPoint cell) {
   }
   if (nearest < 0) return false;
   keyword.Cells[nearest] = cell;
-  edit_.SetKeyword(stage, keyword);
-  keywordsChanged_ = true;
+  SetKeyword(stage, std::move(keyword));
   return true;
 }
 
@@ -270,7 +287,6 @@ int ProofSession::Save(const std::filesystem::path& target, bool learn) {
   WriteKeywordMarks(Set(), target);
   path_ = target;
   savedAt_ = done_;
-  keywordsChanged_ = false;
   return learnt;
 }
 

@@ -107,6 +107,7 @@ class ProofSession {
   // keyword in the stage's best cells, as `wright keyword` does; std::invalid_argument for
   // a keyword of too few or too many letters. MoveMarkTo moves the mark of the letter the
   // cell holds (of two such marks, the nearer) there; false when no mark may move there.
+  // Both are changes that Undo takes back, returning the stage with question number 0.
   KeywordOutcome MarkKeyword(int stage, const std::u32string& typed);
   bool MoveMarkTo(int stage, MasPoint cell);
 
@@ -116,7 +117,7 @@ class ProofSession {
   QuestionPlace Undo();
   QuestionPlace Redo();
   // Whether the set differs from the file it was last read from or saved to.
-  bool IsModified() const { return savedAt_ != done_ || keywordsChanged_; }
+  bool IsModified() const { return savedAt_ != done_; }
 
   // With `learn`, first teaches the dictionary the clues and written forms of every question
   // changed since the set was opened (a word it does not hold stops everything), then writes
@@ -126,9 +127,11 @@ class ProofSession {
   int Save(const std::filesystem::path& target, bool learn);
 
  private:
+  // A question's word, or a stage's keyword where Place.Number is 0.
   struct Change {
     QuestionPlace Place;
     WordRecord Before, After;
+    std::optional<StageKeyword> KeywordBefore, KeywordAfter;
   };
   struct OpenDictionary;
   // savedAt_ of a saved state that a change after an undo has taken out of the history.
@@ -136,16 +139,19 @@ class ProofSession {
 
   void Put(QuestionPlace place, const WordRecord& word);
   void Record(QuestionPlace place, const WordRecord& before);
+  void SetKeyword(int stage, std::optional<StageKeyword> keyword);
+  void Record(Change change);
+  // Puts the question's word or the stage's keyword as the change left it, or found it.
+  void Apply(const Change& change, bool after);
   std::vector<WordRecord> ChangedWords() const;
 
   std::filesystem::path path_;
   PuzzleSetEdit edit_;
   PuzzleSet opened_;  // the set as read, to know which questions changed
   std::unique_ptr<OpenDictionary> dictionary_;
-  std::vector<Change> changes_;   // every change made, oldest first
-  size_t done_ = 0;               // changes_[0 .. done_) are in effect
-  size_t savedAt_ = 0;            // done_ when last read or saved; kOutOfReach
-  bool keywordsChanged_ = false;  // a keyword marked or moved since the last save
+  std::vector<Change> changes_;  // every change made, oldest first
+  size_t done_ = 0;              // changes_[0 .. done_) are in effect
+  size_t savedAt_ = 0;           // done_ when last read or saved; kOutOfReach
 };
 
 }  // namespace crossword

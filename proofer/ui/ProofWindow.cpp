@@ -483,12 +483,14 @@ void ProofWindow::ChooseQuestion(int number) {
   ShowReplacements();
 }
 
+// A keyword's change (question 0) shows its stage and keeps the question chosen there.
 void ProofWindow::GoTo(QuestionPlace place) {
   if (place.Stage != stage_) {
-    stage_ = place.Stage;
-    ShowSession();
+    ShowStage(place.Stage);
+  } else {
+    ShowKeyword();
   }
-  ChooseQuestion(place.Number);
+  if (place.Number != 0) ChooseQuestion(place.Number);
   ShowCommands();
 }
 

@@ -164,13 +164,16 @@ check "naming the letters it lacks" grep -q "cannot spell アエオ: it lacks �
   --out "$work/none.pzs" > /dev/null 2> "$work/err.txt"
 check "a fill that cannot hold the keyword writes nothing" test ! -e "$work/none.pzs" -a ! -e "$work/none.kwd"
 check "and says why" grep -q "gives the stage's keyword good cells" "$work/err.txt"
-# A swap that takes a marked letter away warns; show then refuses the stale mark.
+# A swap written elsewhere takes the marks along; one that takes a marked letter away warns,
+# and show then refuses the stale mark.
 "$wright" swap "$work/copy.pzs" --stage 1 --question 1 --dictionary "$dictionary" > "$work/list.txt"
 now=$(sed -n '1s/.*now \([アイウ]*\),.*/\1/p' "$work/list.txt")
 other=$(sed -n 's/^  \([アイウ]*\) .*/\1/p' "$work/list.txt" | grep -v "^.${now:1:1}" | head -1)
 printf 'wright-keywords 1\n1\t%s\t2,1\t4,1\n' "${now:1:1}${now:3:1}" > "$work/copy.kwd"
 "$wright" swap "$work/copy.pzs" --stage 1 --question 1 --dictionary "$dictionary" --to "$other" \
-  > /dev/null 2> "$work/err.txt"
-check "a swap over a marked letter warns" grep -q "warning: .*copy.kwd:2: stage 1: the cell (2, 1) holds" "$work/err.txt"
-check "and show refuses the stale mark" bash -c "! '$wright' show '$work/copy.pzs' > /dev/null 2>&1"
+  --out "$work/swapped.pzs" > /dev/null 2> "$work/err.txt"
+check "the marks go with the set written elsewhere" cmp -s <(grep -v '^#' "$work/copy.kwd") \
+  <(grep -v '^#' "$work/swapped.kwd")
+check "a swap over a marked letter warns" grep -q "warning: .*swapped.kwd:3: stage 1: the cell (2, 1) holds" "$work/err.txt"
+check "and show refuses the stale mark" bash -c "! '$wright' show '$work/swapped.pzs' > /dev/null 2>&1"
 finish

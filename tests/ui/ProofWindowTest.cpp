@@ -171,13 +171,28 @@ class ProofWindowTest : public QObject {
     }
     QCOMPARE(window.picGrid->Cursor(), *other);
     QVERIFY(window.MoveMark());
-    QCOMPARE(stage.Keyword->Cells[0], (MasPoint{other->x(), other->y()}));
+    const StageKeyword moved = *stage.Keyword;
+    QCOMPARE(moved.Cells[0], (MasPoint{other->x(), other->y()}));
     QVERIFY(!window.MoveMark());  // the cell holds its mark now
 
     QVERIFY(window.SaveSet());
     QVERIFY(messages.shown.empty());
     QVERIFY(!window.isWindowModified());
     QCOMPARE(ReadPuzzleSetWithMarks(folder / "set.pzs").Stages[0].Keyword, stage.Keyword);
+
+    // Marking and moving are undone and redone like any change.
+    QTest::mouseClick(window.cmdUndo, Qt::LeftButton);
+    QVERIFY(stage.Keyword && stage.Keyword->Cells[0] != moved.Cells[0]);
+    QVERIFY(window.isWindowModified());
+    QTest::mouseClick(window.cmdUndo, Qt::LeftButton);
+    QVERIFY(!stage.Keyword);
+    QVERIFY(window.txtKeyword->text().isEmpty());
+    QVERIFY(!window.cmdUndo->isEnabled());
+    QTest::mouseClick(window.cmdRedo, Qt::LeftButton);
+    QTest::mouseClick(window.cmdRedo, Qt::LeftButton);
+    QCOMPARE(stage.Keyword, std::optional(moved));
+    QCOMPARE(window.txtKeyword->text(), QString("アイ"));
+    QVERIFY(!window.isWindowModified());
   }
 
   // Each bad input: a Japanese message, the set on disk as it was.

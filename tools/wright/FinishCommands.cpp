@@ -57,6 +57,18 @@ void Learn(const std::string& dictionary, const std::vector<WordRecord>& words) 
                                   Counted(learnt, "word") + " with the clues of the table\n");
 }
 
+// A set written under another name takes the marks of its prize keywords along: its
+// words are the same but for the change.
+void CarryKeywordMarks(const std::string& from, const std::string& to) {
+  if (IsSameFile(from, to)) return;
+  try {
+    WriteKeywordMarks(ReadPuzzleSetWithMarks(from), to);
+  } catch (const FileError& broken) {
+    std::cerr << "wright: warning: the keyword marks stay with " << from << ": " << broken.what()
+              << '\n';
+  }
+}
+
 void ApplyClues(const CluesOptions& options) {
   const std::string target = options.out.empty() ? options.path : options.out;
   RefuseOutputOverInput(target, {options.apply, options.learn});
@@ -74,6 +86,7 @@ void ApplyClues(const CluesOptions& options) {
   // The dictionary first: a word it does not hold stops everything before any write.
   if (!options.learn.empty()) Learn(options.learn, changes.Words);
   set.Save(target);
+  CarryKeywordMarks(options.path, target);
   std::cout << "Wrote " << target << ": " << Counted(changes.HintsChanged, "hint") << " changed\n";
   if (changes.TextsMended > 0) {
     std::cout << Counted(changes.TextsMended, "text")
@@ -129,6 +142,7 @@ void PutWord(PuzzleSetEdit& set, const SlotSwap& swap, const SwapOptions& option
   set.PlaceWord(options.stage, options.question, word);
   const std::string target = options.out.empty() ? options.path : options.out;
   set.Save(target);
+  CarryKeywordMarks(options.path, target);
   std::cout << "Wrote " << target << ": " << question << " is now " << ToUtf8(word.Yst) << " ("
             << ToUtf8(word.Ast) << ")\n";
   WarnOfBrokenKeyword(set.Set(), target);
