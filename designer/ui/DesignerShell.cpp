@@ -28,6 +28,20 @@ int Following(int view, int viewMax, int span, int cell) {
   return std::clamp(std::clamp(view, cell - span + 1, cell), 1, viewMax);
 }
 
+const char* RunCaptionOf(RunState state) {
+  switch (state) {
+    case RunState::Ready:
+      return RunCaptionReady;
+    case RunState::Running:
+      return RunCaptionRunning;
+    case RunState::Done:
+      return RunCaptionDone;
+    case RunState::Failed:
+      return RunCaptionFailed;
+  }
+  return RunCaptionReady;
+}
+
 std::string PathOf(const ChosenFile& file) {
   return file.fullPath.toStdString();
 }
@@ -141,7 +155,7 @@ void DesignerShell::cmdNext_Click(int index) {
 void DesignerShell::cmdBack_Click(int index) {
   switch (index) {
     case 4:
-      ShowRunButton(RunCaptionReady, true);
+      ShowRunState(RunState::Ready, true);
       return ShowPage(designer_.FileRun().MakeMode == MakeModeFullAuto ? 1 : 3);
     case 5:
       return ShowPage(1);
@@ -177,15 +191,15 @@ void DesignerShell::LeavePage3() {
   bool leave = false;
   Attempt([&] { leave = designer_.GridIsReadyToWrite(); });
   if (!leave) return;
-  ShowRunButton(RunCaptionReady, true);
+  ShowRunState(RunState::Ready, true);
   ShowPage(4);
 }
 
 // Once the run has started, every press of its button ends the program.
 void DesignerShell::RunPage4() {
-  if (runCaption_ != RunCaptionReady) return view_.EndProgram();
+  if (runState_ != RunState::Ready) return view_.EndProgram();
   ChooseRandomSequence();
-  ShowRunButton(RunCaptionRunning, false);
+  ShowRunState(RunState::Running, false);
   const bool fullAuto = designer_.FileRun().MakeMode == MakeModeFullAuto;
   int made = 0;
   const Outcome outcome = Attempt([&] { made = designer_.RunMakeFile(); });
@@ -195,7 +209,7 @@ void DesignerShell::RunPage4() {
   if (outcome == Outcome::Done)
     designer_.Ask(made == 1 ? DesignerMsg::GridFileMade : DesignerMsg::NothingMade);
   const bool complete = outcome == Outcome::Done && made == 1;
-  ShowRunButton(complete ? RunCaptionDone : RunCaptionFailed, !complete);
+  ShowRunState(complete ? RunState::Done : RunState::Failed, !complete);
 }
 
 // At the first run only: a new random sequence unless the author keeps the fixed one.
@@ -206,9 +220,9 @@ void DesignerShell::ChooseRandomSequence() {
   if (!NotRandomize) designer_.Random.ReseedFromClock();
 }
 
-void DesignerShell::ShowRunButton(const std::string& caption, bool backEnabled) {
-  runCaption_ = caption;
-  view_.ShowRunButton(caption, backEnabled);
+void DesignerShell::ShowRunState(RunState state, bool backEnabled) {
+  runState_ = state;
+  view_.ShowRunButton(RunCaptionOf(state), backEnabled);
 }
 
 void DesignerShell::cmdSetMasSize_Click() {
