@@ -28,19 +28,9 @@ int Following(int view, int viewMax, int span, int cell) {
   return std::clamp(std::clamp(view, cell - span + 1, cell), 1, viewMax);
 }
 
-const char* RunCaptionOf(RunState state) {
-  switch (state) {
-    case RunState::Ready:
-      return RunCaptionReady;
-    case RunState::Running:
-      return RunCaptionRunning;
-    case RunState::Done:
-      return RunCaptionDone;
-    case RunState::Failed:
-      return RunCaptionFailed;
-  }
-  return RunCaptionReady;
-}
+// The run button's caption in each RunState, in the enum's order.
+constexpr const char* kRunCaptions[] = {RunCaptionReady, RunCaptionRunning, RunCaptionDone,
+                                        RunCaptionFailed};
 
 std::string PathOf(const ChosenFile& file) {
   return file.fullPath.toStdString();
@@ -222,7 +212,7 @@ void DesignerShell::ChooseRandomSequence() {
 
 void DesignerShell::ShowRunState(RunState state, bool backEnabled) {
   runState_ = state;
-  view_.ShowRunButton(RunCaptionOf(state), backEnabled);
+  view_.ShowRunButton(kRunCaptions[static_cast<int>(state)], backEnabled);
 }
 
 void DesignerShell::cmdSetMasSize_Click() {
