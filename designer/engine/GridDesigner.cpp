@@ -13,8 +13,6 @@ namespace crossword {
 namespace {
 
 constexpr char kGridExtension[] = ".gst";
-constexpr char kReadFileUnchosen[] = "(未)?.gst";    // no grid settings file chosen for reading
-constexpr char kReadFileUnusable[] = "不明(*.gst)";  // the file chosen made no grid
 
 std::string FileNameOf(const std::string& path) {
   return std::filesystem::path(path).filename().string();
