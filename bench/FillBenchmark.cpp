@@ -63,10 +63,11 @@ std::string FullAutoGridFile(int sizePattern, int stages, int seed = 0,
   GridDesigner designer(observer, kProgramFolder);
   designer.UseDictionary(kProgramFolder + dictionaryName,
                          CountDicWords(Dictionary(kProgramFolder + dictionaryName)));
-  designer.Auto.MasSizePatternAuto = sizePattern;
-  designer.Auto.MakeStageNmbAuto = 4;
-  designer.Auto.CrossStageNmbAuto = stages;
-  designer.Auto.ShortestAnswerAuto = shortestAnswer;
+  AutoSettings& settings = designer.FileRun().Auto;
+  settings.MasSizePatternAuto = sizePattern;
+  settings.MakeStageNmbAuto = 4;
+  settings.CrossStageNmbAuto = stages;
+  settings.ShortestAnswerAuto = shortestAnswer;
   if (seed != 0) designer.Random.Reseed(seed);
   designer.ChooseMakeFile(path.string());
   if (designer.RunMakeFile() != 1) throw std::runtime_error("no full-auto layout");

@@ -17,12 +17,12 @@ struct DesignerFiles {
   WordCounts DicWordNmb{};                           // dictionary words of each length 2..12
 };
 
-// The grid settings file page 2 reads a stage from.
+// The grid settings file whose stages are read into the grid.
 struct ReadGridFile {
-  std::string ReadFileName = "(未)?.gst";  // its name
-  std::string ReadFileDir;                 // its folder
-  int CrossStageNmbMax = 1;                // its number of stages
-  int CrossStageNmb = 1;                   // the stage shown
+  std::string ReadFileName;  // its name
+  std::string ReadFileDir;   // its folder
+  int CrossStageNmbMax = 1;  // its number of stages
+  int CrossStageNmb = 1;     // the stage shown
 };
 
 }  // namespace crossword

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "designer/engine/GridDesigner.h"
+#include "designer/engine/WallPlacement.h"
 
 namespace crossword {
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "common/Message.h"
@@ -31,10 +32,13 @@ constexpr int Help = 10001;            // the help box
 struct DesignerMessageValues {
   std::string MakeFileName;  // the grid settings file to write
   std::string DicFileName;   // the dictionary chosen
-  std::string ReadFileName;  // the grid settings file chosen for reading on page 2
+  std::string ReadFileName;  // the grid settings file chosen for reading
   int MasMaxX = 0;           // grid width and height, for the cell total
   int MasMaxY = 0;
 };
+
+// Shows catalogue message `number` and returns the answer.
+using AskMessage = std::function<MessageAnswer(int number)>;
 
 // Message `number`, one of DesignerMsg; any other number is a std::out_of_range.
 CatalogueMessage DesignerMessage(int number, const DesignerMessageValues& values);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,29 +10,15 @@
 #include "common/StageViewModel.h"
 #include "designer/engine/GridChecks.h"
 
-// What the designer shows while it works. The window draws it with widgets; wright and
+// What the designer tells while it works. The window shows it with widgets; wright and
 // the tests implement it with a terminal and with recorders. Only ShowMessage must be
 // answered; a view that has no use for the rest shows nothing.
 namespace crossword {
 
-// The labels whose captions follow the designer's state.
-enum class DesignerLabel {
-  lblMakeDicName1,           // dictionary file name (page 1)
-  lblMakeDicName2,           // dictionary folder (page 1)
-  lblInfoDicName,            // dictionary file name (page 4)
-  lblMakeFileName1,          // grid settings file name (page 1)
-  lblMakeFileName2,          // its folder (page 1)
-  lblInfoMakeFileName,       // grid settings file name (page 4)
-  lblReadFileName1,          // grid settings file that page 2 reads
-  lblReadFileName2,          // its folder
-  lblCrossStageNmb,          // the stage of that file shown
-  lblCrossStageNmbMax,       // its number of stages
-  lblMasSize1,               // grid width
-  lblMasSize2,               // grid height
-  lblNowBarNmb,              // number of walls, or that the grid came from a file
-  lblWordNmbMax,             // number of word slots, "-" when not counted
-  lblInfoNowMakingStage,     // stages a full-auto run makes
-  lblNowMakingStageNmbAuto,  // the stage it is making
+// The long operations whose progress is shown while they run.
+enum class LongWork {
+  WallPlacement,  // the automatic placement of walls in the grid being edited
+  MakeFile,       // the run that writes the grid settings file
 };
 
 // Thrown out of PumpEvents when the author stops a long run (or ends the program during
@@ -45,11 +32,24 @@ class DesignerObserver {
  public:
   virtual ~DesignerObserver() = default;
 
-  virtual void SetCaption(DesignerLabel /*label*/, const std::string& /*caption*/) {}
-  // A fresh board of open cells for a grid of a new size.
-  virtual void LoadBoard(int /*MasMaxX*/, int /*MasMaxY*/, const StageViewModel& /*view*/) {}
-  // The board shows these walls and open cells.
-  virtual void ShowBoard(const CrossMasMarks& /*CrossMas*/) {}
+  // The dictionary the grids are made for, by file name and folder.
+  virtual void DictionaryChosen(const std::string& /*name*/, const std::string& /*folder*/) {}
+  // The grid settings file the run writes.
+  virtual void GridFileNamed(const std::string& /*name*/, const std::string& /*folder*/) {}
+  // The grid settings file whose stages are read into the grid.
+  virtual void ReadFileNamed(const std::string& /*name*/, const std::string& /*folder*/) {}
+  // Stage `stage` of the `stageCount` stages of that file is the grid.
+  virtual void StageShown(int /*stage*/, int /*stageCount*/) {}
+  virtual void GridSizeShown(int /*MasMaxX*/, int /*MasMaxY*/) {}
+  virtual void WallCountShown(int /*walls*/) {}
+  // The grid is a stage read from a file whose walls have not been counted.
+  virtual void GridReadFromFile() {}
+  // The word slots of the grid; nothing while they have not been counted.
+  virtual void SlotCountShown(std::optional<int> /*count*/) {}
+  // A fresh grid of open cells of a new size.
+  virtual void GridMade(int /*MasMaxX*/, int /*MasMaxY*/, const StageViewModel& /*view*/) {}
+  // The grid has these walls and open cells.
+  virtual void GridShown(const CrossMasMarks& /*CrossMas*/) {}
   // Open cells cut off from the rest, marked while the warning about them is shown; an
   // empty list takes the marks away.
   virtual void MarkCutOffCells(const std::vector<MasPosition>& /*cells*/) {}
@@ -57,12 +57,15 @@ class DesignerObserver {
   virtual MessageAnswer ShowMessage(int number, const CatalogueMessage& message) = 0;
   // Lets pending window events through during long work; may throw RunStopped.
   virtual void PumpEvents() {}
-  // The blinking progress mark and elapsed time of page 3 or 4 start or stop.
-  virtual void ShowProgress(int /*InfoPageNmb*/, bool /*running*/) {}
-  // The busy mouse pointer during an automatic placement.
+  // A long operation starts or stops.
+  virtual void WorkRunning(LongWork /*work*/, bool /*running*/) {}
+  // An automatic placement runs.
   virtual void ShowBusy(bool /*busy*/) {}
-  // The stage counters of a full-auto run appear or disappear.
-  virtual void ShowStageLabels(bool /*shown*/) {}
+  // A full-auto run of `stageCount` stages starts laying out its stages, or has ended.
+  virtual void FullAutoRunStarted(int /*stageCount*/) {}
+  virtual void FullAutoRunEnded() {}
+  // The full-auto run lays out stage `stage`; the stages before it are written.
+  virtual void StageStarted(int /*stage*/) {}
 };
 
 }  // namespace crossword

@@ -6,7 +6,7 @@
 #include "common/GridModel.h"
 
 // The validity tests of a grid: walls side by side, open cells cut off from the rest,
-// slots too long for the dictionary or shorter than the answers asked. The page-3 check and
+// slots too long for the dictionary or shorter than the answers asked. The check before writing and
 // `wright grid --check` report what they find; the automatic placement asks after every
 // step only whether the new walls keep a sound grid sound.
 namespace crossword {

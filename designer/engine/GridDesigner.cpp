@@ -5,38 +5,32 @@
 #include "common/FileError.h"
 #include "common/FileNames.h"
 #include "common/FileOps.h"
-#include "common/NumberText.h"
-#include "common/TextCodec.h"
 #include "designer/engine/DesignerMessages.h"
+#include "designer/engine/OnScopeExit.h"
 
 namespace crossword {
 
 namespace {
 
 constexpr char kGridExtension[] = ".gst";
-constexpr char kStageFromFileCaption[] = "ファイルから読み込み済み";
 
 std::string FileNameOf(const std::string& path) {
   return std::filesystem::path(path).filename().string();
 }
 
-// A typed width or height: a whole number a grid settings file can hold.
-int ParseMasSize(const std::string& text, const char* what) {
-  const std::optional<int> value = ParseWholeNumber(FromUtf8(text));
-  if (!value || *value < 1 || *value > MasSizeMax) {
-    throw MasSizeError("the " + std::string(what) + " \"" + text +
-                       "\" is not a whole number from 1 to " + std::to_string(MasSizeMax));
-  }
-  return *value;
-}
-
 }  // namespace
 
 GridDesigner::GridDesigner(DesignerObserver& observer, const ProgramFolders& folders)
-    : observer_(observer), folders_(folders) {
-  DicPath = folders.FolderHolding(DicFileName);
-  MakeFileName = BaseName(DicFileName) + kGridExtension;
-  MakeFileDir = GridFolderFor(DicPath);
+    : observer_(observer),
+      folders_(folders),
+      grid_(observer),
+      placement_(Random, Files.DicWordNmb, observer),
+      checks_(grid_, ask_, observer),
+      run_(Files, grid_, placement_, Random, observer),
+      reader_(Files, folders.program, grid_, ask_, observer) {
+  Files.DicPath = folders.FolderHolding(Files.DicFileName);
+  Files.MakeFileName = BaseName(Files.DicFileName) + kGridExtension;
+  Files.MakeFileDir = GridFolderFor(Files.DicPath);
 }
 
 // The installed default dictionaries lie in a folder no user may write to: their grid
@@ -46,31 +40,25 @@ std::string GridDesigner::GridFolderFor(const std::string& dicPath) const {
 }
 
 MessageAnswer GridDesigner::Ask(int number) {
-  const DesignerMessageValues values{MakeFileName, DicFileName, ReadFileName, MasMaxX(), MasMaxY()};
+  const DesignerMessageValues values{Files.MakeFileName, Files.DicFileName,
+                                     reader_.ReadFile().ReadFileName, grid_.MasMaxX(),
+                                     grid_.MasMaxY()};
   return observer_.ShowMessage(number, DesignerMessage(number, values));
 }
 
-void GridDesigner::Show(DesignerLabel label, const std::string& caption) {
-  observer_.SetCaption(label, caption);
-}
-
 void GridDesigner::ShowMakeFileName() {
-  Show(DesignerLabel::lblMakeFileName1, MakeFileName);
-  Show(DesignerLabel::lblMakeFileName2, MakeFileDir);
-  Show(DesignerLabel::lblInfoMakeFileName, MakeFileName);
+  observer_.GridFileNamed(Files.MakeFileName, Files.MakeFileDir);
 }
 
 // The chosen name is kept as it stands: rebuilding it from its base name would name
 // another file for "words.v2.lxd" or, on a case-sensitive file system, "WORDS.LXD".
 void GridDesigner::UseDictionary(const std::string& path, const WordCounts& counts) {
-  DicFileName = FileNameOf(path);
-  DicPath = FolderOf(path);
-  Show(DesignerLabel::lblMakeDicName1, DicFileName);
-  Show(DesignerLabel::lblMakeDicName2, DicPath);
-  Show(DesignerLabel::lblInfoDicName, DicFileName);
-  DicWordNmb = counts;
-  MakeFileName = BaseName(DicFileName) + kGridExtension;
-  MakeFileDir = GridFolderFor(DicPath);
+  Files.DicFileName = FileNameOf(path);
+  Files.DicPath = FolderOf(path);
+  observer_.DictionaryChosen(Files.DicFileName, Files.DicPath);
+  Files.DicWordNmb = counts;
+  Files.MakeFileName = BaseName(Files.DicFileName) + kGridExtension;
+  Files.MakeFileDir = GridFolderFor(Files.DicPath);
   ShowMakeFileName();
 }
 
@@ -80,203 +68,54 @@ void GridDesigner::ChooseDictionary(const std::string& path, const WordCounts& c
 }
 
 void GridDesigner::ChooseMakeFile(const std::string& path) {
-  MakeFileName = BaseName(FileNameOf(path)) + kGridExtension;
-  MakeFileDir = FolderOf(path);
+  Files.MakeFileName = BaseName(FileNameOf(path)) + kGridExtension;
+  Files.MakeFileDir = FolderOf(path);
   ShowMakeFileName();
 }
 
-void GridDesigner::PresetReadFile() {
-  const bool exists = FileExists(MakeFileDir + MakeFileName) == 1;
-  ReadFileName = exists ? MakeFileName : "(未)?.gst";
-  ReadFileDir = exists ? MakeFileDir : folders_.program;
-  Show(DesignerLabel::lblReadFileName1, ReadFileName);
-  Show(DesignerLabel::lblReadFileName2, ReadFileDir);
-}
-
-StageSize GridDesigner::DrawMasSize(int pattern, const std::string& widthText,
-                                    const std::string& heightText) {
-  struct Range {
-    int first;
-    int count;
-  };
-  // 小, 中, 大 (its last value 12 is never drawn) and ランダム.
-  static constexpr Range kRanges[] = {{5, 3}, {7, 3}, {9, 3}, {5, 8}};
-  if (pattern == MasSizePatternCustom) {
-    return {ParseMasSize(widthText, "width"), ParseMasSize(heightText, "height")};
-  }
-  if (pattern < 1 || pattern > MasSizePatternCustom) {
-    throw MasSizeError("there is no size pattern " + std::to_string(pattern));
-  }
-  const Range range = kRanges[pattern - 1];
-  const int width = Random.Draw(range.first, range.count);
-  const int height = Random.Draw(range.first, range.count);
-  return {width, height};
-}
-
-// A grid of this size with every cell open, on a fresh board.
-void GridDesigner::MakeNewGrid(StageSize size) {
-  CrossMas = CrossMasMarks(size.MasMaxX, size.MasMaxY, BlankMark);
-  SaveWChr = CrossMas;
-  View.SetUp(MasMaxX(), MasMaxY());
-  observer_.LoadBoard(MasMaxX(), MasMaxY(), View);
-  SetNowBarNmb(0);
-}
-
-void GridDesigner::ShowMasSize() {
-  Show(DesignerLabel::lblMasSize1, std::to_string(MasMaxX()));
-  Show(DesignerLabel::lblMasSize2, std::to_string(MasMaxY()));
-}
-
 void GridDesigner::NewMasSize() {
-  MakeNewGrid(DrawMasSize(MasSizePattern, MasSizeCustom[0], MasSizeCustom[1]));
-  ClearMasBar();
-  ShowMasSize();
-}
-
-void GridDesigner::SetNowBarNmb(int walls) {
-  NowBarNmb = walls;
-  StageFromFile = false;
-  Show(DesignerLabel::lblNowBarNmb, std::to_string(walls));
+  grid_.MakeNewGrid(DrawMasSize(Random, MasSizePattern, MasSizeCustom));
+  grid_.ClearMasBar();
+  grid_.ShowMasSize();
 }
 
 void GridDesigner::ClearMasBar() {
-  for (int y = 1; y <= MasMaxY(); ++y) {
-    for (int x = 1; x <= MasMaxX(); ++x) CrossMas(x, y) = BlankMark;
-  }
-  observer_.ShowBoard(CrossMas);
-  SetNowBarNmb(0);
-  Show(DesignerLabel::lblWordNmbMax, "-");
+  grid_.ClearMasBar();
 }
 
 void GridDesigner::ToggleCell(int k) {
-  if (placing_ || k < 1 || k > MasMaxX() * MasMaxY()) return;
-  const int x = (k - 1) % MasMaxX() + 1;
-  const int y = (k - 1) / MasMaxX() + 1;
-  const bool wall = IsWall(CrossMas(x, y));
-  CrossMas(x, y) = wall ? BlankMark : WallMark;
-  observer_.ShowBoard(CrossMas);
-  SetNowBarNmb(NowBarNmb + (wall ? -1 : 1));
-  CountWords();
-  Show(DesignerLabel::lblWordNmbMax, std::to_string(WordCount.QuesNmbMax));
+  if (placement_.Placing() || k < 1 || k > grid_.MasMaxX() * grid_.MasMaxY()) return;
+  grid_.ToggleCell((k - 1) % grid_.MasMaxX() + 1, (k - 1) / grid_.MasMaxX() + 1);
 }
 
-void GridDesigner::ShowMasBar() {
-  observer_.ShowBoard(CrossMas);
-  SetNowBarNmb(CountWalls(CrossMas));
-}
-
-bool GridDesigner::CheckLeavePage2() {
-  if (StageFromFile) {
-    ShowMasBar();
-    CountWords();
-    Show(DesignerLabel::lblWordNmbMax, std::to_string(WordCount.QuesNmbMax));
+bool GridDesigner::GridIsReadyForWalls() {
+  if (grid_.StageFromFile()) {
+    grid_.ShowMasBar();
+    grid_.CountWords();
+    grid_.ShowSlotCount();
   }
-  if (MasMaxX() < MasSizeSmallMin || MasMaxY() < MasSizeSmallMin) NewMasSize();
-  return MasMaxX() * MasMaxY() <= MasCellsWarnMax || Ask(DesignerMsg::ManyCells) == AnswerYes;
+  if (grid_.MasMaxX() < MasSizeSmallMin || grid_.MasMaxY() < MasSizeSmallMin) NewMasSize();
+  return grid_.MasMaxX() * grid_.MasMaxY() <= MasCellsWarnMax ||
+         Ask(DesignerMsg::ManyCells) == AnswerYes;
 }
 
-void GridDesigner::CountWords() {
-  WordCount = crossword::CountWords(CrossMas);
+void GridDesigner::SetMasBar() {
+  if (placement_.Placing()) return;
+  observer_.WorkRunning(LongWork::WallPlacement, true);
+  const OnScopeExit stopProgress([this] { observer_.WorkRunning(LongWork::WallPlacement, false); });
+  grid_.ClearMasBar();
+  const int kind = placement_.DrawKind(MasBarPattern);
+  const bool made = placement_.MakeMasBar({grid_.MasMaxX(), grid_.MasMaxY()}, kind, ShortestAnswer);
+  grid_.TakeLayout(placement_.CrossMas(), placement_.WordCount());
+  if (!made) Ask(DesignerMsg::NoLayoutFound);
+  grid_.ShowMasBar();
+  // A failed run leaves a grid without walls whose slots were never counted.
+  if (!made) grid_.ForgetSlotCount();
+  grid_.ShowSlotCount();
 }
 
-int GridDesigner::CheckMasBar() {
-  if (FindBarPair(CrossMas) && Ask(DesignerMsg::WallsSideBySide) != AnswerYes) return 1;
-  if (!AcceptCutOffCells()) return 1;
-  if (FindShortSlot(CrossMas, ShortestAnswer) && Ask(DesignerMsg::ShortSlots) != AnswerYes) {
-    return 1;
-  }
-  return 0;
-}
-
-// True when no cell is cut off or the author keeps those that are.
-bool GridDesigner::AcceptCutOffCells() {
-  const std::vector<MasPosition> cutOff = FindCutOffCells(CrossMas);
-  if (cutOff.empty()) return true;
-  observer_.MarkCutOffCells(cutOff);
-  const MessageAnswer answer = Ask(DesignerMsg::CellsCutOff);
-  observer_.MarkCutOffCells({});
-  return answer == AnswerYes;
-}
-
-bool GridDesigner::CheckLeavePage3() {
-  if (NowBarNmb == 0) {
-    if (Ask(DesignerMsg::NoWalls) != AnswerYes) return false;
-    CountWords();
-  } else if (CheckMasBar() == 1) {
-    return false;
-  }
-  if (WordCount.WordLenMax > AnswerLenMax) {
-    Ask(DesignerMsg::WordTooLong);
-    return false;
-  }
-  return true;
-}
-
-bool GridDesigner::LoadStage(const std::string& path, int n) {
-  return LoadStage(GridSettingsFile(path), n);
-}
-
-// The stage is read before anything changes, so a stage that fails to read leaves the
-// grid shown.
-bool GridDesigner::LoadStage(const GridSettingsFile& file, int n) {
-  const auto cells = file.ReadStageCells(n);
-  if (!cells) return false;
-  MakeNewGrid({cells->MasMaxX(), cells->MasMaxY()});
-  CrossMas = *cells;
-  ShowMasBar();
-  StageFromFile = true;
-  Show(DesignerLabel::lblNowBarNmb, kStageFromFileCaption);
-  ShowMasSize();
-  return true;
-}
-
-// A file that cannot be read, or whose first stage cannot, is a file without stages.
-void GridDesigner::ChooseReadFile(const std::string& path) {
-  ReadFileName = FileNameOf(path);
-  ReadFileDir = FolderOf(path);
-  Show(DesignerLabel::lblReadFileName1, ReadFileName);
-  Show(DesignerLabel::lblReadFileName2, ReadFileDir);
-  const int stages = LoadFirstStage(path);
-  if (stages == 0) {
-    Ask(DesignerMsg::GridFileUnusable);
-    ReadFileName = "不明(*.gst)";
-    Show(DesignerLabel::lblReadFileName1, ReadFileName);
-    return;
-  }
-  CrossStageNmbMax = stages;
-  CrossStageNmb = 1;
-  Show(DesignerLabel::lblCrossStageNmbMax, std::to_string(stages));
-  Show(DesignerLabel::lblCrossStageNmb, "1");
-}
-
-// The file's stage count once its stage 1 has loaded; 0 when the file or that stage
-// cannot be read.
-int GridDesigner::LoadFirstStage(const std::string& path) {
-  try {
-    const GridSettingsFile file(path);
-    const int stages = file.CountStages();
-    return stages > 0 && LoadStage(file, 1) ? stages : 0;
-  } catch (const FileError&) {
-    return 0;
-  }
-}
-
-void GridDesigner::ChangeStage(int n) {
-  if (n == CrossStageNmb) return;
-  if (!TryLoadStage(ReadFileDir + ReadFileName, n)) {
-    Ask(DesignerMsg::GridFileUnusable);
-    return;
-  }
-  CrossStageNmb = n;
-  Show(DesignerLabel::lblCrossStageNmb, std::to_string(n));
-}
-
-bool GridDesigner::TryLoadStage(const std::string& path, int n) {
-  try {
-    return LoadStage(path, n);
-  } catch (const FileError&) {
-    return false;
-  }
+bool GridDesigner::GridIsReadyToWrite() {
+  return checks_.GridIsReadyToWrite(ShortestAnswer);
 }
 
 int CheckHDD(const std::string& fPath) {

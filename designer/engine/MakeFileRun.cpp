@@ -1,4 +1,5 @@
-#include "designer/engine/GridDesigner.h"
+#include "designer/engine/MakeFileRun.h"
+
 #include "designer/engine/OnScopeExit.h"
 
 // Writing the grid settings file: the one grid of the custom mode, or the stages the
@@ -42,34 +43,29 @@ void AutoSettings::InitAuto(int index) {
   }
 }
 
-int GridDesigner::RunMakeFile() {
-  const bool fullAuto = MakeMode == MakeModeFullAuto;
-  if (fullAuto) {
-    Show(DesignerLabel::lblInfoNowMakingStage,
-         "作成総数　# " + std::to_string(Auto.StageNmbAuto()));
-  }
-  observer_.ShowProgress(4, true);
-  const OnScopeExit stopProgress([this] { observer_.ShowProgress(4, false); });
-  GridSettingsWriter writer(MakeFileDir + MakeFileName);
-  if (fullAuto) return MakeStagesAuto(writer);
+int MakeFileRun::RunMakeFile() {
+  observer_.WorkRunning(LongWork::MakeFile, true);
+  const OnScopeExit stopProgress([this] { observer_.WorkRunning(LongWork::MakeFile, false); });
+  GridSettingsWriter writer(files_.MakeFileDir + files_.MakeFileName);
+  if (MakeMode == MakeModeFullAuto) return MakeStagesAuto(writer);
   WriteGridHeader(writer);
-  writer.WriteGridStage(1, CrossMas);
+  writer.WriteGridStage(1, grid_.CrossMas());
   writer.Commit();
   return 1;
 }
 
-void GridDesigner::WriteGridHeader(GridSettingsWriter& writer) {
+void MakeFileRun::WriteGridHeader(GridSettingsWriter& writer) {
   const int pattern = Auto.MasSizePatternAuto;
   const bool patternChosen = pattern >= 1 && pattern <= MasSizePatternCustom;
-  writer.WriteGridHeader({DicPath, DicFileName, EmbedChrFlagOf(CrossMas),
+  writer.WriteGridHeader({files_.DicPath, files_.DicFileName, EmbedChrFlagOf(grid_.CrossMas()),
                           MakeMode == MakeModeFullAuto && patternChosen ? pattern : 0});
 }
 
-int GridDesigner::MakeStagesAuto(GridSettingsWriter& writer) {
+int MakeFileRun::MakeStagesAuto(GridSettingsWriter& writer) {
   // A new size always needs new walls.
   if (Auto.ResetMasSize) Auto.ResetMasBarPattern = true;
-  observer_.ShowStageLabels(true);
-  const OnScopeExit hideStageLabels([this] { observer_.ShowStageLabels(false); });
+  observer_.FullAutoRunStarted(Auto.StageNmbAuto());
+  const OnScopeExit ended([this] { observer_.FullAutoRunEnded(); });
   try {
     const bool complete = WriteStagesAuto(writer);
     KeepStagesWritten(writer);
@@ -82,16 +78,16 @@ int GridDesigner::MakeStagesAuto(GridSettingsWriter& writer) {
 }
 
 // False when a stage found no good layout within its retries.
-bool GridDesigner::WriteStagesAuto(GridSettingsWriter& writer) {
+bool MakeFileRun::WriteStagesAuto(GridSettingsWriter& writer) {
   const int StageNmbAuto = Auto.StageNmbAuto();
-  Show(DesignerLabel::lblNowMakingStageNmbAuto, "1");
+  observer_.StageStarted(1);
   SetMasSizeAuto();
   bool ok = SetMasBarAuto();
   for (int i = 1; i <= StageNmbAuto; ++i) {
-    Show(DesignerLabel::lblNowMakingStageNmbAuto, std::to_string(i));
+    observer_.StageStarted(i);
     if (!RetryLayout(ok, StageNmbAuto)) return false;
     if (i == 1) WriteGridHeader(writer);
-    writer.WriteGridStage(i, CrossMas);
+    writer.WriteGridStage(i, grid_.CrossMas());
     ok = !Auto.ResetMasBarPattern;
   }
   return true;
@@ -99,26 +95,28 @@ bool GridDesigner::WriteStagesAuto(GridSettingsWriter& writer) {
 
 // The retry budget follows the stage count: the first stage has StageNmbAuto placement
 // runs in all, every later one StageNmbAuto - 1, a run of one stage no retry.
-bool GridDesigner::RetryLayout(bool ok, int StageNmbAuto) {
+bool MakeFileRun::RetryLayout(bool ok, int StageNmbAuto) {
   for (int k = 1; !ok; ++k) {
     if (k >= StageNmbAuto) return false;
     if (!Auto.ResetMasBarPattern) continue;
-    ClearMasBar();
+    grid_.ClearMasBar();
     if (Auto.ResetMasSize) SetMasSizeAuto();
     ok = SetMasBarAuto();
   }
   return true;
 }
 
-void GridDesigner::SetMasSizeAuto() {
-  MakeNewGrid(
-      DrawMasSize(Auto.MasSizePatternAuto, Auto.MasSizeCustomAuto[0], Auto.MasSizeCustomAuto[1]));
+void MakeFileRun::SetMasSizeAuto() {
+  grid_.MakeNewGrid(DrawMasSize(random_, Auto.MasSizePatternAuto, Auto.MasSizeCustomAuto));
 }
 
-bool GridDesigner::SetMasBarAuto() {
-  const bool made = MakeMasBar(DrawKind(Auto.MasBarPatternAuto), Auto.ShortestAnswerAuto);
-  ShowMasBar();
-  Show(DesignerLabel::lblWordNmbMax, std::to_string(WordCount.QuesNmbMax));
+bool MakeFileRun::SetMasBarAuto() {
+  const int kind = placement_.DrawKind(Auto.MasBarPatternAuto);
+  const bool made =
+      placement_.MakeMasBar({grid_.MasMaxX(), grid_.MasMaxY()}, kind, Auto.ShortestAnswerAuto);
+  grid_.TakeLayout(placement_.CrossMas(), placement_.WordCount());
+  grid_.ShowMasBar();
+  grid_.ShowSlotCount();
   return made;
 }
 

@@ -1,4 +1,6 @@
-#include "designer/engine/GridDesigner.h"
+#include "designer/engine/WallPlacement.h"
+
+#include "designer/engine/GridChecks.h"
 #include "designer/engine/OnScopeExit.h"
 
 // The automatic wall placement: random steps of one to four walls, each kept only while
@@ -36,25 +38,11 @@ int Step(int i, int count, bool back) {
 
 }  // namespace
 
-void GridDesigner::SetMasBar() {
-  if (placing_) return;
-  observer_.ShowProgress(3, true);
-  const OnScopeExit stopProgress([this] { observer_.ShowProgress(3, false); });
-  ClearMasBar();
-  const int kind = DrawKind(MasBarPattern);
-  const bool made = MakeMasBar(kind, ShortestAnswer);
-  if (!made) Ask(DesignerMsg::NoLayoutFound);
-  ShowMasBar();
-  // A failed run leaves a grid without walls whose slots were never counted.
-  if (!made) WordCount = WordStatistics{};
-  Show(DesignerLabel::lblWordNmbMax, std::to_string(WordCount.QuesNmbMax));
+int WallPlacement::DrawKind(int option) {
+  return option == MasBarEitherOption ? random_.Draw(1, 2) : option;
 }
 
-int GridDesigner::DrawKind(int option) {
-  return option == MasBarEitherOption ? Random.Draw(1, 2) : option;
-}
-
-bool GridDesigner::MakeMasBar(int kind, int shortestAnswer) {
+bool WallPlacement::MakeMasBar(StageSize size, int kind, int shortestAnswer) {
   ShortestPlaced = shortestAnswer;
   placing_ = true;
   observer_.ShowBusy(true);
@@ -64,70 +52,70 @@ bool GridDesigner::MakeMasBar(int kind, int shortestAnswer) {
   });
   for (int attempt = 1; attempt <= MakeMasBarAttempts; ++attempt) {
     observer_.PumpEvents();
-    InitCrossMas();
+    InitCrossMas(size);
     kind == MasBarPatternKind ? PutBarPattern() : PutBarRandom();
-    CountWords();
+    WordCount_ = CountWords(CrossMas_);
     if (IsGoodLayout()) return true;
     observer_.PumpEvents();
     PutBarFill();
-    CountWords();
+    WordCount_ = CountWords(CrossMas_);
     if (IsGoodLayout()) return true;
   }
-  InitCrossMas();
+  InitCrossMas(size);
   return false;
 }
 
-void GridDesigner::InitCrossMas() {
-  CrossMas = CrossMasMarks(MasMaxX(), MasMaxY(), BlankMark);
-  SaveWChr = CrossMas;
+void WallPlacement::InitCrossMas(StageSize size) {
+  CrossMas_ = CrossMasMarks(size.MasMaxX, size.MasMaxY, BlankMark);
+  SaveWChr = CrossMas_;
 }
 
-void GridDesigner::TryBarStep(std::initializer_list<MasPosition> cells) {
+void WallPlacement::TryBarStep(std::initializer_list<MasPosition> cells) {
   const MasPosition chosen = *cells.begin();
-  if (IsWall(CrossMas(chosen.x, chosen.y))) return;
-  for (const MasPosition& cell : cells) CrossMas(cell.x, cell.y) = WallMark;
+  if (IsWall(CrossMas_(chosen.x, chosen.y))) return;
+  for (const MasPosition& cell : cells) CrossMas_(cell.x, cell.y) = WallMark;
   AcceptBar(cells);
 }
 
 // Keeps the step's walls only while the grid stays sound; only their cells change.
-void GridDesigner::AcceptBar(std::span<const MasPosition> cells) {
-  const bool sound = NewWallsKeepGridSound(CrossMas, cells, ShortestPlaced);
+void WallPlacement::AcceptBar(std::span<const MasPosition> cells) {
+  const bool sound = NewWallsKeepGridSound(CrossMas_, cells, ShortestPlaced);
   for (const MasPosition& cell : cells) {
     if (sound) {
-      SaveWChr(cell.x, cell.y) = CrossMas(cell.x, cell.y);
+      SaveWChr(cell.x, cell.y) = CrossMas_(cell.x, cell.y);
     } else {
-      CrossMas(cell.x, cell.y) = SaveWChr(cell.x, cell.y);
+      CrossMas_(cell.x, cell.y) = SaveWChr(cell.x, cell.y);
     }
   }
 }
 
-void GridDesigner::PutBarPattern() {
+void WallPlacement::PutBarPattern() {
   PutBarQuadrants();
-  if (MasMaxX() % 2 == 0) PutBarMidCol();
-  if (MasMaxY() % 2 == 0) PutBarMidRow();
+  if (CrossMas_.MasMaxX() % 2 == 0) PutBarMidCol();
+  if (CrossMas_.MasMaxY() % 2 == 0) PutBarMidRow();
 }
 
-void GridDesigner::PutBarQuadrants() {
-  const int width = MasMaxX();
-  const int height = MasMaxY();
+void WallPlacement::PutBarQuadrants() {
+  const int width = CrossMas_.MasMaxX();
+  const int height = CrossMas_.MasMaxY();
   const int HalfX = HalfOf(width);
   const int HalfY = HalfOf(height);
   for (int trial = 0; trial < HalfX * HalfY; ++trial) {
-    const int x = Random.Draw(1, HalfX);
-    const int y = Random.Draw(1, HalfY);
+    const int x = random_.Draw(1, HalfX);
+    const int y = random_.Draw(1, HalfY);
     TryBarStep({{x, y}, {width - x + 1, y}, {x, height - y + 1}, {width - x + 1, height - y + 1}});
   }
 }
 
-void GridDesigner::PutBarMidCol() {
-  const int width = MasMaxX();
-  const int height = MasMaxY();
+void WallPlacement::PutBarMidCol() {
+  const int width = CrossMas_.MasMaxX();
+  const int height = CrossMas_.MasMaxY();
   const int MidX = width / 2;
   const int HalfY2 = HalfUpToCentre(height);
-  const int symmetry = Random.Draw(0, 2);
+  const int symmetry = random_.Draw(0, 2);
   for (int trial = 0; trial < 2 * HalfY2; ++trial) {
-    const int x = Random.Draw(MidX, 2);
-    const int y = Random.Draw(1, HalfY2);
+    const int x = random_.Draw(MidX, 2);
+    const int y = random_.Draw(1, HalfY2);
     // 0: mirrored in the same column; 1: through the centre, into the other middle column.
     const MasPosition mirror =
         symmetry == 0 ? MasPosition{x, height - y + 1} : MasPosition{width - x + 1, height - y + 1};
@@ -135,15 +123,15 @@ void GridDesigner::PutBarMidCol() {
   }
 }
 
-void GridDesigner::PutBarMidRow() {
-  const int width = MasMaxX();
-  const int height = MasMaxY();
+void WallPlacement::PutBarMidRow() {
+  const int width = CrossMas_.MasMaxX();
+  const int height = CrossMas_.MasMaxY();
   const int MidY = height / 2;
   const int HalfX2 = HalfUpToCentre(width);
-  const int symmetry = Random.Draw(0, 2);
+  const int symmetry = random_.Draw(0, 2);
   for (int trial = 0; trial < 2 * HalfX2; ++trial) {
-    const int x = Random.Draw(1, HalfX2);
-    const int y = Random.Draw(MidY, 2);
+    const int x = random_.Draw(1, HalfX2);
+    const int y = random_.Draw(MidY, 2);
     // 0: mirrored in the same row; 1: through the centre, into the other middle row.
     const MasPosition mirror =
         symmetry == 0 ? MasPosition{width - x + 1, y} : MasPosition{width - x + 1, height - y + 1};
@@ -151,18 +139,18 @@ void GridDesigner::PutBarMidRow() {
   }
 }
 
-void GridDesigner::PutBarRandom() {
-  for (int trial = 0; trial < MasMaxX() * MasMaxY(); ++trial) {
-    const int x = Random.Draw(1, MasMaxX());
-    const int y = Random.Draw(1, MasMaxY());
+void WallPlacement::PutBarRandom() {
+  for (int trial = 0; trial < CrossMas_.MasMaxX() * CrossMas_.MasMaxY(); ++trial) {
+    const int x = random_.Draw(1, CrossMas_.MasMaxX());
+    const int y = random_.Draw(1, CrossMas_.MasMaxY());
     TryBarStep({{x, y}});
   }
 }
 
-void GridDesigner::PutBarFill() {
-  const FillOrder order = kFillOrders[Random.Draw(0, 8)];
-  const int outerCount = order.alongRows ? MasMaxY() : MasMaxX();
-  const int innerCount = order.alongRows ? MasMaxX() : MasMaxY();
+void WallPlacement::PutBarFill() {
+  const FillOrder order = kFillOrders[random_.Draw(0, 8)];
+  const int outerCount = order.alongRows ? CrossMas_.MasMaxY() : CrossMas_.MasMaxX();
+  const int innerCount = order.alongRows ? CrossMas_.MasMaxX() : CrossMas_.MasMaxY();
   for (int i = 1; i <= outerCount; ++i) {
     const int outer = Step(i, outerCount, order.outerBack);
     for (int j = 1; j <= innerCount; ++j) {
@@ -172,15 +160,20 @@ void GridDesigner::PutBarFill() {
   }
 }
 
-bool GridDesigner::IsGoodLayout() const {
+bool IsGoodLayout(const CrossMasMarks& CrossMas, const WordStatistics& WordCount,
+                  const WordCounts& DicWordNmb, int shortestAnswer) {
   if (WordCount.WordLenMax > AnswerLenMax) return false;
   for (int length = AnswerLenMin; length <= AnswerLenMax; ++length) {
     const int slots = WordCount.WordLenNmb[length];
-    if (length < ShortestPlaced && slots > 0) return false;
+    if (length < shortestAnswer && slots > 0) return false;
     if (DicWordNmb[length] < WordsPerSlotMin * slots) return false;
   }
-  return ShortestPlaced == AnswerLenMin ||
+  return shortestAnswer == AnswerLenMin ||
          !FindOpenBlock(CrossMas, OpenBlockSideEnglish, OpenBlockCellsEnglish);
+}
+
+bool WallPlacement::IsGoodLayout() const {
+  return crossword::IsGoodLayout(CrossMas_, WordCount_, DicWordNmb_, ShortestPlaced);
 }
 
 }  // namespace crossword

@@ -28,6 +28,10 @@ int Following(int view, int viewMax, int span, int cell) {
   return std::clamp(std::clamp(view, cell - span + 1, cell), 1, viewMax);
 }
 
+// The run button's caption in each RunState, in the enum's order.
+constexpr const char* kRunCaptions[] = {RunCaptionReady, RunCaptionRunning, RunCaptionDone,
+                                        RunCaptionFailed};
+
 std::string PathOf(const ChosenFile& file) {
   return file.fullPath.toStdString();
 }
@@ -38,7 +42,7 @@ DesignerShell::DesignerShell(ShellView& view, FileDialogs& dialogs, const Progra
     : view_(view), dialogs_(dialogs), programFolder_(folders.program), designer_(view, folders) {}
 
 std::string DesignerShell::DicFile() const {
-  return designer_.DicPath + designer_.DicFileName;
+  return designer_.Files.DicPath + designer_.Files.DicFileName;
 }
 
 // The grid settings file of the default dictionary must go into a writable folder (message
@@ -47,14 +51,14 @@ std::string DesignerShell::DicFile() const {
 bool DesignerShell::FormLoad() {
   if (FileExists(DicFile()) == 1) {
     const auto writable = [this] {
-      return FileExists(DicFile()) == 1 && CheckHDD(designer_.MakeFileDir) == 1;
+      return FileExists(DicFile()) == 1 && CheckHDD(designer_.Files.MakeFileDir) == 1;
     };
     if (!AskForDictionary(DesignerMsg::FolderNotWritable, writable)) return false;
     TakeDictionary(DicFile(), false);
   }
   if (!AskForDictionary(DesignerMsg::DictionaryMissing, [this] { return dictionaryTaken_; }))
     return false;
-  designer_.PresetReadFile();
+  designer_.Reader().PresetReadFile();
   return true;
 }
 
@@ -88,27 +92,28 @@ void DesignerShell::cmdDicFileName_Click() {
 
 void DesignerShell::cmdMakeFileName_Click() {
   const auto chosen = dialogs_.Save(
-      QString::fromStdString(designer_.MakeFileDir + designer_.MakeFileName), kGridFilter);
+      QString::fromStdString(designer_.Files.MakeFileDir + designer_.Files.MakeFileName),
+      kGridFilter);
   if (chosen) Attempt([&] { designer_.ChooseMakeFile(PathOf(*chosen)); });
 }
 
 void DesignerShell::cmdReadFileName_Click() {
   const auto chosen =
-      dialogs_.Open(QString::fromStdString(designer_.MakeFileDir + "*.gst"), kGridFilter);
+      dialogs_.Open(QString::fromStdString(designer_.Files.MakeFileDir + "*.gst"), kGridFilter);
   if (!chosen) return;
-  Attempt([&] { designer_.ChooseReadFile(PathOf(*chosen)); });
+  Attempt([&] { designer_.Reader().ChooseReadFile(PathOf(*chosen)); });
   ShowStageSelector();
 }
 
 // A stage that cannot be read puts the selector back on the stage shown.
 void DesignerShell::vsbCrossStageNmb_Change(int value) {
-  Attempt([&] { designer_.ChangeStage(value); });
+  Attempt([&] { designer_.Reader().ChangeStage(value); });
   ShowStageSelector();
 }
 
 void DesignerShell::ShowStageSelector() {
-  view_.ShowStageSelector(designer_.ReadFile().CrossStageNmbMax,
-                          designer_.ReadFile().CrossStageNmb);
+  view_.ShowStageSelector(designer_.Reader().ReadFile().CrossStageNmbMax,
+                          designer_.Reader().ReadFile().CrossStageNmb);
 }
 
 void DesignerShell::lblHelp_Click() {
@@ -140,8 +145,8 @@ void DesignerShell::cmdNext_Click(int index) {
 void DesignerShell::cmdBack_Click(int index) {
   switch (index) {
     case 4:
-      ShowRunButton(RunCaptionReady, true);
-      return ShowPage(designer_.MakeMode == MakeModeFullAuto ? 1 : 3);
+      ShowRunState(RunState::Ready, true);
+      return ShowPage(designer_.FileRun().MakeMode == MakeModeFullAuto ? 1 : 3);
     case 5:
       return ShowPage(1);
     default:
@@ -156,45 +161,45 @@ void DesignerShell::cmdNextModeAuto_Click() {
 // The full-auto mode makes its own grids: pages 2 and 3 are skipped, and the view is hidden
 // until the run shows the first stage it has made.
 void DesignerShell::LeavePage1() {
-  if (designer_.DicWordNmb[AnswerLenMin] == 0) {
+  if (designer_.Files.DicWordNmb[AnswerLenMin] == 0) {
     designer_.Ask(DesignerMsg::NoDictionaryChosen);
     return;
   }
-  const bool fullAuto = designer_.MakeMode == MakeModeFullAuto;
+  const bool fullAuto = designer_.FileRun().MakeMode == MakeModeFullAuto;
   view_.ShowGridView(!fullAuto);
-  if (fullAuto) designer_.MakeNewGrid({1, 1});
+  if (fullAuto) designer_.Grid().MakeNewGrid({1, 1});
   ShowPage(fullAuto ? 4 : 2);
 }
 
 void DesignerShell::LeavePage2() {
   bool leave = false;
-  Attempt([&] { leave = designer_.CheckLeavePage2(); });
+  Attempt([&] { leave = designer_.GridIsReadyForWalls(); });
   if (leave) ShowPage(3);
 }
 
 void DesignerShell::LeavePage3() {
   bool leave = false;
-  Attempt([&] { leave = designer_.CheckLeavePage3(); });
+  Attempt([&] { leave = designer_.GridIsReadyToWrite(); });
   if (!leave) return;
-  ShowRunButton(RunCaptionReady, true);
+  ShowRunState(RunState::Ready, true);
   ShowPage(4);
 }
 
 // Once the run has started, every press of its button ends the program.
 void DesignerShell::RunPage4() {
-  if (runCaption_ != RunCaptionReady) return view_.EndProgram();
+  if (runState_ != RunState::Ready) return view_.EndProgram();
   ChooseRandomSequence();
-  ShowRunButton(RunCaptionRunning, false);
-  const bool fullAuto = designer_.MakeMode == MakeModeFullAuto;
+  ShowRunState(RunState::Running, false);
+  const bool fullAuto = designer_.FileRun().MakeMode == MakeModeFullAuto;
   int made = 0;
   const Outcome outcome = Attempt([&] { made = designer_.RunMakeFile(); });
   if (outcome == Outcome::Ended) return;
-  view_.ShowAutoSettings(designer_.Auto);
+  view_.ShowAutoSettings(designer_.FileRun().Auto);
   if (fullAuto) view_.ShowStagesMade(outcome == Outcome::Done && made == 1);
   if (outcome == Outcome::Done)
     designer_.Ask(made == 1 ? DesignerMsg::GridFileMade : DesignerMsg::NothingMade);
   const bool complete = outcome == Outcome::Done && made == 1;
-  ShowRunButton(complete ? RunCaptionDone : RunCaptionFailed, !complete);
+  ShowRunState(complete ? RunState::Done : RunState::Failed, !complete);
 }
 
 // At the first run only: a new random sequence unless the author keeps the fixed one.
@@ -205,9 +210,9 @@ void DesignerShell::ChooseRandomSequence() {
   if (!NotRandomize) designer_.Random.ReseedFromClock();
 }
 
-void DesignerShell::ShowRunButton(const std::string& caption, bool backEnabled) {
-  runCaption_ = caption;
-  view_.ShowRunButton(caption, backEnabled);
+void DesignerShell::ShowRunState(RunState state, bool backEnabled) {
+  runState_ = state;
+  view_.ShowRunButton(kRunCaptions[static_cast<int>(state)], backEnabled);
 }
 
 void DesignerShell::cmdSetMasSize_Click() {
@@ -221,35 +226,35 @@ void DesignerShell::cmdSetMasBar_Click() {
 // Cells change by hand on page 3 only.
 void DesignerShell::lblCell_Click(int x, int y) {
   if (shownPage_ != 3) return;
-  Attempt([&] { designer_.ToggleCell((y - 1) * designer_.MasMaxX() + x); });
+  Attempt([&] { designer_.ToggleCell((y - 1) * designer_.Grid().MasMaxX() + x); });
 }
 
 void DesignerShell::CellCursorMoved(int x, int y) {
-  StageViewModel& view = designer_.View;
+  StageViewModel& view = designer_.Grid().View();
   view.ViewX = Following(view.ViewX, view.ViewMaxX, StageViewColumns, x);
   view.ViewY = Following(view.ViewY, view.ViewMaxY, StageViewRows, y);
   view_.ShowViewOrigin(view);
 }
 
 void DesignerShell::lblCrossStageMoveH_Click(int kind) {
-  designer_.View.MoveStageViewH(kind);
-  view_.ShowViewOrigin(designer_.View);
+  designer_.Grid().View().MoveStageViewH(kind);
+  view_.ShowViewOrigin(designer_.Grid().View());
 }
 
 void DesignerShell::lblCrossStageMoveV_Click(int kind) {
-  designer_.View.MoveStageViewV(kind);
-  view_.ShowViewOrigin(designer_.View);
+  designer_.Grid().View().MoveStageViewV(kind);
+  view_.ShowViewOrigin(designer_.Grid().View());
 }
 
 void DesignerShell::cmdInitAuto_Click(int index) {
-  designer_.Auto.InitAuto(index);
-  view_.ShowAutoSettings(designer_.Auto);
+  designer_.FileRun().Auto.InitAuto(index);
+  view_.ShowAutoSettings(designer_.FileRun().Auto);
 }
 
 void DesignerShell::vsbCrossStageNmbAuto_Change(int value) {
-  if (designer_.Auto.CrossStageNmbAuto == value) return;
-  designer_.Auto.CrossStageNmbAuto = value;
-  view_.ShowAutoSettings(designer_.Auto);
+  if (designer_.FileRun().Auto.CrossStageNmbAuto == value) return;
+  designer_.FileRun().Auto.CrossStageNmbAuto = value;
+  view_.ShowAutoSettings(designer_.FileRun().Auto);
 }
 
 // Every failure of an engine call is shown in a box and ends no more than the operation;

@@ -31,6 +31,9 @@ class ShellView : public DesignerObserver {
   virtual void EndProgram() = 0;
 };
 
+// Where the run of the last page stands; its button's caption follows it.
+enum class RunState { Ready, Running, Done, Failed };
+
 class DesignerShell {
  public:
   DesignerShell(ShellView& view, FileDialogs& dialogs, const ProgramFolders& folders);
@@ -75,7 +78,7 @@ class DesignerShell {
   void LeavePage3();
   void RunPage4();
   void ChooseRandomSequence();
-  void ShowRunButton(const std::string& caption, bool backEnabled);
+  void ShowRunState(RunState state, bool backEnabled);
 
   enum class Outcome { Done, Failed, Ended };
   // Runs an engine operation; a failure is shown, a stop ends the program.
@@ -87,9 +90,9 @@ class DesignerShell {
   std::string programFolder_;
   GridDesigner designer_;
   int shownPage_ = 1;
-  bool dictionaryTaken_ = false;              // the words of a dictionary have been counted
-  bool notRandomizeEnabled_ = true;           // the random-sequence choice is still open
-  std::string runCaption_ = RunCaptionReady;  // cmdNext(4)
+  bool dictionaryTaken_ = false;     // the words of a dictionary have been counted
+  bool notRandomizeEnabled_ = true;  // the random-sequence choice is still open
+  RunState runState_ = RunState::Ready;
 };
 
 }  // namespace crossword::ui

@@ -28,6 +28,18 @@ QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
 
+// The page each long operation shows its progress on.
+int PageOf(LongWork work) {
+  return work == LongWork::WallPlacement ? 3 : 4;
+}
+
+// The size boxes hold what the author typed; only the reset of their page writes them,
+// with the sizes it set.
+void ShowTypedSize(QLineEdit* box, std::optional<int> size) {
+  const QSignalBlocker blocker(box);
+  box->setText(size ? QString::number(*size) : QString());
+}
+
 int ShortestAnswerOf(bool noTwoLetterAnswer) {
   return noTwoLetterAnswer ? ShortestAnswerEnglish : AnswerLenMin;
 }
@@ -86,12 +98,12 @@ void frmEdit::ConnectFiles() {
 
 void frmEdit::ConnectGrid() {
   GridDesigner& designer = shell_.Designer();
-  for (int i = 1; i <= 2; ++i) {
-    connect(c_.txtMasSizeCustom[i], &QLineEdit::textChanged, this,
-            [&designer, i](const QString& text) {
-              designer.MasSizeCustom[i - 1] = text.toStdString();
-            });
-  }
+  connect(c_.txtMasSizeCustom[1], &QLineEdit::textChanged, this, [&designer](const QString& text) {
+    designer.MasSizeCustom.MasMaxX = ParseMasSize(text.toStdString());
+  });
+  connect(c_.txtMasSizeCustom[2], &QLineEdit::textChanged, this, [&designer](const QString& text) {
+    designer.MasSizeCustom.MasMaxY = ParseMasSize(text.toStdString());
+  });
   connect(c_.cmdSetMasSize, &QPushButton::clicked, this, [this] { shell_.cmdSetMasSize_Click(); });
   connect(c_.cmdClearMasBar, &QPushButton::clicked, this, [&designer] { designer.ClearMasBar(); });
   connect(c_.optMasBarPattern.group, &QButtonGroup::idClicked, this,
@@ -114,19 +126,25 @@ void frmEdit::ConnectGrid() {
 // The detail pages' controls write straight into the settings the run reads; those that
 // enable others show the settings again.
 void frmEdit::ConnectAutoSettings() {
-  AutoSettings& settings = shell_.Designer().Auto;
+  AutoSettings& settings = shell_.Designer().FileRun().Auto;
   connect(c_.optMasSizePatternAuto.group, &QButtonGroup::idClicked, this, [this, &settings](int i) {
     settings.MasSizePatternAuto = i;
     ShowAutoSettings(settings);
   });
-  for (int i = 1; i <= 2; ++i) {
-    connect(c_.txtMasSizeCustomAuto[i], &QLineEdit::textChanged, this,
-            [&settings, i](const QString& text) {
-              settings.MasSizeCustomAuto[i - 1] = text.toStdString();
-            });
-    connect(c_.cmdInitAuto[i], &QPushButton::clicked, this,
-            [this, i] { shell_.cmdInitAuto_Click(i); });
-  }
+  connect(c_.txtMasSizeCustomAuto[1], &QLineEdit::textChanged, this,
+          [&settings](const QString& text) {
+            settings.MasSizeCustomAuto.MasMaxX = ParseMasSize(text.toStdString());
+          });
+  connect(c_.txtMasSizeCustomAuto[2], &QLineEdit::textChanged, this,
+          [&settings](const QString& text) {
+            settings.MasSizeCustomAuto.MasMaxY = ParseMasSize(text.toStdString());
+          });
+  connect(c_.cmdInitAuto[1], &QPushButton::clicked, this, [this, &settings] {
+    shell_.cmdInitAuto_Click(1);
+    ShowTypedSize(c_.txtMasSizeCustomAuto[1], settings.MasSizeCustomAuto.MasMaxX);
+    ShowTypedSize(c_.txtMasSizeCustomAuto[2], settings.MasSizeCustomAuto.MasMaxY);
+  });
+  connect(c_.cmdInitAuto[2], &QPushButton::clicked, this, [this] { shell_.cmdInitAuto_Click(2); });
   connect(c_.chkResetMasSize, &QCheckBox::toggled, this,
           [&settings](bool checked) { settings.ResetMasSize = checked; });
   connect(c_.optMasBarPatternAuto.group, &QButtonGroup::idClicked, this,
@@ -151,7 +169,7 @@ void frmEdit::ConnectOptions() {
 }
 
 void frmEdit::optMakeMode_Click(int index) {
-  shell_.Designer().MakeMode = static_cast<MakeModeOption>(index);
+  shell_.Designer().FileRun().MakeMode = static_cast<MakeModeOption>(index);
   c_.cmdNextModeAuto->setEnabled(index == MakeModeFullAuto);
 }
 
@@ -180,48 +198,47 @@ void frmEdit::tmrInfoMaking_Timer() {
   InfoBlink = 1 - InfoBlink;
 }
 
-QLabel* frmEdit::LabelOf(DesignerLabel label) const {
-  switch (label) {
-    case DesignerLabel::lblMakeDicName1:
-      return c_.lblMakeDicName[1];
-    case DesignerLabel::lblMakeDicName2:
-      return c_.lblMakeDicName[2];
-    case DesignerLabel::lblInfoDicName:
-      return c_.lblInfoDicName;
-    case DesignerLabel::lblMakeFileName1:
-      return c_.lblMakeFileName[1];
-    case DesignerLabel::lblMakeFileName2:
-      return c_.lblMakeFileName[2];
-    case DesignerLabel::lblInfoMakeFileName:
-      return c_.lblInfoMakeFileName;
-    case DesignerLabel::lblReadFileName1:
-      return c_.lblReadFileName[1];
-    case DesignerLabel::lblReadFileName2:
-      return c_.lblReadFileName[2];
-    case DesignerLabel::lblCrossStageNmb:
-      return c_.lblCrossStageNmb;
-    case DesignerLabel::lblCrossStageNmbMax:
-      return c_.lblCrossStageNmbMax;
-    case DesignerLabel::lblMasSize1:
-      return c_.lblMasSize[1];
-    case DesignerLabel::lblMasSize2:
-      return c_.lblMasSize[2];
-    case DesignerLabel::lblNowBarNmb:
-      return c_.lblNowBarNmb;
-    case DesignerLabel::lblWordNmbMax:
-      return c_.lblWordNmbMax;
-    case DesignerLabel::lblInfoNowMakingStage:
-      return c_.lblInfoNowMakingStage;
-    case DesignerLabel::lblNowMakingStageNmbAuto:
-      return c_.lblNowMakingStageNmbAuto;
-  }
-  return nullptr;
+void frmEdit::DictionaryChosen(const std::string& name, const std::string& folder) {
+  c_.lblMakeDicName[1]->setText(Q(name));
+  c_.lblMakeDicName[2]->setText(Q(folder));
+  c_.lblInfoDicName->setText(Q(name));
 }
 
-void frmEdit::SetCaption(DesignerLabel label, const std::string& caption) {
-  LabelOf(label)->setText(Q(caption));
-  if (label != DesignerLabel::lblNowMakingStageNmbAuto) return;
-  const int stage = std::stoi(caption);
+void frmEdit::GridFileNamed(const std::string& name, const std::string& folder) {
+  c_.lblMakeFileName[1]->setText(Q(name));
+  c_.lblMakeFileName[2]->setText(Q(folder));
+  c_.lblInfoMakeFileName->setText(Q(name));
+}
+
+void frmEdit::ReadFileNamed(const std::string& name, const std::string& folder) {
+  c_.lblReadFileName[1]->setText(Q(name));
+  c_.lblReadFileName[2]->setText(Q(folder));
+}
+
+void frmEdit::StageShown(int stage, int stageCount) {
+  c_.lblCrossStageNmbMax->setNum(stageCount);
+  c_.lblCrossStageNmb->setNum(stage);
+}
+
+void frmEdit::GridSizeShown(int MasMaxX, int MasMaxY) {
+  c_.lblMasSize[1]->setNum(MasMaxX);
+  c_.lblMasSize[2]->setNum(MasMaxY);
+}
+
+void frmEdit::WallCountShown(int walls) {
+  c_.lblNowBarNmb->setNum(walls);
+}
+
+void frmEdit::GridReadFromFile() {
+  c_.lblNowBarNmb->setText("ファイルから読み込み済み");
+}
+
+void frmEdit::SlotCountShown(std::optional<int> count) {
+  c_.lblWordNmbMax->setText(count ? QString::number(*count) : QString("-"));
+}
+
+void frmEdit::StageStarted(int stage) {
+  c_.lblNowMakingStageNmbAuto->setNum(stage);
   stageProgress_.BeginStage(stage);
   if (stage > 1) ShowMadeStage(heldMarks_);  // the one before is written
   const QString timeLeft = Q(stageProgress_.TimeLeftText(InfoElapsed.Seconds()));
@@ -231,7 +248,7 @@ void frmEdit::SetCaption(DesignerLabel label, const std::string& caption) {
 
 // During a full-auto run the board shows stages made, not the attempts between them: the
 // walls come in held back until the next stage begins or the run ends.
-void frmEdit::LoadBoard(int MasMaxX, int MasMaxY, const StageViewModel& view) {
+void frmEdit::GridMade(int MasMaxX, int MasMaxY, const StageViewModel& view) {
   if (holdingBoard_) return;
   c_.picCrossBase->SetGridSize(MasMaxX, MasMaxY);
   ShowViewOrigin(view);
@@ -247,7 +264,7 @@ void frmEdit::ShowMoveLabels(const StageViewModel& view) {
   }
 }
 
-void frmEdit::ShowBoard(const CrossMasMarks& CrossMas) {
+void frmEdit::GridShown(const CrossMasMarks& CrossMas) {
   if (holdingBoard_) {
     heldMarks_ = CrossMas;
     return;
@@ -311,6 +328,10 @@ void frmEdit::ShowProgress(int page, bool running) {
   }
 }
 
+void frmEdit::WorkRunning(LongWork work, bool running) {
+  ShowProgress(PageOf(work), running);
+}
+
 void frmEdit::ShowBusy(bool busy) {
   if (busy) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -319,8 +340,17 @@ void frmEdit::ShowBusy(bool busy) {
   }
 }
 
+void frmEdit::FullAutoRunStarted(int stageCount) {
+  c_.lblInfoNowMakingStage->setText(QString("作成総数　# %1").arg(stageCount));
+  stageProgress_.Start(stageCount);
+  ShowStageLabels(true);
+}
+
+void frmEdit::FullAutoRunEnded() {
+  ShowStageLabels(false);
+}
+
 void frmEdit::ShowStageLabels(bool shown) {
-  if (shown) stageProgress_.Start(shell_.Designer().Auto.StageNmbAuto());
   holdingBoard_ = shown;
   c_.lblStageTimeLeft->hide();
   c_.lblMadeStageNmb->hide();
@@ -340,7 +370,7 @@ void frmEdit::ShowRunButton(const std::string& caption, bool backEnabled) {
 
 void frmEdit::ShowGridView(bool shown) {
   c_.picCrossBase->setVisible(shown);
-  ShowMoveLabels(shell_.Designer().View);
+  ShowMoveLabels(shell_.Designer().Grid().View());
 }
 
 void frmEdit::ShowMadeStage(const CrossMasMarks& marks) {
@@ -350,8 +380,8 @@ void frmEdit::ShowMadeStage(const CrossMasMarks& marks) {
   view.SetUp(marks.MasMaxX(), marks.MasMaxY());
   const bool holding = std::exchange(holdingBoard_, false);
   c_.picCrossBase->show();
-  LoadBoard(marks.MasMaxX(), marks.MasMaxY(), view);
-  ShowBoard(marks);
+  GridMade(marks.MasMaxX(), marks.MasMaxY(), view);
+  GridShown(marks);
   holdingBoard_ = holding;
 }
 
@@ -377,10 +407,6 @@ void frmEdit::ShowStageSelector(int count, int stage) {
 void frmEdit::ShowAutoSettings(const AutoSettings& settings) {
   const QSignalBlocker blockSize(c_.optMasSizePatternAuto.group);
   Select(c_.optMasSizePatternAuto, settings.MasSizePatternAuto);
-  for (int i = 1; i <= 2; ++i) {
-    const QSignalBlocker blockBox(c_.txtMasSizeCustomAuto[i]);
-    c_.txtMasSizeCustomAuto[i]->setText(Q(settings.MasSizeCustomAuto[i - 1]));
-  }
   EnableBoth(c_.txtMasSizeCustomAuto, settings.MasSizePatternAuto == MasSizePatternCustom);
   c_.chkResetMasSize->setChecked(settings.ResetMasSize);
   Select(c_.optMasBarPatternAuto, settings.MasBarPatternAuto);

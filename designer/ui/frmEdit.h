@@ -42,23 +42,35 @@ class frmEdit : public QWidget, private ShellView {
   void ShowMoveLabels(const StageViewModel& view);
   // A stage a full-auto run has made, on a board of its own size from its top left.
   void ShowMadeStage(const CrossMasMarks& marks);
-  QLabel* LabelOf(DesignerLabel label) const;
 
   void optMakeMode_Click(int index);
   void optMakeMasMode_Click(int index);
   void optMasSizePattern_Click(int index);
   void tmrInfoMaking_Timer();
+  // The progress mark and elapsed time of page 3 or 4 start or stop.
+  void ShowProgress(int page, bool running);
+  // The stage counters of a full-auto run appear or disappear.
+  void ShowStageLabels(bool shown);
 
   // DesignerObserver
-  void SetCaption(DesignerLabel label, const std::string& caption) override;
-  void LoadBoard(int MasMaxX, int MasMaxY, const StageViewModel& view) override;
-  void ShowBoard(const CrossMasMarks& CrossMas) override;
+  void DictionaryChosen(const std::string& name, const std::string& folder) override;
+  void GridFileNamed(const std::string& name, const std::string& folder) override;
+  void ReadFileNamed(const std::string& name, const std::string& folder) override;
+  void StageShown(int stage, int stageCount) override;
+  void GridSizeShown(int MasMaxX, int MasMaxY) override;
+  void WallCountShown(int walls) override;
+  void GridReadFromFile() override;
+  void SlotCountShown(std::optional<int> count) override;
+  void GridMade(int MasMaxX, int MasMaxY, const StageViewModel& view) override;
+  void GridShown(const CrossMasMarks& CrossMas) override;
   void MarkCutOffCells(const std::vector<MasPosition>& cells) override;
   MessageAnswer ShowMessage(int number, const CatalogueMessage& message) override;
   void PumpEvents() override;
-  void ShowProgress(int InfoPageNmb, bool running) override;
+  void WorkRunning(LongWork work, bool running) override;
   void ShowBusy(bool busy) override;
-  void ShowStageLabels(bool shown) override;
+  void FullAutoRunStarted(int stageCount) override;
+  void FullAutoRunEnded() override;
+  void StageStarted(int stage) override;
 
   // ShellView
   void ShowPage(int page) override;

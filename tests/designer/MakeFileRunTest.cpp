@@ -2,7 +2,7 @@
 
 #include "common/FileError.h"
 #include "common/GridSettingsFile.h"
-#include "designer/engine/GridDesigner.h"
+#include "designer/engine/MakeFileRun.h"
 #include "tests/designer/DesignerRecorder.h"
 #include "tests/support/GridText.h"
 #include "tests/support/TempFolder.h"
@@ -18,15 +18,17 @@ class MakeFileRunTest : public ::testing::Test {
  protected:
   TempFolder folder;
   DesignerRecorder recorder;
-  GridDesigner designer{recorder, folder.Path().string()};
+  RandomSource random;
+  DesignerFiles files{"words.lxd", folder.Path().string() + "/", "words.gst",
+                      folder.Path().string() + "/", WordsOfEveryLength(5000)};
+  EditedGrid grid{recorder};
+  WallPlacement placement{random, files.DicWordNmb, recorder};
+  MakeFileRun run{files, grid, placement, random, recorder};
 
-  MakeFileRunTest() {
-    designer.UseDictionary((folder / "words.lxd").string(), WordsOfEveryLength(5000));
-  }
-  std::filesystem::path GridFile() const { return designer.MakeFileDir + designer.MakeFileName; }
+  std::filesystem::path GridFile() const { return files.MakeFileDir + files.MakeFileName; }
   void AskStages(int count) {
-    designer.Auto.MakeStageNmbAuto = 4;
-    designer.Auto.CrossStageNmbAuto = count;
+    run.Auto.MakeStageNmbAuto = 4;
+    run.Auto.CrossStageNmbAuto = count;
   }
   std::vector<CrossGrid> ReadBack() const {
     std::vector<CrossGrid> stages;
@@ -39,22 +41,23 @@ class MakeFileRunTest : public ::testing::Test {
   // Placement runs from the moment the run shows stage 2 on.
   int RunsFromStage2WithoutWords() {
     int runsBefore = -1;
-    recorder.onCaption = [&](DesignerLabel label, const std::string& caption) {
-      if (label != DesignerLabel::lblNowMakingStageNmbAuto || caption != "2") return;
+    recorder.onStageStarted = [&](int stage) {
+      if (stage != 2) return;
       runsBefore = recorder.placementRuns;
-      designer.DicWordNmb = WordCounts{};
+      files.DicWordNmb = WordCounts{};
     };
-    EXPECT_EQ(designer.RunMakeFile(), 0);
+    EXPECT_EQ(run.RunMakeFile(), 0);
     return recorder.placementRuns - runsBefore;
   }
 };
 
 TEST_F(MakeFileRunTest, TheDefaultsMakeTwentySmallStagesThatPassEveryCheck) {
-  ASSERT_EQ(designer.RunMakeFile(), 1);
-  EXPECT_EQ(recorder.Caption(DesignerLabel::lblInfoNowMakingStage), "作成総数　# 20");
-  EXPECT_EQ(recorder.Caption(DesignerLabel::lblNowMakingStageNmbAuto), "20");
-  EXPECT_FALSE(recorder.stageLabels);
-  EXPECT_EQ(recorder.progress, (std::vector<std::pair<int, bool>>{{4, true}, {4, false}}));
+  ASSERT_EQ(run.RunMakeFile(), 1);
+  EXPECT_EQ(recorder.fullAutoStages, 20);
+  EXPECT_EQ(recorder.stageStarted, 20);
+  EXPECT_FALSE(recorder.fullAutoRunning);
+  EXPECT_EQ(recorder.progress, (std::vector<std::pair<LongWork, bool>>{
+                                   {LongWork::MakeFile, true}, {LongWork::MakeFile, false}}));
   EXPECT_EQ(GridSettingsFile(GridFile()).ReadMasSizePattern(), 1);
   EXPECT_EQ(GridSettingsFile(GridFile()).ReadDicLocation().DicFileName, "words.lxd");
   const auto stages = ReadBack();
@@ -74,9 +77,9 @@ TEST_F(MakeFileRunTest, TheDefaultsMakeTwentySmallStagesThatPassEveryCheck) {
 
 TEST_F(MakeFileRunTest, WithBothBoxesClearOneGridIsWrittenAsEveryStage) {
   AskStages(10);
-  designer.Auto.ResetMasSize = false;
-  designer.Auto.ResetMasBarPattern = false;
-  ASSERT_EQ(designer.RunMakeFile(), 1);
+  run.Auto.ResetMasSize = false;
+  run.Auto.ResetMasBarPattern = false;
+  ASSERT_EQ(run.RunMakeFile(), 1);
   const auto stages = ReadBack();
   ASSERT_EQ(stages.size(), 10u);
   for (const CrossGrid& stage : stages) EXPECT_EQ(stage.CrossMas, stages[0].CrossMas);
@@ -85,23 +88,23 @@ TEST_F(MakeFileRunTest, WithBothBoxesClearOneGridIsWrittenAsEveryStage) {
 
 TEST_F(MakeFileRunTest, ANewSizeForEveryStageBringsNewWallsWithIt) {
   AskStages(5);
-  designer.Auto.ResetMasBarPattern = false;
-  ASSERT_EQ(designer.RunMakeFile(), 1);
-  EXPECT_TRUE(designer.Auto.ResetMasBarPattern);
+  run.Auto.ResetMasBarPattern = false;
+  ASSERT_EQ(run.RunMakeFile(), 1);
+  EXPECT_TRUE(run.Auto.ResetMasBarPattern);
   EXPECT_EQ(recorder.placementRuns, 5);
 }
 
 TEST_F(MakeFileRunTest, TheFirstStageHasAsManyRunsAsStagesAndAFailureWritesNothing) {
-  designer.DicWordNmb = WordCounts{};
+  files.DicWordNmb = WordCounts{};
   const auto older = folder.Write("words.gst", "older grid file");
   AskStages(3);
-  EXPECT_EQ(designer.RunMakeFile(), 0);
+  EXPECT_EQ(run.RunMakeFile(), 0);
   EXPECT_EQ(recorder.placementRuns, 3);
   EXPECT_EQ(testing::ReadBytes(older), "older grid file");
-  EXPECT_FALSE(recorder.stageLabels);
-  designer.Auto.MakeStageNmbAuto = 1;
+  EXPECT_FALSE(recorder.fullAutoRunning);
+  run.Auto.MakeStageNmbAuto = 1;
   recorder.placementRuns = 0;
-  EXPECT_EQ(designer.RunMakeFile(), 0);
+  EXPECT_EQ(run.RunMakeFile(), 0);
   EXPECT_EQ(recorder.placementRuns, 1);  // a single stage has no retry
   EXPECT_EQ(testing::ReadBytes(older), "older grid file");
 }
@@ -123,12 +126,11 @@ TEST_F(MakeFileRunTest, AStoppedRunKeepsItsFinishedStages) {
     folder.Write("words.gst.part", "left by a killed run\r\n");
     AskStages(5);
     recorder.onPump = [&] {
-      if (recorder.Caption(DesignerLabel::lblNowMakingStageNmbAuto) == std::to_string(stoppedAt))
-        throw RunStopped();
+      if (recorder.stageStarted == stoppedAt) throw RunStopped();
     };
-    EXPECT_THROW(designer.RunMakeFile(), RunStopped);
+    EXPECT_THROW(run.RunMakeFile(), RunStopped);
     EXPECT_FALSE(std::filesystem::exists(part));
-    EXPECT_FALSE(recorder.stageLabels);
+    EXPECT_FALSE(recorder.fullAutoRunning);
     if (stoppedAt == 1) {
       EXPECT_EQ(testing::ReadBytes(older), "older grid file");
       continue;
@@ -143,50 +145,51 @@ TEST_F(MakeFileRunTest, AStoppedRunKeepsItsFinishedStages) {
 
 TEST_F(MakeFileRunTest, KeptWallsAreNeverRetried) {
   AskStages(5);
-  designer.Auto.ResetMasSize = false;
-  designer.Auto.ResetMasBarPattern = false;
-  designer.DicWordNmb = WordCounts{};
-  EXPECT_EQ(designer.RunMakeFile(), 0);
+  run.Auto.ResetMasSize = false;
+  run.Auto.ResetMasBarPattern = false;
+  files.DicWordNmb = WordCounts{};
+  EXPECT_EQ(run.RunMakeFile(), 0);
   EXPECT_EQ(recorder.placementRuns, 1);
 }
 
 TEST_F(MakeFileRunTest, TheHeaderNamesTheAutoSizePatternOnlyInTheFullAutoMode) {
-  designer.Auto.MasSizePatternAuto = 4;
-  designer.Auto.MakeStageNmbAuto = 1;
-  ASSERT_EQ(designer.RunMakeFile(), 1);
+  run.Auto.MasSizePatternAuto = 4;
+  run.Auto.MakeStageNmbAuto = 1;
+  ASSERT_EQ(run.RunMakeFile(), 1);
   EXPECT_EQ(GridSettingsFile(GridFile()).ReadMasSizePattern(), 4);
-  designer.MakeMode = MakeModeCustom;
-  designer.CrossMas = testing::MarksFromRows({"....#", ".#.#.", ".....", ".#.#.", "#...."});
-  ASSERT_EQ(designer.RunMakeFile(), 1);
+  run.MakeMode = MakeModeCustom;
+  const CrossMasMarks marks = testing::MarksFromRows({"....#", ".#.#.", ".....", ".#.#.", "#...."});
+  grid.TakeLayout(marks, CountWords(marks));
+  ASSERT_EQ(run.RunMakeFile(), 1);
   EXPECT_EQ(GridSettingsFile(GridFile()).ReadMasSizePattern(), 0);
   const auto stages = ReadBack();
   ASSERT_EQ(stages.size(), 1u);
-  EXPECT_EQ(stages[0].CrossMas, designer.CrossMas);
+  EXPECT_EQ(stages[0].CrossMas, marks);
   EXPECT_EQ(stages[0].CrossWord.size(), 6u);
 }
 
 TEST_F(MakeFileRunTest, ACustomStageCountAndItsReset) {
   AskStages(37);
-  ASSERT_EQ(designer.RunMakeFile(), 1);
+  ASSERT_EQ(run.RunMakeFile(), 1);
   EXPECT_EQ(GridSettingsFile(GridFile()).CountStages(), 37);
-  designer.Auto.InitAuto(2);
-  EXPECT_EQ(designer.Auto.CrossStageNmbAuto, 25);
-  EXPECT_EQ(designer.Auto.StageNmbAuto(), 20);
-  designer.Auto.MasSizePatternAuto = 5;
-  designer.Auto.ResetMasSize = false;
-  designer.Auto.ShortestAnswerAuto = ShortestAnswerEnglish;
-  designer.Auto.InitAuto(2);
-  EXPECT_EQ(designer.Auto.ShortestAnswerAuto, ShortestAnswerEnglish);  // the first page's
-  designer.Auto.InitAuto(1);
-  EXPECT_EQ(designer.Auto.MasSizePatternAuto, 1);
-  EXPECT_TRUE(designer.Auto.ResetMasSize);
-  EXPECT_EQ(designer.Auto.ShortestAnswerAuto, AnswerLenMin);
+  run.Auto.InitAuto(2);
+  EXPECT_EQ(run.Auto.CrossStageNmbAuto, 25);
+  EXPECT_EQ(run.Auto.StageNmbAuto(), 20);
+  run.Auto.MasSizePatternAuto = 5;
+  run.Auto.ResetMasSize = false;
+  run.Auto.ShortestAnswerAuto = ShortestAnswerEnglish;
+  run.Auto.InitAuto(2);
+  EXPECT_EQ(run.Auto.ShortestAnswerAuto, ShortestAnswerEnglish);  // the first page's
+  run.Auto.InitAuto(1);
+  EXPECT_EQ(run.Auto.MasSizePatternAuto, 1);
+  EXPECT_TRUE(run.Auto.ResetMasSize);
+  EXPECT_EQ(run.Auto.ShortestAnswerAuto, AnswerLenMin);
 }
 
 TEST_F(MakeFileRunTest, EnglishStagesHaveNoSlotOfTwoCells) {
-  designer.Auto.MasSizePatternAuto = 2;
-  designer.Auto.ShortestAnswerAuto = ShortestAnswerEnglish;
-  ASSERT_EQ(designer.RunMakeFile(), 1);
+  run.Auto.MasSizePatternAuto = 2;
+  run.Auto.ShortestAnswerAuto = ShortestAnswerEnglish;
+  ASSERT_EQ(run.RunMakeFile(), 1);
   const auto stages = ReadBack();
   ASSERT_EQ(stages.size(), 20u);
   for (const CrossGrid& stage : stages) {
@@ -196,10 +199,10 @@ TEST_F(MakeFileRunTest, EnglishStagesHaveNoSlotOfTwoCells) {
 }
 
 TEST_F(MakeFileRunTest, AFolderThatCannotBeWrittenIsAnErrorAndTheRunStopsShowing) {
-  designer.MakeFileDir = (folder / "missing").string() + "/";
-  EXPECT_THROW(designer.RunMakeFile(), FileError);
-  EXPECT_FALSE(recorder.stageLabels);
-  EXPECT_EQ(recorder.progress.back(), (std::pair<int, bool>{4, false}));
+  files.MakeFileDir = (folder / "missing").string() + "/";
+  EXPECT_THROW(run.RunMakeFile(), FileError);
+  EXPECT_FALSE(recorder.fullAutoRunning);
+  EXPECT_EQ(recorder.progress.back(), (std::pair<LongWork, bool>{LongWork::MakeFile, false}));
 }
 
 }  // namespace

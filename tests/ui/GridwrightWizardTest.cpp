@@ -43,11 +43,11 @@ std::string EngineFile(const Gridwright& app, const CrossMasMarks& marks) {
   DesignerRecorder recorder;
   GridDesigner designer(recorder, app.folder.Path().string());
   designer.UseDictionary(app.DefaultDictionary().string(), WordsOfEveryLength(20));
-  designer.MakeFileDir = folder.Path().string() + "/";
-  designer.MakeMode = MakeModeCustom;
-  designer.CrossMas = marks;
+  designer.ChooseMakeFile((folder / designer.Files.MakeFileName).string());
+  designer.FileRun().MakeMode = MakeModeCustom;
+  designer.Grid().TakeLayout(marks, CountWords(marks));
   designer.RunMakeFile();
-  return ReadBytes(folder / designer.MakeFileName);
+  return ReadBytes(folder / designer.Files.MakeFileName);
 }
 
 }  // namespace
@@ -455,6 +455,34 @@ class GridwrightWizardTest : public QObject {
     QCOMPARE(app.Text("lblCrossStageNmbAuto"), QString::number(bar->value()));
   }
 
+  // A size typed wrong stays as typed while other settings change, and the run refuses it
+  // with the size box; the reset of the page writes the default size again.
+  void TypedAutoSizeStaysAsTypedUntilTheReset() {
+    Gridwright app;
+    StartWithWords(app, 20);
+    app.Click("cmdNextModeAuto");
+    app.Click("optMasSizePatternAuto(5)");
+    app.Type("txtMasSizeCustomAuto(2)", "1x");
+    app.Click("optMasSizePatternAuto(4)");
+    app.Click("optMasSizePatternAuto(5)");
+    auto* height = app.Find<QLineEdit>("txtMasSizeCustomAuto(2)");
+    QCOMPARE(height->text(), QString("1x"));
+    app.Click("cmdNext(5)");
+    app.Click("cmdNext(6)");
+    app.Click("cmdNext(1)");
+    app.Click("cmdNext(4)");
+    QCOMPARE(app.messages.FirstLines(),
+             std::vector<std::string>{
+                 "マス目の数（横と縦）には 1 から 99 までの整数を指定してください。"});
+    QVERIFY(!std::filesystem::exists(GridFile(app)));
+    app.Click("cmdBack(4)");
+    app.Click("cmdNextModeAuto");
+    QCOMPARE(height->text(), QString("1x"));
+    app.Click("cmdInitAuto(1)");
+    QCOMPARE(height->text(), QString("9"));
+    QVERIFY(app.form->Designer().FileRun().Auto.MasSizeCustomAuto == TypedMasSize{});
+  }
+
   void DetailPagesReturnToTheirDefaults() {
     Gridwright app;
     StartWithWords(app, 20);
@@ -479,7 +507,7 @@ class GridwrightWizardTest : public QObject {
     QVERIFY(app.Find<QRadioButton>("optMakeStageNmbAuto(3)")->isChecked());
     QVERIFY(!count->isEnabled());
     QCOMPARE(count->value(), 37);
-    QCOMPARE(app.form->Designer().Auto.StageNmbAuto(), 20);
+    QCOMPARE(app.form->Designer().FileRun().Auto.StageNmbAuto(), 20);
   }
 
   // Both boxes start clear; each rules its own placements, and the first detail page's
@@ -491,10 +519,10 @@ class GridwrightWizardTest : public QObject {
     app.Click("cmdNextModeAuto");
     QVERIFY(!app.Find<QCheckBox>("chkNoTwoLetterAnswerAuto")->isChecked());
     app.Click("chkNoTwoLetterAnswerAuto");
-    QCOMPARE(designer.Auto.ShortestAnswerAuto, ShortestAnswerEnglish);
+    QCOMPARE(designer.FileRun().Auto.ShortestAnswerAuto, ShortestAnswerEnglish);
     app.Click("cmdInitAuto(1)");
     QVERIFY(!app.Find<QCheckBox>("chkNoTwoLetterAnswerAuto")->isChecked());
-    QCOMPARE(designer.Auto.ShortestAnswerAuto, AnswerLenMin);
+    QCOMPARE(designer.FileRun().Auto.ShortestAnswerAuto, AnswerLenMin);
     app.Click("chkNoTwoLetterAnswerAuto");
     app.Click("cmdBack(5)");
 

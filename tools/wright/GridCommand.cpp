@@ -72,14 +72,11 @@ class TerminalDesignerView : public DesignerObserver {
     }
     return message.DefaultAnswer;
   }
-  void SetCaption(DesignerLabel label, const std::string& caption) override {
-    if (label != DesignerLabel::lblNowMakingStageNmbAuto) return;
-    stageMaking = std::stoi(caption);
+  void StageStarted(int stage) override {
+    stageMaking = stage;
     DrawProgress();
   }
-  void ShowStageLabels(bool shown) override {
-    if (!shown) std::cerr << '\n';
-  }
+  void FullAutoRunEnded() override { std::cerr << '\n'; }
   void PumpEvents() override {
     if (CaughtStopSignal() != 0) throw RunStopped();
   }
@@ -210,6 +207,15 @@ void WriteFromLayout(const GridOptions& options) {
             << marks.MasMaxY() << " cells, " << statistics.QuesNmbMax << " word slots\n";
 }
 
+int TypedSize(const std::string& text, const char* what) {
+  const std::optional<int> size = ParseMasSize(text);
+  if (!size) {
+    throw std::runtime_error("--size: the " + std::string(what) + " \"" + text +
+                             "\" is not a whole number from 1 to " + std::to_string(MasSizeMax));
+  }
+  return *size;
+}
+
 // --size: a pattern name or a typed WIDTHxHEIGHT.
 void ApplySize(const std::string& size, AutoSettings& settings) {
   static const std::map<std::string, int> kPatterns = {
@@ -224,7 +230,7 @@ void ApplySize(const std::string& size, AutoSettings& settings) {
                              ": expected small, medium, large, random or WIDTHxHEIGHT");
   }
   settings.MasSizePatternAuto = MasSizePatternCustom;
-  settings.MasSizeCustomAuto = {typed[1], typed[2]};
+  settings.MasSizeCustomAuto = {TypedSize(typed[1], "width"), TypedSize(typed[2], "height")};
 }
 
 void ApplyAutoOptions(const GridOptions& options, AutoSettings& settings) {
@@ -262,11 +268,12 @@ void MakeStagesAuto(const GridOptions& options) {
   TerminalDesignerView view;
   GridDesigner designer(view, FolderOf(options.dictionary));
   designer.UseDictionary(options.dictionary, CountDicWords(Dictionary(options.dictionary)));
-  designer.MakeFileDir = FolderOf(options.out);
-  designer.MakeFileName = std::filesystem::path(options.out).filename().string();
-  ApplyAutoOptions(options, designer.Auto);
+  designer.Files.MakeFileDir = FolderOf(options.out);
+  designer.Files.MakeFileName = std::filesystem::path(options.out).filename().string();
+  AutoSettings& settings = designer.FileRun().Auto;
+  ApplyAutoOptions(options, settings);
   SeedRandom(options.seed, designer.Random);
-  view.StageNmbAuto = designer.Auto.StageNmbAuto();
+  view.StageNmbAuto = settings.StageNmbAuto();
   const CatchStopSignals stopSignals;
   int made = 0;
   try {
@@ -281,35 +288,36 @@ void MakeStagesAuto(const GridOptions& options) {
 }
 
 // Whether the dictionary the file names holds ten words per slot of every length.
-void ReportWordCounts(const std::string& gridPath, GridDesigner& designer) {
+void ReportWordCounts(const std::string& gridPath, const EditedGrid& grid) {
   const DicLocation location = GridSettingsFile(gridPath).ReadDicLocation();
   const std::string path = location.DicPath + location.DicFileName;
   if (!FileExists(path)) {
     std::cout << "The dictionary " << path << " is not here: its word counts were not checked\n";
     return;
   }
-  designer.DicWordNmb = CountDicWords(Dictionary(path));
-  std::cout << (designer.IsGoodLayout() ? "Enough dictionary words: "
-                                        : "Too few dictionary words: ")
+  const WordCounts words = CountDicWords(Dictionary(path));
+  const bool enough = IsGoodLayout(grid.CrossMas(), grid.WordCount(), words, AnswerLenMin);
+  std::cout << (enough ? "Enough dictionary words: " : "Too few dictionary words: ")
             << "Gridwright wants " << WordsPerSlotMin << " words of each length per slot\n";
 }
 
 void ReadStage(const GridOptions& options) {
   TerminalDesignerView view;
   GridDesigner designer(view, FolderOf(options.read));
-  if (!designer.LoadStage(options.read, options.stage)) {
+  if (!designer.Reader().LoadStage(options.read, options.stage)) {
     throw std::runtime_error(
         options.read + " holds " + Counted(GridSettingsFile(options.read).CountStages(), "stage") +
         " (as Gridwright counts them); there is no stage " + std::to_string(options.stage));
   }
-  designer.CountWords();
-  std::cout << "Stage " << options.stage << " of " << options.read << ": " << designer.MasMaxX()
-            << " x " << designer.MasMaxY() << " cells, " << designer.NowBarNmb << " walls, "
-            << designer.WordCount.QuesNmbMax << " word slots\n";
-  PrintGrid(designer.CrossMas);
-  if (ReportChecks(designer.CrossMas, options.shortestAnswer, std::cout) == 0)
+  EditedGrid& grid = designer.Grid();
+  grid.CountWords();
+  std::cout << "Stage " << options.stage << " of " << options.read << ": " << grid.MasMaxX()
+            << " x " << grid.MasMaxY() << " cells, " << grid.NowBarNmb() << " walls, "
+            << grid.WordCount().QuesNmbMax << " word slots\n";
+  PrintGrid(grid.CrossMas());
+  if (ReportChecks(grid.CrossMas(), options.shortestAnswer, std::cout) == 0)
     std::cout << "Passes the grid checks\n";
-  ReportWordCounts(options.read, designer);
+  ReportWordCounts(options.read, grid);
 }
 
 std::string DescribeSizePattern(int pattern) {
