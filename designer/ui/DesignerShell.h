@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-#include "common/ui/RunCaptions.h"
 #include "common/ui/Dialogs.h"
+#include "common/ui/RunCaptions.h"
 #include "designer/engine/GridDesigner.h"
 
 // What Gridwright does with the author's clicks, apart from the widgets: the start-up

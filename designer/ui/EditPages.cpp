@@ -3,10 +3,10 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "common/ui/RunCaptions.h"
 #include "common/ui/CountBar.h"
 #include "common/ui/PathLabel.h"
 #include "common/ui/PhraseLabel.h"
+#include "common/ui/RunCaptions.h"
 #include "designer/ui/EditControls.h"
 #include "designer/ui/EditGeometry.h"
 

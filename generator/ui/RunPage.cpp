@@ -4,9 +4,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "common/ui/RunCaptions.h"
 #include "common/ui/CountBar.h"
 #include "common/ui/PhraseLabel.h"
+#include "common/ui/RunCaptions.h"
 #include "generator/engine/Generator.h"
 #include "generator/ui/PageParts.h"
 
