@@ -49,6 +49,15 @@ struct FillState {
   GeneratorSlot& Slot(int i) { return CrossWord.at(i - 1); }
   const GeneratorSlot& Slot(int i) const { return CrossWord.at(i - 1); }
   int HistoryMax() const { return static_cast<int>(History.size()) - 1; }
+  // The slot crossing `slot` at its cell `position`, 0 for none; where that cell lies in it.
+  int CrossingSlotAt(const GeneratorSlot& slot, int position) const {
+    const GeneratorCell& cell = CrossMas(slot.CellX(position), slot.CellY(position));
+    return slot.FlagHorV == FlagAcross ? cell.WordNmbV : cell.WordNmbH;
+  }
+  int CrossingPositionAt(const GeneratorSlot& slot, int position) const {
+    const GeneratorCell& cell = CrossMas(slot.CellX(position), slot.CellY(position));
+    return slot.FlagHorV == FlagAcross ? cell.PosV : cell.PosH;
+  }
 };
 
 }  // namespace crossword

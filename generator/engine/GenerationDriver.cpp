@@ -27,8 +27,7 @@ RunOutcome Generator::RunGeneration() {
 bool Generator::MakeStages() {
   StartTime.Start();
   stagePatterns_.reset();  // the file may have changed since the last run
-  answersUsed_.clear();
-  keywordMarks_.clear();
+  thorough_.StartSet();
   const int S = MakingNmbMax;
   int pattern = 0;
   // Patterns the thorough search proved to have no fill, or gave up, are not tried again.
@@ -53,7 +52,7 @@ bool Generator::MakeStages() {
     --stage;
   }
   output_.FinishPuzzleFile();
-  WriteKeywordMarks(keywordMarks_, output_.PuzzleFile());
+  WriteKeywordMarks(thorough_.KeywordMarks(), output_.PuzzleFile());
   return true;
 }
 
@@ -85,8 +84,7 @@ FillResult Generator::FillStageAttempts(int stage) {
 void Generator::WriteFilledStage(int stage, int S) {
   observer_.StageWriting(stage);
   WritePuzzleStage(stage, S);
-  keywordMarks_.resize(stage);  // the marks FillHoldingKeyword found, if any
-  for (int i = 1; i <= QuesNmbMax(); ++i) ++answersUsed_[Slot(i).Word.Yst];
+  thorough_.StageWritten(stage);
   observer_.StageFinished(stage);
 }
 

@@ -51,7 +51,7 @@ void Generator::UseWordIndex(WordIndex words) {
 // the next run.
 void Generator::ForgetDictionary() {
   queries_.Forget();
-  readingGroups_.clear();
+  thorough_.ForgetWords();
   stagePatterns_.reset();
 }
 
@@ -60,13 +60,13 @@ void Generator::TakeSelection(QuestionSelection& selection) {
   selection.CollectListOn();
   selection.CollectDifficultRank();
   TakeSelection({selection.CategoryOn(), selection.ListOn(), selection.DifficultRank()});
-  preference_ = RankPreference(selection.CategoryTable(), selection.ListTable(), DifficultRank);
+  thorough_.UsePreference(
+      RankPreference(selection.CategoryTable(), selection.ListTable(), DifficultRank));
 }
 
 void Generator::TakeSelection(const WordSelection& selection) {
   static_cast<WordSelection&>(*this) = selection;
-  preference_ = RankPreference();
-  readingGroups_.clear();
+  thorough_.UsePreference(RankPreference());
 }
 
 // Every admitted word with the slot's letters: the shuffle works on all of them.
@@ -78,6 +78,35 @@ int Generator::FetchCandidates(int slot) {
 
 const WordRecord& Generator::CandidateRecord(int i) {
   return queries_.Record(Candidate.at(i - 1));
+}
+
+std::vector<int> Generator::CountSlotCandidates() {
+  RefreshPatterns();
+  std::vector<int> counts;
+  for (int s = 1; s <= QuesNmbMax(); ++s) counts.push_back(FetchCandidates(s));
+  return counts;
+}
+
+// The patterns are brought in line with the cells, which the thorough fill only reads.
+FillResult Generator::FillStageThorough() {
+  RefreshPatterns();
+  return TakeThoroughFill(thorough_.Fill(RestartMax));
+}
+
+FillResult Generator::FillHoldingKeyword(int stage, const std::u32string& keyword) {
+  RefreshPatterns();
+  return TakeThoroughFill(thorough_.FillHoldingKeyword(stage, keyword, RestartMax));
+}
+
+FillResult Generator::TakeThoroughFill(const ThoroughFill::GridFill& fill) {
+  unfilled_ = fill.unfilled;
+  if (fill.result != FillResult::Filled) return fill.result;
+  for (int s = 1; s <= QuesNmbMax(); ++s) {
+    PlaceWord(s, fill.words[s - 1]);
+    WriteSlotWord(s);
+  }
+  observer_.ShowGrid(CrossMas);
+  return fill.result;
 }
 
 MessageAnswer Generator::ShowMessage(int selector) {

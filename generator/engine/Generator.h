@@ -23,9 +23,8 @@
 #include "generator/engine/GridSettingsLoader.h"
 #include "generator/engine/PuzzleSetFiles.h"
 #include "generator/engine/PuzzleSetOutput.h"
-#include "generator/engine/ReadingPool.h"
 #include "generator/engine/RunSettings.h"
-#include "generator/engine/ThoroughSearch.h"
+#include "generator/engine/ThoroughFill.h"
 #include "generator/engine/WordSelection.h"
 #include "puzzle/PuzzleFile.h"
 
@@ -48,17 +47,11 @@ struct RunEnded {
   RunOutcome Outcome;
 };
 
-// Whether a word may not share a grid with a word placed there: the same word, a second
-// word of a list asked once per grid, the same clue or answer number, or each one's
-// written form in the other's clue. ListOn as the selection has it.
-bool ExcludedBy(const WordRecord& candidate, const WordRecord& placed,
-                const std::vector<int>& ListOn);
-
 // The generator's state for the life of the program, and its operations. It composes
-// the parts that take what they use: the grid settings loader, the candidate queries and
-// the puzzle-set output. The files of the puzzle set and the run page's settings, which the
-// window and wright set, and the fill search's state, which the tests drive, are bases, so
-// that the search reads them by the names it has always used; the words asked change only
+// the parts that take what they use: the grid settings loader, the candidate queries, the
+// thorough fill and the puzzle-set output. The files of the puzzle set and the run page's settings,
+// which the window and wright set, and the fill search's state, which the tests drive, are bases,
+// so that the search reads them by the names it has always used; the words asked change only
 // through TakeSelection.
 class Generator : public PuzzleSetFiles,
                   public RunSettings,
@@ -118,10 +111,9 @@ class Generator : public PuzzleSetFiles,
   void ClearCrossingWords(int s);
 
   // --- Thorough fill search ---
-  // Fills the loaded grid with a complete search, restarting at most RestartMax times or
-  // until its time is up. It prefers the words the selection's rank wants, the most wanted
-  // record of each reading, and readings the set has not used yet. NoFill when the search
-  // proved that the grid has no fill; the note says why.
+  // Fills the loaded grid as ThoroughFill does, restarting at most RestartMax times, and
+  // places its words. NoFill when the search proved that the grid has no fill; the note
+  // says why.
   FillResult FillStageThorough();
   // Per slot, from Slot(1): the admitted words its embedded letters leave it.
   std::vector<int> CountSlotCandidates();
@@ -147,34 +139,17 @@ class Generator : public PuzzleSetFiles,
   bool MakeStages();
   FillResult FillStageAttempts(int stage);
   FillResult FillHoldingKeyword(int stage, const std::u32string& keyword);
-  std::optional<StageKeyword> PlaceKeyword(const std::u32string& keyword) const;
-  CrossMasMarks GridLetters() const;
+  FillResult TakeThoroughFill(const ThoroughFill::GridFill& fill);
   void NoteUnfilled(int pattern, std::set<int>& unfillable);
   void WriteFilledStage(int stage, int S);
   bool IsLastPattern(int pattern);
   const GridSettingsFile& StagePatterns();
   int FillSlots();
   bool FillOneSlot(int s);
-  void Blame(UnfilledGrid::Cause cause, int s);
-  // The thorough search's pools of the words an attempt takes, by slot pattern.
-  using SearchPools = std::map<std::u32string, CandidatePool>;
-  bool FillFromPreferred(std::map<std::u32string, ReadingPool>& readings, SearchPools& pools);
-  FillResult FillFromEvery(std::map<std::u32string, ReadingPool>& readings, SearchPools& pools);
-  std::vector<int> WantedCosts(const std::map<std::u32string, ReadingPool>& readings);
-  ThoroughSearch::Result SearchThorough(std::map<std::u32string, ReadingPool>& readings,
-                                        SearchPools& pools, int most, long bound, int restart);
-  std::vector<SearchSlot> MakeSearchSlots(std::map<std::u32string, ReadingPool>& readings, int most,
-                                          SearchPools& pools);
-  std::map<std::u32string, ReadingPool> MakeReadingPools();
-  ReadingPool MakeReadingPool(int s);
-  const ReadingGroups& ReadingGroupsOf(int s);
-  void PlaceSearchResult(const std::vector<WordRecord>& placed);
   void LetEventsRun(double seconds = 0);
   std::u32string SlotLetters(const GeneratorSlot& slot) const;
   void ReadSlotLetters(const GeneratorSlot& slot, std::u32string& letters) const;
   void RefreshPattern(GeneratorSlot& slot);
-  int CrossingSlotAt(const GeneratorSlot& slot, int position) const;
-  int CrossingPositionAt(const GeneratorSlot& slot, int position) const;
   std::u32string Snapshot() const;
   void PutBackBaseLetters(bool blanksToo);
 
@@ -186,19 +161,9 @@ class Generator : public PuzzleSetFiles,
   PuzzleSetOutput output_{*this};
   CandidateQueries queries_{loader_.Loaded(), *this};
   std::u32string refreshedLetters_;  // the slot letters read last, their storage reused
-  UnfilledGrid unfilled_;            // set when FillStageThorough leaves a grid unfilled
-  ElapsedTime thoroughClock_;        // since FillStageThorough began
-  double thoroughSecondsMax_ = 0;    // when it gives up
-  RankPreference preference_;        // which admitted words the thorough search wants most
-  // The readings of the stages the run made so far, with the number of stages holding each.
-  std::unordered_map<std::u32string, int> answersUsed_;
-  // Per stage made in this run, from stage 1: the cells its keyword was given.
-  std::vector<std::optional<StageKeyword>> keywordMarks_;
-  // Keyword letters the last fill lacked: the thorough search's pools favour readings
-  // holding one of them.
-  std::u32string keywordWanted_;
-  // By slot pattern, for the selection and dictionary in use.
-  std::unordered_map<std::u32string, ReadingGroups> readingGroups_;
+  ThoroughFill thorough_{*this,     loader_.Loaded(),          queries_, *this, Rnd,
+                         observer_, [this] { LetEventsRun(); }};
+  UnfilledGrid unfilled_;  // set when the thorough fill leaves a grid unfilled
 };
 
 }  // namespace crossword

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "generator/engine/Generator.h"
+#include "generator/engine/ThoroughFill.h"
 #include "puzzle/KeywordChoice.h"
 
 namespace crossword {
@@ -13,44 +13,46 @@ constexpr int kKeywordAttempts = 12;
 }  // namespace
 
 // Each fill found is kept, with the stage's marks, only when its letters give the keyword
-// good cells; another one is then searched from the clean grid, favouring readings that
-// hold the letters it lacked.
-FillResult Generator::FillHoldingKeyword(int stage, const std::u32string& keyword) {
+// good cells; another one is then searched, favouring readings that hold the letters it
+// lacked.
+ThoroughFill::GridFill ThoroughFill::FillHoldingKeyword(int stage, const std::u32string& keyword,
+                                                        int restartMax) {
   struct Forget {
     std::u32string& letters;
     ~Forget() { letters.clear(); }
   } const forget{keywordWanted_};
   for (int attempt = 1; attempt <= kKeywordAttempts; ++attempt) {
-    const FillResult result = FillStageThorough();
-    if (result != FillResult::Filled) return result;
-    if (std::optional<StageKeyword> marks = PlaceKeyword(keyword)) {
+    GridFill fill = Fill(restartMax);
+    if (fill.result != FillResult::Filled) return fill;
+    const CrossMasMarks letters = FilledLetters(fill.words);
+    if (const auto choices = ChooseKeywordCells(letters, keyword, 1); !choices.empty()) {
       keywordMarks_.resize(std::max<size_t>(keywordMarks_.size(), stage));
-      keywordMarks_[stage - 1] = std::move(marks);
-      return FillResult::Filled;
+      keywordMarks_[stage - 1] = StageKeyword{keyword, choices[0].Cells};
+      return fill;
     }
-    const std::u32string lacking = MissingLetters(GridLetters(), keyword);
+    const std::u32string lacking = MissingLetters(letters, keyword);
     keywordWanted_ = lacking.empty() ? keyword : lacking;
-    RestoreBaseGrid();
   }
-  unfilled_ = {};
-  unfilled_.cause = UnfilledGrid::Cause::NoKeyword;
-  unfilled_.attempts = kKeywordAttempts;
-  return FillResult::Failed;
+  GridFill unfilled;
+  unfilled.unfilled.cause = UnfilledGrid::Cause::NoKeyword;
+  unfilled.unfilled.attempts = kKeywordAttempts;
+  return unfilled;
 }
 
-CrossMasMarks Generator::GridLetters() const {
-  CrossMasMarks letters(CrossMas.MasMaxX(), CrossMas.MasMaxY());
-  for (int y = 1; y <= CrossMas.MasMaxY(); ++y) {
-    for (int x = 1; x <= CrossMas.MasMaxX(); ++x) letters(x, y) = CrossMas(x, y).DispWChr;
+// The grid's letters with every slot holding its word of the fill.
+CrossMasMarks ThoroughFill::FilledLetters(const std::vector<WordRecord>& words) const {
+  const GeneratorMas& cells = grid_.CrossMas;
+  CrossMasMarks letters(cells.MasMaxX(), cells.MasMaxY());
+  for (int y = 1; y <= cells.MasMaxY(); ++y) {
+    for (int x = 1; x <= cells.MasMaxX(); ++x) letters(x, y) = cells(x, y).DispWChr;
+  }
+  for (int s = 1; s <= grid_.QuesNmbMax(); ++s) {
+    const GeneratorSlot& slot = grid_.Slot(s);
+    for (int i = 1; i <= slot.AnswerLen; ++i) {
+      letters(slot.CellX(i), slot.CellY(i)) = words[s - 1].Yst[i - 1];
+    }
   }
   return letters;
-}
-
-// The best cells for the keyword in the filled grid; nothing when none keeps the rules.
-std::optional<StageKeyword> Generator::PlaceKeyword(const std::u32string& keyword) const {
-  const auto choices = ChooseKeywordCells(GridLetters(), keyword, 1);
-  if (choices.empty()) return std::nullopt;
-  return StageKeyword{keyword, choices[0].Cells};
 }
 
 }  // namespace crossword

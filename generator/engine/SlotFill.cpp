@@ -155,18 +155,6 @@ void Generator::ShuffleCandidates(int n) {
   }
 }
 
-// The slot crossing `slot` at one of its positions, 0 if none.
-int Generator::CrossingSlotAt(const GeneratorSlot& slot, int position) const {
-  const GeneratorCell& cell = CrossMas(slot.CellX(position), slot.CellY(position));
-  return slot.FlagHorV == FlagAcross ? cell.WordNmbV : cell.WordNmbH;
-}
-
-// Where the cell at `position` of `slot` lies in the slot crossing it there.
-int Generator::CrossingPositionAt(const GeneratorSlot& slot, int position) const {
-  const GeneratorCell& cell = CrossMas(slot.CellX(position), slot.CellY(position));
-  return slot.FlagHorV == FlagAcross ? cell.PosV : cell.PosH;
-}
-
 // Only blank positions are crossings to look ahead on: a letter already there is part of
 // the slot's own query.
 int Generator::CollectCrossings(int s) {

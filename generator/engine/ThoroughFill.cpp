@@ -1,10 +1,11 @@
+#include "generator/engine/ThoroughFill.h"
+
 #include <algorithm>
 #include <iterator>
 #include <limits>
 #include <set>
 
 #include "dictionary/KeptClues.h"
-#include "generator/engine/Generator.h"
 
 namespace crossword {
 
@@ -38,37 +39,67 @@ long NextBound(long bound) {
 
 }  // namespace
 
+ThoroughFill::ThoroughFill(const FillState& grid, const LoadedGridSettings& loaded,
+                           CandidateQueries& queries, const WordSelection& selection,
+                           RandomSource& rnd, GeneratorObserver& observer,
+                           std::function<void()> pump)
+    : grid_(grid),
+      loaded_(loaded),
+      queries_(queries),
+      selection_(selection),
+      rnd_(rnd),
+      observer_(observer),
+      pump_(std::move(pump)) {}
+
+void ThoroughFill::UsePreference(RankPreference preference) {
+  preference_ = std::move(preference);
+  readingGroups_.clear();
+}
+
+void ThoroughFill::StartSet() {
+  answersUsed_.clear();
+  keywordMarks_.clear();
+}
+
+void ThoroughFill::StageWritten(int stage) {
+  keywordMarks_.resize(stage);  // the marks FillHoldingKeyword found, if any
+  for (int i = 1; i <= grid_.QuesNmbMax(); ++i) ++answersUsed_[grid_.Slot(i).Word.Yst];
+}
+
 // First from the words the puzzle wants most, then with more and more of the others, at
 // last from every admitted word with restarts until the fill is found, proved impossible or
 // given up.
-FillResult Generator::FillStageThorough() {
-  unfilled_ = {};
-  RefreshPatterns();
-  std::map<std::u32string, ReadingPool> readings = MakeReadingPools();
-  for (int s = 1; s <= QuesNmbMax(); ++s) {
-    if (readings.at(Slot(s).Pattern).Size() == 0) {
-      Blame(UnfilledGrid::Cause::NoCandidate, s);
-      return FillResult::NoFill;
+ThoroughFill::GridFill ThoroughFill::Fill(int restartMax) {
+  GridFill fill;
+  ReadingPools readings = MakeReadingPools();
+  for (int s = 1; s <= grid_.QuesNmbMax(); ++s) {
+    if (readings.at(grid_.Slot(s).Pattern).Size() == 0) {
+      fill.result = FillResult::NoFill;
+      fill.unfilled = Blame(UnfilledGrid::Cause::NoCandidate, s);
+      return fill;
     }
   }
-  thoroughClock_.Start();
-  thoroughSecondsMax_ =
-      kSecondsPer81Cells * std::max(1.0, CrossMas.MasMaxX() * CrossMas.MasMaxY() / 81.0);
+  clock_.Start();
+  const GeneratorMas& cells = grid_.CrossMas;
+  secondsMax_ = kSecondsPer81Cells * std::max(1.0, cells.MasMaxX() * cells.MasMaxY() / 81.0);
   SearchPools pools;  // grown by each attempt on more words
-  if (FillFromPreferred(readings, pools)) return FillResult::Filled;
-  return FillFromEvery(readings, pools);
+  if (FillFromPreferred(readings, pools, fill)) {
+    fill.result = FillResult::Filled;
+  } else {
+    FillFromEvery(readings, pools, restartMax, fill);
+  }
+  return fill;
 }
 
 // Single attempts on the words the puzzle wants most, fewer to more, then on every word but
 // the readings the set has used enough, if there are any.
-bool Generator::FillFromPreferred(std::map<std::u32string, ReadingPool>& readings,
-                                  SearchPools& pools) {
+bool ThoroughFill::FillFromPreferred(ReadingPools& readings, SearchPools& pools, GridFill& fill) {
   using Result = ThoroughSearch::Result;
   // A grid that one attempt on the wanted words could not settle is hard: more words
   // rarely make it easy.
   long bound = kFirstPhaseBound;
   for (const int most : WantedCosts(readings)) {
-    const Result result = SearchThorough(readings, pools, most, bound, 0);
+    const Result result = SearchThorough(readings, pools, most, bound, 0, fill);
     bound = kPhaseBound;
     if (result == Result::Filled) return true;
     if (result == Result::BoundReached) break;
@@ -77,43 +108,46 @@ bool Generator::FillFromPreferred(std::map<std::u32string, ReadingPool>& reading
     return entry.second.CountWithin(kAllButUsedEnough) < entry.second.Size();
   });
   return usedEnough &&
-         SearchThorough(readings, pools, kAllButUsedEnough, kPhaseBound, 0) == Result::Filled;
+         SearchThorough(readings, pools, kAllButUsedEnough, kPhaseBound, 0, fill) == Result::Filled;
 }
 
 // Attempts on every word, each bound larger, until a fill is found or proved impossible or
 // the search gives up.
-FillResult Generator::FillFromEvery(std::map<std::u32string, ReadingPool>& readings,
-                                    SearchPools& pools) {
+void ThoroughFill::FillFromEvery(ReadingPools& readings, SearchPools& pools, int restartMax,
+                                 GridFill& fill) {
   using Result = ThoroughSearch::Result;
   long bound = kFirstBound;
   for (int restart = 0;; ++restart) {
     observer_.AttemptStarted(restart);
-    switch (SearchThorough(readings, pools, kEveryCost, bound, restart)) {
+    switch (SearchThorough(readings, pools, kEveryCost, bound, restart, fill)) {
       case Result::Filled:
-        return FillResult::Filled;
+        fill.result = FillResult::Filled;
+        return;
       case Result::NoFill:
-        return FillResult::NoFill;
+        fill.result = FillResult::NoFill;
+        return;
       case Result::BoundReached:
         break;
     }
-    if (restart >= RestartMax) return FillResult::Failed;
-    if (thoroughClock_.Seconds() > thoroughSecondsMax_) {
-      unfilled_.cause = UnfilledGrid::Cause::TimeUp;
-      unfilled_.seconds = static_cast<int>(thoroughSecondsMax_);
-      return FillResult::Failed;
+    fill.result = FillResult::Failed;
+    if (restart >= restartMax) return;
+    if (clock_.Seconds() > secondsMax_) {
+      fill.unfilled.cause = UnfilledGrid::Cause::TimeUp;
+      fill.unfilled.seconds = static_cast<int>(secondsMax_);
+      return;
     }
     bound = NextBound(bound);
   }
 }
 
-void Generator::Blame(UnfilledGrid::Cause cause, int s) {
-  const GeneratorSlot& slot = Slot(s);
-  unfilled_ = {cause, s, slot.FlagHorV, slot.x, slot.y, slot.AnswerLen, 0};
+UnfilledGrid ThoroughFill::Blame(UnfilledGrid::Cause cause, int s) const {
+  const GeneratorSlot& slot = grid_.Slot(s);
+  return {cause, s, slot.FlagHorV, slot.x, slot.y, slot.AnswerLen, 0};
 }
 
 // The costs up to which the first attempts take words: the lowest few that leave out some
 // words and still leave every slot enough to choose from.
-std::vector<int> Generator::WantedCosts(const std::map<std::u32string, ReadingPool>& readings) {
+std::vector<int> ThoroughFill::WantedCosts(const ReadingPools& readings) {
   std::set<int> costs;
   for (const auto& [pattern, pool] : readings) {
     const std::vector<int>& poolCosts = pool.Costs();
@@ -133,21 +167,22 @@ std::vector<int> Generator::WantedCosts(const std::map<std::u32string, ReadingPo
 
 // One attempt with the candidates that cost at most `most`, from `pools` grown to them; a
 // fill found is placed.
-ThoroughSearch::Result Generator::SearchThorough(std::map<std::u32string, ReadingPool>& readings,
-                                                 SearchPools& pools, int most, long bound,
-                                                 int restart) {
+ThoroughSearch::Result ThoroughFill::SearchThorough(ReadingPools& readings, SearchPools& pools,
+                                                    int most, long bound, int restart,
+                                                    GridFill& fill) {
   std::vector<SearchSlot> slots = MakeSearchSlots(readings, most, pools);
   std::vector<WordRecord> placed(slots.size());
   WordRecord candidate, allowed;
   ThoroughSearch::Rules rules;
   // The most wanted record of the reading that the placed words allow.
   rules.excludedBy = [&](int s, int i, const std::vector<int>& chosen, std::vector<int>& blockers) {
-    const ReadingPool& pool = readings.at(Slot(s + 1).Pattern);
+    const ReadingPool& pool = readings.at(grid_.Slot(s + 1).Pattern);
     for (const int k : pool.Records(i)) {
-      Loaded().DicDb->ReadRecord(pool.Length(), k, candidate);
+      loaded_.DicDb->ReadRecord(pool.Length(), k, candidate);
       const size_t blamed = blockers.size();
       for (size_t t = 0; t < chosen.size(); ++t) {
-        if (chosen[t] != ThoroughSearch::kOpen && ExcludedBy(candidate, placed[t], ListOn)) {
+        if (chosen[t] != ThoroughSearch::kOpen &&
+            ExcludedBy(candidate, placed[t], selection_.ListOn)) {
           blockers.push_back(static_cast<int>(t));
         }
       }
@@ -160,43 +195,46 @@ ThoroughSearch::Result Generator::SearchThorough(std::map<std::u32string, Readin
   };
   rules.placed = [&](int s, int) { placed[s] = allowed; };
   rules.pump = [this] {
-    LetEventsRun();
-    return thoroughClock_.Seconds() > thoroughSecondsMax_;
+    pump_();
+    return clock_.Seconds() > secondsMax_;
   };
-  ThoroughSearch search(std::move(slots), Rnd, std::move(rules));
+  ThoroughSearch search(std::move(slots), rnd_, std::move(rules));
   const ThoroughSearch::Result result = search.Run(
       bound, restart > 0, most >= kAllButUsedEnough ? kLastCostWeight : kWantedCostWeight);
-  if (result == ThoroughSearch::Result::Filled) PlaceSearchResult(placed);
+  if (result == ThoroughSearch::Result::Filled) fill.words = std::move(placed);
   if (result == ThoroughSearch::Result::NoFill && most == kEveryCost) {
-    Blame(UnfilledGrid::Cause::NoCombination, search.FirstSlot() + 1);
+    fill.unfilled = Blame(UnfilledGrid::Cause::NoCombination, search.FirstSlot() + 1);
   }
   return result;
 }
 
 // Slots with the same letters share one pool: a grid without embedded letters needs one
 // pool per length. A pool holding dearer words than the attempt takes is made anew.
-std::vector<SearchSlot> Generator::MakeSearchSlots(std::map<std::u32string, ReadingPool>& readings,
-                                                   int most, SearchPools& pools) {
+std::vector<SearchSlot> ThoroughFill::MakeSearchSlots(ReadingPools& readings, int most,
+                                                      SearchPools& pools) {
   std::vector<SearchSlot> slots;
-  for (int s = 1; s <= QuesNmbMax(); ++s) {
-    const GeneratorSlot& slot = Slot(s);
+  for (int s = 1; s <= grid_.QuesNmbMax(); ++s) {
+    const GeneratorSlot& slot = grid_.Slot(s);
     ReadingPool& reading = readings.at(slot.Pattern);
     CandidatePool& pool = pools.try_emplace(slot.Pattern, slot.AnswerLen).first->second;
     if (pool.Size() > reading.CountWithin(most)) pool = CandidatePool(slot.AnswerLen);
-    reading.ExtendWithin(pool, most, Rnd);
+    reading.ExtendWithin(pool, most, rnd_);
     SearchSlot& searchSlot = slots.emplace_back(SearchSlot{&pool, {}});
     for (int j = 1; j <= slot.AnswerLen; ++j) {
-      const int c = CrossingSlotAt(slot, j);
-      if (c != 0) searchSlot.crossings.push_back({j - 1, c - 1, CrossingPositionAt(slot, j) - 1});
+      const int c = grid_.CrossingSlotAt(slot, j);
+      if (c != 0) {
+        searchSlot.crossings.push_back({j - 1, c - 1, grid_.CrossingPositionAt(slot, j) - 1});
+      }
     }
   }
   return slots;
 }
 
-std::map<std::u32string, ReadingPool> Generator::MakeReadingPools() {
-  std::map<std::u32string, ReadingPool> readings;
-  for (int s = 1; s <= QuesNmbMax(); ++s) {
-    if (!readings.contains(Slot(s).Pattern)) readings.emplace(Slot(s).Pattern, MakeReadingPool(s));
+ThoroughFill::ReadingPools ThoroughFill::MakeReadingPools() {
+  ReadingPools readings;
+  for (int s = 1; s <= grid_.QuesNmbMax(); ++s) {
+    const std::u32string& pattern = grid_.Slot(s).Pattern;
+    if (!readings.contains(pattern)) readings.emplace(pattern, MakeReadingPool(s));
   }
   return readings;
 }
@@ -204,7 +242,7 @@ std::map<std::u32string, ReadingPool> Generator::MakeReadingPools() {
 // The admitted words that fit the slot's letters by reading, each reading costing more
 // for each earlier stage of the set that holds it, and while a keyword lacks letters, for
 // holding none of them.
-ReadingPool Generator::MakeReadingPool(int s) {
+ReadingPool ThoroughFill::MakeReadingPool(int s) {
   const ReadingGroups& groups = ReadingGroupsOf(s);
   std::vector<int> costs(groups.groups.size());
   for (size_t g = 0; g < costs.size(); ++g) {
@@ -222,36 +260,23 @@ ReadingPool Generator::MakeReadingPool(int s) {
 
 // The slot's words grouped by reading, once per pattern while the selection and the
 // dictionary stay: each record costs its tier, one more with a clue in English.
-const ReadingGroups& Generator::ReadingGroupsOf(int s) {
-  const GeneratorSlot& slot = Slot(s);
+const ReadingGroups& ThoroughFill::ReadingGroupsOf(int s) {
+  const GeneratorSlot& slot = grid_.Slot(s);
   const auto cached = readingGroups_.find(slot.Pattern);
   if (cached != readingGroups_.end()) return cached->second;
   const int length = slot.AnswerLen;
   ReadingGroups& groups = readingGroups_[slot.Pattern];
-  groups.Begin(length, FetchCandidates(s));
-  for (const int k : Candidate) {
-    const auto [CN, BN] = Loaded().DicDb->ClassOf(length, k);
+  pump_();
+  const std::vector<int>& candidates = queries_.Fetch(slot);
+  groups.Begin(length, static_cast<int>(candidates.size()));
+  for (const int k : candidates) {
+    const auto [CN, BN] = loaded_.DicDb->ClassOf(length, k);
     const int cost = kCostsPerTier * preference_.Tier(CN, BN) +
-                     (Loaded().DicDb->HasJapaneseClue(length, k) ? 0 : 1);
-    groups.Add(Loaded().DicDb->Reading(length, k), cost, k);
+                     (loaded_.DicDb->HasJapaneseClue(length, k) ? 0 : 1);
+    groups.Add(loaded_.DicDb->Reading(length, k), cost, k);
   }
   groups.Close();
   return groups;
-}
-
-void Generator::PlaceSearchResult(const std::vector<WordRecord>& placed) {
-  for (int s = 1; s <= QuesNmbMax(); ++s) {
-    PlaceWord(s, placed[s - 1]);
-    WriteSlotWord(s);
-  }
-  observer_.ShowGrid(CrossMas);
-}
-
-std::vector<int> Generator::CountSlotCandidates() {
-  RefreshPatterns();
-  std::vector<int> counts;
-  for (int s = 1; s <= QuesNmbMax(); ++s) counts.push_back(FetchCandidates(s));
-  return counts;
 }
 
 std::string DescribeUnfilled(const UnfilledGrid& grid) {

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "dictionary/WordRecord.h"
+
 // The words a run may ask, as the selection page left them when the run began.
 namespace crossword {
 
@@ -14,5 +16,11 @@ struct WordSelection {
   // Whether a word of category CN and list BN may be asked.
   bool IsAdmitted(int CN, int BN) const;
 };
+
+// Whether a word may not share a grid with a word placed there: the same word, a second
+// word of a list asked once per grid, the same clue or answer number, or each one's
+// written form in the other's clue. ListOn as the selection has it.
+bool ExcludedBy(const WordRecord& candidate, const WordRecord& placed,
+                const std::vector<int>& ListOn);
 
 }  // namespace crossword
