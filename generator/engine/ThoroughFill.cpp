@@ -4,6 +4,7 @@
 #include <iterator>
 #include <limits>
 #include <set>
+#include <utility>
 
 #include "dictionary/KeptClues.h"
 
@@ -83,11 +84,9 @@ ThoroughFill::GridFill ThoroughFill::Fill(int restartMax) {
   const GeneratorMas& cells = grid_.CrossMas;
   secondsMax_ = kSecondsPer81Cells * std::max(1.0, cells.MasMaxX() * cells.MasMaxY() / 81.0);
   SearchPools pools;  // grown by each attempt on more words
-  if (FillFromPreferred(readings, pools, fill)) {
-    fill.result = FillResult::Filled;
-  } else {
-    FillFromEvery(readings, pools, restartMax, fill);
-  }
+  fill.result = FillFromPreferred(readings, pools, fill)
+                    ? FillResult::Filled
+                    : FillFromEvery(readings, pools, restartMax, fill);
   return fill;
 }
 
@@ -113,28 +112,25 @@ bool ThoroughFill::FillFromPreferred(ReadingPools& readings, SearchPools& pools,
 
 // Attempts on every word, each bound larger, until a fill is found or proved impossible or
 // the search gives up.
-void ThoroughFill::FillFromEvery(ReadingPools& readings, SearchPools& pools, int restartMax,
-                                 GridFill& fill) {
+FillResult ThoroughFill::FillFromEvery(ReadingPools& readings, SearchPools& pools, int restartMax,
+                                       GridFill& fill) {
   using Result = ThoroughSearch::Result;
   long bound = kFirstBound;
   for (int restart = 0;; ++restart) {
     observer_.AttemptStarted(restart);
     switch (SearchThorough(readings, pools, kEveryCost, bound, restart, fill)) {
       case Result::Filled:
-        fill.result = FillResult::Filled;
-        return;
+        return FillResult::Filled;
       case Result::NoFill:
-        fill.result = FillResult::NoFill;
-        return;
+        return FillResult::NoFill;
       case Result::BoundReached:
         break;
     }
-    fill.result = FillResult::Failed;
-    if (restart >= restartMax) return;
+    if (restart >= restartMax) return FillResult::Failed;
     if (clock_.Seconds() > secondsMax_) {
       fill.unfilled.cause = UnfilledGrid::Cause::TimeUp;
       fill.unfilled.seconds = static_cast<int>(secondsMax_);
-      return;
+      return FillResult::Failed;
     }
     bound = NextBound(bound);
   }

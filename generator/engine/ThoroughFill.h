@@ -67,7 +67,8 @@ class ThoroughFill {
   using SearchPools = std::map<std::u32string, CandidatePool>;
 
   bool FillFromPreferred(ReadingPools& readings, SearchPools& pools, GridFill& fill);
-  void FillFromEvery(ReadingPools& readings, SearchPools& pools, int restartMax, GridFill& fill);
+  FillResult FillFromEvery(ReadingPools& readings, SearchPools& pools, int restartMax,
+                           GridFill& fill);
   static std::vector<int> WantedCosts(const ReadingPools& readings);
   ThoroughSearch::Result SearchThorough(ReadingPools& readings, SearchPools& pools, int most,
                                         long bound, int restart, GridFill& fill);

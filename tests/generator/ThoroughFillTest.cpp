@@ -4,6 +4,7 @@
 #include <set>
 
 #include "dictionary/QuestionSelection.h"
+#include "puzzle/KeywordMarks.h"
 #include "tests/generator/GeneratorTestKit.h"
 #include "tests/support/GridText.h"
 
@@ -187,6 +188,38 @@ TEST(ThoroughFillOrder, WordsWithJapaneseCluesFirst) {
     }
   }
   EXPECT_GE(withJapaneseClue * 4, placed * 3) << withJapaneseClue << " of " << placed;
+}
+
+// A set of two 3 x 3 stages to hold `keyword`, filled by the thorough search.
+RunOutcome RunWithKeyword(GeneratorSetup& setup, const std::u32string& keyword) {
+  setup.WriteWords(EveryShortWord());
+  setup.WriteGrids({{"...", "...", "..."}});
+  setup.Load();
+  setup.generator.Search = FillSearch::Thorough;
+  setup.generator.MakingNmbMax = 2;
+  setup.generator.Keywords = {keyword};
+  return setup.generator.RunGeneration();
+}
+
+// The marks kept beside the set spell each stage's keyword in the letters written.
+TEST(ThoroughFillKeyword, MarksSpellTheKeywordInTheWrittenLetters) {
+  GeneratorSetup setup;
+  ASSERT_EQ(RunWithKeyword(setup, U"アイ"), RunOutcome::Completed);
+  const PuzzleSet set = ReadPuzzleSetWithMarks(setup.generator.Output().PuzzleFile());
+  ASSERT_EQ(set.Stages.size(), 2u);
+  for (const PuzzleStage& stage : set.Stages) {
+    ASSERT_TRUE(stage.Keyword);
+    EXPECT_EQ(stage.Keyword->Word, U"アイ");
+    EXPECT_EQ(KeywordMismatch(stage, *stage.Keyword), "");
+  }
+}
+
+// A keyword with a letter no word holds leaves the grid unfilled, and says why.
+TEST(ThoroughFillKeyword, NoFillSpellsTheKeyword) {
+  GeneratorSetup setup;
+  EXPECT_EQ(RunWithKeyword(setup, U"エ"), RunOutcome::GivenUp);
+  EXPECT_EQ(setup.generator.NoFillReason(),
+            "none of its 12 fills gives the stage's keyword good cells");
 }
 
 }  // namespace
