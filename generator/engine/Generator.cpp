@@ -4,6 +4,7 @@
 
 #include "common/FileNames.h"
 #include "dictionary/QuestionSelection.h"
+#include "dictionary/RankPreference.h"
 #include "generator/engine/GeneratorMessages.h"
 
 namespace crossword {

@@ -1,12 +1,10 @@
 #pragma once
 
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <optional>
 #include <set>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "common/Clock.h"
@@ -14,7 +12,6 @@
 #include "common/GridModel.h"
 #include "common/GridSettingsFile.h"
 #include "common/RandomSource.h"
-#include "dictionary/RankPreference.h"
 #include "dictionary/WordQuery.h"
 #include "generator/engine/CandidateQueries.h"
 #include "generator/engine/FillState.h"
@@ -49,10 +46,10 @@ struct RunEnded {
 
 // The generator's state for the life of the program, and its operations. It composes
 // the parts that take what they use: the grid settings loader, the candidate queries, the
-// thorough fill and the puzzle-set output. The files of the puzzle set and the run page's settings,
-// which the window and wright set, and the fill search's state, which the tests drive, are bases,
-// so that the search reads them by the names it has always used; the words asked change only
-// through TakeSelection.
+// thorough fill and the puzzle-set output. The files of the puzzle set and the run page's
+// settings, which the window and wright set, and the fill search's state, which the tests
+// drive, are bases, so that the search reads them by the names it has always used; the
+// words asked change only through TakeSelection.
 class Generator : public PuzzleSetFiles,
                   public RunSettings,
                   public FillState,
