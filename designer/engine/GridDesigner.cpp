@@ -5,8 +5,8 @@
 #include "common/FileError.h"
 #include "common/FileNames.h"
 #include "common/FileOps.h"
+#include "common/OnScopeExit.h"
 #include "designer/engine/DesignerMessages.h"
-#include "designer/engine/OnScopeExit.h"
 
 namespace crossword {
 

@@ -1,6 +1,6 @@
 #include "designer/engine/MakeFileRun.h"
 
-#include "designer/engine/OnScopeExit.h"
+#include "common/OnScopeExit.h"
 
 // Writing the grid settings file: the one grid of the custom mode, or the stages the
 // full-auto mode lays out one by one.

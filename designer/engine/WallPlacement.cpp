@@ -1,7 +1,7 @@
 #include "designer/engine/WallPlacement.h"
 
+#include "common/OnScopeExit.h"
 #include "designer/engine/GridChecks.h"
-#include "designer/engine/OnScopeExit.h"
 
 // The automatic wall placement: random steps of one to four walls, each kept only while
 // no two walls touch, every open cell stays connected to the others and no slot is

@@ -1,6 +1,7 @@
 #include <set>
 
 #include "common/FileError.h"
+#include "common/OnScopeExit.h"
 #include "generator/engine/Generator.h"
 #include "puzzle/KeywordMarks.h"
 
@@ -9,10 +10,7 @@ namespace crossword {
 RunOutcome Generator::RunGeneration() {
   stopRequested_ = false;
   output_.LockForRun();
-  struct Unlock {
-    PuzzleSetOutput& output;
-    ~Unlock() { output.Unlock(); }
-  } const unlock{output_};
+  const OnScopeExit unlock([this] { output_.Unlock(); });
   try {
     return MakeStages() ? RunOutcome::Completed : RunOutcome::GivenUp;
   } catch (const RunEnded& ended) {

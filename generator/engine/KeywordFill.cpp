@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "common/OnScopeExit.h"
 #include "generator/engine/ThoroughFill.h"
 #include "puzzle/KeywordChoice.h"
 
@@ -17,10 +18,7 @@ constexpr int kKeywordAttempts = 12;
 // lacked.
 ThoroughFill::GridFill ThoroughFill::FillHoldingKeyword(int stage, const std::u32string& keyword,
                                                         int restartMax) {
-  struct Forget {
-    std::u32string& letters;
-    ~Forget() { letters.clear(); }
-  } const forget{keywordWanted_};
+  const OnScopeExit forget([this] { keywordWanted_.clear(); });
   for (int attempt = 1; attempt <= kKeywordAttempts; ++attempt) {
     GridFill fill = Fill(restartMax);
     if (fill.result != FillResult::Filled) return fill;

@@ -5,8 +5,8 @@
 
 namespace crossword {
 
-// Runs an action when the scope ends, however it ends: what a run shows while it works
-// (progress mark, busy pointer, stage counters) is taken away again after an error too.
+// Runs an action when the scope ends, however it ends: what a run shows or sets while it
+// works is taken away again after an error or a stop too.
 class OnScopeExit {
  public:
   explicit OnScopeExit(std::function<void()> action) : action_(std::move(action)) {}
