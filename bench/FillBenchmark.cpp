@@ -102,9 +102,9 @@ FillResult FillWithLimits(Generator& generator, int pattern, long& attempts) {
   }
   for (int restart = 0;; ++restart) {
     ++attempts;
-    if (generator.FillStage() == FillResult::Filled) return FillResult::Filled;
+    if (generator.Exact().FillStage() == FillResult::Filled) return FillResult::Filled;
     if (restart >= generator.RestartMax) return FillResult::Failed;
-    generator.RestoreBaseGrid();
+    generator.Exact().RestoreBaseGrid();
   }
 }
 
@@ -273,7 +273,8 @@ class StageAnswers : public QuietGenerator {
  public:
   void StageFinished(int) override {
     std::vector<WordRecord>& stage = Stages.emplace_back();
-    for (int i = 1; i <= generator->QuesNmbMax(); ++i) stage.push_back(generator->Slot(i).Word);
+    for (int i = 1; i <= generator->Grid().QuesNmbMax(); ++i)
+      stage.push_back(generator->Grid().Slot(i).Word);
   }
   const Generator* generator = nullptr;
   std::vector<std::vector<WordRecord>> Stages;

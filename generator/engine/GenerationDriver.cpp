@@ -34,7 +34,7 @@ bool Generator::MakeStages() {
     observer_.StageStarted(stage);
     pattern = StagePatterns().NextStagePattern(pattern);
     LoadStagePattern(pattern);
-    observer_.BuildGridView(CrossMas);
+    observer_.BuildGridView(grid_.CrossMas);
     const FillResult result =
         unfillable.contains(pattern) ? FillResult::NoFill : FillStageAttempts(stage);
     if (result == FillResult::Filled) {
@@ -71,12 +71,7 @@ FillResult Generator::FillStageAttempts(int stage) {
     const std::u32string keyword = KeywordOf(stage);
     return keyword.empty() ? FillStageThorough() : FillHoldingKeyword(stage, keyword);
   }
-  for (int restart = 0;; ++restart) {
-    observer_.AttemptStarted(restart);
-    const FillResult result = FillStage();
-    if (result == FillResult::Filled || restart >= RestartMax) return result;
-    RestoreBaseGrid();
-  }
+  return exact_.Fill(RestartMax);
 }
 
 void Generator::WriteFilledStage(int stage, int S) {
@@ -88,7 +83,7 @@ void Generator::WriteFilledStage(int stage, int S) {
 
 void Generator::WritePuzzleStage(int k, int S) {
   if (k == 1) output_.WritePuzzleHeader(Loaded().AnswerLang, S);
-  output_.WritePuzzleStage(k, *this, DifficultRank);
+  output_.WritePuzzleStage(k, grid_, selection_.DifficultRank);
 }
 
 // The last pattern by number, or the one after which the patterns start over: a file
@@ -123,64 +118,15 @@ void Generator::LoadStagePattern(int n) {
   TakeStagePattern(grid);
 }
 
-// A grid as the fill starts on it: cells indexed, slots unconfirmed, History(0) stored.
+// A grid as the fills start on it: cells indexed, slots unconfirmed, History(0) stored.
 void Generator::TakeStagePattern(const CrossGrid& grid) {
-  CrossMas = GeneratorMas(grid.CrossMas.MasMaxX(), grid.CrossMas.MasMaxY());
-  for (int y = 1; y <= CrossMas.MasMaxY(); ++y) {
-    for (int x = 1; x <= CrossMas.MasMaxX(); ++x) CrossMas(x, y).DispWChr = grid.CrossMas(x, y);
-  }
-  CrossWord.assign(grid.CrossWord.size(), GeneratorSlot());
-  for (int i = 1; i <= QuesNmbMax(); ++i) {
-    static_cast<CrossWordSlot&>(Slot(i)) = grid.CrossWord[i - 1];
-  }
-  IndexCells();
-  SaveBaseGrid();
+  grid_.Take(grid);
+  exact_.SaveBaseGrid();
 }
 
-void Generator::IndexCells() {
-  for (int i = 1; i <= QuesNmbMax(); ++i) {
-    const GeneratorSlot& slot = Slot(i);
-    for (int j = 1; j <= slot.AnswerLen; ++j) {
-      GeneratorCell& cell = CrossMas(slot.CellX(j), slot.CellY(j));
-      if (slot.FlagHorV == FlagAcross) {
-        cell.WordNmbH = i;
-        cell.PosH = j;
-      } else {
-        cell.WordNmbV = i;
-        cell.PosV = j;
-      }
-    }
-  }
-}
-
-std::u32string Generator::Snapshot() const {
-  std::u32string snapshot;
-  snapshot.reserve(static_cast<size_t>(CrossMas.MasMaxX()) * CrossMas.MasMaxY());
-  for (int y = 1; y <= CrossMas.MasMaxY(); ++y) {
-    for (int x = 1; x <= CrossMas.MasMaxX(); ++x) snapshot += CrossMas(x, y).DispWChr;
-  }
-  return snapshot;
-}
-
-void Generator::SaveBaseGrid() {
-  History[0] = Snapshot();
-}
-
-void Generator::RestoreBaseGrid() {
-  PutBackBaseLetters(true);
-}
-
-// Copies the stage's starting grid into the cells; without `blanksToo` only its walls
-// and embedded letters.
-void Generator::PutBackBaseLetters(bool blanksToo) {
-  const std::u32string& base = History[0];
-  size_t i = 0;
-  for (int y = 1; y <= CrossMas.MasMaxY(); ++y) {
-    for (int x = 1; x <= CrossMas.MasMaxX(); ++x) {
-      const char32_t mark = base[i++];
-      if (blanksToo || mark != BlankMark) CrossMas(x, y).DispWChr = mark;
-    }
-  }
+void Generator::LetEventsRun(double seconds) {
+  observer_.PumpEvents(seconds);
+  if (stopRequested_) throw RunEnded{RunOutcome::Stopped};
 }
 
 }  // namespace crossword

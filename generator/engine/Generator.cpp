@@ -1,7 +1,5 @@
 #include "generator/engine/Generator.h"
 
-#include <stdexcept>
-
 #include "common/FileNames.h"
 #include "dictionary/QuestionSelection.h"
 #include "dictionary/RankPreference.h"
@@ -12,7 +10,6 @@ namespace crossword {
 namespace {
 
 constexpr char kDefaultGridFile[] = "標準日本語辞書.gst";
-constexpr int kHistoryMaxAtStart = 50;
 
 }  // namespace
 
@@ -21,14 +18,6 @@ Generator::Generator(GeneratorObserver& observer, const std::string& programFold
   MakeDir = PlayDir = AsFolder(programFolder);
   MakeFile = kDefaultGridFile;
   PlayFile = BaseName(MakeFile) + ".pzs";
-  History.resize(kHistoryMaxAtStart + 1);
-}
-
-void Generator::SetHistoryMax(int limit) {
-  if (limit < 1 || limit > HistoryMaxLimit) {
-    throw std::invalid_argument("HistoryMax must be 1 to " + std::to_string(HistoryMaxLimit));
-  }
-  History.resize(static_cast<size_t>(limit) + 1);
 }
 
 int Generator::LoadGridSettings(bool chosenByUser) {
@@ -62,51 +51,42 @@ void Generator::TakeSelection(QuestionSelection& selection) {
   selection.CollectDifficultRank();
   TakeSelection({selection.CategoryOn(), selection.ListOn(), selection.DifficultRank()});
   thorough_.UsePreference(
-      RankPreference(selection.CategoryTable(), selection.ListTable(), DifficultRank));
+      RankPreference(selection.CategoryTable(), selection.ListTable(), selection_.DifficultRank));
 }
 
 void Generator::TakeSelection(const WordSelection& selection) {
-  static_cast<WordSelection&>(*this) = selection;
+  selection_ = selection;
   thorough_.UsePreference(RankPreference());
 }
 
-// Every admitted word with the slot's letters: the shuffle works on all of them.
-int Generator::FetchCandidates(int slot) {
-  LetEventsRun();
-  Candidate = queries_.Fetch(Slot(slot));
-  return static_cast<int>(Candidate.size());
-}
-
-const WordRecord& Generator::CandidateRecord(int i) {
-  return queries_.Record(Candidate.at(i - 1));
-}
-
 std::vector<int> Generator::CountSlotCandidates() {
-  RefreshPatterns();
+  grid_.RefreshPatterns();
   std::vector<int> counts;
-  for (int s = 1; s <= QuesNmbMax(); ++s) counts.push_back(FetchCandidates(s));
+  for (const GeneratorSlot& slot : grid_.CrossWord) {
+    counts.push_back(static_cast<int>(queries_.Fetch(slot).size()));
+  }
   return counts;
 }
 
 // The patterns are brought in line with the cells, which the thorough fill only reads.
 FillResult Generator::FillStageThorough() {
-  RefreshPatterns();
+  grid_.RefreshPatterns();
   return TakeThoroughFill(thorough_.Fill(RestartMax));
 }
 
 FillResult Generator::FillHoldingKeyword(int stage, const std::u32string& keyword) {
-  RefreshPatterns();
+  grid_.RefreshPatterns();
   return TakeThoroughFill(thorough_.FillHoldingKeyword(stage, keyword, RestartMax));
 }
 
 FillResult Generator::TakeThoroughFill(const ThoroughFill::GridFill& fill) {
   unfilled_ = fill.unfilled;
   if (fill.result != FillResult::Filled) return fill.result;
-  for (int s = 1; s <= QuesNmbMax(); ++s) {
-    PlaceWord(s, fill.words[s - 1]);
-    WriteSlotWord(s);
+  for (int s = 1; s <= grid_.QuesNmbMax(); ++s) {
+    grid_.PlaceWord(s, fill.words[s - 1]);
+    grid_.WriteSlotWord(s);
   }
-  observer_.ShowGrid(CrossMas);
+  observer_.ShowGrid(grid_.CrossMas);
   return fill.result;
 }
 

@@ -14,12 +14,14 @@
 #include "common/RandomSource.h"
 #include "dictionary/WordQuery.h"
 #include "generator/engine/CandidateQueries.h"
-#include "generator/engine/FillState.h"
+#include "generator/engine/ExactFill.h"
+#include "generator/engine/FillGrid.h"
 #include "generator/engine/GeneratorMessages.h"
 #include "generator/engine/GeneratorObserver.h"
 #include "generator/engine/GridSettingsLoader.h"
 #include "generator/engine/PuzzleSetFiles.h"
 #include "generator/engine/PuzzleSetOutput.h"
+#include "generator/engine/RunOutcome.h"
 #include "generator/engine/RunSettings.h"
 #include "generator/engine/ThoroughFill.h"
 #include "generator/engine/WordSelection.h"
@@ -30,30 +32,12 @@ namespace crossword {
 
 class QuestionSelection;
 
-// How a run ended.
-enum class RunOutcome {
-  Completed,     // every stage made and the puzzle file in place
-  GivenUp,       // stage 1 could not be made with any pattern; message 10 was shown
-  Stopped,       // the user stopped the run
-  ProgramEnded,  // no admissible first word; message 101 was shown
-};
-
-// Thrown from a pump or a message that ends the run; RunGeneration turns it into its
-// outcome after deleting the working file.
-struct RunEnded {
-  RunOutcome Outcome;
-};
-
 // The generator's state for the life of the program, and its operations. It composes
 // the parts that take what they use: the grid settings loader, the candidate queries, the
-// thorough fill and the puzzle-set output. The files of the puzzle set and the run page's
-// settings, which the window and wright set, and the fill search's state, which the tests
-// drive, are bases, so that the search reads them by the names it has always used; the
-// words asked change only through TakeSelection.
-class Generator : public PuzzleSetFiles,
-                  public RunSettings,
-                  public FillState,
-                  private WordSelection {
+// stage's grid, the exact and the thorough fill, and the puzzle-set output. The files of
+// the puzzle set and the run page's settings, which the window and wright set, are bases;
+// the words asked change only through TakeSelection.
+class Generator : public PuzzleSetFiles, public RunSettings {
  public:
   Generator(GeneratorObserver& observer, const std::string& programFolder);
 
@@ -61,10 +45,12 @@ class Generator : public PuzzleSetFiles,
   ElapsedTime StartTime;  // started when a run begins
 
   const LoadedGridSettings& Loaded() const { return loader_.Loaded(); }
-  const WordSelection& Selection() const { return *this; }
-
-  // Resizes the history to 0..limit, keeping the entries that still fit.
-  void SetHistoryMax(int limit);  // 1..HistoryMaxLimit
+  const WordSelection& Selection() const { return selection_; }
+  // The stage's grid, and the exact fill working on it.
+  FillGrid& Grid() { return grid_; }
+  const FillGrid& Grid() const { return grid_; }
+  ExactFill& Exact() { return exact_; }
+  const ExactFill& Exact() const { return exact_; }
 
   // Ends the run at the next pump of events; safe to call from PumpEvents.
   void RequestStop() { stopRequested_ = true; }
@@ -83,29 +69,9 @@ class Generator : public PuzzleSetFiles,
 
   // --- Generation driver ---
   RunOutcome RunGeneration();
+  // Stage pattern n of the grid file, or `grid`, as the fills start on it.
   void LoadStagePattern(int n);
   void TakeStagePattern(const CrossGrid& grid);
-  void IndexCells();
-  void SaveBaseGrid();
-  void RestoreBaseGrid();
-
-  // --- Slot fill search ---
-  FillResult FillStage();
-  void PlaceFirstWord();
-  void WriteSlotWord(int s);
-  void RefreshPatterns();
-  void RefreshPatternsAround(int s);
-  int ChooseSlot() const;
-  void ShuffleCandidates(int n);
-  int CollectCrossings(int s);
-  bool IsExcluded(const WordRecord& candidate) const;
-  int PickFreeCandidate(int n);
-  int PickCrossedCandidate(int s, int n, int k);
-  bool CheckCrossings(std::u32string_view reading, int k);
-  void PlaceWord(int s, const WordRecord& word);
-  void PushHistory();
-  bool FindRepeat();
-  void ClearCrossingWords(int s);
 
   // --- Thorough fill search ---
   // Fills the loaded grid as ThoroughFill does, restarting at most RestartMax times, and
@@ -116,12 +82,6 @@ class Generator : public PuzzleSetFiles,
   std::vector<int> CountSlotCandidates();
   // Why FillStageThorough gave NoFill, or Failed when its time was up.
   std::string NoFillReason() const { return DescribeUnfilled(unfilled_); }
-
-  // --- Candidate queries ---
-  using WordSelection::IsAdmitted;
-  int FetchCandidates(int slot);
-  // Candidate i, 1..n; valid until the next call.
-  const WordRecord& CandidateRecord(int i);
 
   // --- Puzzle file ---
   PuzzleSetOutput& Output() { return output_; }
@@ -141,24 +101,27 @@ class Generator : public PuzzleSetFiles,
   void WriteFilledStage(int stage, int S);
   bool IsLastPattern(int pattern);
   const GridSettingsFile& StagePatterns();
-  int FillSlots();
-  bool FillOneSlot(int s);
   void LetEventsRun(double seconds = 0);
-  std::u32string SlotLetters(const GeneratorSlot& slot) const;
-  void ReadSlotLetters(const GeneratorSlot& slot, std::u32string& letters) const;
-  void RefreshPattern(GeneratorSlot& slot);
-  std::u32string Snapshot() const;
-  void PutBackBaseLetters(bool blanksToo);
 
   GeneratorObserver& observer_;
   std::optional<GridSettingsFile> stagePatterns_;  // the grid file, read once per run
   bool stopRequested_ = false;
+  WordSelection selection_;
+  FillGrid grid_;
   GridSettingsLoader loader_{*this, observer_,
                              [this](int selector) { return ShowMessage(selector); }};
   PuzzleSetOutput output_{*this};
-  CandidateQueries queries_{loader_.Loaded(), *this};
-  std::u32string refreshedLetters_;  // the slot letters read last, their storage reused
-  ThoroughFill thorough_{*this,     loader_.Loaded(),          queries_, *this, Rnd,
+  CandidateQueries queries_{loader_.Loaded(), selection_};
+  ExactFill exact_{grid_,
+                   loader_.Loaded(),
+                   queries_,
+                   selection_,
+                   *this,
+                   Rnd,
+                   observer_,
+                   [this](double seconds) { LetEventsRun(seconds); },
+                   [this](int selector) { return ShowMessage(selector); }};
+  ThoroughFill thorough_{grid_,     loader_.Loaded(),          queries_, selection_, Rnd,
                          observer_, [this] { LetEventsRun(); }};
   UnfilledGrid unfilled_;  // set when the thorough fill leaves a grid unfilled
 };

@@ -26,21 +26,6 @@ struct GeneratorSlot : CrossWordSlot {
   WordRecord Word;         // the placed word's fields; Word.ID = 0 means no word
 };
 
-// An open crossing of the slot being filled.
-struct CrossingEntry {
-  int CrossLen = 0;             // length of the crossing slot
-  int CrossWordNmb = 0;         // number of the crossing slot
-  int CrossPos = 0;             // position of the shared cell in the crossing slot
-  int OwnPos = 0;               // position of the shared cell in the slot being filled
-  std::u32string CrossPattern;  // the crossing slot's current letters
-};
-
-// What one candidate scan has learnt about the letters of one crossing.
-struct LetterCacheEntry {
-  std::u32string BadChr;   // letters that leave the crossing without any word
-  std::u32string GoodChr;  // letters that leave it at least one
-};
-
 using GeneratorMas = MasArray<GeneratorCell>;
 
 }  // namespace crossword

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "common/Message.h"
-#include "generator/engine/FillState.h"
+#include "generator/engine/FillGrid.h"
 #include "generator/engine/GeneratorGrid.h"
 
 namespace crossword {

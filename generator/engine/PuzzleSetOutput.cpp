@@ -32,20 +32,20 @@ void ForEachCell(Mas& mas, Visit visit) {
 }
 
 // Every slot's hint in question number order, from the numbers its first cell holds.
-std::vector<PuzzleHint> NumberedHints(const FillState& generator) {
-  std::vector<PuzzleHint> hints(generator.QuesNmbMax());
-  ForEachCell(generator.CrossMas, [&](int, int, const GeneratorCell& cell) {
+std::vector<PuzzleHint> NumberedHints(const FillGrid& grid) {
+  std::vector<PuzzleHint> hints(grid.QuesNmbMax());
+  ForEachCell(grid.CrossMas, [&](int, int, const GeneratorCell& cell) {
     if (cell.QuesNmbH != 0)
-      hints.at(cell.QuesNmbH - 1) = HintOf(cell.QuesNmbH, generator.Slot(cell.WordNmbH).Word);
+      hints.at(cell.QuesNmbH - 1) = HintOf(cell.QuesNmbH, grid.Slot(cell.WordNmbH).Word);
     if (cell.QuesNmbV != 0)
-      hints.at(cell.QuesNmbV - 1) = HintOf(cell.QuesNmbV, generator.Slot(cell.WordNmbV).Word);
+      hints.at(cell.QuesNmbV - 1) = HintOf(cell.QuesNmbV, grid.Slot(cell.WordNmbV).Word);
   });
   return hints;
 }
 
 // The filled grid as the puzzle file holds it; the down questions are numbered from F.
-PuzzleStage FilledStage(const FillState& generator, int DifficultRank, int F) {
-  const int X = generator.CrossMas.MasMaxX(), Y = generator.CrossMas.MasMaxY();
+PuzzleStage FilledStage(const FillGrid& grid, int DifficultRank, int F) {
+  const int X = grid.CrossMas.MasMaxX(), Y = grid.CrossMas.MasMaxY();
   PuzzleStage stage;
   stage.DifficultRank = DifficultRank;
   stage.FirstDownNumber = F;
@@ -53,13 +53,13 @@ PuzzleStage FilledStage(const FillState& generator, int DifficultRank, int F) {
   stage.Answers = CrossMasMarks(X, Y);
   stage.QuesNmbH = MasArray<int>(X, Y);
   stage.QuesNmbV = MasArray<int>(X, Y);
-  ForEachCell(generator.CrossMas, [&](int x, int y, const GeneratorCell& cell) {
+  ForEachCell(grid.CrossMas, [&](int x, int y, const GeneratorCell& cell) {
     stage.CellKinds(x, y) = CellKindOf(cell.PosH != 0, cell.PosV != 0);
     stage.Answers(x, y) = cell.DispWChr;
     stage.QuesNmbH(x, y) = cell.QuesNmbH;
     stage.QuesNmbV(x, y) = cell.QuesNmbV;
   });
-  const std::vector<PuzzleHint> hints = NumberedHints(generator);
+  const std::vector<PuzzleHint> hints = NumberedHints(grid);
   stage.Across.assign(hints.begin(), hints.begin() + (F - 1));
   stage.Down.assign(hints.begin() + (F - 1), hints.end());
   return stage;
@@ -90,7 +90,7 @@ void PuzzleSetOutput::WritePuzzleHeader(int AnswerLang, int S) {
   AppendPuzzleLines(PuzzleHeaderLines(AnswerLang, S), true);
 }
 
-void PuzzleSetOutput::WritePuzzleStage(int k, FillState& filled, int DifficultRank) {
+void PuzzleSetOutput::WritePuzzleStage(int k, FillGrid& filled, int DifficultRank) {
   const int F = NumberQuestions(filled.CrossMas);
   AppendPuzzleLines(PuzzleStageLines(k, FilledStage(filled, DifficultRank, F)), false);
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/FileOps.h"
-#include "generator/engine/FillState.h"
+#include "generator/engine/FillGrid.h"
 #include "generator/engine/PuzzleSetFiles.h"
 
 // The puzzle set a run writes: the stages go to a working file beside the puzzle file,
@@ -33,7 +33,7 @@ class PuzzleSetOutput {
   // Starts the working file with the header of a set of S stages.
   void WritePuzzleHeader(int AnswerLang, int S);
   // Numbers the questions of the filled grid and appends it as stage k.
-  void WritePuzzleStage(int k, FillState& filled, int DifficultRank);
+  void WritePuzzleStage(int k, FillGrid& filled, int DifficultRank);
   void FinishPuzzleFile();
   void DeleteWorkFile();
 

@@ -40,7 +40,7 @@ long NextBound(long bound) {
 
 }  // namespace
 
-ThoroughFill::ThoroughFill(const FillState& grid, const LoadedGridSettings& loaded,
+ThoroughFill::ThoroughFill(const FillGrid& grid, const LoadedGridSettings& loaded,
                            CandidateQueries& queries, const WordSelection& selection,
                            RandomSource& rnd, GeneratorObserver& observer,
                            std::function<void()> pump)

@@ -12,7 +12,7 @@
 #include "dictionary/RankPreference.h"
 #include "dictionary/WordRecord.h"
 #include "generator/engine/CandidateQueries.h"
-#include "generator/engine/FillState.h"
+#include "generator/engine/FillGrid.h"
 #include "generator/engine/GeneratorObserver.h"
 #include "generator/engine/LoadedGridSettings.h"
 #include "generator/engine/ReadingPool.h"
@@ -40,7 +40,7 @@ class ThoroughFill {
     UnfilledGrid unfilled;          // why not, when not Filled
   };
 
-  ThoroughFill(const FillState& grid, const LoadedGridSettings& loaded, CandidateQueries& queries,
+  ThoroughFill(const FillGrid& grid, const LoadedGridSettings& loaded, CandidateQueries& queries,
                const WordSelection& selection, RandomSource& rnd, GeneratorObserver& observer,
                std::function<void()> pump);
 
@@ -79,7 +79,7 @@ class ThoroughFill {
   UnfilledGrid Blame(UnfilledGrid::Cause cause, int s) const;
   CrossMasMarks FilledLetters(const std::vector<WordRecord>& words) const;
 
-  const FillState& grid_;
+  const FillGrid& grid_;
   const LoadedGridSettings& loaded_;
   CandidateQueries& queries_;
   const WordSelection& selection_;

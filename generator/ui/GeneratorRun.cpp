@@ -15,7 +15,7 @@ void GeneratorWindow::ConnectRunSettings() {
     ShowRunSettings();
   });
   connect(page3_->vsbHistoryMax, &QScrollBar::valueChanged, this, [this](int value) {
-    engine_.SetHistoryMax(value);
+    engine_.Exact().SetHistoryMax(value);
     ShowRunSettings();
   });
   connect(page3_->vsbCrossStageNmb, &QScrollBar::valueChanged, this, [this](int value) {
@@ -41,10 +41,10 @@ void GeneratorWindow::ShowRunSettings() {
   const QSignalBlocker history(page3_->vsbHistoryMax);
   page3_->vsbRestartMax->setValue(engine_.RestartMax);
   page3_->vsbRetryMax->setValue(engine_.RetryMax);
-  page3_->vsbHistoryMax->setValue(engine_.HistoryMax());
+  page3_->vsbHistoryMax->setValue(engine_.Exact().HistoryMax());
   page3_->lblRestartMax->setText(QString::number(engine_.RestartMax));
   page3_->lblRetryMax->setText(QString::number(engine_.RetryMax));
-  page3_->lblHistoryMax->setText(QString::number(engine_.HistoryMax()));
+  page3_->lblHistoryMax->setText(QString::number(engine_.Exact().HistoryMax()));
   page3_->lblMakingNmbMax->setText(QString::number(engine_.MakingNmbMax));
 }
 

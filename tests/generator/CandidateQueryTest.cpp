@@ -39,7 +39,7 @@ class CandidateFetch : public ::testing::Test {
     setup_.WriteGrids({{"..", "#."}});
     setup_.Load();
     setup_.generator.TakeSelection({{0, 1, 0}, {1, 1, 0}, 0});
-    setup_.generator.RefreshPatterns();
+    setup_.generator.Grid().RefreshPatterns();
   }
 
   GeneratorSetup setup_;
@@ -47,31 +47,31 @@ class CandidateFetch : public ::testing::Test {
 };
 
 TEST_F(CandidateFetch, AnEmptySlotTakesEveryAdmittedWordInStoredOrder) {
-  ASSERT_EQ(generator_.FetchCandidates(1), kAdmitted + 1);
-  EXPECT_EQ(generator_.CandidateRecord(1).ID, 1);
-  EXPECT_EQ(generator_.CandidateRecord(kAdmitted).ID, kAdmitted);
-  EXPECT_EQ(generator_.CandidateRecord(kAdmitted + 1).ID, 20005);
+  ASSERT_EQ(generator_.Exact().FetchCandidates(1), kAdmitted + 1);
+  EXPECT_EQ(generator_.Exact().CandidateRecord(1).ID, 1);
+  EXPECT_EQ(generator_.Exact().CandidateRecord(kAdmitted).ID, kAdmitted);
+  EXPECT_EQ(generator_.Exact().CandidateRecord(kAdmitted + 1).ID, 20005);
 }
 
 // Candidates are kept per pattern: a selection changed in between must still be followed.
 TEST_F(CandidateFetch, ASelectionChangedBetweenFetchesIsFollowed) {
-  ASSERT_EQ(generator_.FetchCandidates(1), kAdmitted + 1);
+  ASSERT_EQ(generator_.Exact().FetchCandidates(1), kAdmitted + 1);
   generator_.TakeSelection({{0, 1, 1}, {1, 1, 0}, 0});
-  EXPECT_EQ(generator_.FetchCandidates(1), kAdmitted + 2);
+  EXPECT_EQ(generator_.Exact().FetchCandidates(1), kAdmitted + 2);
   generator_.TakeSelection({{0, 1, 1}, {1, 0, 0}, 0});
-  EXPECT_EQ(generator_.FetchCandidates(1), kAdmitted + 1);
-  EXPECT_EQ(generator_.CandidateRecord(kAdmitted + 1).ID, 20001);
+  EXPECT_EQ(generator_.Exact().FetchCandidates(1), kAdmitted + 1);
+  EXPECT_EQ(generator_.Exact().CandidateRecord(kAdmitted + 1).ID, 20001);
 }
 
 TEST_F(CandidateFetch, KnownLettersAreSearchedAsValues) {
-  generator_.CrossMas(2, 1).DispWChr = U'\'';
-  generator_.RefreshPatterns();
-  ASSERT_EQ(generator_.FetchCandidates(1), 1);
-  EXPECT_EQ(generator_.CandidateRecord(1).Yst, U"ア'");
-  generator_.CrossMas(1, 1).DispWChr = U'ア';
-  generator_.CrossMas(2, 1).DispWChr = U'イ';
-  generator_.RefreshPatterns();
-  EXPECT_EQ(generator_.FetchCandidates(1), kAdmitted);
+  generator_.Grid().CrossMas(2, 1).DispWChr = U'\'';
+  generator_.Grid().RefreshPatterns();
+  ASSERT_EQ(generator_.Exact().FetchCandidates(1), 1);
+  EXPECT_EQ(generator_.Exact().CandidateRecord(1).Yst, U"ア'");
+  generator_.Grid().CrossMas(1, 1).DispWChr = U'ア';
+  generator_.Grid().CrossMas(2, 1).DispWChr = U'イ';
+  generator_.Grid().RefreshPatterns();
+  EXPECT_EQ(generator_.Exact().FetchCandidates(1), kAdmitted);
 }
 
 }  // namespace

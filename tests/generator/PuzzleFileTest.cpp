@@ -24,10 +24,10 @@ TEST(PuzzleFileFormat, AStageWithoutDownSlotsToTheByte) {
   WordRecord first = Word(12, "アイウ", 3, 1, 5, 6);
   first.Qst = U"ひと,ふた";
   first.Ast = U"一\r\n二";
-  generator.PlaceWord(1, first);
-  generator.PlaceWord(2, Word(7, "ウイア"));
-  generator.WriteSlotWord(1);
-  generator.WriteSlotWord(2);
+  generator.Grid().PlaceWord(1, first);
+  generator.Grid().PlaceWord(2, Word(7, "ウイア"));
+  generator.Grid().WriteSlotWord(1);
+  generator.Grid().WriteSlotWord(2);
   generator.TakeSelection({{}, {}, 2});
   generator.WritePuzzleStage(1, 1);
   EXPECT_EQ(
@@ -75,7 +75,7 @@ TEST(PuzzleFileFormat, TenSlotsWriteTwoDigitNumbersAndDownHintsInPrintForm) {
   GeneratorSetup setup;
   Generator& generator = setup.generator;
   setup.Take({".....", ".....", ".....", ".....", "....."});
-  for (int i = 1; i <= 10; ++i) generator.PlaceWord(i, Word(i, "アアアアア"));
+  for (int i = 1; i <= 10; ++i) generator.Grid().PlaceWord(i, Word(i, "アアアアア"));
   generator.WritePuzzleStage(1, 3);
   const std::string bytes = ReadBytes(generator.Output().WorkFile());
   for (const char* line :

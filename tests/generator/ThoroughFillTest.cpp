@@ -60,18 +60,19 @@ class ThoroughFill : public ::testing::TestWithParam<ThoroughCase> {};
 // crossing, embedded letters stay, and no word is used twice.
 void ExpectSoundFill(const Generator& generator, const std::vector<std::string>& rows) {
   std::set<int> used;
-  for (const GeneratorSlot& slot : generator.CrossWord) {
+  for (const GeneratorSlot& slot : generator.Grid().CrossWord) {
     EXPECT_TRUE(slot.FlagFixed);
     EXPECT_TRUE(used.insert(slot.Word.ID).second) << "word " << slot.Word.ID << " twice";
     for (int i = 1; i <= slot.AnswerLen; ++i) {
-      EXPECT_EQ(generator.CrossMas(slot.CellX(i), slot.CellY(i)).DispWChr, slot.Word.Yst[i - 1]);
+      EXPECT_EQ(generator.Grid().CrossMas(slot.CellX(i), slot.CellY(i)).DispWChr,
+                slot.Word.Yst[i - 1]);
     }
   }
   const CrossMasMarks base = testing::MarksFromRows(rows);
   for (int y = 1; y <= base.MasMaxY(); ++y) {
     for (int x = 1; x <= base.MasMaxX(); ++x) {
       if (base(x, y) != BlankMark) {
-        EXPECT_EQ(generator.CrossMas(x, y).DispWChr, base(x, y));
+        EXPECT_EQ(generator.Grid().CrossMas(x, y).DispWChr, base(x, y));
       }
     }
   }
@@ -103,7 +104,7 @@ TEST(ThoroughFillOrder, SameSeedSameFill) {
     setup.generator.Rnd.Reseed(7);
     ASSERT_EQ(setup.generator.FillStageThorough(), FillResult::Filled);
     std::u32string cells;
-    for (const GeneratorSlot& slot : setup.generator.CrossWord) cells += slot.Word.Yst;
+    for (const GeneratorSlot& slot : setup.generator.Grid().CrossWord) cells += slot.Word.Yst;
     fills.push_back(cells);
   }
   EXPECT_EQ(fills[0], fills[1]);
@@ -130,7 +131,7 @@ std::vector<WordRecord> OneSlotSet(const std::vector<WordRecord>& words,
   setup.generator.Search = FillSearch::Thorough;
   setup.generator.MakingNmbMax = stages;
   std::vector<WordRecord> answers;
-  setup.observer.onStageFinished = [&] { answers.push_back(setup.generator.Slot(1).Word); };
+  setup.observer.onStageFinished = [&] { answers.push_back(setup.generator.Grid().Slot(1).Word); };
   setup.generator.Rnd.Reseed(seed);
   EXPECT_EQ(setup.generator.RunGeneration(), RunOutcome::Completed);
   return answers;
@@ -182,7 +183,7 @@ TEST(ThoroughFillOrder, WordsWithJapaneseCluesFirst) {
     setup.Load();
     setup.generator.Rnd.Reseed(seed);
     ASSERT_EQ(setup.generator.FillStageThorough(), FillResult::Filled);
-    for (const GeneratorSlot& slot : setup.generator.CrossWord) {
+    for (const GeneratorSlot& slot : setup.generator.Grid().CrossWord) {
       ++placed;
       withJapaneseClue += japanese.contains(slot.Word.Yst) ? 1 : 0;
     }

@@ -363,7 +363,7 @@ class GeneratorWindowTest : public QObject {
     page->vsbHistoryMax->setValue(999);
     QCOMPARE(started.window.Engine().RestartMax, 40);
     QCOMPARE(page->lblRestartMax->text(), QString("40"));
-    QCOMPARE(started.window.Engine().HistoryMax(), 999);
+    QCOMPARE(started.window.Engine().Exact().HistoryMax(), 999);
     page->hsbShowSpeed->setValue(30);
     QCOMPARE(started.window.Engine().ShowSpeed, 0.3);
     QCOMPARE(page->chkThoroughSearch->text(),

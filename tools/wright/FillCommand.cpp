@@ -235,7 +235,7 @@ void ApplySettings(Generator& generator, const FillOptions& options) {
   generator.MakingNmbMax = options.stages;
   generator.RestartMax = options.restartMax;
   generator.RetryMax = options.retryMax;
-  generator.SetHistoryMax(options.historyMax);
+  generator.Exact().SetHistoryMax(options.historyMax);
   generator.Search = options.search == "thorough" ? FillSearch::Thorough : FillSearch::Exact;
   generator.Keywords = Keywords(options);
   SeedRandom(options.seed, generator.Rnd);

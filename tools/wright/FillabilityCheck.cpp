@@ -65,8 +65,8 @@ int PrintSlotCounts(Generator& generator) {
   const std::vector<int> counts = generator.CountSlotCandidates();
   std::cout << "Words that fit each slot (rank " << generator.Selection().DifficultRank << "):\n";
   int empty = 0;
-  for (int s = 1; s <= generator.QuesNmbMax(); ++s) {
-    const GeneratorSlot& slot = generator.Slot(s);
+  for (int s = 1; s <= generator.Grid().QuesNmbMax(); ++s) {
+    const GeneratorSlot& slot = generator.Grid().Slot(s);
     std::cout << "  slot " << std::setw(3) << s
               << (slot.FlagHorV == FlagAcross ? " across" : " down  ") << " (" << slot.x << ","
               << slot.y << ") " << std::setw(2) << slot.AnswerLen << " cells: " << counts[s - 1];

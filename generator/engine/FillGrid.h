@@ -5,7 +5,7 @@
 
 #include "generator/engine/GeneratorGrid.h"
 
-// The stage being filled and what the fill search keeps while it works on it.
+// The stage being filled, and how a fill of it ended.
 namespace crossword {
 
 // How one fill attempt of a stage ended.
@@ -36,19 +36,19 @@ struct UnfilledGrid {
 // candidate".
 std::string DescribeUnfilled(const UnfilledGrid& grid);
 
-struct FillState {
+// The stage's grid as the fills work on it. Takes a grid pattern; gives its cells and slots,
+// the words placed in them, and snapshots of the letters to go back to.
+class FillGrid {
+ public:
   GeneratorMas CrossMas;                 // the cells, (x, y) from 1
   std::vector<GeneratorSlot> CrossWord;  // the word slots in slot order, Slot(1) first
 
-  std::vector<int> Candidate;                 // stored positions of the admitted words
-  std::vector<CrossingEntry> Crossing;        // open crossings of the slot being filled
-  std::vector<LetterCacheEntry> LetterCache;  // one per Crossing entry
-  std::vector<std::u32string> History;        // 0: the stage's start; 1..: failures, newest first
+  // The grid's walls and letters, its slots unconfirmed, each cell knowing its slots.
+  void Take(const CrossGrid& grid);
 
   int QuesNmbMax() const { return static_cast<int>(CrossWord.size()); }
   GeneratorSlot& Slot(int i) { return CrossWord.at(i - 1); }
   const GeneratorSlot& Slot(int i) const { return CrossWord.at(i - 1); }
-  int HistoryMax() const { return static_cast<int>(History.size()) - 1; }
   // The slot crossing `slot` at its cell `position`, 0 for none; where that cell lies in it.
   int CrossingSlotAt(const GeneratorSlot& slot, int position) const {
     const GeneratorCell& cell = CrossMas(slot.CellX(position), slot.CellY(position));
@@ -58,6 +58,27 @@ struct FillState {
     const GeneratorCell& cell = CrossMas(slot.CellX(position), slot.CellY(position));
     return slot.FlagHorV == FlagAcross ? cell.PosV : cell.PosH;
   }
+
+  // Slot s holds `word`, confirmed; its cells are written by WriteSlotWord.
+  void PlaceWord(int s, const WordRecord& word);
+  void WriteSlotWord(int s);
+  // Brings every slot in line with its cells.
+  void RefreshPatterns();
+  // After slot s got its word: s and the slots crossing it.
+  void RefreshPatternsAround(int s);
+  std::u32string SlotLetters(const GeneratorSlot& slot) const;
+
+  // Every cell's mark, row by row.
+  std::u32string Snapshot() const;
+  // Copies a snapshot into the cells; without `blanksToo` only its walls and letters.
+  void PutBack(const std::u32string& snapshot, bool blanksToo);
+
+ private:
+  void IndexCells();
+  void ReadSlotLetters(const GeneratorSlot& slot, std::u32string& letters) const;
+  void RefreshPattern(GeneratorSlot& slot);
+
+  std::u32string refreshedLetters_;  // the slot letters read last, their storage reused
 };
 
 }  // namespace crossword
