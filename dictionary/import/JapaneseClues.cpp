@@ -151,21 +151,22 @@ std::u32string Quoted(std::u32string_view text) {
   return U"\"" + std::u32string(text) + U"\"";
 }
 
-// A place in a compound or phrase where a word stands.
-struct Blank {
-  const EdictEntry* Host = nullptr;
-  size_t Start = 0, End = 0;  // the word's letters in the host's written form
-
-  std::u32string Context() const {
-    return Host->Written.substr(0, Start) + std::u32string(AnswerBlank) + Host->Written.substr(End);
-  }
-};
-
 }  // namespace
 
 // What the maker knows of the word list: readings by written form, where each word stands
 // blankable in compounds and phrases, and which words fit each blank.
 class JapaneseClueMaker::Index {
+  // A place in a compound or phrase where a word stands.
+  struct Blank {
+    const EdictEntry* Host = nullptr;
+    size_t Start = 0, End = 0;  // the word's letters in the host's written form
+
+    std::u32string Context() const {
+      return Host->Written.substr(0, Start) + std::u32string(AnswerBlank) +
+             Host->Written.substr(End);
+    }
+  };
+
  public:
   Index(const std::vector<EdictEntry>& entries, const CommonnessSources& sources)
       : sources_(sources) {

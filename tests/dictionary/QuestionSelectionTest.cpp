@@ -11,7 +11,7 @@ using testing::Cp932Lines;
 using testing::TempFolder;
 
 // The list section first, to show that each section is found on its own.
-const std::string kIndex = Cp932Lines({
+const std::string kListsFirstIndex = Cp932Lines({
     ";標準の索引（説明の行）",
     ";次行より「リスト」の指定",
     "●特別な言葉",
@@ -60,7 +60,7 @@ TEST_F(Selection, IndexFileNameIsTheDictionarysBaseName) {
 }
 
 TEST_F(Selection, HeadingsAndRowsBelowOneTakeNoNumber) {
-  Load(kIndex, 0);
+  Load(kListsFirstIndex, 0);
   const IndexSection& categories = selection_.CategoryTable();
   EXPECT_EQ(selection_.CategoryCount(), 4);
   EXPECT_EQ(selection_.ListCount(), 2);
@@ -80,7 +80,7 @@ TEST_F(Selection, HeadingsAndRowsBelowOneTakeNoNumber) {
 }
 
 TEST_F(Selection, AGridMadeByHandSelects上級AndItsColumn) {
-  Load(kIndex, 0);
+  Load(kListsFirstIndex, 0);
   EXPECT_EQ(selection_.ChosenRank(), 3);
   EXPECT_FALSE(selection_.ItemsSetByHand());
   Collect();
@@ -92,29 +92,29 @@ TEST_F(Selection, AGridMadeByHandSelects上級AndItsColumn) {
 }
 
 TEST_F(Selection, SizePatternsPreselectTheirRanks) {
-  Load(kIndex, 1);
+  Load(kListsFirstIndex, 1);
   EXPECT_EQ(selection_.ChosenRank(), 1);
   Collect();
   EXPECT_EQ(selection_.CategoryOn(), (std::vector<int>{0, 1, 0, 0, 1}));
   EXPECT_EQ(selection_.ListOn(), (std::vector<int>{1, -1, 0}));
   EXPECT_EQ(selection_.DifficultRank(), 1);
   for (auto [pattern, rank] : {std::pair(2, 1), {3, 2}, {4, 2}, {5, 3}, {0, 3}}) {
-    Load(kIndex, pattern);
+    Load(kListsFirstIndex, pattern);
     EXPECT_EQ(selection_.ChosenRank(), rank) << pattern;
   }
-  Load(kIndex, 9);  // a pattern of no rank keeps the one selected
+  Load(kListsFirstIndex, 9);  // a pattern of no rank keeps the one selected
   EXPECT_EQ(selection_.ChosenRank(), 3);
 }
 
 TEST_F(Selection, ReloadingAppliesTheRankEvenWhenItIsAlreadySelected) {
-  Load(kIndex, 1);
-  Load(kIndex, 2);  // boxes made afresh, rank 1 again
+  Load(kListsFirstIndex, 1);
+  Load(kListsFirstIndex, 2);  // boxes made afresh, rank 1 again
   Collect();
   EXPECT_EQ(selection_.CategoryOn(), (std::vector<int>{0, 1, 0, 0, 1}));
 }
 
 TEST_F(Selection, ByHandTheBoxesHoldWhatTheUserSet) {
-  Load(kIndex, 1);
+  Load(kListsFirstIndex, 1);
   selection_.SelectDifficultRank(RankByHand);
   EXPECT_TRUE(selection_.ItemsSetByHand());
   selection_.SetCategoryAsked(2, true);
@@ -126,7 +126,7 @@ TEST_F(Selection, ByHandTheBoxesHoldWhatTheUserSet) {
 }
 
 TEST_F(Selection, PickingTheSelectedRankAgainChangesNothing) {
-  Load(kIndex, 3);
+  Load(kListsFirstIndex, 3);
   selection_.SetCategoryAsked(1, false);
   selection_.SelectDifficultRank(2);
   EXPECT_FALSE(selection_.CategoryChoice(1).On);
@@ -136,7 +136,7 @@ TEST_F(Selection, PickingTheSelectedRankAgainChangesNothing) {
 }
 
 TEST_F(Selection, AListBoxAndItsWholeListBoxAreLinked) {
-  Load(kIndex, 0);
+  Load(kListsFirstIndex, 0);
   selection_.SetListAsked(1, false);
   EXPECT_TRUE(selection_.OncePerGridChoice(1).Open);
   EXPECT_TRUE(selection_.OncePerGridChoice(1).On);
@@ -151,7 +151,7 @@ TEST_F(Selection, AListBoxAndItsWholeListBoxAreLinked) {
 }
 
 TEST_F(Selection, RankButtonsApplyOneColumnToOneTable) {
-  Load(kIndex, 0);
+  Load(kListsFirstIndex, 0);
   selection_.ApplyListColumn(5);
   selection_.CollectListOn();
   EXPECT_EQ(selection_.ListOn(), (std::vector<int>{1, 1, 0}));

@@ -7,7 +7,7 @@ namespace {
 
 // Two bands; categories first asked by ranks 1, 2 and 3; a list asked once per grid from
 // rank 3 and a list no rank asks.
-const std::vector<std::u32string> kIndex = {
+const std::vector<std::u32string> kTwoBandIndex = {
     U";次行より「分野」",           U"●ふだんの言葉",
     U"01名詞,yes,yes,yes,yes,yes",  U"02生き物,no,yes,yes,yes,yes",
     U"●あまり使わない言葉",         U"03古い名詞,no,no,yes,yes,yes",
@@ -21,8 +21,9 @@ struct TierCase {
 };
 
 TEST(RankPreference, EachRankWantsWhatItAddsThenTheRanksBelowThenCommonBands) {
-  const IndexSection categories = ReadIndexSection("dic.idx", kIndex, IndexSectionKind::Category);
-  const IndexSection lists = ReadIndexSection("dic.idx", kIndex, IndexSectionKind::List);
+  const IndexSection categories =
+      ReadIndexSection("dic.idx", kTwoBandIndex, IndexSectionKind::Category);
+  const IndexSection lists = ReadIndexSection("dic.idx", kTwoBandIndex, IndexSectionKind::List);
   const TierCase cases[] = {
       {1, 1, 0, 0},   // its own words, the common band
       {1, 4, 0, 1},   // its own words, the rarer band

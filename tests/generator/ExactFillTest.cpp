@@ -6,10 +6,8 @@ namespace crossword {
 namespace {
 
 using testing::GeneratorSetup;
+using testing::kRing;
 using testing::Word;
-
-// A 3 x 3 ring: slot 1 across row 1, 2 across row 3, 3 down column 1, 4 down column 3.
-const std::vector<std::string> kRing = {"...", ".#.", "..."};
 
 // A generator's stage grid and its exact fill.
 struct ExactSetup : GeneratorSetup {

@@ -11,9 +11,9 @@ namespace {
 
 using testing::EveryShortWord;
 using testing::GeneratorSetup;
+using testing::kRing;
 using testing::ReadBytes;
 
-const std::vector<std::string> kRing = {"...", ".#.", "..."};
 const std::vector<std::string> kExample = {"....#", ".#.#.", ".....", ".#.#.", "#...."};
 const std::vector<std::string> kOpen4 = {"....", "....", "....", "...."};
 // Its down slot has two letters, and no 2-letter word is selected.

@@ -50,6 +50,9 @@ class RecordingObserver : public GeneratorObserver {
   int runsGivenUp = 0;
 };
 
+// A 3 x 3 ring: slot 1 across row 1, 2 across row 3, 3 down column 1, 4 down column 3.
+inline const std::vector<std::string> kRing = {"...", ".#.", "..."};
+
 // A generator on a dictionary "dic.lxd" and a grid settings file "grid.gst" of its own,
 // in a fresh folder. Grids are typed as rows: "#" a wall, "." an open cell, else a letter.
 class GeneratorSetup {
