@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,5 +26,8 @@ struct CatalogueMessage {
   // The lines, each followed by CR LF (the last one too unless EndsWithLineBreak is false).
   std::string Text() const;
 };
+
+// Shows catalogue message `number` and returns the answer; how an engine part asks.
+using AskMessage = std::function<MessageAnswer(int number)>;
 
 }  // namespace crossword

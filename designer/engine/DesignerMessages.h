@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "common/Message.h"
@@ -36,9 +35,6 @@ struct DesignerMessageValues {
   int MasMaxX = 0;           // grid width and height, for the cell total
   int MasMaxY = 0;
 };
-
-// Shows catalogue message `number` and returns the answer.
-using AskMessage = std::function<MessageAnswer(int number)>;
 
 // Message `number`, one of DesignerMsg; any other number is a std::out_of_range.
 CatalogueMessage DesignerMessage(int number, const DesignerMessageValues& values);

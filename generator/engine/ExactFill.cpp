@@ -22,7 +22,7 @@ bool Contains(const std::u32string& letters, char32_t letter) {
 
 ExactFill::ExactFill(FillGrid& grid, const LoadedGridSettings& loaded, CandidateQueries& queries,
                      WordSelection& selection, const RunSettings& settings, RandomSource& rnd,
-                     GeneratorObserver& observer, Pump pump, ShowMessageFunction showMessage)
+                     GeneratorObserver& observer, Pump pump, AskMessage showMessage)
     : grid_(grid),
       loaded_(loaded),
       queries_(queries),

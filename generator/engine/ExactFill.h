@@ -44,11 +44,10 @@ struct LetterCacheEntry {
 class ExactFill {
  public:
   using Pump = std::function<void(double seconds)>;
-  using ShowMessageFunction = std::function<MessageAnswer(int selector)>;
 
   ExactFill(FillGrid& grid, const LoadedGridSettings& loaded, CandidateQueries& queries,
             WordSelection& selection, const RunSettings& settings, RandomSource& rnd,
-            GeneratorObserver& observer, Pump pump, ShowMessageFunction showMessage);
+            GeneratorObserver& observer, Pump pump, AskMessage showMessage);
 
   // The grid as it is now is the stage's start, History(0); Restore puts it back.
   void SaveBaseGrid();
@@ -95,7 +94,7 @@ class ExactFill {
   RandomSource& rnd_;
   GeneratorObserver& observer_;
   Pump pump_;
-  ShowMessageFunction showMessage_;
+  AskMessage showMessage_;
 
   std::vector<int> candidates_;                // stored positions of the admitted words
   std::vector<CrossingEntry> crossings_;       // open crossings of the slot being filled

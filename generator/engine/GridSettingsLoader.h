@@ -18,10 +18,7 @@ namespace crossword {
 
 class GridSettingsLoader {
  public:
-  using ShowMessageFunction = std::function<MessageAnswer(int selector)>;
-
-  GridSettingsLoader(PuzzleSetFiles& files, GeneratorObserver& observer,
-                     ShowMessageFunction showMessage)
+  GridSettingsLoader(PuzzleSetFiles& files, GeneratorObserver& observer, AskMessage showMessage)
       : files_(files), observer_(observer), showMessage_(std::move(showMessage)) {}
 
   const LoadedGridSettings& Loaded() const { return loaded_; }
@@ -42,7 +39,7 @@ class GridSettingsLoader {
  private:
   PuzzleSetFiles& files_;
   GeneratorObserver& observer_;
-  ShowMessageFunction showMessage_;
+  AskMessage showMessage_;
   LoadedGridSettings loaded_;
 };
 

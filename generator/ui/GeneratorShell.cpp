@@ -11,8 +11,8 @@ constexpr char kThinkingBlink[] = "□思案中";
 
 }  // namespace
 
-// Any caption but "実行" ends the program: during a run at its next event point, after
-// one at once.
+// Ready, the button starts a run; during one it ends the program at the run's next event
+// point, after one at once.
 RunPress GeneratorShell::cmdNext3_Click() {
   switch (state_) {
     case RunState::Ready:
